@@ -1,0 +1,68 @@
+#include "app/CCaptureApp.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+
+#include "app/CMainDialog.h"
+#include "platform/SingleInstanceLock.h"
+
+namespace app {
+namespace {
+
+// Signals arrive on any thread at any moment; the handler only writes a byte to a socket that
+// the window's thread watches, and the shutdown runs there.
+int signalSocket[2] = {-1, -1};
+
+void OnTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(signalSocket[0], &byte, 1);
+}
+
+bool InstallTerminationHandlers() {
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0) return false;
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    return true;
+}
+
+}  // namespace
+
+int CCaptureApp::Run(int argc, char** argv) {
+    // The lock lives until the process ends. A failure to make it lets the start go on.
+    static platform::SingleInstanceLock instanceLock("Quenvalor");
+    if (instanceLock.TryAcquire() == platform::SingleInstanceLock::Result::AlreadyHeld) return 0;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quenvalor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CMainDialog mainDialog;
+
+    std::unique_ptr<QSocketNotifier> signalNotifier;
+    if (InstallTerminationHandlers()) {
+        signalNotifier = std::make_unique<QSocketNotifier>(signalSocket[1], QSocketNotifier::Read);
+        QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &mainDialog, [&] {
+            char byte;
+            [[maybe_unused]] const ssize_t bytesRead = read(signalSocket[1], &byte, 1);
+            mainDialog.ShutdownSequence();
+        });
+    }
+
+    mainDialog.Initialise();
+    mainDialog.show();
+    // The run ends when the shutdown sequence has closed the window.
+    QObject::connect(&mainDialog, &CMainDialog::ShutDown, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    return application.exec();
+}
+
+}  // namespace app

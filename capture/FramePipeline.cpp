@@ -1,0 +1,70 @@
+#include "capture/FramePipeline.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include "platform/VirtualCameraSection.h"
+
+namespace capture {
+
+FramePipeline::FramePipeline()
+    : previewFrame_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
+      outputFrame_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
+      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)) {}
+
+std::unique_ptr<CCaptureDevice> FramePipeline::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
+    std::lock_guard lock(deviceMutex_);
+    device_.swap(device);
+    return device;
+}
+
+bool FramePipeline::HasDevice() const {
+    std::lock_guard lock(deviceMutex_);
+    return device_ != nullptr;
+}
+
+void FramePipeline::CopyOutputFrame(cv::Mat& destination) const {
+    std::lock_guard lock(outputMutex_);
+    outputFrame_.copyTo(destination);
+}
+
+void FramePipeline::RunPass() {
+    // The frame road:
+    //  1. grab the newest camera frame (top-down BGR, the camera's size);
+    //  2. scale it into the 480 x 360 preview (bilinear); without a camera, or when a grab
+    //     fails, the preview keeps its last picture (black until a camera delivers);
+    //  3. show the preview;
+    //  4. scale the preview into the 320 x 240 output frame, which the recorder and the
+    //     snapshot copy whole;
+    //  5. signal the output's consumers.
+    {
+        // The device lock spans the grab and the use of the device's image, so a camera swap on
+        // the window's thread waits for it instead of deleting the image under us.
+        std::lock_guard lock(deviceMutex_);
+        const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
+        if (grabbed) cv::resize(*grabbed, previewFrame_, previewFrame_.size(), 0, 0, cv::INTER_LINEAR);
+    }
+    if (previewSink) previewSink->PresentPreview(previewFrame_);
+    // Scale outside the lock, then publish with one copy under it.
+    cv::resize(previewFrame_, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+    {
+        std::lock_guard lock(outputMutex_);
+        outputScratch_.copyTo(outputFrame_);
+    }
+    frameReadyEvent.Set();
+}
+
+int CaptureWorker(FramePipeline* pipeline) {
+    pipeline->captureStopped = 0;
+    // The section stays open for the life of the worker, which is the life of the program.
+    platform::VirtualCameraSection virtualCamera;
+    virtualCamera.Open();
+    while (pipeline->stopCapture == 0) {
+        pipeline->tickEvent.Wait();
+        if (pipeline->stopCapture != 0) break;
+        pipeline->RunPass();
+    }
+    pipeline->captureStopped = 1;
+    return 1;
+}
+
+}  // namespace capture

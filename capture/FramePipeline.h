@@ -1,0 +1,68 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+#include "capture/CCaptureDevice.h"
+#include "platform/AutoResetEvent.h"
+
+namespace capture {
+
+// Receives each finished 480 x 360 preview frame from the capture worker. Called on the
+// worker's thread; an implementation copies what it needs before it returns.
+class PreviewSink {
+public:
+    virtual ~PreviewSink() = default;
+    virtual void PresentPreview(const cv::Mat& previewFrame) = 0;
+};
+
+// The state the frame road shares between the window's thread, the capture worker and the
+// consumers of the output frame (the recorder and the snapshot).
+class FramePipeline {
+public:
+    static constexpr int kPreviewWidth = 480;
+    static constexpr int kPreviewHeight = 360;
+    static constexpr int kOutputWidth = 320;
+    static constexpr int kOutputHeight = 240;
+
+    // Creates the events and the black start-up frames.
+    FramePipeline();
+
+    platform::AutoResetEvent tickEvent;        // set by every tick of the window's timer
+    platform::AutoResetEvent frameReadyEvent;  // set by the worker after each output frame
+    std::atomic<int> stopCapture{0};
+    std::atomic<int> captureStopped{0};
+
+    // Where the worker shows the preview; set before the worker starts.
+    PreviewSink* previewSink = nullptr;
+
+    // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
+    // worker never uses a device that is being deleted. Returns the old device.
+    std::unique_ptr<CCaptureDevice> ReplaceDevice(std::unique_ptr<CCaptureDevice> device);
+    bool HasDevice() const;
+
+    // A whole copy of the latest output frame (320 x 240 BGR), never one half-written.
+    void CopyOutputFrame(cv::Mat& destination) const;
+    // The latest preview frame (480 x 360 BGR); for the worker's thread and for tests.
+    const cv::Mat& PreviewFrame() const { return previewFrame_; }
+
+    // One pass of the frame road: grab, scale to the preview, show it, scale to the output,
+    // signal the output's consumers.
+    void RunPass();
+
+private:
+    mutable std::mutex deviceMutex_;
+    std::unique_ptr<CCaptureDevice> device_;
+    cv::Mat previewFrame_;  // written by the worker only
+    mutable std::mutex outputMutex_;
+    cv::Mat outputFrame_;
+    cv::Mat outputScratch_;
+};
+
+// The capture worker's thread procedure: one pass per tick until stopCapture is set. Returns 1.
+int CaptureWorker(FramePipeline* pipeline);
+
+}  // namespace capture

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/CMainDialog.h"
+#include "app/PreviewWidget.h"
+#include "app/UserMessages.h"
+
+using app::CMainDialog;
+
+namespace {
+
+// Collects the texts the program would have shown in message boxes.
+class CapturedMessages {
+public:
+    CapturedMessages() {
+        app::SetUserMessageHandler([this](const QString& text) { texts.push_back(text); });
+    }
+    ~CapturedMessages() { app::SetUserMessageHandler({}); }
+    std::vector<QString> texts;
+};
+
+bool PreviewShowsAPicture(const CMainDialog& dialog) {
+    const QImage picture = dialog.Preview()->CurrentPicture();
+    if (picture.isNull()) return false;
+    for (int y = 0; y < picture.height(); y += 8)
+        for (int x = 0; x < picture.width(); x += 8)
+            if (qGray(picture.pixel(x, y)) > 40) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(App_MainDialog, StartsAtTheTopLeftWithTitleAndPreviewPlace) {
+    CapturedMessages messages;
+    CMainDialog dialog;
+    dialog.Initialise();
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zelkorvan Quenvalor v2.2.32"));
+    EXPECT_EQ(dialog.size(), QSize(510, 680));
+    EXPECT_EQ(dialog.pos(), QPoint(0, 0));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(dialog.Preview()->geometry(), QRect(16, 101, 480, 360));
+    dialog.ShutdownSequence();
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST(App_MainDialog, PatternCameraReachesThePreviewThroughTheWorker) {
+    CapturedMessages messages;
+    CMainDialog dialog;
+    dialog.Initialise();
+    ASSERT_FALSE(dialog.Devices().IsEmpty());
+    EXPECT_EQ(dialog.CurrentDevice(), dialog.Devices()[dialog.Devices().Count() - 1].position);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PreviewShowsAPicture(dialog); }, 5000));
+
+    QSignalSpy shutDown(&dialog, &CMainDialog::ShutDown);
+    dialog.ShutdownSequence();
+    EXPECT_EQ(shutDown.count(), 1);
+    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.ShutdownSequence();  // a second request changes nothing
+    EXPECT_EQ(shutDown.count(), 1);
+}
+
+TEST(App_MainDialog, CameraThatCannotOpenIsReportedAndKeepsThePreviousPosition) {
+    CapturedMessages messages;
+    CMainDialog dialog;
+    dialog.Initialise();
+    const int opened = dialog.CurrentDevice();
+    EXPECT_FALSE(dialog.OpenCamera(1000));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], QStringLiteral("Fail to open the webcam!"));
+    EXPECT_EQ(dialog.CurrentDevice(), opened);
+    EXPECT_TRUE(dialog.OpenCamera(opened));
+    dialog.ShutdownSequence();
+}
+
+TEST(App_MainDialog, WindowManagerCloseRunsTheShutdownSequence) {
+    CapturedMessages messages;
+    CMainDialog dialog;
+    dialog.Initialise();
+    dialog.show();
+    QSignalSpy shutDown(&dialog, &CMainDialog::ShutDown);
+    dialog.close();
+    EXPECT_EQ(shutDown.count(), 1);
+    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+}

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <opencv2/core.hpp>
+
+#include <atomic>
+#include <thread>
+
+#include "capture/FramePipeline.h"
+
+using capture::CCaptureDevice;
+using capture::FramePipeline;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::unique_ptr<CCaptureDevice> OpenPatternCamera() {
+    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+    auto device = std::make_unique<CCaptureDevice>();
+    if (!device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240)) return nullptr;
+    return device;
+}
+
+struct CountingSink : capture::PreviewSink {
+    std::atomic<int> frames{0};
+    void PresentPreview(const cv::Mat& frame) override {
+        if (frame.cols == 480 && frame.rows == 360) ++frames;
+    }
+};
+
+}  // namespace
+
+TEST(Capture_FramePipeline, WithoutACameraEveryPassOutputsBlack) {
+    FramePipeline pipeline;
+    pipeline.RunPass();
+    EXPECT_TRUE(pipeline.frameReadyEvent.WaitFor(0ms));
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    ASSERT_EQ(output.size(), cv::Size(320, 240));
+    EXPECT_EQ(cv::countNonZero(output.reshape(1)), 0);
+}
+
+TEST(Capture_FramePipeline, WorkerTurnsTicksIntoPreviewAndOutputFramesAndStopsWhenAsked) {
+    FramePipeline pipeline;
+    CountingSink sink;
+    pipeline.previewSink = &sink;
+    auto device = OpenPatternCamera();
+    ASSERT_NE(device, nullptr);
+    pipeline.ReplaceDevice(std::move(device));
+
+    std::thread worker([&] { capture::CaptureWorker(&pipeline); });
+    for (int tick = 0; tick < 3; ++tick) {
+        pipeline.tickEvent.Set();
+        ASSERT_TRUE(pipeline.frameReadyEvent.WaitFor(5s));
+    }
+    EXPECT_GE(sink.frames.load(), 3);
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    EXPECT_GT(cv::countNonZero(output.reshape(1)), 0) << "the output carries the camera picture";
+
+    pipeline.stopCapture = 1;
+    pipeline.tickEvent.Set();
+    worker.join();
+    EXPECT_EQ(pipeline.captureStopped.load(), 1);
+}
+
+TEST(Capture_FramePipeline, FailedGrabKeepsTheLastPicture) {
+    FramePipeline pipeline;
+    auto device = OpenPatternCamera();
+    ASSERT_NE(device, nullptr);
+    pipeline.ReplaceDevice(std::move(device));
+    pipeline.RunPass();
+    cv::Mat before;
+    pipeline.CopyOutputFrame(before);
+
+    // A device that failed to open stays current and yields nothing.
+    pipeline.ReplaceDevice(std::make_unique<CCaptureDevice>());
+    pipeline.RunPass();
+    cv::Mat after;
+    pipeline.CopyOutputFrame(after);
+    EXPECT_EQ(cv::norm(before, after, cv::NORM_L1), 0.0);
+}
+
+TEST(Capture_FramePipeline, DeviceSwapsWhileTheWorkerRunsAreSafe) {
+    FramePipeline pipeline;
+    std::thread worker([&] { capture::CaptureWorker(&pipeline); });
+    std::atomic<bool> ticking{true};
+    std::thread ticker([&] {
+        while (ticking) {
+            pipeline.tickEvent.Set();
+            std::this_thread::sleep_for(2ms);
+        }
+    });
+    for (int swap = 0; swap < 3; ++swap) pipeline.ReplaceDevice(OpenPatternCamera());
+    // The output is a whole frame even while it is being replaced.
+    cv::Mat output;
+    for (int copy = 0; copy < 20; ++copy) {
+        pipeline.CopyOutputFrame(output);
+        ASSERT_EQ(output.size(), cv::Size(320, 240));
+    }
+    pipeline.ReplaceDevice(nullptr);
+    ticking = false;
+    ticker.join();
+    pipeline.stopCapture = 1;
+    pipeline.tickEvent.Set();
+    worker.join();
+    EXPECT_EQ(pipeline.captureStopped.load(), 1);
+}

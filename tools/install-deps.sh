@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Safe to run again: apt only adds what is missing.
+set -euo pipefail
+packages=(
+    build-essential cmake pkg-config clang libclang-rt-14-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev libopencv-calib3d-dev
+    libpng-dev
+    libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    libavcodec-dev libavformat-dev libavutil-dev
+    nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-apps ffmpeg fonts-liberation fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
