@@ -154,7 +154,8 @@ bool CCaptureDevice::OpenDevice(int position, int requestedWidth, int requestedH
     GError* parseError = nullptr;
     GstElement* convert = gst_parse_bin_from_description(tail.c_str(), TRUE, &parseError);
     std::unique_ptr<GError, GErrorFree> parseErrorOwner(parseError);
-    if (!convert) {
+    if (convert && parseError) gst_object_unref(gst_object_ref_sink(convert));
+    if (!convert || parseError) {
         gst_object_unref(camera);
         return false;
     }
@@ -170,14 +171,16 @@ bool CCaptureDevice::OpenSourceDescription(const std::string& sourceDescription,
                                            int requestedWidth, int requestedHeight) {
     if (graphReady) return false;
     const std::string description =
-        sourceDescription + " ! video/x-raw,width=" + std::to_string(requestedWidth) +
-        ",height=" + std::to_string(requestedHeight) +
-        " ! videoconvert ! video/x-raw,format=BGR ! "
+        sourceDescription + " ! capsfilter caps=\"video/x-raw,width=" +
+        std::to_string(requestedWidth) + ",height=" + std::to_string(requestedHeight) +
+        "\" ! videoconvert ! video/x-raw,format=BGR ! "
         "appsink name=grabber max-buffers=1 drop=true sync=false";
     GError* parseError = nullptr;
     GstElement* element = gst_parse_launch(description.c_str(), &parseError);
     std::unique_ptr<GError, GErrorFree> parseErrorOwner(parseError);
-    if (!element) return false;
+    // A description that names a missing element parses "successfully" with an error set.
+    if (element && parseError) gst_object_unref(gst_object_ref_sink(element));
+    if (!element || parseError) return false;
     auto pipeline = std::make_unique<Pipeline>();
     pipeline->pipeline.reset(GST_ELEMENT(gst_object_ref_sink(element)));
     GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
