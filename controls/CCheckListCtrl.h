@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPersistentModelIndex>
+#include <QPixmap>
+#include <QString>
+#include <QTableView>
+
+#include <optional>
+#include <vector>
+
+class QStyleOptionViewItem;
+
+namespace controls {
+
+class CCheckListHeader;
+class CheckListModel;
+
+// Check states of a cell or of a column heading.
+inline constexpr int kNoCheck = -1;
+inline constexpr int kUnchecked = 0;
+inline constexpr int kChecked = 1;
+
+// What the list keeps for each cell beyond its text. An invalid colour stands for the system's
+// colour (window text, window background), looked up when the cell is painted.
+struct CellRecord {
+    bool enabled = true;  // read for column 0: a disabled row is drawn in the grey-text colour
+    bool bold = false;
+    int image = -1;  // index into the small-image list, -1 for none
+    QString tooltip;
+    QColor textColour;
+    QColor backgroundColour;
+    int check = kNoCheck;
+};
+
+// `base` with the pixel size that makes its line height (ascent plus descent) at most
+// `cellHeight` pixels, as fonts asked for by their cell height are measured.
+QFont FontWithCellHeight(QFont base, int cellHeight);
+
+// Cuts a horizontal strip of pictures into images `imageWidth` pixels wide; pixels of
+// `maskColour` become transparent. Empty when the file cannot be loaded.
+std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour);
+
+// An unchecked and a checked box of `size` pixels drawn by the widget's style, for when the
+// check-box pictures cannot be loaded.
+std::vector<QPixmap> StyleCheckBoxImages(const QWidget* widget, int size);
+
+// A report-style list that draws every cell itself: per-cell text and background colours, cell
+// check boxes the user toggles with a click, a header (CCheckListHeader) whose headings may carry
+// a check-all box that follows the rows, and a tiled background picture while the list has no
+// rows. Rows inserted while the list has columns carry a CellRecord per column; rows without
+// records are drawn plainly.
+class CCheckListCtrl : public QTableView {
+    Q_OBJECT
+public:
+    static constexpr int kCheckBoxSize = 16;
+    static constexpr int kDefaultCellFontHeight = 16;
+
+    explicit CCheckListCtrl(QWidget* parent = nullptr);
+    ~CCheckListCtrl() override;
+
+    // Columns. InsertColumn returns the new column's index (clamped to the end), -1 for a
+    // negative index.
+    int InsertColumn(int column, const QString& heading, Qt::Alignment alignment, int width);
+    int ColumnCount() const;
+    int RowCount() const;
+
+    // Inserts a row (clamped to the end) with `text` in column 0 and returns its index, -1 for a
+    // negative row. Column 0 takes the two colours; invalid colours mean the system's.
+    int InsertRow(int row, const QString& text, const QColor& textColour = {},
+                  const QColor& backgroundColour = {});
+    // Sets a cell's text (std::nullopt keeps it) and colours. False outside the rows or columns.
+    bool SetCellText(int row, int column, const std::optional<QString>& text,
+                     const QColor& textColour = {}, const QColor& backgroundColour = {});
+    QString CellText(int row, int column) const;
+    // The cell's record; nullptr outside the rows or columns or for a row without records.
+    const CellRecord* Cell(int row, int column) const;
+
+    // Sets a cell's check state (kNoCheck, kUnchecked or kChecked), then lets the column's
+    // check-all box follow. False outside the rows or columns, for a row without records or for
+    // another state.
+    bool SetCheck(int row, int column, int state);
+    int GetCheck(int row, int column) const;
+    int CountChecked(int column) const;
+
+    // A column heading's check state (its image index); kNoCheck outside the columns.
+    int GetHeaderCheck(int column) const;
+    bool SetHeaderCheck(int column, int state);
+
+    // Greys a row out (and makes its check boxes unclickable) or brings it back.
+    bool SetRowEnabled(int row, bool enabled);
+    bool IsRowEnabled(int row) const;
+
+    void DeleteAllRows();
+
+    // The picture tiled below the header while the list has no rows. A file that cannot be
+    // loaded leaves the current picture and returns false.
+    bool SetBackgroundImage(const QString& path, bool repaint);
+    bool HasBackground() const { return !background_.isNull(); }
+
+    // The images a cell's image index refers to.
+    void SetSmallImageList(std::vector<QPixmap> images);
+    // The cell text's font height; -1 keeps the list's own font height.
+    void SetCellFontHeight(int height);
+    void SetHeaderFont(const QFont& font);
+
+    // Full-row select: every cell of a selected row is highlighted, not only column 0.
+    void SetFullRowSelect(bool on);
+    bool FullRowSelect() const { return fullRowSelect_; }
+    // Keeps the selection highlighted while the list does not have the focus.
+    void SetShowSelectionAlways(bool on);
+    void SetGridLines(bool on) { setShowGrid(on); }
+
+    CCheckListHeader* Header() const { return header_; }
+
+signals:
+    // A left click on a cell, after the list has toggled the cell's check box.
+    void CellClicked(int row, int column);
+    // A click on a column heading, after the list has applied its check-all box.
+    void ColumnClicked(int column);
+    void CellDoubleClicked(int row, int column);
+
+protected:
+    // The click behaviour; a derived list calls the base first and then adds its own.
+    virtual void OnCellClicked(int row, int column);
+    virtual void OnColumnClicked(int column);
+
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    friend class CheckListDelegate;
+
+    CellRecord* MutableCell(int row, int column);
+    void RepaintCell(int row, int column);
+    void RepaintRow(int row);
+    // Sets the column's check-all box from its rows, when the heading has one.
+    void UpdateHeaderCheck(int column);
+    void HandleColumnClick(int column);
+    bool IsShownSelected(const QModelIndex& index) const;
+    void PaintCell(QPainter* painter, const QRect& rect, const QModelIndex& index) const;
+    void UpdateFonts();
+
+    CheckListModel* model_;
+    CCheckListHeader* header_;
+    QPixmap background_;
+    std::vector<QPixmap> checkBoxImages_;
+    std::vector<QPixmap> smallImages_;
+    int cellFontHeight_ = kDefaultCellFontHeight;
+    QFont cellFont_;
+    QFont boldCellFont_;
+    bool fullRowSelect_ = false;
+    bool showSelectionAlways_ = false;
+    // The cell under the last left press; a release over the same cell makes a click.
+    QPersistentModelIndex pressedIndex_;
+};
+
+}  // namespace controls

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "controls/CCheckListHeader.h"
+#include "recording/CRecordingsList.h"
+
+using controls::kChecked;
+using controls::kNoCheck;
+using controls::kUnchecked;
+using recording::CRecordingsList;
+
+namespace {
+
+// Receives the addresses the list hands to the desktop instead of starting a program.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    std::vector<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls.push_back(url); }
+};
+
+// The list as the main window sets it up, shown at its place's size.
+class RecordingsListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        list.resize(480, 125);
+        list.SetUpColumns();
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    }
+
+    // A recording whose file exists.
+    void Record(const QString& name, const QString& duration) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        list.AddFinishedRecording(name, file.fileName(), duration);
+    }
+
+    // As the user does: drag the hidden check column open.
+    void OpenCheckColumn() { list.Header()->resizeSection(0, 30); }
+
+    void ClickCheckBox(int row) {
+        const QRect cell = list.visualRect(list.model()->index(row, 0));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    // What a double click delivers: a press and a release, a double-click press, a release.
+    void DoubleClick(int row, int column) {
+        const QPoint centre = list.visualRect(list.model()->index(row, column)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre);
+    }
+    void ClickCheckHeading() {
+        const QPoint centre(list.Header()->sectionViewportPosition(0) + 15,
+                            list.Header()->height() / 2);
+        QTest::mouseClick(list.Header()->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    QTemporaryDir folder;
+    CRecordingsList list;
+};
+
+}  // namespace
+
+TEST_F(RecordingsListTest, StartsEmptyWithOnlyTheTwoHeadingsShown) {
+    EXPECT_EQ(list.RowCount(), 0);
+    EXPECT_FALSE(list.showGrid());
+    ASSERT_EQ(list.ColumnCount(), 3);
+    const auto heading = [&](int column) {
+        return list.model()->headerData(column, Qt::Horizontal).toString();
+    };
+    EXPECT_EQ(heading(0), QStringLiteral(" "));
+    EXPECT_EQ(heading(1), QStringLiteral("FileName"));
+    EXPECT_EQ(heading(2), QStringLiteral("Duration"));
+    EXPECT_EQ(list.columnWidth(0), 0);
+    EXPECT_EQ(list.columnWidth(1), 240);
+    EXPECT_EQ(list.columnWidth(2), 160);
+    EXPECT_EQ(list.GetHeaderCheck(0), kUnchecked);
+    EXPECT_EQ(list.GetHeaderCheck(1), kNoCheck);
+    EXPECT_TRUE(list.FullRowSelect());
+}
+
+TEST_F(RecordingsListTest, NewestRecordingComesFirstAllChecked) {
+    Record("2026-01-01 10-00-00.avi", "00:00:05");
+    Record("2026-01-01 10-01-00.avi", "00:01:02");
+    Record("2026-01-01 10-05-00.avi", "01:02:05");
+    ASSERT_EQ(list.RowCount(), 3);
+    EXPECT_TRUE(list.showGrid());
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(list.CellText(0, 1), QStringLiteral("2026-01-01 10-05-00.avi"));
+    EXPECT_EQ(list.CellText(0, 2), QStringLiteral("01:02:05"));
+    EXPECT_EQ(list.CellText(2, 1), QStringLiteral("2026-01-01 10-00-00.avi"));
+    EXPECT_EQ(list.CellText(2, 2), QStringLiteral("00:00:05"));
+    ASSERT_EQ(list.Entries().size(), 3u);
+    EXPECT_EQ(list.Entries()[0].fullPath, folder.filePath("2026-01-01 10-05-00.avi"));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(list.GetCheck(row, 0), kChecked);
+        EXPECT_EQ(list.Cell(row, 1)->backgroundColour, QColor::fromRgb(0xFAFAFA));
+        EXPECT_EQ(list.Cell(row, 2)->textColour, QColor::fromRgb(0x000000));
+    }
+    EXPECT_EQ(list.GetHeaderCheck(0), kChecked);
+}
+
+TEST_F(RecordingsListTest, UncheckingOneRowClearsTheHeaderBoxAndItsEntry) {
+    Record("a.avi", "00:00:01");
+    Record("b.avi", "00:00:02");
+    Record("c.avi", "00:00:03");
+    OpenCheckColumn();
+    ClickCheckBox(1);
+    EXPECT_EQ(list.GetCheck(1, 0), kUnchecked);
+    EXPECT_EQ(list.Entries()[1].checked, kUnchecked);
+    EXPECT_EQ(list.Entries()[0].checked, kChecked);
+    EXPECT_EQ(list.GetHeaderCheck(0), kUnchecked);
+    ClickCheckBox(1);
+    EXPECT_EQ(list.Entries()[1].checked, kChecked);
+    EXPECT_EQ(list.GetHeaderCheck(0), kChecked);
+}
+
+TEST_F(RecordingsListTest, HeaderBoxClickSetsEveryRowAndEntry) {
+    Record("a.avi", "00:00:01");
+    Record("b.avi", "00:00:02");
+    Record("c.avi", "00:00:03");
+    OpenCheckColumn();
+    ClickCheckHeading();
+    EXPECT_EQ(list.GetHeaderCheck(0), kUnchecked);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(list.GetCheck(row, 0), kUnchecked);
+        EXPECT_EQ(list.Entries()[row].checked, kUnchecked);
+    }
+    ClickCheckHeading();
+    EXPECT_EQ(list.GetHeaderCheck(0), kChecked);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(list.Entries()[row].checked, kChecked);
+}
+
+TEST_F(RecordingsListTest, RebuildKeepsTheCheckStatesOfEarlierRows) {
+    Record("a.avi", "00:00:01");
+    Record("b.avi", "00:00:02");
+    OpenCheckColumn();
+    ClickCheckBox(0);  // b.avi
+    Record("c.avi", "00:00:03");
+    ASSERT_EQ(list.RowCount(), 3);
+    EXPECT_EQ(list.GetCheck(0, 0), kChecked);
+    EXPECT_EQ(list.GetCheck(1, 0), kUnchecked);
+    EXPECT_EQ(list.CellText(1, 1), QStringLiteral("b.avi"));
+    EXPECT_EQ(list.GetCheck(2, 0), kChecked);
+    EXPECT_EQ(list.GetHeaderCheck(0), kUnchecked);
+}
+
+TEST_F(RecordingsListTest, RowOfAMissingFileIsGreyedUntilTheFileIsBack) {
+    Record("kept.avi", "00:00:04");
+    list.AddFinishedRecording("never.avi", folder.filePath("never.avi"), "00:00:00");
+    EXPECT_FALSE(list.IsRowEnabled(0));
+    EXPECT_TRUE(list.IsRowEnabled(1));
+
+    ASSERT_TRUE(QFile::remove(folder.filePath("kept.avi")));
+    list.RefreshFileStates();
+    EXPECT_FALSE(list.IsRowEnabled(1));
+
+    QFile file(folder.filePath("kept.avi"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    list.RefreshFileStates();
+    EXPECT_TRUE(list.IsRowEnabled(1));
+
+    // A greyed row's check box does not take clicks.
+    OpenCheckColumn();
+    ClickCheckBox(0);
+    EXPECT_EQ(list.Entries()[0].checked, kChecked);
+}
+
+TEST_F(RecordingsListTest, FileStatesAreCheckedAgainWhileShown) {
+    Record("gone.avi", "00:00:04");
+    ASSERT_TRUE(list.IsRowEnabled(0));
+    ASSERT_TRUE(QFile::remove(folder.filePath("gone.avi")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !list.IsRowEnabled(0); },
+                                CRecordingsList::kFileCheckIntervalMs * 3));
+}
+
+TEST_F(RecordingsListTest, DoubleClickOpensTheRecordingWhenItsFileExists) {
+    OpenedUrls opened;
+    Record("old.avi", "00:00:01");
+    Record("new.avi", "00:00:02");
+    DoubleClick(1, 1);
+    ASSERT_EQ(opened.urls.size(), 1u);
+    EXPECT_EQ(opened.urls[0], QUrl::fromLocalFile(folder.filePath("old.avi")));
+
+    ASSERT_TRUE(QFile::remove(folder.filePath("new.avi")));
+    DoubleClick(0, 2);
+    EXPECT_EQ(opened.urls.size(), 1u);
+    EXPECT_FALSE(list.IsRowEnabled(0));
+}
+
+#include "RecordingsListTest.moc"
