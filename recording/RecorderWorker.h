@@ -1,0 +1,120 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "capture/FramePipeline.h"
+#include "recording/EncoderSettings.h"
+#include "recording/FrameTimeline.h"
+#include "recording/MMBoxEncoder.h"
+
+namespace recording {
+
+struct RecorderOptions {
+    // Makes the encoder; the FFmpeg AVI encoder unless a test puts in its own.
+    std::function<std::unique_ptr<MMBoxInstance>()> createEncoder = [] {
+        return CreateMMBoxDLLInstance();
+    };
+    // The clock the file's timeline follows.
+    std::function<std::chrono::steady_clock::time_point()> now = std::chrono::steady_clock::now;
+    // Called once, on the recorder's thread, when writing fails part-way (disk full, for
+    // example) with a message for the user. The recording then ends by itself: what was written
+    // so far is finished and kept. A window posts the message to its own thread.
+    std::function<void(const std::string& message)> onFailure;
+};
+
+// One recording: the output frames of a FramePipeline written into an AVI file at a given path,
+// on the recorder's own thread. Each recording owns its stop request, so stopping one and
+// starting the next at once never revives or disturbs the previous thread while it finishes
+// its file.
+//
+// The window drives it like this:
+//   StartRecording:  auto recorder = std::make_unique<RecorderWorker>(path, pipeline, options);
+//                    std::string error;
+//                    if (!recorder->Start(error)) { show `error`; stay Ready; add no list row }
+//   StopRecording:   recorder->RequestStop();  // returns at once; the file is finished behind
+//                    keep the recorder (e.g. in a list of finishing recorders) until HasEnded(),
+//                    then destroy it; destroying one that has not ended waits for it
+//   Shutdown:        StopAndWait() on every recorder still held, so no file is left unfinished.
+//   onFailure:       post the message to the window; show it, go back to Ready.
+//
+// The file's timeline follows the clock: a recording of N seconds plays N seconds, whatever the
+// rate at which frames arrive (see FrameTimeline).
+class RecorderWorker {
+public:
+    // The buffers of one recording, in bytes.
+    static constexpr std::size_t kFrameBufferBytes = 4'096'000;
+    static constexpr std::size_t kAudioInputBytes = 1'024'000;
+    static constexpr std::size_t kAudioPacketBytes = 512'000;
+    static constexpr std::size_t kVideoPacketBytes = 1'024'000;
+    // How long the thread waits for a frame before it fills missed slots with the last frame.
+    static constexpr std::chrono::milliseconds kIdleWait{100};
+
+    RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
+                   RecorderOptions options = {});
+    // Stops the recording and waits until its file is finished.
+    ~RecorderWorker();
+    RecorderWorker(const RecorderWorker&) = delete;
+    RecorderWorker& operator=(const RecorderWorker&) = delete;
+
+    // Creates the encoder, creates the file and writes its header, then starts the thread.
+    // On failure nothing runs, no file is left behind, and `errorText` says why. Call once.
+    bool Start(std::string& errorText);
+    // Asks the recording to end; the file lasts until this moment. Returns at once.
+    void RequestStop();
+    // RequestStop, then waits until the file is finished and the thread has ended.
+    void StopAndWait();
+    // True once the thread has finished the file (or when it never started).
+    bool HasEnded() const { return ended_; }
+
+    // The message of a failure part-way, if there was one.
+    std::optional<std::string> FailureText() const;
+    // Frames the file holds; final once the recorder has ended.
+    int64_t FramesWritten() const { return framesWritten_; }
+    const std::string& OutputPath() const { return outputPath_; }
+
+private:
+    void Run();
+    // Writes the current frame into `count` slots of the file: its audio, then its video.
+    bool WriteSlots(int64_t count);
+    bool WriteSlot();
+    void TakeOutputFrame();
+    FrameTimeline::Duration Elapsed() const;
+    void ReportFailure(const std::string& reason);
+
+    std::string outputPath_;
+    capture::FramePipeline& pipeline_;
+    RecorderOptions options_;
+    EncoderSettings settings_;
+    std::unique_ptr<MMBoxInstance> encoder_;
+    FrameTimeline timeline_;
+    uint32_t audioBytesPerFrame_;
+
+    std::vector<uint8_t> frameBuffer_;
+    std::vector<uint8_t> audioInput_;
+    std::vector<uint8_t> audioPacket_;
+    std::vector<uint8_t> videoPacket_;
+    cv::Mat outputCopy_;
+
+    std::chrono::steady_clock::time_point startTime_;
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<int64_t> stopElapsedNs_{0};
+    std::atomic<bool> ended_{true};
+    std::atomic<int64_t> framesWritten_{0};
+    bool failed_ = false;  // thread only
+    mutable std::mutex failureMutex_;
+    std::optional<std::string> failureText_;
+    std::thread thread_;
+};
+
+}  // namespace recording

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <opencv2/imgcodecs.hpp>
+
+#include <filesystem>
+
+#include "AviProbe.h"
+#include "recording/Snapshot.h"
+
+using capture::CCaptureDevice;
+using capture::FramePipeline;
+using recording::SaveSnapshot;
+using recording::testing::ScratchFolder;
+
+namespace {
+
+void UsePatternCamera(FramePipeline& pipeline) {
+    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+    auto device = std::make_unique<CCaptureDevice>();
+    ASSERT_TRUE(device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
+    pipeline.ReplaceDevice(std::move(device));
+}
+
+}  // namespace
+
+TEST(Recording_Snapshot, WritesTheOutputFrameAsA320By240Jpeg) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    UsePatternCamera(pipeline);
+    pipeline.RunPass();
+    const std::string path = folder.File("2010-05-17 14-03-09.jpg");
+    std::string error;
+    ASSERT_TRUE(SaveSnapshot(pipeline, path, error)) << error;
+
+    const cv::Mat saved = cv::imread(path, cv::IMREAD_COLOR);
+    ASSERT_EQ(saved.size(), cv::Size(320, 240));
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    ASSERT_GT(cv::countNonZero(output.reshape(1)), 0) << "the pattern, not black";
+    // JPEG is lossy; colours and their places must still match, rows top first.
+    EXPECT_LT(cv::norm(saved, output, cv::NORM_L1) / output.total() / 3, 6.0);
+}
+
+TEST(Recording_Snapshot, WithoutACameraTheSnapshotIsBlack) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    std::string error;
+    ASSERT_TRUE(SaveSnapshot(pipeline, folder.File("black.jpg"), error)) << error;
+    const cv::Mat saved = cv::imread(folder.File("black.jpg"), cv::IMREAD_COLOR);
+    ASSERT_EQ(saved.size(), cv::Size(320, 240));
+    double brightest = 0;
+    cv::minMaxLoc(saved.reshape(1), nullptr, &brightest);
+    EXPECT_LE(brightest, 2.0);
+}
+
+TEST(Recording_Snapshot, FolderThatDoesNotExistIsReported) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    const std::string path = folder.File("gone/a.jpg");
+    std::string error;
+    EXPECT_FALSE(SaveSnapshot(pipeline, path, error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
