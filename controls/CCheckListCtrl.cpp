@@ -343,12 +343,6 @@ void CCheckListCtrl::SetSmallImageList(std::vector<QPixmap> images) {
     viewport()->update();
 }
 
-void CCheckListCtrl::SetCellFontHeight(int height) {
-    cellFontHeight_ = height;
-    UpdateFonts();
-    viewport()->update();
-}
-
 void CCheckListCtrl::SetHeaderFont(const QFont& font) {
     header_->setFont(font);
     updateGeometries();
@@ -365,7 +359,7 @@ void CCheckListCtrl::SetShowSelectionAlways(bool on) {
 }
 
 void CCheckListCtrl::UpdateFonts() {
-    cellFont_ = cellFontHeight_ == -1 ? font() : FontWithCellHeight(font(), cellFontHeight_);
+    cellFont_ = FontWithCellHeight(font(), kCellFontHeight);
     boldCellFont_ = cellFont_;
     boldCellFont_.setWeight(QFont::Bold);
     int imageHeight = kCheckBoxSize;

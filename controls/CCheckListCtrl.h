@@ -55,7 +55,7 @@ class CCheckListCtrl : public QTableView {
     Q_OBJECT
 public:
     static constexpr int kCheckBoxSize = 16;
-    static constexpr int kDefaultCellFontHeight = 16;
+    static constexpr int kCellFontHeight = 16;  // cell height of the cell text's font
 
     explicit CCheckListCtrl(QWidget* parent = nullptr);
     ~CCheckListCtrl() override;
@@ -101,8 +101,6 @@ public:
 
     // The images a cell's image index refers to.
     void SetSmallImageList(std::vector<QPixmap> images);
-    // The cell text's font height; -1 keeps the list's own font height.
-    void SetCellFontHeight(int height);
     void SetHeaderFont(const QFont& font);
 
     // Full-row select: every cell of a selected row is highlighted, not only column 0.
@@ -150,7 +148,6 @@ private:
     QPixmap background_;
     std::vector<QPixmap> checkBoxImages_;
     std::vector<QPixmap> smallImages_;
-    int cellFontHeight_ = kDefaultCellFontHeight;
     QFont cellFont_;
     QFont boldCellFont_;
     bool fullRowSelect_ = false;

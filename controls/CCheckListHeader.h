@@ -31,7 +31,6 @@ public:
     // A picture that cannot be loaded leaves the current one and returns false.
     bool SetBackgroundBitmap(int resourceId, bool repaint);
     bool SetBackgroundImage(const QString& path, bool repaint);
-    bool HasBackground() const { return !background_.isNull(); }
 
     // The images a heading's image index refers to (for check-all boxes: unchecked, checked).
     void SetImageList(std::vector<QPixmap> images);
