@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QString>
+
+namespace controls {
+
+// The skinned push button: it draws one of three pictures, stretched to its size, and nothing
+// else: the click picture while pressed, the hover picture while the mouse is over it, the
+// normal picture otherwise. A picture that could not be loaded draws nothing, so the parent's
+// background shows. Clicks reach the owner through clicked().
+class CHoverButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Picture { Normal, Hover, Click };
+
+    explicit CHoverButton(QWidget* parent = nullptr);
+
+    // Loads the three pictures from files and replaces the current ones. A file that cannot be
+    // loaded leaves that picture empty. Repaints the button.
+    void SetPictures(const QString& normalPath, const QString& hoverPath, const QString& clickPath);
+
+    // The tooltip from the program's string table; an unknown or empty string changes nothing.
+    void SetTooltip(int stringId, bool activate);
+    // The tooltip text. Setting it again replaces the text; an inactive tooltip is kept but not
+    // shown until it is activated.
+    void SetTooltipText(const QString& text, bool activate);
+
+    // The picture a repaint would draw now.
+    Picture CurrentPicture() const;
+    bool IsHovering() const { return hover_; }
+    // The picture drawn in state `picture`; null when its file could not be loaded.
+    const QPixmap& PictureFor(Picture picture) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool hover_ = false;
+    QPixmap normalPicture_;
+    QPixmap hoverPicture_;
+    QPixmap clickPicture_;
+    QString tooltipText_;
+};
+
+}  // namespace controls

@@ -1,0 +1,144 @@
+#include "Backgrounds.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "Glyphs.h"
+#include "SkinColours.h"
+#include "app/MainLayout.h"
+
+namespace skingen {
+namespace {
+
+using namespace colours;
+
+QRect PlaceOf(int id) {
+    const app::LayoutEntry* entry = app::FindLayoutEntry(id);
+    return QRect(entry->x, entry->y, entry->width, entry->height);
+}
+
+void FillVertical(QPainter& painter, const QRect& rect, const QColor& top, const QColor& bottom) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(rect, gradient);
+}
+
+// A two-pixel line running from the accent blue to teal.
+void DrawAccentLine(QPainter& painter, int y, int width) {
+    QLinearGradient gradient(0, y, width, y);
+    gradient.setColorAt(0, kAccent);
+    gradient.setColorAt(1, kAccentTeal);
+    painter.fillRect(QRect(0, y, width, 2), gradient);
+}
+
+// A faint lens in the empty right part of the top band.
+void DrawLensMark(QPainter& painter, QPointF centre) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const std::pair<double, int> rings[] = {{31, 9}, {23, 13}, {15, 18}};
+    for (const auto& [radius, alpha] : rings) {
+        painter.setPen(QPen(QColor(255, 255, 255, alpha), 2));
+        painter.drawEllipse(centre, radius, radius);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 8));
+    painter.drawEllipse(centre, 9, 9);
+    painter.setBrush(QColor(255, 255, 255, 24));
+    painter.drawEllipse(centre + QPointF(-4, -4), 2.6, 2.6);
+    painter.restore();
+}
+
+// A dark, sunken well one pixel around `inside`, with a soft shadow below it.
+void DrawWell(QPainter& painter, const QRect& inside, const QColor& fill) {
+    const QRect frame = inside.adjusted(-1, -1, 1, 1);
+    for (int step = 1; step <= 4; ++step)
+        painter.fillRect(QRect(frame.left() + 1, frame.bottom() + step, frame.width() - 2, 1),
+                         QColor(20, 30, 45, 36 - step * 8));
+    painter.fillRect(frame, kPanelBorder);
+    painter.fillRect(inside, fill);
+}
+
+}  // namespace
+
+QImage DrawMainBackground() {
+    constexpr int kWidth = 510, kHeight = 680;
+    constexpr int kTopBandHeight = 100;
+    constexpr int kBottomBandTop = 620;
+    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    FillVertical(painter, QRect(0, 0, kWidth, kHeight), kBodyTop, kBodyBottom);
+
+    // The top band: title, window controls and the big buttons.
+    FillVertical(painter, QRect(0, 0, kWidth, kTopBandHeight), kBandTop, kBandBottom);
+    painter.fillRect(QRect(12, 27, kWidth - 24, 1), QColor(255, 255, 255, 12));
+    DrawLensMark(painter, QPointF(452, 62));
+    DrawAccentLine(painter, kTopBandHeight - 2, kWidth);
+
+    // The preview's well touches the band; the recordings list gets a framed well of its own,
+    // with a caption above it.
+    const QRect preview = PlaceOf(app::kPreview);
+    painter.fillRect(QRect(preview.left() - 1, kTopBandHeight, preview.width() + 2,
+                           preview.bottom() - kTopBandHeight + 1),
+                     Qt::black);
+    DrawWell(painter, preview, Qt::black);
+    const QRect list = PlaceOf(app::kRecordingsList);
+    DrawWell(painter, list, kListBack);
+    QFont caption(QStringLiteral("Liberation Sans"));
+    caption.setPixelSize(10);
+    caption.setBold(true);
+    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    painter.setFont(caption);
+    painter.setPen(kMutedOnLight);
+    painter.drawText(
+        QRect(list.left() + 2, preview.bottom() + 6, 200, list.top() - preview.bottom() - 8),
+        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("RECORDINGS"));
+
+    // The bottom band: the clock, the folder buttons and the status line.
+    FillVertical(painter, QRect(0, kBottomBandTop, kWidth, kHeight - kBottomBandTop), kBandTop,
+                 kBandBottom);
+    painter.fillRect(QRect(0, kBottomBandTop, kWidth, 1), kBandLine);
+    const QRect clock = PlaceOf(app::kClock);
+    QFont label(QStringLiteral("Liberation Sans"));
+    label.setPixelSize(11);
+    painter.setFont(label);
+    painter.setPen(kMutedOnDark);
+    painter.drawText(
+        QRect(app::kStatusX, clock.top(), clock.left() - app::kStatusX - 8, clock.height()),
+        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Elapsed"));
+    return picture;
+}
+
+QImage DrawListBackground() {
+    QImage picture(480, 100, QImage::Format_RGB32);
+    picture.fill(kListBack);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QColor hint(176, 184, 196);
+    DrawGlyph(painter, glyphs::FilmStrip, QRectF(228, 20, 24, 24), hint);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(hint);
+    painter.drawText(QRect(0, 48, 480, 18), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Your recordings of this session appear here"));
+    return picture;
+}
+
+QImage DrawSourceDialogBackground() {
+    constexpr int kWidth = 500, kHeight = 299;
+    constexpr int kBandHeight = 32;
+    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    FillVertical(painter, QRect(0, 0, kWidth, kHeight), kBodyTop, kBodyBottom);
+    FillVertical(painter, QRect(0, 0, kWidth, kBandHeight), kBandTop, kBandBottom);
+    DrawAccentLine(painter, kBandHeight - 2, kWidth);
+    DrawGlyph(painter, glyphs::Aperture, QRectF(340, 50, 116, 116), QColor(224, 229, 236));
+    painter.fillRect(QRect(16, 186, kWidth - 32, 1), QColor(214, 220, 229));
+    return picture;
+}
+
+}  // namespace skingen
