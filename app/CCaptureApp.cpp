@@ -9,6 +9,7 @@
 #include <csignal>
 
 #include "app/CMainDialog.h"
+#include "controls/ProgramResources.h"
 #include "platform/SingleInstanceLock.h"
 
 namespace app {
@@ -44,6 +45,7 @@ int CCaptureApp::Run(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenvalor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(controls::ApplicationIcon());
 
     CMainDialog mainDialog;
 

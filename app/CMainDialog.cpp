@@ -2,24 +2,26 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QPainter>
+#include <QMenu>
+#include <QSystemTrayIcon>
 
 #include <chrono>
 
 #include "app/PreviewWidget.h"
+#include "controls/ProgramResources.h"
 
 namespace app {
 
 namespace {
 constexpr const char* kWindowTitle = "Zelkorvan Quenvalor v2.2.32";
-constexpr int kPreviewX = 16;
-constexpr int kPreviewY = 101;
 }  // namespace
 
-CMainDialog::CMainDialog(QWidget* parent) : QWidget(parent) {
+CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
+    : QWidget(parent), programFolder(programFolder) {
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(kWidth, kHeight);
     CreateControls();
+    ConnectCommands();
 }
 
 CMainDialog::~CMainDialog() {
@@ -28,25 +30,24 @@ CMainDialog::~CMainDialog() {
     ShutdownSequence();
 }
 
-void CMainDialog::CreateControls() {
-    preview = new PreviewWidget(this);
-    preview->setGeometry(kPreviewX, kPreviewY, capture::FramePipeline::kPreviewWidth,
-                         capture::FramePipeline::kPreviewHeight);
-    framePipeline.previewSink = preview;
-}
-
 void CMainDialog::Initialise() {
     if (initialised) return;
     initialised = true;
 
     // Folders: everything the program reads lies beside the executable, whatever the current
     // folder is.
-    programFolder = QCoreApplication::applicationDirPath();
+    if (programFolder.isEmpty()) programFolder = QCoreApplication::applicationDirPath();
     effectsFolder = programFolder + "/Effects/";
     thumbnailsFolder = programFolder + "/EffectsBmps/";
     skinFolder = programFolder + "/skin/";
+    setWindowIcon(controls::ApplicationIcon());
 
+    // A missing background leaves the window's own base colour.
+    backgroundPicture = QPixmap(skinFolder + "back_ui.bmp");
     setWindowTitle(QString::fromLatin1(kWindowTitle));
+
+    // Shape, skin and place the controls; read the output folder.
+    LayOut();
 
     // The camera list and the first camera. With no camera the preview stays black and
     // nothing is reported.
@@ -64,8 +65,6 @@ void CMainDialog::Initialise() {
     connect(&tickTimer, &QTimer::timeout, this, [this] { framePipeline.tickEvent.Set(); });
     tickTimer.start(kTickIntervalMs);
     StartCaptureWorker();
-
-    move(0, 0);
 }
 
 void CMainDialog::StartCaptureWorker() {
@@ -82,6 +81,7 @@ void CMainDialog::ShutdownSequence() {
     framePipeline.tickEvent.Set();
     framePipeline.frameReadyEvent.Set();
     tickTimer.stop();
+    if (trayIcon) trayIcon->hide();
     hide();
 
     if (captureThread.joinable()) {
@@ -99,11 +99,6 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
     // A close from the window manager runs the same sequence as the close button.
     ShutdownSequence();
     event->accept();
-}
-
-void CMainDialog::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(32, 36, 44));
 }
 
 }  // namespace app

@@ -1,14 +1,28 @@
 #pragma once
 
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <atomic>
+#include <map>
+#include <memory>
 #include <thread>
 
+#include "app/MainLayout.h"
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
+
+class QLineEdit;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace controls {
+class CHoverButton;
+}
 
 namespace app {
 
@@ -16,7 +30,10 @@ class PreviewWidget;
 
 // The program's one window. It holds the state a run shares between the window's thread and the
 // workers, creates every long-lived object at start-up in a fixed order, and ends them with one
-// shutdown sequence, whoever asks for the end.
+// shutdown sequence, whoever asks for the end. Its behaviour lives in files by concern:
+// MainDialogLayout.cpp (controls, shape, painting), MainDialogCommands.cpp (commands, tray,
+// About), MainDialogSettings.cpp (output folder), MainDialogMouse.cpp (keys, mouse, dragging),
+// MainDialogCamera.cpp (cameras).
 class CMainDialog : public QWidget {
     Q_OBJECT
 public:
@@ -25,17 +42,40 @@ public:
     static constexpr int kTickIntervalMs = 50;  // TICK_TIMER: at most 20 frames per second
     static constexpr int kShutdownPollMs = 200;
 
-    explicit CMainDialog(QWidget* parent = nullptr);
+    // `programFolder` is where the program's data (skin/, Effects/, EffectsBmps/, README.md) and
+    // its settings file are found; empty means the executable's folder.
+    explicit CMainDialog(QWidget* parent = nullptr, const QString& programFolder = QString());
     ~CMainDialog() override;
 
     // Creates the long-lived objects and starts the frame road. Runs once.
     void Initialise();
-    // Stops the workers, hides the window and closes it. Safe to call more than once.
+    // Stops the workers, removes the tray icon, hides the window and closes it. Safe to call
+    // more than once.
     void ShutdownSequence();
 
     // Cameras.
     void RefreshDeviceList();
     bool OpenCamera(int position);
+
+    // Layout.
+    // The control of layout row `id`, or nullptr when the window does not create it.
+    QWidget* Control(int id) const;
+    controls::CHoverButton* Button(int id) const;
+    // The window's shape: square, with the two top corners rounded.
+    static QRegion WindowRegion();
+    void SetStatusText(const QString& text);
+    const QString& StatusText() const { return statusText; }
+
+    // The output folder, as the folder edit holds it, and the file it is kept in.
+    QString OutputFolder() const;
+    const QString& SettingsFile() const { return settingsFile; }
+
+    // Whether a press at `clientPoint` on the window's own area drags the window.
+    static bool IsDragBand(const QPoint& clientPoint);
+
+    // The tray icon and its menu, once the tray command has made them.
+    QSystemTrayIcon* TrayIcon() const { return trayIcon.get(); }
+    QMenu* TrayMenu() const { return trayMenu.get(); }
 
     // Read access for the parts of the program and for tests.
     const capture::DeviceList& Devices() const { return deviceList; }
@@ -43,6 +83,7 @@ public:
     capture::FramePipeline& Pipeline() { return framePipeline; }
     PreviewWidget* Preview() const { return preview; }
     const QString& ProgramFolder() const { return programFolder; }
+    const QString& SkinFolder() const { return skinFolder; }
     bool IsShutDown() const { return shutdownStarted; }
 
     enum class RecordState { Idle, Recording };
@@ -54,16 +95,53 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private slots:
+    void OnTray();
+    void OnMinimize();
+    void OnHome();
+    void OnEffectMode();
+    void OnPaintMode();
+    void OnBrowseFolder();
+    void OnOpenFolder();
+    void ShowWindowNormally();
+    void ShowAboutBox();
 
 private:
+    // MainDialogLayout.cpp
     void CreateControls();
+    QWidget* MakeControl(const LayoutEntry& entry);
+    void LayOut();
+    QString SkinPicture(const QString& name) const;
+    void SetButtonPictures(int id, const QString& normal, const QString& hover,
+                           const QString& click);
+
+    // MainDialogCommands.cpp
+    void ConnectCommands();
+    void CreateTrayIcon();
+
+    // MainDialogSettings.cpp
+    void ReadOutputFolderSetting();
+
     void StartCaptureWorker();
 
-    // Folders, from the executable's folder; the derived ones end with "/".
+    // Folders, from the program's folder; the derived ones end with "/".
     QString programFolder;
     QString effectsFolder;
     QString thumbnailsFolder;
     QString skinFolder;
+    QString settingsFile;
+
+    QPixmap backgroundPicture;
+    std::map<int, QWidget*> controls;  // by layout id; children of the window
+    PreviewWidget* preview = nullptr;
+    QLineEdit* clockEdit = nullptr;
+    QLineEdit* folderEdit = nullptr;
 
     capture::DeviceList deviceList;
     int currentDevice = -1;
@@ -75,8 +153,14 @@ private:
     QString statusText = QStringLiteral("Ready.");
     QString elapsedText = QStringLiteral("00:00:00");
 
+    std::unique_ptr<QMenu> trayMenu;
+    std::unique_ptr<QSystemTrayIcon> trayIcon;
+
+    // Dragging by mouse movements, where the window system cannot move the window itself.
+    bool dragging = false;
+    QPoint dragGrabOffset;
+
     QTimer tickTimer;  // TICK_TIMER
-    PreviewWidget* preview = nullptr;
     bool initialised = false;
     bool shutdownStarted = false;
 };

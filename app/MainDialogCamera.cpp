@@ -6,7 +6,9 @@
 
 namespace app {
 
-void CMainDialog::RefreshDeviceList() { deviceList.Refresh(); }
+void CMainDialog::RefreshDeviceList() {
+    deviceList.Refresh();
+}
 
 bool CMainDialog::OpenCamera(int position) {
     // The old camera goes first: a camera cannot be opened twice, and choosing the open one

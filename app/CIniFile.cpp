@@ -1,0 +1,114 @@
+#include "app/CIniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+namespace {
+
+// The name of a "[name]" line, or nothing for any other line.
+std::optional<QString> SectionName(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'[')) return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0) return std::nullopt;
+    return trimmed.mid(1, close - 1).trimmed();
+}
+
+// The key of a "key=value" line, or nothing for comments and lines without "=".
+std::optional<QString> KeyName(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(u';') || trimmed.startsWith(u'#')) return std::nullopt;
+    const qsizetype equals = trimmed.indexOf(u'=');
+    if (equals <= 0) return std::nullopt;
+    return trimmed.left(equals).trimmed();
+}
+
+QString ValueOf(const QString& line) {
+    QString value = line.mid(line.indexOf(u'=') + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QStringList ReadLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+CIniFile::CIniFile(QString path) : path_(std::move(path)) {}
+
+QString CIniFile::ReadString(const QString& section, const QString& key,
+                             const QString& defaultValue) const {
+    bool inSection = false;
+    for (const QString& line : ReadLines(path_)) {
+        if (const auto name = SectionName(line)) {
+            inSection = SameName(*name, section);
+            continue;
+        }
+        if (!inSection) continue;
+        if (const auto name = KeyName(line); name && SameName(*name, key)) return ValueOf(line);
+    }
+    return defaultValue;
+}
+
+bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
+    // A line break would end the line early and make the rest of the value a line of its own.
+    if (key.contains(u'\n') || value.contains(u'\n') || value.contains(u'\r')) return false;
+    QStringList lines = ReadLines(path_);
+    const QString newLine = key + u'=' + value;
+
+    // Find the section, and in it the key or the line after the section's last entry.
+    qsizetype sectionLine = -1;
+    qsizetype insertAt = -1;
+    bool replaced = false;
+    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
+        if (const auto name = SectionName(lines[i])) {
+            if (sectionLine >= 0) break;  // the section ended
+            if (SameName(*name, section)) sectionLine = insertAt = i;
+            continue;
+        }
+        if (sectionLine < 0) continue;
+        if (const auto name = KeyName(lines[i])) {
+            if (SameName(*name, key)) {
+                lines[i] = newLine;
+                replaced = true;
+            }
+            insertAt = i;
+        }
+    }
+    if (!replaced) {
+        if (sectionLine >= 0) {
+            lines.insert(insertAt + 1, newLine);
+        } else {
+            if (!lines.isEmpty() && !lines.back().trimmed().isEmpty()) lines.append(QString());
+            lines.append(u'[' + section + u']');
+            lines.append(newLine);
+        }
+    }
+
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write((lines.join(u'\n') + u'\n').toUtf8());
+    return file.commit();
+}
+
+}  // namespace app

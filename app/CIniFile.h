@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// A settings file of the private-profile kind: "[Section]" lines and "key=value" lines, plain
+// text a person can edit. Section and key names match without regard to case; surrounding
+// blanks and a pair of enclosing quotes around a value are dropped on reading. Writing changes
+// only the one line it sets and keeps everything else of the file (other sections and keys,
+// comments, blank lines) as it was.
+class CIniFile {
+public:
+    explicit CIniFile(QString path);
+    virtual ~CIniFile() = default;
+
+    const QString& Path() const { return path_; }
+
+    // The value of `key` in `section`; `defaultValue` when the file, the section or the key is
+    // missing.
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+
+    // Sets `key` in `section` to `value`, creating the file (and its folder), the section and
+    // the key as needed. The file is replaced whole or not at all. False when it cannot be
+    // written.
+    bool WriteString(const QString& section, const QString& key, const QString& value) const;
+
+private:
+    QString path_;
+};
+
+}  // namespace app

@@ -1,0 +1,164 @@
+// The main window's face: its controls from the layout table, its shape, and the painting of
+// its background, title and status line.
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "app/CMainDialog.h"
+#include "app/PreviewWidget.h"
+#include "controls/CHoverButton.h"
+
+namespace app {
+namespace {
+
+constexpr QColor kTextColour(240, 240, 240);
+// Shown where the background picture is missing.
+constexpr QColor kBaseColour(30, 35, 45);
+
+// A font whose line (ascent plus descent) is at most `lineHeight` pixels, like a font asked for
+// by its cell height. The families are tried in order.
+QFont FontWithLineHeight(const QStringList& families, int lineHeight, int weight) {
+    QFont font;
+    font.setFamilies(families);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    for (int pixelSize = lineHeight; pixelSize > 6; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        if (QFontMetrics(font).height() <= lineHeight) break;
+    }
+    return font;
+}
+
+QFont TitleFont() {
+    // "System" is rarely installed here; the desktop's general font stands in for it.
+    return FontWithLineHeight(
+        {QStringLiteral("System"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()},
+        16, 600);
+}
+
+QFont StatusFont() {
+    return FontWithLineHeight({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 15,
+                              500);
+}
+
+// Text with its top left corner at (x, y).
+void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
+    painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+}  // namespace
+
+void CMainDialog::CreateControls() {
+    for (const LayoutEntry& entry : kMainLayout)
+        if (QWidget* control = MakeControl(entry)) controls[entry.id] = control;
+    framePipeline.previewSink = preview;
+}
+
+QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
+    switch (entry.kind) {
+        case ControlKind::HoverButton:
+            return new controls::CHoverButton(this);
+        case ControlKind::Preview:
+            preview = new PreviewWidget(this);
+            return preview;
+        case ControlKind::ClockEdit:
+            clockEdit = new QLineEdit(this);
+            clockEdit->setReadOnly(true);
+            clockEdit->setFocusPolicy(Qt::NoFocus);
+            clockEdit->setAlignment(Qt::AlignCenter);
+            clockEdit->setObjectName(QStringLiteral("clock"));
+            clockEdit->setStyleSheet(QStringLiteral(
+                "QLineEdit#clock { background: #0e1219; color: #e8edf3; border: 1px solid #3a465a;"
+                " border-radius: 3px; padding: 0px; font-family: 'DejaVu Sans Mono', monospace;"
+                " font-size: 12px; }"));
+            return clockEdit;
+        case ControlKind::FolderEdit:
+            folderEdit = new QLineEdit(this);
+            return folderEdit;
+        // Made by their own control classes; each becomes one line here, returning the new
+        // control, when its class exists.
+        case ControlKind::EffectsTable:
+        case ControlKind::RecordingsList:
+        case ControlKind::CategoryList:
+        case ControlKind::ThumbnailGrid:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget* CMainDialog::Control(int id) const {
+    const auto found = controls.find(id);
+    return found == controls.end() ? nullptr : found->second;
+}
+
+controls::CHoverButton* CMainDialog::Button(int id) const {
+    return qobject_cast<controls::CHoverButton*>(Control(id));
+}
+
+QString CMainDialog::SkinPicture(const QString& name) const {
+    return skinFolder + name;
+}
+
+void CMainDialog::SetButtonPictures(int id, const QString& normal, const QString& hover,
+                                    const QString& click) {
+    if (controls::CHoverButton* button = Button(id))
+        button->SetPictures(SkinPicture(normal), SkinPicture(hover), SkinPicture(click));
+}
+
+QRegion CMainDialog::WindowRegion() {
+    // The top corners are quarter circles of radius 5; each row of the top band loses the
+    // pixels outside its circle at both ends.
+    constexpr int kRadius = 5;
+    QRegion region(0, kRadius, kWidth, kHeight - kRadius);
+    for (int y = 0; y < kRadius; ++y) {
+        const double dy = kRadius - y - 0.5;
+        const int inset =
+            kRadius - static_cast<int>(std::lround(std::sqrt(kRadius * kRadius - dy * dy)));
+        region += QRegion(inset, y, kWidth - 2 * inset, 1);
+    }
+    return region;
+}
+
+void CMainDialog::LayOut() {
+    setMask(WindowRegion());
+
+    for (const LayoutEntry& entry : kMainLayout) {
+        QWidget* control = Control(entry.id);
+        if (!control) continue;
+        control->setGeometry(entry.x, entry.y, entry.width, entry.height);
+        control->setVisible(entry.shownAtStart);
+        if (entry.kind != ControlKind::HoverButton) continue;
+        const QString base = QString::fromLatin1(entry.skinBase.data(), entry.skinBase.size());
+        SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
+        if (entry.tooltipId != 0) Button(entry.id)->SetTooltip(entry.tooltipId, true);
+    }
+
+    clockEdit->setText(elapsedText);
+    ReadOutputFolderSetting();
+    SetStatusText(QStringLiteral("Ready."));
+
+    move(0, 0);
+    resize(kWidth, kHeight);
+    update();
+}
+
+void CMainDialog::SetStatusText(const QString& text) {
+    statusText = text;
+    update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
+                 QPoint(kStatusAreaRight - 1, kStatusAreaBottom - 1)));
+}
+
+void CMainDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBaseColour);
+    painter.drawPixmap(0, 0, backgroundPicture);
+
+    painter.setPen(kTextColour);
+    painter.setFont(TitleFont());
+    DrawTextAt(painter, kTitleX, kTitleY, windowTitle());
+    painter.setFont(StatusFont());
+    DrawTextAt(painter, kStatusX, kStatusY, statusText);
+}
+
+}  // namespace app

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// Where the settings file lives: "Quenvalor.ini" in the program's folder when that folder can
+// be written, so the program and its settings travel together; otherwise in the user's
+// configuration folder ($XDG_CONFIG_HOME/Quenvalor, by default ~/.config/Quenvalor), so that a
+// choice made in an installed, read-only program folder still lasts across restarts.
+QString SettingsFilePath(const QString& programFolder, bool programFolderWritable);
+
+// Whether the current user may create files in `folder`.
+bool IsFolderWritable(const QString& folder);
+
+// The output folder when the settings name none: "ZelkorvanOutput" in the user's home folder.
+QString DefaultOutputFolder();
+
+inline constexpr const char* kSettingsSection = "General";
+inline constexpr const char* kOutputFolderKey = "FilePath";
+
+}  // namespace app

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "ProgramFolder.h"
+#include "app/CIniFile.h"
+#include "app/CMainDialog.h"
+#include "app/Settings.h"
+#include "controls/CHoverButton.h"
+
+using app::CIniFile;
+using app::CMainDialog;
+
+namespace {
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void WriteText(const QString& path, const QString& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+// Sets an environment variable for one test and puts back its old value.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QString& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+}  // namespace
+
+TEST(App_IniFile, ReadsAFileWrittenByHand) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Quenvalor.ini");
+    WriteText(path,
+              "; written by hand\r\n"
+              "[Other]\r\nFilePath=/wrong\r\n"
+              "[ general ]\r\n  filepath =  /home/me/Videos/Webcam  \r\n"
+              "Quoted=\"/with spaces/\"\r\nEquals=a=b\r\n");
+    const CIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("General", "FilePath", "x"), QStringLiteral("/home/me/Videos/Webcam"));
+    EXPECT_EQ(ini.ReadString("General", "Quoted", "x"), QStringLiteral("/with spaces/"));
+    EXPECT_EQ(ini.ReadString("General", "Equals", "x"), QStringLiteral("a=b"));
+    EXPECT_EQ(ini.ReadString("Other", "FilePath", "x"), QStringLiteral("/wrong"));
+    EXPECT_EQ(ini.ReadString("General", "Missing", "fallback"), QStringLiteral("fallback"));
+    EXPECT_EQ(ini.ReadString("Missing", "FilePath", "fallback"), QStringLiteral("fallback"));
+    EXPECT_EQ(CIniFile(folder.filePath("none.ini")).ReadString("General", "FilePath", "d"),
+              QStringLiteral("d"));
+}
+
+TEST(App_IniFile, WritingANewFileGivesPlainSectionAndKey) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("sub/Quenvalor.ini");  // the folder is made too
+    ASSERT_TRUE(CIniFile(path).WriteString("General", "FilePath", "/srv/out"));
+    EXPECT_EQ(ReadText(path), QStringLiteral("[General]\nFilePath=/srv/out\n"));
+}
+
+TEST(App_IniFile, WritingKeepsEverythingElseOfTheFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Quenvalor.ini");
+    WriteText(path,
+              "; comment\n[General]\nColour=blue\nFilePath=/old\n\n[Other]\nFilePath=/other\n");
+    const CIniFile ini(path);
+    ASSERT_TRUE(ini.WriteString("General", "FilePath", "/new"));
+    EXPECT_EQ(ReadText(path), QStringLiteral("; comment\n[General]\nColour=blue\nFilePath=/new\n\n"
+                                             "[Other]\nFilePath=/other\n"));
+    // A new key goes to the end of its section, a new section to the end of the file.
+    ASSERT_TRUE(ini.WriteString("Other", "Size", "3"));
+    ASSERT_TRUE(ini.WriteString("General", "Mode", "1"));
+    ASSERT_TRUE(ini.WriteString("Extra", "On", "yes"));
+    EXPECT_EQ(ReadText(path), QStringLiteral("; comment\n[General]\nColour=blue\nFilePath=/new\n"
+                                             "Mode=1\n\n[Other]\nFilePath=/other\nSize=3\n\n"
+                                             "[Extra]\nOn=yes\n"));
+    EXPECT_EQ(ini.ReadString("General", "FilePath", ""), QStringLiteral("/new"));
+}
+
+TEST(App_IniFile, RefusesWhatWouldCorruptTheFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Quenvalor.ini");
+    const CIniFile ini(path);
+    ASSERT_TRUE(ini.WriteString("General", "FilePath", "/a"));
+    // A line break inside a value would make the rest of it a line of its own.
+    EXPECT_FALSE(ini.WriteString("General", "FilePath", "/a\n[Evil]\nx=1"));
+    EXPECT_EQ(ReadText(path), QStringLiteral("[General]\nFilePath=/a\n"));
+    // A file below a plain file cannot be written.
+    EXPECT_FALSE(CIniFile(path + "/below.ini").WriteString("General", "FilePath", "/a"));
+}
+
+TEST(App_Settings, SettingsFileLiesInTheProgramFolderOrTheUserConfiguration) {
+    EXPECT_EQ(app::SettingsFilePath("/opt/q", true), QStringLiteral("/opt/q/Quenvalor.ini"));
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", "/cfg");
+        EXPECT_EQ(app::SettingsFilePath("/opt/q", false),
+                  QStringLiteral("/cfg/Quenvalor/Quenvalor.ini"));
+    }
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", QString());
+        EXPECT_EQ(app::SettingsFilePath("/opt/q", false),
+                  QDir::homePath() + "/.config/Quenvalor/Quenvalor.ini");
+    }
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", "relative/cfg");  // not absolute: ignored
+        EXPECT_EQ(app::SettingsFilePath("/opt/q", false),
+                  QDir::homePath() + "/.config/Quenvalor/Quenvalor.ini");
+    }
+    QTemporaryDir folder;
+    EXPECT_TRUE(app::IsFolderWritable(folder.path()));
+    EXPECT_FALSE(app::IsFolderWritable(folder.filePath("missing")));
+}
+
+TEST(App_Settings, DefaultOutputFolderIsInTheHomeFolder) {
+    EXPECT_EQ(app::DefaultOutputFolder(), QDir::homePath() + "/ZelkorvanOutput");
+}
+
+TEST(App_OutputFolder, HandWrittenSettingIsReadAndTheFolderMade) {
+    app_test::ProgramFolder folder;
+    const QString output = folder.SubFolder("recordings", false);
+    WriteText(folder.SettingsFile(), "[General]\nFilePath=" + output + "\n");
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    EXPECT_EQ(dialog.SettingsFile(), folder.SettingsFile());
+    EXPECT_EQ(dialog.OutputFolder(), output);
+    EXPECT_TRUE(QDir(output).exists());
+    auto* edit = qobject_cast<QLineEdit*>(dialog.Control(app::kFolderEdit));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->isVisibleTo(&dialog));
+    dialog.ShutdownSequence();
+}
+
+TEST(App_OutputFolder, WithoutSettingsTheDefaultIsUsedAndMade) {
+    app_test::ProgramFolder folder;
+    QDir(app::DefaultOutputFolder()).removeRecursively();
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    EXPECT_EQ(dialog.OutputFolder(), app::DefaultOutputFolder());
+    EXPECT_TRUE(QDir(app::DefaultOutputFolder()).exists());
+    EXPECT_FALSE(QFile::exists(folder.SettingsFile()));  // reading writes nothing
+    dialog.ShutdownSequence();
+}
+
+TEST(App_OutputFolder, EmptyOrUnmakeableSettingIsHandledWithoutMessages) {
+    app_test::ProgramFolder folder;
+    WriteText(folder.SettingsFile(), "[General]\nFilePath=\n");
+    {
+        CMainDialog dialog(nullptr, folder.Path());
+        dialog.Initialise();
+        EXPECT_EQ(dialog.OutputFolder(), app::DefaultOutputFolder());
+        dialog.ShutdownSequence();
+    }
+    // Only one level is made: a folder whose parent is missing stays missing but is kept.
+    const QString deep = folder.SubFolder("no/such/parent", false);
+    WriteText(folder.SettingsFile(), "[General]\nFilePath=" + deep + "\n");
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    EXPECT_EQ(dialog.OutputFolder(), deep);
+    EXPECT_FALSE(QDir(deep).exists());
+    dialog.ShutdownSequence();
+    EXPECT_TRUE(folder.messages.empty());
+}
+
+TEST(App_OutputFolder, BrowsedFolderIsWrittenAndSurvivesARestart) {
+    app_test::ProgramFolder folder;
+    folder.chosenFolder = folder.SubFolder("picked");
+    {
+        CMainDialog dialog(nullptr, folder.Path());
+        dialog.Initialise();
+        dialog.Button(app::kBrowseFolder)->click();
+        ASSERT_EQ(folder.chooserTitles.size(), 1u);
+        EXPECT_EQ(folder.chooserTitles[0], QStringLiteral("Output Folder"));
+        EXPECT_EQ(dialog.OutputFolder(), folder.chosenFolder);
+        dialog.ShutdownSequence();
+    }
+    const QString text = ReadText(folder.SettingsFile());
+    EXPECT_TRUE(text.contains("[General]\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nFilePath=" + folder.chosenFolder + "\n")) << text.toStdString();
+
+    CMainDialog restarted(nullptr, folder.Path());
+    restarted.Initialise();
+    EXPECT_EQ(restarted.OutputFolder(), folder.chosenFolder);
+    restarted.ShutdownSequence();
+}
+
+TEST(App_OutputFolder, CancelledBrowseKeepsTheFolderAndRewritesIt) {
+    app_test::ProgramFolder folder;
+    const QString output = folder.SubFolder("kept");
+    WriteText(folder.SettingsFile(), "[General]\nFilePath=" + output + "\n");
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    QFile::remove(folder.SettingsFile());
+    folder.chosenFolder = QString();  // cancelled
+    dialog.Button(app::kBrowseFolder)->click();
+    EXPECT_EQ(dialog.OutputFolder(), output);
+    EXPECT_EQ(ReadText(folder.SettingsFile()), "[General]\nFilePath=" + output + "\n");
+    // A one-character answer is no folder either.
+    folder.chosenFolder = QStringLiteral("/");
+    dialog.Button(app::kBrowseFolder)->click();
+    EXPECT_EQ(dialog.OutputFolder(), output);
+    dialog.ShutdownSequence();
+}
+
+TEST(App_OutputFolder, ReadOnlyProgramFolderKeepsSettingsInTheUserConfiguration) {
+    // The program folder's writability decides the place; a read-only folder sends the file to
+    // the configuration folder, where a browse writes it and the next start reads it.
+    app_test::ProgramFolder folder;
+    QTemporaryDir config;
+    ScopedEnvironment environment("XDG_CONFIG_HOME", config.path());
+    const QString path = app::SettingsFilePath(folder.Path(), false);
+    EXPECT_EQ(path, config.path() + "/Quenvalor/Quenvalor.ini");
+    const QString output = folder.SubFolder("elsewhere");
+    ASSERT_TRUE(CIniFile(path).WriteString("General", "FilePath", output));
+    EXPECT_EQ(CIniFile(path).ReadString("General", "FilePath", ""), output);
+}
+
+TEST(App_OutputFolder, OpenShowsTheFolderWithItsDefaultHandler) {
+    app_test::ProgramFolder folder;
+    const QString output = folder.SubFolder("shown");
+    WriteText(folder.SettingsFile(), "[General]\nFilePath=" + output + "\n");
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    dialog.Button(app::kOpenFolder)->click();
+    ASSERT_EQ(folder.openedUrls.size(), 1u);
+    EXPECT_EQ(folder.openedUrls[0], QUrl::fromLocalFile(output));
+    dialog.ShutdownSequence();
+}
