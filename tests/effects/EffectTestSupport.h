@@ -3,12 +3,20 @@
 #include <opencv2/core.hpp>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "effects/DecodedPicture.h"
+#include "effects/EffectBase.h"
 #include "effects/EffectEventSink.h"
 #include "platform/Clock.h"
+
+namespace effects {
+inline void PrintTo(const EffectRect& rect, std::ostream* os) {
+    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
+}  // namespace effects
 
 namespace effects_test {
 
