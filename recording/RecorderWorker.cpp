@@ -23,10 +23,11 @@ RecorderWorker::~RecorderWorker() {
 }
 
 bool RecorderWorker::Start(std::string& errorText) {
-    if (encoder_ || thread_.joinable()) {
+    if (startCalled_) {
         errorText = "The recording has already been started.";
         return false;
     }
+    startCalled_ = true;
     encoder_ = options_.createEncoder ? options_.createEncoder() : nullptr;
     if (!encoder_) {
         errorText = "The video encoder could not be started.";
@@ -59,7 +60,7 @@ bool RecorderWorker::Start(std::string& errorText) {
 }
 
 void RecorderWorker::RequestStop() {
-    if (stopRequested_) return;
+    if (stopRequested_ || !thread_.joinable()) return;
     // The moment is stored before the flag, so the thread that sees the flag finds it.
     stopElapsedNs_ = Elapsed().count();
     stopRequested_ = true;

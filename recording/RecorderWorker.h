@@ -68,7 +68,8 @@ public:
     RecorderWorker& operator=(const RecorderWorker&) = delete;
 
     // Creates the encoder, creates the file and writes its header, then starts the thread.
-    // On failure nothing runs, no file is left behind, and `errorText` says why. Call once.
+    // On failure nothing runs, no file is left behind, and `errorText` says why. A recorder
+    // starts once; a new recording takes a new RecorderWorker.
     bool Start(std::string& errorText);
     // Asks the recording to end; the file lasts until this moment. Returns at once.
     void RequestStop();
@@ -106,6 +107,7 @@ private:
     std::vector<uint8_t> videoPacket_;
     cv::Mat outputCopy_;
 
+    bool startCalled_ = false;
     std::chrono::steady_clock::time_point startTime_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<int64_t> stopElapsedNs_{0};

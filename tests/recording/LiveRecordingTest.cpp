@@ -1,0 +1,128 @@
+// Recordings made in real time: the pattern camera through the whole frame road, and a recording
+// whose process is killed.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <thread>
+
+#include "AviProbe.h"
+#include "recording/RecorderWorker.h"
+
+extern char** environ;
+
+using capture::CCaptureDevice;
+using capture::FramePipeline;
+using recording::RecorderWorker;
+using recording::testing::AviFacts;
+using recording::testing::CommandOutput;
+using recording::testing::FfprobeInstalled;
+using recording::testing::ProbeAvi;
+using recording::testing::ScratchFolder;
+using namespace std::chrono_literals;
+using SecondsD = std::chrono::duration<double>;
+
+namespace {
+
+// The frame road as the program runs it: the capture worker, woken every 50 ms by a tick.
+class RunningPipeline {
+public:
+    RunningPipeline() {
+        setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+        auto camera = std::make_unique<CCaptureDevice>();
+        if (camera->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240)) {
+            pipeline.ReplaceDevice(std::move(camera));
+        }
+        worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
+        ticker_ = std::thread([this] {
+            while (!stopTicks_) {
+                pipeline.tickEvent.Set();
+                std::this_thread::sleep_for(50ms);
+            }
+        });
+    }
+    ~RunningPipeline() {
+        stopTicks_ = true;
+        ticker_.join();
+        pipeline.stopCapture = 1;
+        pipeline.tickEvent.Set();
+        worker_.join();
+    }
+
+    FramePipeline pipeline;
+
+private:
+    std::atomic<bool> stopTicks_{false};
+    std::thread worker_;
+    std::thread ticker_;
+};
+
+}  // namespace
+
+TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSeconds) {
+    ScratchFolder folder;
+    const std::string path = folder.File("live.avi");
+    RunningPipeline running;
+    ASSERT_TRUE(running.pipeline.HasDevice());
+    RecorderWorker recorder(path, running.pipeline);
+    std::string error;
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(recorder.Start(error)) << error;
+    std::this_thread::sleep_for(3s);
+    recorder.RequestStop();
+    const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
+    recorder.StopAndWait();
+
+    const AviFacts facts = ProbeAvi(path);
+    ASSERT_TRUE(facts.opened);
+    EXPECT_EQ(facts.streams, 2);
+    EXPECT_NEAR(facts.videoPackets, recorded * 20, 1.5) << "recorded for " << recorded << " s";
+    if (!FfprobeInstalled()) return;
+    EXPECT_EQ(CommandOutput("ffprobe -v warning '" + path + "'"), "");
+    const std::string duration = CommandOutput(
+        "ffprobe -v error -select_streams v:0 -show_entries stream=duration -of csv=p=0 '" + path +
+        "'");
+    EXPECT_NEAR(std::atof(duration.c_str()), recorded, 0.08);
+}
+
+TEST(Recording_LiveRecording, KilledRecordingKeepsAllButItsLastSecond) {
+    ScratchFolder folder;
+    const std::string path = folder.File("killed.avi");
+    int output[2];
+    ASSERT_EQ(pipe(output), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    std::string program = QUENVALOR_CRASH_WRITER;
+    std::string argument = path;
+    char* arguments[] = {program.data(), argument.data(), nullptr};
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+    ASSERT_EQ(spawned, 0);
+
+    FILE* childOutput = fdopen(output[0], "r");
+    char line[64] = {};
+    const bool recording = std::fgets(line, sizeof line, childOutput) != nullptr;
+    const auto started = std::chrono::steady_clock::now();
+    if (recording) std::this_thread::sleep_for(2600ms);
+    kill(child, SIGKILL);
+    const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
+    waitpid(child, nullptr, 0);
+    std::fclose(childOutput);
+    ASSERT_EQ(std::string(line), "recording\n");
+
+    const AviFacts facts = ProbeAvi(path);
+    ASSERT_TRUE(facts.opened) << "a cut-off recording still opens";
+    EXPECT_EQ(facts.width, 320);
+    EXPECT_GE(facts.videoPackets, std::floor((recorded - 1) * 20) - 1)
+        << "killed after " << recorded << " s";
+}
