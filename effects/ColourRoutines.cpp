@@ -69,89 +69,131 @@ inline void ShiftPixel(uint8_t* pixel, int shift) {
 #if CV_SIMD128
 using cv::v_float32x4;
 using cv::v_int32x4;
+using cv::v_uint16x8;
+using cv::v_uint32x4;
 using cv::v_uint8x16;
-
-// 16 bytes widened to four vectors of 4 ints.
-inline void Widen(const v_uint8x16& bytes, v_int32x4 out[4]) {
-    cv::v_uint16x8 low, high;
-    cv::v_expand(bytes, low, high);
-    cv::v_uint32x4 a, b;
-    cv::v_expand(low, a, b);
-    out[0] = cv::v_reinterpret_as_s32(a);
-    out[1] = cv::v_reinterpret_as_s32(b);
-    cv::v_expand(high, a, b);
-    out[2] = cv::v_reinterpret_as_s32(a);
-    out[3] = cv::v_reinterpret_as_s32(b);
-}
-
-// Four vectors of 4 ints narrowed to 16 bytes, saturating.
-inline v_uint8x16 Narrow(const v_int32x4 in[4]) {
-    return cv::v_pack_u(cv::v_pack(in[0], in[1]), cv::v_pack(in[2], in[3]));
-}
 
 inline v_float32x4 ToFloat(const v_int32x4& v) {
     return cv::v_cvt_f32(v);
 }
+inline v_float32x4 ToFloat(const v_uint32x4& v) {
+    return cv::v_cvt_f32(cv::v_reinterpret_as_s32(v));
+}
 
-inline v_float32x4 HueChannel(v_float32x4 x, const v_float32x4& m1, const v_float32x4& m2) {
-    const v_float32x4 zero = cv::v_setzero_f32();
-    const v_float32x4 full = cv::v_setall_f32(360.f);
-    x = cv::v_select(x > full, x - full, cv::v_select(x < zero, x + full, x));
+// One channel of the HSL to RGB conversion for x already brought into 0..360.
+inline v_float32x4 HueChannel(const v_float32x4& x, const v_float32x4& m1, const v_float32x4& m2) {
     const v_float32x4 sixty = cv::v_setall_f32(60.f);
-    const v_float32x4 rising = m1 + (m2 - m1) * x / sixty;
-    const v_float32x4 falling = m1 + (m2 - m1) * (cv::v_setall_f32(240.f) - x) / sixty;
-    return cv::v_select(x < sixty, rising,
-                        cv::v_select(x < cv::v_setall_f32(180.f), m2,
-                                     cv::v_select(x < cv::v_setall_f32(240.f), falling, m1)));
+    const v_float32x4 below60 = x < sixty;
+    const v_float32x4 below180 = x < cv::v_setall_f32(180.f);
+    const v_float32x4 below240 = x < cv::v_setall_f32(240.f);
+    // The rising ramp (x below 60) and the falling one (180 to 240) share one division.
+    const v_float32x4 t = cv::v_select(below60, x, cv::v_setall_f32(240.f) - x);
+    const v_float32x4 ramp = m1 + (m2 - m1) * t / sixty;
+    const v_float32x4 onRamp = below60 | (below240 ^ below180);
+    return cv::v_select(onRamp, ramp, cv::v_select(below180, m2, m1));
 }
 
 inline v_int32x4 ToByteValue(const v_float32x4& v) {
     return cv::v_trunc(v * cv::v_setall_f32(255.f));
 }
 
-// The saturation shift of 4 pixels given as ints, with their maximum and minimum channel.
-inline void ShiftFour(v_int32x4& b, v_int32x4& g, v_int32x4& r, const v_int32x4& mx,
-                      const v_int32x4& mn, const v_int32x4& shift) {
-    const v_int32x4 sum = mx + mn;
-    const v_int32x4 lightness = (sum + cv::v_setall_s32(1)) >> 1;
-    const v_int32x4 delta = mx - mn;
-    const v_int32x4 d =
-        cv::v_select(lightness <= cv::v_setall_s32(127), sum, cv::v_setall_s32(510) - sum);
-    // Every quotient below has a numerator under 2^24, where a single-precision division
-    // truncates to exactly the integer quotient. Where delta (and possibly d) is 0 the results
-    // are not used.
-    const v_float32x4 deltaF = ToFloat(delta);
-    const v_float32x4 halfDelta = ToFloat(delta >> 1);
-    v_int32x4 saturation =
-        cv::v_trunc((deltaF * cv::v_setall_f32(255.f) + ToFloat(d >> 1)) / ToFloat(d));
-    const v_float32x4 mxF = ToFloat(mx);
-    const v_float32x4 k42 = cv::v_setall_f32(42.f);
-    const v_int32x4 rd = cv::v_trunc(((mxF - ToFloat(r)) * k42 + halfDelta) / deltaF);
-    const v_int32x4 gd = cv::v_trunc(((mxF - ToFloat(g)) * k42 + halfDelta) / deltaF);
-    const v_int32x4 bd = cv::v_trunc(((mxF - ToFloat(b)) * k42 + halfDelta) / deltaF);
-    v_int32x4 hue = cv::v_select(r == mx, bd - gd,
-                                 cv::v_select(g == mx, cv::v_setall_s32(85) + rd - bd,
-                                              cv::v_setall_s32(170) + gd - rd)) &
-                    cv::v_setall_s32(255);
-    const v_int32x4 flat = delta == cv::v_setzero_s32();
-    hue = cv::v_select(flat, cv::v_setall_s32(170), hue);
-    saturation = cv::v_select(flat, cv::v_setzero_s32(), saturation);
-    saturation =
-        cv::v_min(cv::v_max(saturation + shift, cv::v_setzero_s32()), cv::v_setall_s32(255));
+// The integer terms of the RGB to HSL conversion of 8 pixels, in 16-bit lanes: lightness, the
+// saturation's numerator and denominator, the two hue quotients' numerators (chosen by the
+// largest channel), their common denominator and the hue's base. Denominators that would be 0
+// are 1, where the numerators are 0 and the base is 170, so no lane needs a special case.
+struct HslTerms {
+    v_uint16x8 lightness, sNumerator, sDenominator, added, taken, hDenominator, base;
+};
 
+inline HslTerms HslTermsOf(const v_uint16x8& b, const v_uint16x8& g, const v_uint16x8& r,
+                           const v_uint16x8& mx, const v_uint16x8& mn) {
+    // Every value stays within 0..65280, so the 16-bit operations never wrap or saturate.
+    const v_uint16x8 one = cv::v_setall_u16(1);
+    const v_uint16x8 sum = mx + mn;
+    const v_uint16x8 lightness = (sum + one) >> 1;
+    const v_uint16x8 delta = mx - mn;
+    const v_uint16x8 dark =
+        cv::v_reinterpret_as_u16(cv::v_reinterpret_as_s16(lightness) <= cv::v_setall_s16(127));
+    const v_uint16x8 d = cv::v_max(cv::v_select(dark, sum, cv::v_setall_u16(510) - sum), one);
+    const v_uint16x8 halfDelta = delta >> 1;
+    const v_uint16x8 k42 = cv::v_setall_u16(42);
+    const v_uint16x8 nR = cv::v_mul_wrap(mx - r, k42) + halfDelta;
+    const v_uint16x8 nG = cv::v_mul_wrap(mx - g, k42) + halfDelta;
+    const v_uint16x8 nB = cv::v_mul_wrap(mx - b, k42) + halfDelta;
+    // Red largest: bd - gd; green: 85 + rd - bd; blue: 170 + gd - rd.
+    const v_uint16x8 redMax = r == mx;
+    const v_uint16x8 greenMax = g == mx;
+    const v_uint16x8 flat = delta == cv::v_setzero_u16();
+    const v_uint16x8 k170 = cv::v_setall_u16(170);
+    return {lightness,
+            cv::v_mul_wrap(delta, cv::v_setall_u16(255)) + (d >> 1),
+            d,
+            cv::v_select(redMax, nB, cv::v_select(greenMax, nR, nG)),
+            cv::v_select(redMax, nG, cv::v_select(greenMax, nB, nR)),
+            cv::v_max(delta, one),
+            cv::v_select(flat, k170,
+                         cv::v_select(redMax, cv::v_setzero_u16(),
+                                      cv::v_select(greenMax, cv::v_setall_u16(85), k170)))};
+}
+
+// The same terms for 4 pixels, widened to 32 bits.
+struct WideHslTerms {
+    v_float32x4 lightness, sNumerator, sDenominator, added, taken, hDenominator;
+    v_int32x4 base;
+};
+
+inline void Widen(const HslTerms& terms, WideHslTerms& low, WideHslTerms& high) {
+    const auto widen = [](const v_uint16x8& v, v_float32x4& lowPart, v_float32x4& highPart) {
+        v_uint32x4 a, b;
+        cv::v_expand(v, a, b);
+        lowPart = ToFloat(a);
+        highPart = ToFloat(b);
+    };
+    widen(terms.lightness, low.lightness, high.lightness);
+    widen(terms.sNumerator, low.sNumerator, high.sNumerator);
+    widen(terms.sDenominator, low.sDenominator, high.sDenominator);
+    widen(terms.added, low.added, high.added);
+    widen(terms.taken, low.taken, high.taken);
+    widen(terms.hDenominator, low.hDenominator, high.hDenominator);
+    v_uint32x4 a, b;
+    cv::v_expand(terms.base, a, b);
+    low.base = cv::v_reinterpret_as_s32(a);
+    high.base = cv::v_reinterpret_as_s32(b);
+}
+
+// The rest of the shift for 4 pixels: the quotients, the shifted saturation and the floating
+// HSL to RGB conversion.
+inline void ShiftFour(const WideHslTerms& terms, const v_float32x4& shift, v_int32x4& b,
+                      v_int32x4& g, v_int32x4& r) {
+    // Numerators stay below 2^24, where a single-precision division truncates to exactly the
+    // integer quotient.
+    const v_int32x4 saturation = cv::v_trunc(terms.sNumerator / terms.sDenominator);
+    const v_int32x4 hue = (terms.base + cv::v_trunc(terms.added / terms.hDenominator) -
+                           cv::v_trunc(terms.taken / terms.hDenominator)) &
+                          cv::v_setall_s32(255);
     const v_float32x4 k255 = cv::v_setall_f32(255.f);
-    const v_float32x4 l = ToFloat(lightness) / k255;
-    const v_float32x4 s = ToFloat(saturation) / k255;
+    const v_float32x4 shifted =
+        cv::v_min(cv::v_max(ToFloat(saturation) + shift, cv::v_setzero_f32()), k255);
+
+    const v_float32x4 l = terms.lightness / k255;
+    const v_float32x4 s = shifted / k255;
     const v_float32x4 h = ToFloat(hue) * cv::v_setall_f32(360.f) / k255;
-    const v_float32x4 one = cv::v_setall_f32(1.f);
-    const v_float32x4 m2 = cv::v_select(l <= cv::v_setall_f32(0.5f), l * (one + s), l + s - l * s);
+    const v_float32x4 m2 =
+        cv::v_select(l <= cv::v_setall_f32(0.5f), l * (cv::v_setall_f32(1.f) + s), l + s - l * s);
     const v_float32x4 m1 = cv::v_setall_f32(2.f) * l - m2;
+    // Without saturation m1 = m2 = l, so every channel comes out as the grey of l.
     const v_float32x4 third = cv::v_setall_f32(120.f);
-    const v_int32x4 grey = ToByteValue(l);
-    const v_int32x4 noSaturation = saturation == cv::v_setzero_s32();
-    r = cv::v_select(noSaturation, grey, ToByteValue(HueChannel(h + third, m1, m2)));
-    g = cv::v_select(noSaturation, grey, ToByteValue(HueChannel(h, m1, m2)));
-    b = cv::v_select(noSaturation, grey, ToByteValue(HueChannel(h - third, m1, m2)));
+    const v_float32x4 full = cv::v_setall_f32(360.f);
+    const v_float32x4 xr = h + third;  // 120..480
+    const v_float32x4 xb = h - third;  // -120..240
+    r = ToByteValue(HueChannel(cv::v_select(xr > full, xr - full, xr), m1, m2));
+    g = ToByteValue(HueChannel(h, m1, m2));
+    b = ToByteValue(HueChannel(cv::v_select(xb < cv::v_setzero_f32(), xb + full, xb), m1, m2));
+}
+
+// Four vectors of 4 ints narrowed to 16 bytes, saturating.
+inline v_uint8x16 Narrow(const v_int32x4 in[4]) {
+    return cv::v_pack_u(cv::v_pack(in[0], in[1]), cv::v_pack(in[2], in[3]));
 }
 #endif
 
@@ -159,19 +201,25 @@ inline void ShiftFour(v_int32x4& b, v_int32x4& g, v_int32x4& r, const v_int32x4&
 void ShiftRun(uint8_t* pixels, int count, int shift) {
     int i = 0;
 #if CV_SIMD128
-    const v_int32x4 shiftVector = cv::v_setall_s32(shift);
+    const v_float32x4 shiftVector = cv::v_setall_f32(static_cast<float>(shift));
     for (; i + 16 <= count; i += 16) {
         uint8_t* p = pixels + i * 3;
         v_uint8x16 b8, g8, r8;
         cv::v_load_deinterleave(p, b8, g8, r8);
-        v_int32x4 b[4], g[4], r[4], mx[4], mn[4];
-        Widen(b8, b);
-        Widen(g8, g);
-        Widen(r8, r);
-        Widen(cv::v_max(r8, cv::v_max(g8, b8)), mx);
-        Widen(cv::v_min(r8, cv::v_min(g8, b8)), mn);
-        for (int k = 0; k < 4; ++k) ShiftFour(b[k], g[k], r[k], mx[k], mn[k], shiftVector);
-        cv::v_store_interleave(p, Narrow(b), Narrow(g), Narrow(r));
+        v_uint16x8 b[2], g[2], r[2], mx[2], mn[2];
+        cv::v_expand(b8, b[0], b[1]);
+        cv::v_expand(g8, g[0], g[1]);
+        cv::v_expand(r8, r[0], r[1]);
+        cv::v_expand(cv::v_max(r8, cv::v_max(g8, b8)), mx[0], mx[1]);
+        cv::v_expand(cv::v_min(r8, cv::v_min(g8, b8)), mn[0], mn[1]);
+        v_int32x4 outB[4], outG[4], outR[4];
+        for (int k = 0; k < 2; ++k) {
+            WideHslTerms wide[2];
+            Widen(HslTermsOf(b[k], g[k], r[k], mx[k], mn[k]), wide[0], wide[1]);
+            for (int j = 0; j < 2; ++j)
+                ShiftFour(wide[j], shiftVector, outB[2 * k + j], outG[2 * k + j], outR[2 * k + j]);
+        }
+        cv::v_store_interleave(p, Narrow(outB), Narrow(outG), Narrow(outR));
     }
 #endif
     for (; i < count; ++i) ShiftPixel(pixels + i * 3, shift);
@@ -204,14 +252,37 @@ void ShiftSaturation(cv::Mat& image, int shift) {
 }
 
 void ShiftColours(cv::Mat& image, int red, int green, int blue) {
-    cv::Mat lookup(1, 256, CV_8UC3);
-    auto* entry = lookup.ptr<cv::Vec3b>(0);
-    for (int i = 0; i < 256; ++i) {
-        entry[i] = {ClampToByte(static_cast<long long>(i) + blue),
-                    ClampToByte(static_cast<long long>(i) + green),
-                    ClampToByte(static_cast<long long>(i) + red)};
+    // A shift is a saturating add of its positive part and a saturating subtract of its
+    // negative part; 48 bytes hold 16 whole pixels, so the per-byte pattern repeats every 48.
+    const long long shifts[3] = {blue, green, red};
+    std::array<uint8_t, 48> raise{}, lower{};
+    for (int j = 0; j < 48; ++j) {
+        const long long shift = shifts[j % 3];
+        raise[j] = ClampToByte(shift);
+        lower[j] = ClampToByte(-shift);
     }
-    cv::LUT(image, lookup, image);
+    const auto shiftRun = [&](uint8_t* bytes, int count) {
+        int i = 0;
+#if CV_SIMD128
+        const v_uint8x16 raiseVectors[3] = {cv::v_load(&raise[0]), cv::v_load(&raise[16]),
+                                            cv::v_load(&raise[32])};
+        const v_uint8x16 lowerVectors[3] = {cv::v_load(&lower[0]), cv::v_load(&lower[16]),
+                                            cv::v_load(&lower[32])};
+        for (; i + 48 <= count; i += 48) {
+            for (int k = 0; k < 3; ++k) {
+                uint8_t* block = bytes + i + 16 * k;
+                // + and - on 8-bit vectors saturate.
+                cv::v_store(block, (cv::v_load(block) + raiseVectors[k]) - lowerVectors[k]);
+            }
+        }
+#endif
+        for (; i < count; ++i) bytes[i] = ClampToByte(bytes[i] + shifts[i % 3]);
+    };
+    if (image.isContinuous()) {
+        shiftRun(image.ptr<uint8_t>(0), static_cast<int>(image.total() * 3));
+        return;
+    }
+    for (int row = 0; row < image.rows; ++row) shiftRun(image.ptr<uint8_t>(row), image.cols * 3);
 }
 
 int DrawRand15() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace effects {
@@ -137,7 +138,8 @@ void Convolve(cv::Mat& image, std::span<const int32_t> kernel, int size, int div
     const int columns = image.cols;
     const int leftEnd = std::min(half, columns);
     const int rightBegin = std::max(columns - half, leftEnd);
-    const bool fitsSixteenBits = absoluteSum * 255 <= 32767;
+    // Sums of the interior fit 16-bit lanes when every sample is at most 255.
+    [[maybe_unused]] const bool fitsSixteenBits = absoluteSum * 255 <= INT16_MAX;
 
     for (int row = 0; row < rows; ++row) {
         const bool edgeRow = row < half || row >= rows - half;
@@ -155,8 +157,6 @@ void Convolve(cv::Mat& image, std::span<const int32_t> kernel, int size, int div
         const int end = rightBegin * 3;
 #if CV_SIMD128
         if (fitsSixteenBits) begin = ConvolveInteriorVector(source, out, row, begin, end, rule);
-#else
-        (void)fitsSixteenBits;
 #endif
         ConvolveInteriorBytes(source, out, row, begin, end, rule);
     }

@@ -53,6 +53,12 @@ FilterEffect::FilterEffect() {
 
 const cv::Mat* FilterEffect::CurrentImage(const cv::Mat& frame) {
     if (imageB_.empty() || frame.empty() || frame.type() != CV_8UC3) return nullptr;
+    if (imageB_.size() == frame.size()) {
+        // The layer has the frame's size: filter it in place of a scaled copy.
+        frame.copyTo(imageB_);
+        RunFilter(imageB_);
+        return &imageB_;
+    }
     frame.copyTo(work_);
     RunFilter(work_);
     ScaleInto(work_, imageB_);
@@ -128,6 +134,7 @@ void FilterEffect::Warp(cv::Mat& image, int warp, int factor) {
         warpMapSize_ = image.size();
         warpMapType_ = warp;
     }
+    if (warpMap_.empty()) return;
     image.copyTo(scratch_);
     ApplySamplingMap(scratch_, image, warpMap_);
 }

@@ -2,6 +2,7 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -10,8 +11,10 @@ namespace effects {
 std::vector<int32_t> BuildCircularWarpMap(cv::Size size, CircularWarp warp, int factor) {
     const int width = size.width;
     const int height = size.height;
+    // Byte offsets must fit the map's 32-bit entries.
+    if (width < 1 || height < 1 || static_cast<long long>(width) * height * 3 > INT32_MAX)
+        return {};
     std::vector<int32_t> map(static_cast<size_t>(width) * height);
-    if (map.empty()) return map;
     const int xmid = width / 2;
     const int ymid = height / 2;
     const int rmax = static_cast<int>(

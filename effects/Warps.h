@@ -22,7 +22,7 @@ enum class CircularWarp : int {
 
 // For each pixel of a frame of `size`, in top-down order, the byte offset in the frame of the
 // pixel it samples. Depends only on the size, the warp and the factor (0 counts as 1), so a
-// filter builds it once per frame size.
+// filter builds it once per frame size. Empty for frames too large for 32-bit offsets.
 std::vector<int32_t> BuildCircularWarpMap(cv::Size size, CircularWarp warp, int factor);
 
 // output(pixel i) = input(map[i]) for 8-bit BGR images of the map's size; output must not

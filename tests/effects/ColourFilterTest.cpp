@@ -166,6 +166,29 @@ TEST(Effects_ColourRoutines, ColourShiftClampsEachChannel) {
     EXPECT_EQ(other.at<cv::Vec3b>(0, 0), cv::Vec3b(13, 107, 245));
 }
 
+TEST(Effects_ColourRoutines, ColourShiftMatchesPlainClampingOnRandomFrames) {
+    const int shifts[][3] = {{60, 20, 0}, {-300, 255, 7}, {-1, -128, 400}};
+    for (const auto& shift : shifts) {
+        // 37 pixels per row: whole blocks of 16 pixels and a remainder, in a frame that is not
+        // continuous in memory.
+        cv::Mat big = RandomFrame(40, 9, shift[0] + 500);
+        cv::Mat image = big(cv::Rect(2, 1, 37, 7));
+        const cv::Mat input = image.clone();
+        effects::ShiftColours(image, shift[0], shift[1], shift[2]);
+        for (int r = 0; r < input.rows; ++r) {
+            for (int c = 0; c < input.cols; ++c) {
+                const cv::Vec3b in = input.at<cv::Vec3b>(r, c);
+                const cv::Vec3b expected(Clamp(in[0] + shift[2]), Clamp(in[1] + shift[1]),
+                                         Clamp(in[2] + shift[0]));
+                ASSERT_EQ(image.at<cv::Vec3b>(r, c), expected) << r << ", " << c;
+            }
+        }
+        cv::Mat whole = input.clone();  // continuous
+        effects::ShiftColours(whole, shift[0], shift[1], shift[2]);
+        EXPECT_EQ(CountDifferences(whole, image), 0);
+    }
+}
+
 TEST(Effects_ColourRoutines, NoiseDrawsRedGreenBlueFromTheBottomRowUp) {
     const cv::Mat input = RandomFrame(7, 5, 9);
     std::srand(1234);
