@@ -93,7 +93,9 @@ void CMainDialog::OnPaintMode() {
 }
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
-    // The window has no system menu of the platform; its own menu offers the About box.
+    // The window has no system menu of the platform; its own menu, on the bands it is dragged
+    // by, offers the About box.
+    if (!IsDragBand(event->pos())) return;
     QMenu menu;
     connect(menu.addAction(controls::LoadStringResource(controls::kIdsAboutBox)),
             &QAction::triggered, this, &CMainDialog::ShowAboutBox);
