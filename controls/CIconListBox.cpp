@@ -1,0 +1,178 @@
+#include "controls/CIconListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace controls {
+
+namespace {
+constexpr QRgb kSelectionColour = qRgb(0, 0, 255);
+constexpr QRgb kBackgroundColour = qRgb(255, 255, 255);
+constexpr QRgb kSelectedTextColour = qRgb(255, 255, 255);
+constexpr QRgb kTextColour = qRgb(0, 0, 0);
+// A sunken edge along the bottom of a rectangle: a light line above a white one.
+constexpr QRgb kEdgeInnerColour = qRgb(227, 227, 227);
+constexpr QRgb kEdgeOuterColour = qRgb(255, 255, 255);
+constexpr QPoint kIconPlace(2, 2);
+constexpr int kTextLeft = 44;  // the name's rectangle, relative to the entry's top left corner
+constexpr int kTextTop = 12;
+
+void DrawSunkenBottomEdge(QPainter& painter, const QRect& area) {
+    const int bottom = area.y() + area.height();
+    painter.setPen(QColor(kEdgeInnerColour));
+    painter.drawLine(area.left(), bottom - 2, area.right(), bottom - 2);
+    painter.setPen(QColor(kEdgeOuterColour));
+    painter.drawLine(area.left(), bottom - 1, area.right(), bottom - 1);
+}
+}  // namespace
+
+CIconListBox::CIconListBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setSingleStep(kEntryHeight);
+}
+
+int CIconListBox::AddEntry(const QString& name, const QIcon& icon) {
+    entries.push_back({name.left(kMaxNameLength), icon});
+    UpdateScrollRange();
+    viewport()->update(EntryRect(Count() - 1));
+    return Count() - 1;
+}
+
+void CIconListBox::SetEdgeOption(bool on) {
+    edgeOption = on;
+    viewport()->update();
+}
+
+void CIconListBox::Select(int index) {
+    if (index < 0 || index >= Count()) index = -1;
+    current = index;
+    Mark(index);
+    if (index >= 0) {
+        const QRect place = EntryRect(index);
+        QScrollBar* bar = verticalScrollBar();
+        if (place.top() < 0)
+            bar->setValue(bar->value() + place.top());
+        else if (place.bottom() >= viewport()->height())
+            bar->setValue(bar->value() + place.bottom() + 1 - viewport()->height());
+    }
+    NotifyChange();
+}
+
+QString CIconListBox::NameAt(int index) const {
+    return index >= 0 && index < Count() ? entries[index].name : QString();
+}
+
+QRect CIconListBox::EntryRect(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    return QRect(0, index * kEntryHeight - verticalScrollBar()->value(), viewport()->width(),
+                 kEntryHeight);
+}
+
+int CIconListBox::NearestEntry(QPoint position) const {
+    if (entries.empty()) return -1;
+    const int contentY = position.y() + verticalScrollBar()->value();
+    return std::clamp(contentY < 0 ? 0 : contentY / kEntryHeight, 0, Count() - 1);
+}
+
+void CIconListBox::NotifyChange() {
+    if (current == lastNotified) return;
+    lastNotified = current;
+    emit ShowCategory();
+}
+
+void CIconListBox::Mark(int index) {
+    if (index == marked) return;
+    viewport()->update(EntryRect(marked));
+    marked = index;
+    viewport()->update(EntryRect(marked));
+}
+
+void CIconListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Mark(NearestEntry(event->position().toPoint()));
+}
+
+void CIconListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) Mark(NearestEntry(event->position().toPoint()));
+}
+
+void CIconListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || entries.empty()) return;
+    current = NearestEntry(event->position().toPoint());
+    Mark(current);
+    NotifyChange();
+}
+
+void CIconListBox::keyPressEvent(QKeyEvent* event) {
+    if (entries.empty()) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const int from = marked;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            Select(from < 0 ? 0 : std::max(0, from - 1));
+            break;
+        case Qt::Key_Down:
+            Select(std::min(Count() - 1, from + 1));
+            break;
+        case Qt::Key_Home:
+            Select(0);
+            break;
+        case Qt::Key_End:
+            Select(Count() - 1);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+void CIconListBox::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
+
+void CIconListBox::UpdateScrollRange() {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setPageStep(viewport()->height());
+    bar->setRange(0, std::max(0, Count() * kEntryHeight - viewport()->height()));
+}
+
+void CIconListBox::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), QColor(kBackgroundColour));
+    for (int index = 0; index < Count(); ++index) {
+        if (EntryRect(index).intersects(viewport()->rect())) DrawEntry(painter, index);
+    }
+}
+
+void CIconListBox::DrawEntry(QPainter& painter, int index) const {
+    const QRect entry = EntryRect(index);
+    const bool selected = index == marked;
+    QRgb textColour = kTextColour;
+    if (selected) {
+        painter.setPen(Qt::black);
+        painter.drawRect(entry.adjusted(0, 0, -1, -1));
+        const QRect inner = entry.adjusted(1, 1, -1, -1);
+        painter.fillRect(inner, QColor(kSelectionColour));
+        if (edgeOption) DrawSunkenBottomEdge(painter, inner);
+        textColour = kSelectedTextColour;
+    } else {
+        painter.fillRect(entry, QColor(kBackgroundColour));
+        if (edgeOption) DrawSunkenBottomEdge(painter, entry);
+    }
+    const Entry& record = entries[index];
+    painter.drawPixmap(QRect(entry.topLeft() + kIconPlace, QSize(kIconSize, kIconSize)),
+                       record.icon.pixmap(kIconSize, kIconSize));
+    painter.setPen(QColor(textColour));
+    const QRect textArea(entry.left() + kTextLeft, entry.top() + kTextTop,
+                         entry.width() - kTextLeft, entry.height() - 4);
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, record.name);
+}
+
+}  // namespace controls
