@@ -93,7 +93,7 @@ AnimationEffect::FramePick AnimationEffect::FrameAt(uint32_t elapsedMs) const {
 
 AnimationEffect::FramePick AnimationEffect::PickFrame() {
     const uint32_t now = platform::Clock::NowMs();
-    if (!startTime_ || delays_.size() != static_cast<size_t>(frameCount_)) {
+    if (!startTime_ || delays_.empty() || delays_.size() != static_cast<size_t>(frameCount_)) {
         startTime_ = now;
         return {0, false};
     }
