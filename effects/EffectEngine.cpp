@@ -1,0 +1,425 @@
+#include "effects/EffectEngine.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+#include "effects/EffectFile.h"
+#include "effects/EffectLoader.h"
+#include "effects/FilterEffect.h"
+
+namespace effects {
+namespace {
+
+bool FitsInt(long long value) {
+    return value >= INT_MIN && value <= INT_MAX;
+}
+
+int ClampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// How a resize by the mouse's step (dx, dy) changes the position and the size, for each
+// grabbed zone from top (2) to bottom-right (9).
+struct ResizeRule {
+    int moveX;
+    int moveY;
+    int growWidth;
+    int growHeight;
+};
+constexpr std::array<ResizeRule, 8> kResizeRules = {{
+    {0, 1, 0, -1},   // top edge
+    {0, 0, 0, 1},    // bottom edge
+    {1, 0, -1, 0},   // left edge
+    {0, 0, 1, 0},    // right edge
+    {1, 1, -1, -1},  // top-left corner
+    {0, 1, 1, -1},   // top-right corner
+    {1, 0, -1, 1},   // bottom-left corner
+    {0, 0, 1, 1},    // bottom-right corner
+}};
+
+}  // namespace
+
+// Holds the engine's lock for one operation and delivers the notices the operation gathered
+// once the lock is released, so a window that reacts at once cannot deadlock the engine.
+class EffectEngine::Session {
+public:
+    explicit Session(EffectEngine& engine) : engine_(engine), lock_(engine.mutex_) {}
+    ~Session() {
+        std::vector<Notice> notices;
+        notices.swap(engine_.pending_);
+        lock_.unlock();
+        if (!engine_.events_) return;
+        for (const Notice& notice : notices) {
+            if (notice.ended) {
+                engine_.events_->EffectEnded(notice.path);
+            } else {
+                engine_.events_->SelectionChanged();
+            }
+        }
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    EffectEngine& engine_;
+    std::unique_lock<std::mutex> lock_;
+};
+
+EffectEngine::EffectEngine(int frameWidth, int frameHeight, EngineEvents* events)
+    : frameSize_(frameWidth, frameHeight), events_(events) {
+    canvas_.Create(frameWidth, frameHeight, EffectKind::kPaintCanvas);
+}
+
+EffectEngine::~EffectEngine() = default;
+
+bool EffectEngine::LoadEffectFile(const std::string& path, int index) {
+    // Reading and decoding happen outside the lock, so a render is not held up by them.
+    std::unique_ptr<EffectBase> effect;
+    {
+        EffectFile file;
+        if (!file.Open(path, true)) return false;
+        if (const EffectDescriptor* descriptor = file.ReadDescriptor()) {
+            effect = BuildEffect(*descriptor, frameSize_);
+        }
+        file.Close();
+    }
+    if (!effect) return false;
+    effect->SetName(path);
+    effect->SetEventSink(this);
+
+    Session session(*this);
+    const int count = static_cast<int>(effects_.size());
+    if (index == -1) index = count;
+    if (index < 0 || index > count) return false;
+    effects_.insert(effects_.begin() + index, Entry{std::move(effect), path});
+    // The selection stays with the effect it was on.
+    if (selectedIndex_ >= index) ++selectedIndex_;
+    return true;
+}
+
+bool EffectEngine::LoadImageInto(EffectBase& effect, const EffectDescriptor& descriptor,
+                                 int kind) const {
+    return effects::LoadImageInto(effect, descriptor, kind, frameSize_);
+}
+
+bool EffectEngine::Select(int index) {
+    Session session(*this);
+    return DoSelect(index);
+}
+
+bool EffectEngine::SelectByName(const std::string& path) {
+    Session session(*this);
+    for (int i = static_cast<int>(effects_.size()) - 1; i >= 0; --i) {
+        const Entry& entry = effects_[static_cast<size_t>(i)];
+        if (entry.effect->IsActive() && entry.path == path) return DoSelect(i);
+    }
+    return DoSelect(kNothingSelected);
+}
+
+void EffectEngine::ClearSelection() {
+    Session session(*this);
+    DoClearSelection();
+}
+
+int EffectEngine::SelectedIndex() const {
+    std::lock_guard lock(mutex_);
+    return selectedIndex_;
+}
+
+int EffectEngine::ManipulationMode() const {
+    std::lock_guard lock(mutex_);
+    return manipulationMode_;
+}
+
+void EffectEngine::SetManipulationMode(int mode) {
+    std::lock_guard lock(mutex_);
+    if (mode >= kIdle && mode <= kResizing) manipulationMode_ = mode;
+}
+
+int EffectEngine::ResizeZone() const {
+    std::lock_guard lock(mutex_);
+    return resizeZone_;
+}
+
+void EffectEngine::DeactivateByName(const std::string& path) {
+    Session session(*this);
+    for (Entry& entry : effects_) {
+        if (entry.effect->IsActive() && entry.path == path) {
+            DoDeactivate(entry);
+            return;
+        }
+    }
+}
+
+void EffectEngine::DeactivateAll() {
+    Session session(*this);
+    for (Entry& entry : effects_) entry.effect->SetActive(false);
+    manipulationMode_ = kIdle;
+    DoClearSelection();
+}
+
+EffectBase* EffectEngine::GetItem(int index) {
+    std::lock_guard lock(mutex_);
+    return DoGetItem(index);
+}
+
+int EffectEngine::EffectCount() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(effects_.size());
+}
+
+std::optional<EffectEngine::ItemInfo> EffectEngine::Describe(int index) const {
+    std::lock_guard lock(mutex_);
+    const EffectBase* item = DoGetItem(index);
+    if (!item) return std::nullopt;
+    ItemInfo info;
+    info.kind = item->GetKind();
+    const cv::Point position = item->Position();
+    const cv::Size size = item->GetSize();
+    info.rect = item->GetRect().value_or(EffectRect{position.x, position.y,
+                                                    ClampToInt(1LL * position.x + size.width),
+                                                    ClampToInt(1LL * position.y + size.height)});
+    info.active = item->IsActive();
+    info.selected = item->IsSelected();
+    if (const auto* filter = dynamic_cast<const FilterEffect*>(item)) {
+        info.filterKind = filter->settings.filterKind;
+    }
+    if (index >= 0) info.path = effects_[static_cast<size_t>(index)].path;
+    return info;
+}
+
+int EffectEngine::HitTestAll(int x, int y) const {
+    std::lock_guard lock(mutex_);
+    return DoHitTestAll(x, y);
+}
+
+int EffectEngine::HitTestSelected(int x, int y) const {
+    std::lock_guard lock(mutex_);
+    return DoHitTestSelected(x, y);
+}
+
+bool EffectEngine::DragMove(int x, int y) {
+    Session session(*this);
+    return DoDragMove(x, y);
+}
+
+bool EffectEngine::DragResize(int x, int y) {
+    Session session(*this);
+    return DoDragResize(x, y);
+}
+
+void EffectEngine::MouseDown(int x, int y) {
+    Session session(*this);
+    if (x < 0 || y < 0 || x >= frameSize_.width || y >= frameSize_.height) return;
+    if (manipulationMode_ == kMoving || manipulationMode_ == kResizing) return;
+    if (manipulationMode_ == kIdle && DoSelect(DoHitTestAll(x, y))) manipulationMode_ = kSelected;
+
+    // From here on as with an effect selected: take whatever lies under the point.
+    DoClearSelection();
+    DoSelect(DoHitTestAll(x, y));
+    const int zone = DoHitTestSelected(x, y);
+    if (zone == kZoneBody) {
+        manipulationMode_ = kMoving;
+    } else if (zone >= kZoneTop) {
+        manipulationMode_ = kResizing;
+        resizeZone_ = zone;
+    } else {
+        // Nothing selectable under the point: empty space, or an overlay on top.
+        DoClearSelection();
+        const int hit = DoHitTestAll(x, y);
+        if (hit == kNothingSelected || !DoSelect(hit)) {
+            manipulationMode_ = kIdle;
+            return;
+        }
+        if (DoHitTestSelected(x, y) == kZoneBody) {
+            manipulationMode_ = kMoving;
+        } else {
+            manipulationMode_ = kResizing;
+            resizeZone_ = kZoneOutside;
+        }
+    }
+    lastMouse_ = {x, y};
+}
+
+void EffectEngine::MouseMove(int x, int y) {
+    Session session(*this);
+    if (manipulationMode_ == kMoving) {
+        DoDragMove(x, y);
+    } else if (manipulationMode_ == kResizing) {
+        DoDragResize(x, y);
+    }
+}
+
+void EffectEngine::MouseUp() {
+    Session session(*this);
+    if (manipulationMode_ == kMoving) {
+        manipulationMode_ = kSelected;
+        // A stroke on the canvas ends with the button.
+        const EffectBase* item = DoGetItem(selectedIndex_);
+        if (item && item->GetKind() == EffectKind::kPaintCanvas) {
+            DoClearSelection();
+            manipulationMode_ = kIdle;
+        }
+    } else if (manipulationMode_ == kResizing) {
+        manipulationMode_ = kSelected;
+    }
+}
+
+void EffectEngine::SetPaintMode(bool enabled) {
+    std::lock_guard lock(mutex_);
+    canvas_.SetPaintEnabled(enabled);
+}
+
+bool EffectEngine::PaintMode() const {
+    std::lock_guard lock(mutex_);
+    return canvas_.PaintEnabled();
+}
+
+bool EffectEngine::SetBrushWidth(int width) {
+    std::lock_guard lock(mutex_);
+    return canvas_.SetBrushWidth(width);
+}
+
+void EffectEngine::SetBrushColour(int red, int green, int blue) {
+    std::lock_guard lock(mutex_);
+    canvas_.SetBrushColour(red, green, blue);
+}
+
+void EffectEngine::SetEraser(bool eraser) {
+    std::lock_guard lock(mutex_);
+    canvas_.SetEraser(eraser);
+}
+
+void EffectEngine::ClearPaint() {
+    std::lock_guard lock(mutex_);
+    canvas_.Clear();
+}
+
+bool EffectEngine::Render(cv::Mat& frame, bool drawSelection) {
+    Session session(*this);
+    if (frame.empty() || frame.type() != CV_8UC3 || frame.size() != frameSize_) return false;
+    for (Entry& entry : effects_) {
+        if (!entry.effect->IsActive()) continue;
+        endedDuringApply_ = false;
+        entry.effect->Apply(frame, drawSelection);
+        if (endedDuringApply_) {
+            // A scene or an overlay ends with its animation; every effect reports its end once.
+            pending_.push_back({true, entry.path});
+            DoDeactivate(entry);
+        }
+    }
+    endedDuringApply_ = false;
+    canvas_.Apply(frame, drawSelection);
+    return true;
+}
+
+void EffectEngine::EffectEnded(const std::string&) {
+    // Only effects applied by Render report here; Render names the effect by its full path.
+    endedDuringApply_ = true;
+}
+
+bool EffectEngine::DoSelect(int index) {
+    if (index != kCanvasSelected) {
+        if (index < 0 || index >= static_cast<int>(effects_.size())) return false;
+        const EffectBase& effect = *effects_[static_cast<size_t>(index)].effect;
+        if (effect.GetKind() == EffectKind::kOverlay || !effect.IsActive()) return false;
+    }
+    if (selectedIndex_ >= 0) {
+        effects_[static_cast<size_t>(selectedIndex_)].effect->SetSelected(false);
+    } else if (selectedIndex_ == kCanvasSelected) {
+        SetCanvasSelected(false);
+    }
+    selectedIndex_ = index;
+    if (index == kCanvasSelected) {
+        SetCanvasSelected(true);
+    } else {
+        effects_[static_cast<size_t>(index)].effect->SetSelected(true);
+    }
+    pending_.push_back({});
+    return true;
+}
+
+void EffectEngine::DoClearSelection() {
+    if (selectedIndex_ >= 0)
+        effects_[static_cast<size_t>(selectedIndex_)].effect->SetSelected(false);
+    SetCanvasSelected(false);
+    selectedIndex_ = kNothingSelected;
+    pending_.push_back({});
+}
+
+void EffectEngine::DoDeactivate(Entry& entry) {
+    entry.effect->SetActive(false);
+    if (selectedIndex_ >= 0 &&
+        effects_[static_cast<size_t>(selectedIndex_)].effect == entry.effect) {
+        manipulationMode_ = kIdle;
+        DoClearSelection();
+    }
+}
+
+EffectBase* EffectEngine::DoGetItem(int index) const {
+    if (index == kCanvasSelected) return const_cast<PaintCanvas*>(&canvas_);
+    if (index < 0 || index >= static_cast<int>(effects_.size())) return nullptr;
+    return effects_[static_cast<size_t>(index)].effect.get();
+}
+
+int EffectEngine::DoHitTestAll(int x, int y) const {
+    if (canvas_.PaintEnabled() && canvas_.HitTest(x, y) != kZoneOutside) return kCanvasSelected;
+    for (int i = static_cast<int>(effects_.size()) - 1; i >= 0; --i) {
+        const EffectBase& effect = *effects_[static_cast<size_t>(i)].effect;
+        if (effect.IsActive() && effect.HitTest(x, y) != kZoneOutside) return i;
+    }
+    return kNothingSelected;
+}
+
+int EffectEngine::DoHitTestSelected(int x, int y) const {
+    const EffectBase* item = DoGetItem(selectedIndex_);
+    return item ? item->HitTest(x, y) : kZoneOutside;
+}
+
+bool EffectEngine::DoDragMove(int x, int y) {
+    if (manipulationMode_ != kMoving) return false;
+    if (selectedIndex_ >= 0) {
+        EffectBase& effect = *effects_[static_cast<size_t>(selectedIndex_)].effect;
+        const cv::Point position = effect.Position();
+        effect.SetPosition(ClampToInt(1LL * position.x + x - lastMouse_.x),
+                           ClampToInt(1LL * position.y + y - lastMouse_.y));
+        lastMouse_ = {x, y};
+    } else if (selectedIndex_ == kCanvasSelected) {
+        // The canvas follows the pointer itself: its position is the stroke's current point.
+        canvas_.SetPosition(x, y);
+    }
+    return true;
+}
+
+bool EffectEngine::DoDragResize(int x, int y) {
+    if (manipulationMode_ != kResizing || selectedIndex_ < 0) return false;
+    EffectBase& effect = *effects_[static_cast<size_t>(selectedIndex_)].effect;
+    const std::optional<EffectRect> rect = effect.GetRect();
+    if (!rect) return true;
+    if (resizeZone_ < kZoneTop || resizeZone_ > kZoneBottomRight) return false;
+    const ResizeRule& rule = kResizeRules[static_cast<size_t>(resizeZone_ - kZoneTop)];
+    const long long dx = 1LL * x - lastMouse_.x;
+    const long long dy = 1LL * y - lastMouse_.y;
+    const cv::Point position = effect.Position();
+    const long long newX = position.x + rule.moveX * dx;
+    const long long newY = position.y + rule.moveY * dy;
+    const long long newWidth = 1LL * rect->right - rect->left + rule.growWidth * dx;
+    const long long newHeight = 1LL * rect->bottom - rect->top + rule.growHeight * dy;
+    // Too small to grab again, larger than any effect picture, or off the coordinate range:
+    // refused, and the mouse must come back before the effect follows again.
+    if (newWidth < kMinimumSide || newHeight < kMinimumSide) return false;
+    if (newWidth > kMaxEffectSide || newHeight > kMaxEffectSide) return false;
+    if (!FitsInt(newX) || !FitsInt(newY)) return false;
+    effect.SetPosition(static_cast<int>(newX), static_cast<int>(newY));
+    effect.SetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
+    lastMouse_ = {x, y};
+    return true;
+}
+
+void EffectEngine::SetCanvasSelected(bool selected) {
+    if (canvas_.IsSelected() && !selected) canvas_.EndStroke();
+    canvas_.SetSelected(selected);
+}
+
+}  // namespace effects
