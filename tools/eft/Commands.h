@@ -16,5 +16,7 @@ constexpr int kExitUsage = 2;
 int RunInfo(const std::vector<std::string>& arguments);
 // pack DESCRIPTOR.json PICTURE.png OUTPUT.eft: writes an effect file.
 int RunPack(const std::vector<std::string>& arguments);
+// render --input IN --output OUT [options]: draws effects onto a picture through the engine.
+int RunRender(const std::vector<std::string>& arguments);
 
 }  // namespace eft

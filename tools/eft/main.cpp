@@ -18,6 +18,11 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", "FILE.eft", eft::RunInfo},
     {"pack", "DESCRIPTOR.json PICTURE.png OUTPUT.eft", eft::RunPack},
+    {"render",
+     "--input IN --output OUT [--effect FILE.eft]... [--time-ms T] [--select I] "
+     "[--paint-mode 0|1] [--brush-width N] [--brush-colour R,G,B] [--eraser 0|1] "
+     "[--mouse STEPS]",
+     eft::RunRender},
 };
 
 void PrintUsage() {
