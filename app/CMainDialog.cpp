@@ -9,6 +9,7 @@
 
 #include "app/PreviewWidget.h"
 #include "controls/ProgramResources.h"
+#include "recording/ColourConversion.h"
 
 namespace app {
 
@@ -22,6 +23,7 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     setFixedSize(kWidth, kHeight);
     CreateControls();
     ConnectCommands();
+    SetUpRecording();
 }
 
 CMainDialog::~CMainDialog() {
@@ -52,7 +54,7 @@ void CMainDialog::Initialise() {
     // The camera list and the first camera. With no camera the preview stays black and
     // nothing is reported.
     RefreshDeviceList();
-    stopRecording = 0;
+    recording::InitColourTables();
     recordState = RecordState::Idle;
     if (!deviceList.IsEmpty()) {
         currentDevice = deviceList[0].position;
@@ -75,8 +77,9 @@ void CMainDialog::ShutdownSequence() {
     if (shutdownStarted) return;
     shutdownStarted = true;
 
-    // Flags first, then the events, so a woken worker always finds its flag set.
-    stopRecording = 1;
+    // Flags first, then the events, so a woken worker always finds its flag set. A running
+    // recording ends at this moment; it gets no row, as the window is closing.
+    RequestRecordersStop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();
     framePipeline.frameReadyEvent.Set();
@@ -90,6 +93,8 @@ void CMainDialog::ShutdownSequence() {
             std::this_thread::sleep_for(std::chrono::milliseconds(kShutdownPollMs));
         captureThread.join();
     }
+    // Nothing is lost at quit: every recording finishes its file before the window closes.
+    FinishRecorders();
     framePipeline.ReplaceDevice(nullptr);
     close();
     emit ShutDown();

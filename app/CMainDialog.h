@@ -8,13 +8,18 @@
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/MainLayout.h"
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
+#include "recording/RecorderWorker.h"
 
 class QLineEdit;
 class QMenu;
@@ -22,6 +27,9 @@ class QSystemTrayIcon;
 
 namespace controls {
 class CHoverButton;
+}
+namespace recording {
+class CRecordingsList;
 }
 
 namespace app {
@@ -33,13 +41,14 @@ class PreviewWidget;
 // shutdown sequence, whoever asks for the end. Its behaviour lives in files by concern:
 // MainDialogLayout.cpp (controls, shape, painting), MainDialogCommands.cpp (commands, tray,
 // About), MainDialogSettings.cpp (output folder), MainDialogMouse.cpp (keys, mouse, dragging),
-// MainDialogCamera.cpp (cameras).
+// MainDialogCamera.cpp (cameras), MainDialogRecording.cpp (recording, clock, snapshot).
 class CMainDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 510;
     static constexpr int kHeight = 680;
-    static constexpr int kTickIntervalMs = 50;  // TICK_TIMER: at most 20 frames per second
+    static constexpr int kTickIntervalMs = 50;     // TICK_TIMER: at most 20 frames per second
+    static constexpr int kClockIntervalMs = 1000;  // CLOCK_TIMER: the recording clock
     static constexpr int kShutdownPollMs = 200;
 
     // `programFolder` is where the program's data (skin/, Effects/, EffectsBmps/, README.md) and
@@ -56,6 +65,32 @@ public:
     // Cameras.
     void RefreshDeviceList();
     bool OpenCamera(int position);
+    // Lets the user choose a camera and opens it; the previous camera comes back when the
+    // chosen one fails.
+    void SelectWebcamSource();
+    // Where RefreshDeviceList takes the source names from (indexed by enumeration position)
+    // instead of the system's cameras; for tests. An empty function restores the cameras.
+    void SetDeviceNameSource(std::function<std::vector<std::string>()> source);
+
+    enum class RecordState { Idle, Recording };
+
+    // Recording and snapshots.
+    void StartRecording();
+    void StopRecording();
+    void TakeSnapshot();
+    RecordState GetRecordState() const { return recordState; }
+    const QString& RecordingPath() const { return recordingPath; }
+    const QString& RecordingName() const { return recordingName; }
+    int ElapsedSeconds() const { return elapsedSeconds; }
+    // Sets the clock's count; the next tick shows it plus one second.
+    void SetElapsedSeconds(int seconds) { elapsedSeconds = seconds; }
+    const QString& ElapsedText() const { return elapsedText; }
+    const QTimer& ClockTimer() const { return clockTimer; }
+    // Stopped recorders still finishing their files.
+    std::size_t FinishingRecorderCount() const { return finishingRecorders.size(); }
+    recording::CRecordingsList* RecordingsList() const { return recordingsList; }
+    // Makes the recorders' encoders instead of the AVI encoder; for tests.
+    void SetEncoderFactory(std::function<std::unique_ptr<recording::MMBoxInstance>()> factory);
 
     // Layout.
     // The control of layout row `id`, or nullptr when the window does not create it.
@@ -85,8 +120,6 @@ public:
     const QString& ProgramFolder() const { return programFolder; }
     const QString& SkinFolder() const { return skinFolder; }
     bool IsShutDown() const { return shutdownStarted; }
-
-    enum class RecordState { Idle, Recording };
 
 signals:
     // Emitted once, when the shutdown sequence has stopped the workers and closed the window.
@@ -130,6 +163,25 @@ private:
 
     void StartCaptureWorker();
 
+    // MainDialogRecording.cpp
+    // A recorder and the number of its recording, by which a failure posted from its thread
+    // finds the recording it belongs to.
+    struct Recorder {
+        int serial = 0;
+        std::unique_ptr<recording::RecorderWorker> worker;
+    };
+    void SetUpRecording();
+    void AdvanceClock();
+    // Ends the Recording state: the recording becomes the list's first row.
+    void EndRecording();
+    void OnRecordingFailed(int serial, const QString& message);
+    void DropEndedRecorders();
+    // The folder recordings and snapshots go to.
+    QString FileFolder() const;
+    // Shutdown: every recorder takes its stop request, then every file is finished.
+    void RequestRecordersStop();
+    void FinishRecorders();
+
     // Folders, from the program's folder; the derived ones end with "/".
     QString programFolder;
     QString effectsFolder;
@@ -142,16 +194,29 @@ private:
     PreviewWidget* preview = nullptr;
     QLineEdit* clockEdit = nullptr;
     QLineEdit* folderEdit = nullptr;
+    recording::CRecordingsList* recordingsList = nullptr;
 
     capture::DeviceList deviceList;
+    std::function<std::vector<std::string>()> deviceNameSource;
     int currentDevice = -1;
     capture::FramePipeline framePipeline;
     std::thread captureThread;
 
-    std::atomic<int> stopRecording{0};
+    // Each recording has its own recorder with its own stop request, so a recording started
+    // right after a stop never revives or disturbs the previous recorder while it finishes.
     RecordState recordState = RecordState::Idle;
+    Recorder recorder;                         // the running recording
+    std::vector<Recorder> finishingRecorders;  // stopped, kept until their files are finished
+    std::set<int> reportedFailures;            // recordings whose failure the user has seen
+    int recordingCount = 0;
+    std::function<std::unique_ptr<recording::MMBoxInstance>()> encoderFactory;
+    QString recordingPath;
+    QString recordingName;
+    int elapsedSeconds = 0;
     QString statusText = QStringLiteral("Ready.");
     QString elapsedText = QStringLiteral("00:00:00");
+    QTimer clockTimer;             // CLOCK_TIMER
+    QTimer finishedRecorderCheck;  // runs while stopped recorders finish their files
 
     std::unique_ptr<QMenu> trayMenu;
     std::unique_ptr<QSystemTrayIcon> trayIcon;

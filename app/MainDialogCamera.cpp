@@ -3,11 +3,19 @@
 #include "app/CMainDialog.h"
 #include "app/UserMessages.h"
 #include "capture/CCaptureDevice.h"
+#include "capture/CSourceDialog.h"
 
 namespace app {
 
 void CMainDialog::RefreshDeviceList() {
-    deviceList.Refresh();
+    if (deviceNameSource)
+        deviceList.Refresh(deviceNameSource());
+    else
+        deviceList.Refresh();
+}
+
+void CMainDialog::SetDeviceNameSource(std::function<std::vector<std::string>()> source) {
+    deviceNameSource = std::move(source);
 }
 
 bool CMainDialog::OpenCamera(int position) {
@@ -31,6 +39,22 @@ bool CMainDialog::OpenCamera(int position) {
     }
     currentDevice = position;
     return true;
+}
+
+void CMainDialog::SelectWebcamSource() {
+    RefreshDeviceList();
+    if (deviceList.IsEmpty()) {
+        ShowUserMessage(QStringLiteral("There is no Webcam connected to your PC!"));
+        return;
+    }
+    // The capture worker goes on with the current camera while the dialog is open.
+    capture::CSourceDialog dialog(deviceList, skinFolder, this);
+    if (dialog.DoModal() != QDialog::Accepted) return;
+    const int selection = dialog.Selection();
+    if (selection < 0 || selection >= deviceList.Count()) return;
+    if (OpenCamera(deviceList[selection].position)) return;
+    // The chosen camera failed (its message has been shown): the previous one comes back.
+    if (currentDevice >= 0) OpenCamera(currentDevice);
 }
 
 }  // namespace app

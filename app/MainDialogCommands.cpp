@@ -29,6 +29,10 @@ void CMainDialog::ConnectCommands() {
         {kPaintMode, &CMainDialog::OnPaintMode},
         {kBrowseFolder, &CMainDialog::OnBrowseFolder},
         {kOpenFolder, &CMainDialog::OnOpenFolder},
+        {kRecord, &CMainDialog::StartRecording},
+        {kStopRecord, &CMainDialog::StopRecording},
+        {kSnap, &CMainDialog::TakeSnapshot},
+        {kWebcamSource, &CMainDialog::SelectWebcamSource},
     };
     for (const Command& command : commands)
         connect(Button(command.id), &controls::CHoverButton::clicked, this, command.handler);

@@ -9,6 +9,7 @@
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
 #include "controls/CHoverButton.h"
+#include "recording/CRecordingsList.h"
 
 namespace app {
 namespace {
@@ -76,10 +77,11 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
         case ControlKind::FolderEdit:
             folderEdit = new QLineEdit(this);
             return folderEdit;
+        case ControlKind::RecordingsList:
+            return recordingsList = new recording::CRecordingsList(this);
         // Made by their own control classes; each becomes one line here, returning the new
         // control, when its class exists.
         case ControlKind::EffectsTable:
-        case ControlKind::RecordingsList:
         case ControlKind::CategoryList:
         case ControlKind::ThumbnailGrid:
             return nullptr;
@@ -133,6 +135,9 @@ void CMainDialog::LayOut() {
         SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
         if (entry.tooltipId != 0) Button(entry.id)->SetTooltip(entry.tooltipId, true);
     }
+    // The recordings list, placed first: the picture it shows while empty, and its columns.
+    recordingsList->SetBackgroundImage(SkinPicture("list_back.bmp"), false);
+    recordingsList->SetUpColumns();
 
     clockEdit->setText(elapsedText);
     ReadOutputFolderSetting();

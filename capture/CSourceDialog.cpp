@@ -1,0 +1,140 @@
+#include "capture/CSourceDialog.h"
+
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+#include "controls/CCheckListCtrl.h"
+#include "controls/CHoverButton.h"
+
+namespace capture {
+
+namespace {
+
+constexpr QRect kComboPlace(30, 100, 200, 20);
+constexpr QRect kOkPlace(270, 200, 97, 30);
+constexpr QRect kCancelPlace(380, 200, 97, 30);
+// The title is drawn left-aligned at the top of this rectangle, the prompt from this point.
+constexpr QRect kTitleRect(QPoint(10, 5), QPoint(499, 23));
+constexpr QPoint kPromptTopLeft(30, 60);
+constexpr QColor kTitleColour(0xF0, 0xF0, 0xF0);
+constexpr QColor kPromptColour(0x14, 0x14, 0x14);
+// Shown where the background picture is missing.
+constexpr QColor kBaseColour(236, 239, 243);
+
+QFont DialogFont(int cellHeight, int weight) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return controls::FontWithCellHeight(font, cellHeight);
+}
+
+std::function<int(CSourceDialog&)>& RunHandler() {
+    static std::function<int(CSourceDialog&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
+      comboBox_(new QComboBox(this)),
+      okButton_(new controls::CHoverButton(this)),
+      cancelButton_(new controls::CHoverButton(this)),
+      background_(skinFolder + "register_bk.bmp") {
+    setWindowTitle(QStringLiteral("Webcam Source Select"));
+
+    for (int index = 0; index < devices.Count(); ++index)
+        comboBox_->addItem(QString::fromStdString(devices[index].name));
+    comboBox_->setCurrentIndex(devices.Count() > 0 ? 0 : -1);
+    comboBox_->setGeometry(kComboPlace);
+
+    cancelButton_->setGeometry(kCancelPlace);
+    cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
+                               skinFolder + "cancel_click.bmp");
+    okButton_->setGeometry(kOkPlace);
+    okButton_->SetPictures(skinFolder + "ok_normal.bmp", skinFolder + "ok_hover.bmp",
+                           skinFolder + "ok_click.bmp");
+    connect(okButton_, &controls::CHoverButton::clicked, this, &CSourceDialog::OnOk);
+    connect(cancelButton_, &controls::CHoverButton::clicked, this, &QDialog::reject);
+
+    setMask(DialogRegion());
+    setFixedSize(kWidth, kHeight);
+    if (owner) {
+        const QRect ownerPlace = owner->frameGeometry();
+        move(ownerPlace.x() + (ownerPlace.width() - kWidth) / 2,
+             ownerPlace.y() + (ownerPlace.height() - kHeight) / 2);
+    }
+}
+
+int CSourceDialog::DoModal() {
+    if (!RunHandler()) return exec();
+    show();
+    const int result = RunHandler()(*this);
+    hide();
+    return result;
+}
+
+void CSourceDialog::SetRunHandler(std::function<int(CSourceDialog&)> handler) {
+    RunHandler() = std::move(handler);
+}
+
+void CSourceDialog::OnOk() {
+    selection_ = comboBox_->currentIndex();
+    accept();
+}
+
+QRegion CSourceDialog::DialogRegion() {
+    // The top corners are quarter circles of radius 5; each row of the top band loses the
+    // pixels outside its circle at both ends.
+    constexpr int kRadius = 5;
+    QRegion region(0, kRadius, kWidth, kHeight - kRadius);
+    for (int y = 0; y < kRadius; ++y) {
+        const double dy = kRadius - y - 0.5;
+        const int inset =
+            kRadius - static_cast<int>(std::lround(std::sqrt(kRadius * kRadius - dy * dy)));
+        region += QRegion(inset, y, kWidth - 2 * inset, 1);
+    }
+    return region;
+}
+
+void CSourceDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBaseColour);
+    painter.drawPixmap(0, 0, background_);
+
+    painter.setFont(DialogFont(16, 800));
+    painter.setPen(kTitleColour);
+    painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     QStringLiteral("Webcam Source Select"));
+
+    painter.setFont(DialogFont(18, 500));
+    painter.setPen(kPromptColour);
+    painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
+                     QStringLiteral("Please select webcam source :"));
+}
+
+void CSourceDialog::mousePressEvent(QMouseEvent* event) {
+    QDialog::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    // The window system moves the window where it can; otherwise the window follows the mouse.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragging_ = true;
+    dragGrabOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void CSourceDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - dragGrabOffset_);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CSourceDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+}  // namespace capture

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
+#include <QString>
+
+#include <functional>
+
+#include "capture/DeviceList.h"
+
+class QComboBox;
+
+namespace controls {
+class CHoverButton;
+}
+
+namespace capture {
+
+// The skinned camera chooser: a borderless 500 x 299 dialog with rounded top corners, centred
+// over its owner, that lists the cameras in a combo box. OK closes it with Accepted and the
+// chosen line in Selection(); Cancel closes it with Rejected. It is dragged by its surface.
+class CSourceDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 500;
+    static constexpr int kHeight = 299;
+
+    // One combo line per entry of `devices`, in list order, line 0 selected. The background and
+    // the button pictures come from `skinFolder` (ending with "/").
+    CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner = nullptr);
+
+    // Runs the dialog modally and returns Accepted or Rejected.
+    int DoModal();
+    // The combo line chosen with OK; 0 until then, -1 when no line was selected.
+    int Selection() const { return selection_; }
+
+    QComboBox* ComboBox() const { return comboBox_; }
+    controls::CHoverButton* OkButton() const { return okButton_; }
+    controls::CHoverButton* CancelButton() const { return cancelButton_; }
+
+    // The dialog's shape: its two top corners rounded, its bottom corners square.
+    static QRegion DialogRegion();
+
+    // Replaces the modal run, for tests without a person: DoModal shows the dialog and returns
+    // what `handler` returns, having let it work the dialog. An empty function restores the
+    // modal run.
+    static void SetRunHandler(std::function<int(CSourceDialog&)> handler);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void OnOk();
+
+    QComboBox* comboBox_;
+    controls::CHoverButton* okButton_;
+    controls::CHoverButton* cancelButton_;
+    QPixmap background_;
+    int selection_ = 0;
+
+    // Dragging by mouse movements, where the window system cannot move the window itself.
+    bool dragging_ = false;
+    QPoint dragGrabOffset_;
+};
+
+}  // namespace capture
