@@ -90,8 +90,11 @@ bool EffectEngine::LoadEffectFile(const std::string& path, int index) {
 
     Session session(*this);
     const int count = static_cast<int>(effects_.size());
-    if (index == -1) index = count;
-    if (index < 0 || index > count) return false;
+    if (index == -1) {
+        index = count;
+    } else if (index < 0 || index >= count) {
+        return false;
+    }
     effects_.insert(effects_.begin() + index, Entry{std::move(effect), path});
     // The selection stays with the effect it was on.
     if (selectedIndex_ >= index) ++selectedIndex_;
