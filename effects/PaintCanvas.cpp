@@ -18,6 +18,8 @@ bool IsNoPoint(cv::Point point) {
 
 PaintCanvas::PaintCanvas() {
     kind_ = EffectKind::kPaintCanvas;
+    // No stroke passes yet, even before the first Apply.
+    SetPosition(kNoPoint.x, kNoPoint.y);
 }
 
 bool PaintCanvas::Create(int width, int height, int kind) {
