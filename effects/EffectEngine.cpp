@@ -164,7 +164,7 @@ void EffectEngine::DeactivateAll() {
 
 EffectBase* EffectEngine::GetItem(int index) {
     std::lock_guard lock(mutex_);
-    return DoGetItem(index);
+    return const_cast<EffectBase*>(DoGetItem(index));
 }
 
 int EffectEngine::EffectCount() const {
@@ -360,8 +360,8 @@ void EffectEngine::DoDeactivate(Entry& entry) {
     }
 }
 
-EffectBase* EffectEngine::DoGetItem(int index) const {
-    if (index == kCanvasSelected) return const_cast<PaintCanvas*>(&canvas_);
+const EffectBase* EffectEngine::DoGetItem(int index) const {
+    if (index == kCanvasSelected) return &canvas_;
     if (index < 0 || index >= static_cast<int>(effects_.size())) return nullptr;
     return effects_[static_cast<size_t>(index)].effect.get();
 }

@@ -146,7 +146,7 @@ private:
     bool DoSelect(int index);
     void DoClearSelection();
     void DoDeactivate(Entry& entry);
-    EffectBase* DoGetItem(int index) const;
+    const EffectBase* DoGetItem(int index) const;
     int DoHitTestAll(int x, int y) const;
     int DoHitTestSelected(int x, int y) const;
     bool DoDragMove(int x, int y);
