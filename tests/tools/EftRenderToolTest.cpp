@@ -21,7 +21,7 @@ namespace {
 
 // The header fields an effect file for these tests needs; the file is laid out byte by byte
 // from the documented offsets.
-struct EffectSpec {
+struct EffectFields {
     int type = 1;
     int distortionCode = 0;
     int filterCode = 0;
@@ -45,43 +45,44 @@ std::vector<uint8_t> Png(const cv::Mat& bgra) {
     return png;
 }
 
-void SaveEffect(const EffectSpec& spec, const std::string& path) {
+void SaveEffect(const EffectFields& fields, const std::string& path) {
     FileBytes bytes;
     bytes.PutText(0, kEffectTag);
-    bytes.PutInt(20, int32_t(spec.png.size()));
+    bytes.PutInt(20, int32_t(fields.png.size()));
     bytes.PutInt(24, 16);
-    const int32_t fields[] = {spec.type,
+    // The fields from type at offset 28 to playOnce at 72, reserved and placement as 0.
+    const int32_t header[] = {fields.type,
                               0,
-                              spec.distortionCode,
-                              spec.filterCode,
+                              fields.distortionCode,
+                              fields.filterCode,
                               0,
-                              spec.frameCount,
-                              spec.sizeMode,
-                              spec.size.width,
-                              spec.size.height,
-                              spec.percent.width,
-                              spec.percent.height,
-                              spec.playOnce};
-    for (size_t i = 0; i < std::size(fields); ++i) bytes.PutInt(28 + 4 * i, fields[i]);
-    for (size_t i = 0; i < spec.delays.size(); ++i) bytes.PutInt(76 + 4 * i, spec.delays[i]);
-    const size_t q = QOffset(spec.frameCount);
-    bytes.PutInt(q, spec.at.x);
-    bytes.PutInt(q + 4, spec.at.y);
-    bytes.PutInt(q + 16, spec.randomPosition);
-    const auto quadCount = int32_t(spec.quads.size());
+                              fields.frameCount,
+                              fields.sizeMode,
+                              fields.size.width,
+                              fields.size.height,
+                              fields.percent.width,
+                              fields.percent.height,
+                              fields.playOnce};
+    for (size_t i = 0; i < std::size(header); ++i) bytes.PutInt(28 + 4 * i, header[i]);
+    for (size_t i = 0; i < fields.delays.size(); ++i) bytes.PutInt(76 + 4 * i, fields.delays[i]);
+    const size_t q = QOffset(fields.frameCount);
+    bytes.PutInt(q, fields.at.x);
+    bytes.PutInt(q + 4, fields.at.y);
+    bytes.PutInt(q + 16, fields.randomPosition);
+    const auto quadCount = int32_t(fields.quads.size());
     bytes.PutInt(q + 20, quadCount);
-    bytes.PutInt(q + 24, spec.referenceSize);
-    for (size_t i = 0; i < spec.quads.size(); ++i) {
+    bytes.PutInt(q + 24, fields.referenceSize);
+    for (size_t i = 0; i < fields.quads.size(); ++i) {
         for (size_t k = 0; k < 8; ++k) {
-            bytes.PutInt(q + 28 + 32 * i + 4 * k, spec.quads[i][k]);
-            bytes.PutInt(q + 28 + 32 * (quadCount + i) + 4 * k, spec.quads[i][k]);
+            bytes.PutInt(q + 28 + 32 * i + 4 * k, fields.quads[i][k]);
+            bytes.PutInt(q + 28 + 32 * (quadCount + i) + 4 * k, fields.quads[i][k]);
         }
     }
-    const size_t r = ROffset(spec.frameCount, quadCount);
-    bytes.PutInt(r, spec.grid.width);
-    bytes.PutInt(r + 4, spec.grid.height);
-    bytes.PutBytes(kHeaderArea, spec.png);
-    bytes.Resize(kHeaderArea + spec.png.size() + 16);
+    const size_t r = ROffset(fields.frameCount, quadCount);
+    bytes.PutInt(r, fields.grid.width);
+    bytes.PutInt(r + 4, fields.grid.height);
+    bytes.PutBytes(kHeaderArea, fields.png);
+    bytes.Resize(kHeaderArea + fields.png.size() + 16);
     bytes.SaveAs(path);
 }
 
@@ -108,9 +109,9 @@ protected:
 
     // A grey input at the recorder's size, so that the tool scales it to 480 x 360.
     void SetUp() override { cv::imwrite(input, cv::Mat(240, 320, CV_8UC3, cv::Scalar::all(100))); }
-    std::string Effect(const EffectSpec& spec) {
+    std::string Effect(const EffectFields& fields) {
         const std::string path = folder / ("effect" + std::to_string(effects++) + ".eft");
-        SaveEffect(spec, path);
+        SaveEffect(fields, path);
         return " --effect " + path;
     }
     ToolRun Render(const std::string& options) {
