@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "ProgramFolder.h"
+#include "app/CMainDialog.h"
+#include "app/MainLayout.h"
+#include "app/PreviewWidget.h"
+#include "capture/CCaptureDevice.h"
+#include "capture/CSourceDialog.h"
+#include "controls/CHoverButton.h"
+
+using app::CMainDialog;
+using capture::CSourceDialog;
+using Picture = controls::CHoverButton::Picture;
+
+namespace {
+
+capture::DeviceList ListOf(const std::vector<std::string>& names) {
+    capture::DeviceList list;
+    list.Refresh(names);
+    return list;
+}
+
+// Works the camera dialog in place of a person for as long as it lives: `work` gets the shown
+// dialog and returns its result.
+class DialogRun {
+public:
+    explicit DialogRun(std::function<int(CSourceDialog&)> work) {
+        CSourceDialog::SetRunHandler([this, work](CSourceDialog& dialog) {
+            ++runs;
+            shownWhileRunning = dialog.isVisible();
+            for (int line = 0; line < dialog.ComboBox()->count(); ++line)
+                lines.push_back(dialog.ComboBox()->itemText(line));
+            return work(dialog);
+        });
+    }
+    ~DialogRun() { CSourceDialog::SetRunHandler({}); }
+
+    int runs = 0;
+    bool shownWhileRunning = false;
+    QStringList lines;
+};
+
+int ChooseLine(CSourceDialog& dialog, int line) {
+    dialog.ComboBox()->setCurrentIndex(line);
+    dialog.OkButton()->click();
+    return dialog.result();
+}
+
+int CountPixels(const QImage& image, const QRect& area, const std::function<bool(int)>& grey) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (grey(qGray(image.pixel(x, y)))) ++count;
+    return count;
+}
+
+class SourceDialogFixture : public ::testing::Test {
+protected:
+    QString Skin() const { return folder.Path() + "/skin/"; }
+    QImage SkinPicture(const QString& name) const {
+        return QImage(Skin() + name).convertToFormat(QImage::Format_RGB32);
+    }
+    app_test::ProgramFolder folder;
+    capture::DeviceList cameras = ListOf({"Front Camera", "Desk Camera", "USB Camera"});
+};
+
+}  // namespace
+
+TEST_F(SourceDialogFixture, ListsTheCamerasInOrderOverItsSkin) {
+    CSourceDialog dialog(cameras, Skin());
+    dialog.show();
+    EXPECT_EQ(dialog.size(), QSize(500, 299));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_EQ(dialog.ComboBox()->count(), 3);
+    EXPECT_EQ(dialog.ComboBox()->itemText(0), QStringLiteral("Front Camera"));
+    EXPECT_EQ(dialog.ComboBox()->itemText(2), QStringLiteral("USB Camera"));
+    EXPECT_EQ(dialog.ComboBox()->currentIndex(), 0);
+    EXPECT_EQ(dialog.Selection(), 0);
+    EXPECT_EQ(dialog.ComboBox()->geometry(), QRect(30, 100, 200, 20));
+    EXPECT_EQ(dialog.OkButton()->geometry(), QRect(270, 200, 97, 30));
+    EXPECT_EQ(dialog.CancelButton()->geometry(), QRect(380, 200, 97, 30));
+    EXPECT_EQ(dialog.OkButton()->PictureFor(Picture::Normal).toImage(),
+              SkinPicture("ok_normal.bmp"));
+    EXPECT_EQ(dialog.OkButton()->PictureFor(Picture::Click).toImage(), SkinPicture("ok_click.bmp"));
+    EXPECT_EQ(dialog.CancelButton()->PictureFor(Picture::Hover).toImage(),
+              SkinPicture("cancel_hover.bmp"));
+
+    const QImage shown = dialog.grab().toImage();
+    const QImage background = SkinPicture("register_bk.bmp");
+    EXPECT_EQ(shown.pixelColor(300, 150), background.pixelColor(300, 150));
+    // The light title on the dark top band, the dark prompt on the light body.
+    EXPECT_GT(CountPixels(shown, QRect(10, 5, 180, 18), [](int grey) { return grey > 200; }), 40);
+    EXPECT_GT(CountPixels(shown, QRect(30, 60, 230, 20), [](int grey) { return grey < 80; }), 60);
+    EXPECT_EQ(CountPixels(shown, QRect(30, 82, 230, 14), [](int grey) { return grey < 80; }), 0);
+}
+
+TEST_F(SourceDialogFixture, HasRoundedTopCornersAndSquareBottomCorners) {
+    const QRegion region = CSourceDialog::DialogRegion();
+    CSourceDialog dialog(cameras, Skin());
+    EXPECT_EQ(dialog.mask(), region);
+    EXPECT_FALSE(region.contains(QPoint(0, 0)));
+    EXPECT_FALSE(region.contains(QPoint(499, 0)));
+    EXPECT_TRUE(region.contains(QPoint(5, 0)));
+    EXPECT_TRUE(region.contains(QPoint(0, 5)));
+    EXPECT_TRUE(region.contains(QPoint(0, 298)));
+    EXPECT_TRUE(region.contains(QPoint(499, 298)));
+    EXPECT_FALSE(region.contains(QPoint(500, 100)));
+    EXPECT_FALSE(region.contains(QPoint(100, 299)));
+}
+
+TEST_F(SourceDialogFixture, OkGivesTheChosenLineAndCancelGivesNothing) {
+    {
+        DialogRun run([](CSourceDialog& dialog) { return ChooseLine(dialog, 2); });
+        CSourceDialog dialog(cameras, Skin());
+        EXPECT_EQ(dialog.DoModal(), QDialog::Accepted);
+        EXPECT_TRUE(run.shownWhileRunning);
+        EXPECT_EQ(dialog.Selection(), 2);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    {
+        DialogRun run([](CSourceDialog& dialog) {
+            dialog.ComboBox()->setCurrentIndex(1);
+            dialog.CancelButton()->click();
+            return dialog.result();
+        });
+        CSourceDialog dialog(cameras, Skin());
+        EXPECT_EQ(dialog.DoModal(), QDialog::Rejected);
+        EXPECT_EQ(dialog.Selection(), 0);
+    }
+}
+
+TEST_F(SourceDialogFixture, OpensCentredOverItsOwnerAndIsDraggedByItsSurface) {
+    QWidget owner(nullptr, Qt::FramelessWindowHint);
+    owner.setGeometry(100, 50, 510, 680);
+    owner.show();
+    CSourceDialog dialog(cameras, Skin(), &owner);
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), QPoint(105, 240));
+
+    const QPoint grab(150, 260);
+    auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, dialog.mapToGlobal(local),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &event);
+    };
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    send(QEvent::MouseMove, grab + QPoint(30, -20), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, grab + QPoint(30, -20), Qt::NoButton);
+    EXPECT_EQ(dialog.pos(), QPoint(135, 220));
+}
+
+namespace {
+
+class WebcamSourceFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.Initialise();
+        dialog.show();
+        ASSERT_FALSE(dialog.Devices().IsEmpty());
+        previous = dialog.CurrentDevice();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !dialog.Preview()->CurrentPicture().isNull(); }, 5000));
+    }
+    void TearDown() override { dialog.ShutdownSequence(); }
+
+    // Whether the preview shows new pictures, as it does while a camera delivers.
+    bool PreviewMoves() {
+        QTest::qWait(3 * CMainDialog::kTickIntervalMs);
+        const QImage before = dialog.Preview()->CurrentPicture();
+        return QTest::qWaitFor([&] { return dialog.Preview()->CurrentPicture() != before; }, 3000);
+    }
+
+    app_test::ProgramFolder folder;
+    CMainDialog dialog{nullptr, folder.Path()};
+    int previous = -1;
+};
+
+}  // namespace
+
+TEST_F(WebcamSourceFixture, NoCameraShowsTheMessageAndNoDialog) {
+    dialog.SetDeviceNameSource([] { return std::vector<std::string>(); });
+    DialogRun run([](CSourceDialog& shown) { return ChooseLine(shown, 0); });
+    dialog.Button(app::kWebcamSource)->click();
+    EXPECT_EQ(run.runs, 0);
+    ASSERT_EQ(folder.messages.size(), 1u);
+    EXPECT_EQ(folder.messages[0], QStringLiteral("There is no Webcam connected to your PC!"));
+    EXPECT_EQ(dialog.CurrentDevice(), previous);
+    EXPECT_TRUE(PreviewMoves());
+}
+
+TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOne) {
+    {
+        DialogRun run([](CSourceDialog& shown) {
+            shown.CancelButton()->click();
+            return shown.result();
+        });
+        dialog.Button(app::kWebcamSource)->click();
+        EXPECT_EQ(run.runs, 1);
+        ASSERT_EQ(run.lines.size(), dialog.Devices().Count());
+        for (int line = 0; line < dialog.Devices().Count(); ++line)
+            EXPECT_EQ(run.lines[line].toStdString(), dialog.Devices()[line].name);
+    }
+    EXPECT_EQ(dialog.CurrentDevice(), previous);
+    {
+        DialogRun run([](CSourceDialog& shown) { return ChooseLine(shown, 0); });
+        dialog.Button(app::kWebcamSource)->click();
+        EXPECT_EQ(run.runs, 1);
+    }
+    EXPECT_EQ(dialog.CurrentDevice(), dialog.Devices()[0].position);
+    EXPECT_TRUE(PreviewMoves());
+    EXPECT_TRUE(folder.messages.empty());
+}
+
+TEST_F(WebcamSourceFixture, CameraUnpluggedBeforeOkFailsAndThePreviousCameraComesBack) {
+    // The list offers a camera one place past the real ones, as if it was unplugged after the
+    // list was made.
+    dialog.SetDeviceNameSource([] {
+        std::vector<std::string> names = capture::CCaptureDevice::ListDeviceNames();
+        names.push_back("Unplugged Camera");
+        return names;
+    });
+    DialogRun run(
+        [](CSourceDialog& shown) { return ChooseLine(shown, shown.ComboBox()->count() - 1); });
+    dialog.Button(app::kWebcamSource)->click();
+    ASSERT_EQ(run.lines.size(), dialog.Devices().Count());
+    EXPECT_EQ(run.lines.back(), QStringLiteral("Unplugged Camera"));
+    ASSERT_EQ(folder.messages.size(), 1u);
+    EXPECT_EQ(folder.messages[0], QStringLiteral("Fail to open the webcam!"));
+    EXPECT_EQ(dialog.CurrentDevice(), previous);
+    EXPECT_TRUE(PreviewMoves());
+}
