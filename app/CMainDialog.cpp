@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "app/PreviewWidget.h"
+#include "controls/CIconListBox.h"
 #include "controls/ProgramResources.h"
 #include "recording/ColourConversion.h"
 
@@ -21,8 +22,12 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     : QWidget(parent), programFolder(programFolder) {
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(kWidth, kHeight);
+    // Moves without a button count too: a press over the preview acts where the pointer last
+    // moved to.
+    setMouseTracking(true);
     CreateControls();
     ConnectCommands();
+    ConnectBrowser();
     SetUpRecording();
 }
 
@@ -47,6 +52,7 @@ void CMainDialog::Initialise() {
     // A missing background leaves the window's own base colour.
     backgroundPicture = QPixmap(skinFolder + "back_ui.bmp");
     setWindowTitle(QString::fromLatin1(kWindowTitle));
+    FillCategoryList();
 
     // Shape, skin and place the controls; read the output folder.
     LayOut();
@@ -60,6 +66,12 @@ void CMainDialog::Initialise() {
         currentDevice = deviceList[0].position;
         OpenCamera(currentDevice);
     }
+
+    // The effect browser starts on "Distortions". The list announces the choice, and the window
+    // asks for the grid once more itself; both are handled once the event loop runs.
+    categoryList->Select(1);
+    QMetaObject::invokeMethod(this, &CMainDialog::OnShowCategory, Qt::QueuedConnection);
+    CreateEffectEngine();
 
     // The frame road: the events and frames exist since the pipeline was made; start the tick
     // and the worker.

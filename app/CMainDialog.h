@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QEvent>
 #include <QPixmap>
 #include <QPoint>
 #include <QRegion>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,6 +21,7 @@
 #include "app/MainLayout.h"
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
+#include "effects/EffectEngine.h"
 #include "recording/RecorderWorker.h"
 
 class QLineEdit;
@@ -26,8 +29,13 @@ class QMenu;
 class QSystemTrayIcon;
 
 namespace controls {
+class CCustomButton;
+class CCustomTableControl;
 class CHoverButton;
-}
+class CIconListBox;
+class CThumbNailControl;
+class CThumbnailButton;
+}  // namespace controls
 namespace recording {
 class CRecordingsList;
 }
@@ -41,8 +49,12 @@ class PreviewWidget;
 // shutdown sequence, whoever asks for the end. Its behaviour lives in files by concern:
 // MainDialogLayout.cpp (controls, shape, painting), MainDialogCommands.cpp (commands, tray,
 // About), MainDialogSettings.cpp (output folder), MainDialogMouse.cpp (keys, mouse, dragging),
-// MainDialogCamera.cpp (cameras), MainDialogRecording.cpp (recording, clock, snapshot).
-class CMainDialog : public QWidget {
+// MainDialogCamera.cpp (cameras), MainDialogRecording.cpp (recording, clock, snapshot),
+// MainDialogBrowser.cpp (effect categories, thumbnails, current effects).
+//
+// The window hears from its effect engine through EngineEvents and handles each notice after the
+// event it is in, on its own thread.
+class CMainDialog : public QWidget, private effects::EngineEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 510;
@@ -107,6 +119,27 @@ public:
 
     // Whether a press at `clientPoint` on the window's own area drags the window.
     static bool IsDragBand(const QPoint& clientPoint);
+    // The last pointer position seen over the window, in the preview's coordinates (the engine's
+    // frame pixels); outside the preview until the pointer first moves.
+    QPoint PreviewMousePoint() const { return previewMousePoint; }
+
+    // The effect engine (null before Initialise) and the effect browser.
+    effects::EffectEngine* Engine() const { return effectEngine.get(); }
+    controls::CIconListBox* CategoryList() const { return categoryList; }
+    controls::CThumbNailControl* ThumbnailGrid() const { return thumbnailGrid; }
+    controls::CCustomTableControl* EffectsTable() const { return effectsTable; }
+    const QString& EffectsFolder() const { return effectsFolder; }
+    const QString& ThumbnailsFolder() const { return thumbnailsFolder; }
+    // The effect categories, in list order; each is also the name of its sub-folder.
+    static const QStringList& CategoryNames();
+    // The two paths of an effect correspond by position: the effect file lies where its
+    // thumbnail lies, with the effects folder in place of the thumbnails folder and the
+    // extension "eft" in place of the thumbnail's three-letter one (and the other way round).
+    static QString EffectPathForThumbnail(const QString& thumbnailPath,
+                                          const QString& thumbnailsFolder,
+                                          const QString& effectsFolder);
+    static QString ThumbnailPathForEffect(const QString& effectPath, const QString& effectsFolder,
+                                          const QString& thumbnailsFolder);
 
     // The tray icon and its menu, once the tray command has made them.
     QSystemTrayIcon* TrayIcon() const { return trayIcon.get(); }
@@ -144,6 +177,20 @@ private slots:
     void OnOpenFolder();
     void ShowWindowNormally();
     void ShowAboutBox();
+    void OnErase();
+    void OnBrush();
+    void OnClearPaint();
+    void OnChooseColour();
+
+    // MainDialogBrowser.cpp
+    void OnShowCategory();
+    void OnThumbnailLeftClicked(controls::CThumbnailButton* item);
+    void OnThumbnailRightClicked(controls::CThumbnailButton* item);
+    void OnEffectsTableClicked(controls::CCustomButton* item);
+    void OnSelectionChanged();
+    void OnEffectEnded(const QString& effectPath);
+    void OnDeleteEffect();
+    void OnRemoveAllEffects();
 
 private:
     // MainDialogLayout.cpp
@@ -157,6 +204,22 @@ private:
     // MainDialogCommands.cpp
     void ConnectCommands();
     void CreateTrayIcon();
+
+    // MainDialogBrowser.cpp
+    void ConnectBrowser();
+    void FillCategoryList();
+    void CreateEffectEngine();
+    // EngineEvents: each notice is posted to the window's own thread.
+    void SelectionChanged() override;
+    void EffectEnded(const std::string& effectPath) override;
+    // The table position of the item standing for the effect file at `effectPath`, or -1.
+    int TablePositionOfEffect(const QString& effectPath) const;
+
+    // MainDialogMouse.cpp
+    // Feeds a press, move or release over the window to the effect engine and, when the engine
+    // took it, shows the cursor for the part of the selected effect under the pointer.
+    void RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint);
+    void ShowCursorForZone();
 
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
@@ -195,6 +258,13 @@ private:
     QLineEdit* clockEdit = nullptr;
     QLineEdit* folderEdit = nullptr;
     recording::CRecordingsList* recordingsList = nullptr;
+    controls::CIconListBox* categoryList = nullptr;
+    controls::CThumbNailControl* thumbnailGrid = nullptr;
+    controls::CCustomTableControl* effectsTable = nullptr;
+
+    std::unique_ptr<effects::EffectEngine> effectEngine;
+    // Outside the preview, so a press before any movement is not taken for one on the preview.
+    QPoint previewMousePoint{-1, -1};
 
     capture::DeviceList deviceList;
     std::function<std::vector<std::string>()> deviceNameSource;

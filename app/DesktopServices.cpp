@@ -1,5 +1,6 @@
 #include "app/DesktopServices.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QSystemTrayIcon>
@@ -14,6 +15,9 @@ DesktopServices RealServices() {
             return QFileDialog::getExistingDirectory(parent, title, startFolder);
         },
         [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
+        [](QWidget* parent, const QColor& initial) {
+            return QColorDialog::getColor(initial, parent);
+        },
     };
 }
 

@@ -1,5 +1,5 @@
 // The main window's own commands: the tray, minimise and close, the About box, the program's
-// documentation, and the looks of the Effect and Paint mode buttons.
+// documentation, the Effect and Paint modes with their buttons' looks, and the paint tools.
 
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -14,6 +14,18 @@
 #include "controls/ProgramResources.h"
 
 namespace app {
+namespace {
+
+// The width each brush button sets; the first two buttons both give the finest brush.
+struct BrushButton {
+    int id;
+    int width;
+};
+constexpr BrushButton kBrushButtons[] = {
+    {kBrush1, 1}, {kBrush2, 1}, {kBrush3, 2}, {kBrush4, 5}, {kBrush5, 10}, {kBrush6, 20},
+};
+
+}  // namespace
 
 void CMainDialog::ConnectCommands() {
     struct Command {
@@ -33,9 +45,19 @@ void CMainDialog::ConnectCommands() {
         {kStopRecord, &CMainDialog::StopRecording},
         {kSnap, &CMainDialog::TakeSnapshot},
         {kWebcamSource, &CMainDialog::SelectWebcamSource},
+        {kErase, &CMainDialog::OnErase},
+        {kBrush, &CMainDialog::OnBrush},
+        {kClearPaint, &CMainDialog::OnClearPaint},
+        {kColour, &CMainDialog::OnChooseColour},
+        {kDeleteEffect, &CMainDialog::OnDeleteEffect},
+        {kRemoveAllEffects, &CMainDialog::OnRemoveAllEffects},
     };
     for (const Command& command : commands)
         connect(Button(command.id), &controls::CHoverButton::clicked, this, command.handler);
+    for (const BrushButton& brush : kBrushButtons)
+        connect(Button(brush.id), &controls::CHoverButton::clicked, this, [this, brush] {
+            if (effectEngine) effectEngine->SetBrushWidth(brush.width);
+        });
 }
 
 void CMainDialog::CreateTrayIcon() {
@@ -87,13 +109,34 @@ void CMainDialog::OnHome() {
 // The active mode's button shows its click picture in every state; the other button has its
 // ordinary three pictures.
 void CMainDialog::OnEffectMode() {
+    if (effectEngine) effectEngine->SetPaintMode(false);
     SetButtonPictures(kEffectMode, "effect_click.bmp", "effect_click.bmp", "effect_click.bmp");
     SetButtonPictures(kPaintMode, "paint_normal.bmp", "paint_hover.bmp", "paint_click.bmp");
 }
 
 void CMainDialog::OnPaintMode() {
+    if (effectEngine) effectEngine->SetPaintMode(true);
     SetButtonPictures(kEffectMode, "effect_normal.bmp", "effect_hover.bmp", "effect_click.bmp");
     SetButtonPictures(kPaintMode, "paint_click.bmp", "paint_click.bmp", "paint_click.bmp");
+}
+
+void CMainDialog::OnErase() {
+    if (effectEngine) effectEngine->SetEraser(true);
+}
+
+void CMainDialog::OnBrush() {
+    if (effectEngine) effectEngine->SetEraser(false);
+}
+
+void CMainDialog::OnClearPaint() {
+    if (effectEngine) effectEngine->ClearPaint();
+}
+
+void CMainDialog::OnChooseColour() {
+    if (!effectEngine) return;
+    // The chooser opens on black every time, not on the brush's colour; cancelling keeps it.
+    const QColor colour = Desktop().chooseColour(this, Qt::black);
+    if (colour.isValid()) effectEngine->SetBrushColour(colour.red(), colour.green(), colour.blue());
 }
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {

@@ -8,7 +8,10 @@
 
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
+#include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
+#include "controls/CIconListBox.h"
+#include "controls/CThumbNailControl.h"
 #include "recording/CRecordingsList.h"
 
 namespace app {
@@ -79,12 +82,12 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
             return folderEdit;
         case ControlKind::RecordingsList:
             return recordingsList = new recording::CRecordingsList(this);
-        // Made by their own control classes; each becomes one line here, returning the new
-        // control, when its class exists.
         case ControlKind::EffectsTable:
+            return effectsTable = new controls::CCustomTableControl(this);
         case ControlKind::CategoryList:
+            return categoryList = new controls::CIconListBox(this);
         case ControlKind::ThumbnailGrid:
-            return nullptr;
+            return thumbnailGrid = new controls::CThumbNailControl(this);
     }
     return nullptr;
 }
@@ -135,6 +138,9 @@ void CMainDialog::LayOut() {
         SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
         if (entry.tooltipId != 0) Button(entry.id)->SetTooltip(entry.tooltipId, true);
     }
+    // Both grids are still empty; their item sizes decide how many items fit in a row.
+    thumbnailGrid->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);
+    effectsTable->SetItemSize(kEffectsTableItemWidth, kEffectsTableItemHeight);
     // The recordings list, placed first: the picture it shows while empty, and its columns.
     recordingsList->SetBackgroundImage(SkinPicture("list_back.bmp"), false);
     recordingsList->SetUpColumns();

@@ -1,13 +1,34 @@
-// Keys and the mouse on the window's own area: Escape and Enter never end the window, and the
-// window is dragged by its bands.
+// Keys and the mouse on the window's own area: Escape and Enter never end the window, the
+// mouse over the preview selects, moves and resizes effects and paints, and the window is dragged
+// by its bands.
+//
+// The preview lets the mouse through, so the window receives what happens over it and hands it
+// to the effect engine in the preview's coordinates, which are the engine's frame pixels. Presses
+// and releases act at the point of the last move.
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
+#include <array>
+
 #include "app/CMainDialog.h"
+#include "app/PreviewWidget.h"
 
 namespace app {
+namespace {
+
+using effects::EffectEngine;
+
+// The cursor over each part of the selected effect, by handleZone: outside, body, top and bottom
+// edges, left and right edges, then the corners top-left, top-right, bottom-left, bottom-right.
+constexpr std::array<Qt::CursorShape, 10> kZoneCursors = {
+    Qt::ArrowCursor,     Qt::SizeAllCursor,   Qt::SizeVerCursor,   Qt::SizeVerCursor,
+    Qt::SizeHorCursor,   Qt::SizeHorCursor,   Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
+    Qt::SizeBDiagCursor, Qt::SizeFDiagCursor,
+};
+
+}  // namespace
 
 bool CMainDialog::IsDragBand(const QPoint& clientPoint) {
     const int x = clientPoint.x();
@@ -27,7 +48,51 @@ void CMainDialog::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint) {
+    if (!effectEngine) return;
+    const QRect previewArea = preview->rect();
+    switch (type) {
+        case QEvent::MouseMove:
+            previewMousePoint = preview->mapFrom(this, windowPoint.toPoint());
+            effectEngine->MouseMove(previewMousePoint.x(), previewMousePoint.y());
+            break;
+        case QEvent::MouseButtonPress:
+            if (!previewArea.contains(previewMousePoint)) return;
+            effectEngine->MouseDown(previewMousePoint.x(), previewMousePoint.y());
+            break;
+        case QEvent::MouseButtonRelease: {
+            // A drag that started on the preview ends with its button wherever it is released;
+            // otherwise the effect or the stroke would go on following a released mouse.
+            const int mode = effectEngine->ManipulationMode();
+            const bool manipulating =
+                mode == EffectEngine::kMoving || mode == EffectEngine::kResizing;
+            if (!manipulating && !previewArea.contains(previewMousePoint)) return;
+            effectEngine->MouseUp();
+            break;
+        }
+        default:
+            return;
+    }
+    ShowCursorForZone();
+}
+
+void CMainDialog::ShowCursorForZone() {
+    // The sizing cursors are for effects only: none while nothing is selected or while painting.
+    const int selected = effectEngine->SelectedIndex();
+    const auto item = effectEngine->Describe(selected);
+    if (effectEngine->ManipulationMode() == EffectEngine::kIdle || !item ||
+        item->kind == effects::EffectKind::kPaintCanvas) {
+        setCursor(Qt::ArrowCursor);
+        return;
+    }
+    const int zone = effectEngine->HitTestSelected(previewMousePoint.x(), previewMousePoint.y());
+    if (zone >= 0 && zone < static_cast<int>(kZoneCursors.size()))
+        setCursor(kZoneCursors[static_cast<size_t>(zone)]);
+}
+
 void CMainDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        RouteMouseToEngine(QEvent::MouseButtonPress, event->position());
     QWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || !IsDragBand(event->position().toPoint())) return;
     // The window system moves the window where it can; otherwise the window follows the mouse.
@@ -37,13 +102,17 @@ void CMainDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CMainDialog::mouseMoveEvent(QMouseEvent* event) {
+    RouteMouseToEngine(QEvent::MouseMove, event->position());
     if (dragging && (event->buttons() & Qt::LeftButton))
         move(event->globalPosition().toPoint() - dragGrabOffset);
     QWidget::mouseMoveEvent(event);
 }
 
 void CMainDialog::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragging = false;
+    if (event->button() == Qt::LeftButton) {
+        RouteMouseToEngine(QEvent::MouseButtonRelease, event->position());
+        dragging = false;
+    }
     QWidget::mouseReleaseEvent(event);
 }
 
