@@ -334,8 +334,8 @@ std::vector<QImage> DrawConfetti(int frameCount) {
 }
 
 std::vector<QImage> DrawButterfly(int frameCount) {
-    constexpr int kWidth = 96;
-    constexpr int kHeight = 80;
+    constexpr int kWidth = 120;
+    constexpr int kHeight = 100;
     std::vector<QImage> frames;
     for (int frame = 0; frame < frameCount; ++frame) {
         QImage image = NewLayer(kWidth, kHeight);
@@ -345,6 +345,7 @@ std::vector<QImage> DrawButterfly(int frameCount) {
         const double open = 0.25 + 0.75 * std::abs(std::cos(phase / 2));
         const double bob = 3 * std::sin(phase);
         painter.translate(kWidth / 2.0, kHeight / 2.0 + bob);
+        painter.scale(1.25, 1.25);
         for (const double side : {-1.0, 1.0}) {
             painter.save();
             painter.scale(side * open, 1);
