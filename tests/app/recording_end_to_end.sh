@@ -6,8 +6,12 @@
 set -u
 program="$1"
 pid=""
-fail() { echo "FAIL: $*"; [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; exit 1; }
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
+fail() {
+    echo "FAIL: $*"
+    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
+    exit 1
+}
 
 # The program runs from a folder of this run's own, with its data folders beside it and a
 # settings file that names the output folder; home and lock folder are this run's too.
@@ -20,6 +24,7 @@ output="$scratch/output"
 mkdir "$folder" "$output"
 cp "$program" "$folder/quenvalor"
 for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
+command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
 set_output_folder() { printf '[General]\nFilePath=%s\n' "$1" >"$folder/Quenvalor.ini"; }
 
 # Places of the buttons (centres) on the window at (0, 0).
@@ -31,14 +36,14 @@ click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemo
 now() { date +%s.%N; }
 
 start_program() {
-    "$folder/quenvalor" &
+    "$folder/quenvalor" 2>>"$scratch/program.log" &
     pid=$!
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null 2>&1 && break
         sleep 0.1
     done
     xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null ||
-        fail "no window"
+        fail "no window within 20 seconds"
     sleep 1  # the camera starts
 }
 
