@@ -27,9 +27,6 @@ inline constexpr QPointF kNose{240, 192};
 inline constexpr QPointF kMouth{240, 222};
 inline constexpr QPointF kLeftEar{164, 172};
 inline constexpr QPointF kRightEar{316, 172};
-inline constexpr double kTop = 78;     // the top of the head
-inline constexpr double kChin = 258;   // the bottom of the chin
-inline constexpr double kNeckY = 282;  // where a collar closes
 }  // namespace face
 
 // The picture thumbnails are rendered on: a person in front of a sunny landscape.
@@ -74,8 +71,9 @@ std::vector<QImage> DrawFireworks(int frameCount);
 std::vector<QImage> DrawConfetti(int frameCount);
 std::vector<QImage> DrawButterfly(int frameCount);
 
-// Scenes: full-frame pictures with windows, and the quadrangles the camera picture is drawn
-// into, each given as top-left, top-right, bottom-right, bottom-left corners.
+// Scenes: full-frame pictures (one per animation frame) with windows, and the quadrangles the
+// camera picture is drawn into. A quadrangle lists where the picture's top-left, top-right,
+// bottom-right and bottom-left corners go.
 using Quad = std::array<QPointF, 4>;
 struct Scene {
     std::vector<QImage> frames;

@@ -4,7 +4,6 @@
 #include <QRadialGradient>
 
 #include <cmath>
-#include <numbers>
 
 #include "tools/fxgen/Artwork.h"
 #include "tools/fxgen/Painting.h"
