@@ -108,8 +108,8 @@ public:
     // The control of layout row `id`, or nullptr when the window does not create it.
     QWidget* Control(int id) const;
     controls::CHoverButton* Button(int id) const;
-    // The window's shape: square, with the two top corners rounded.
-    static QRegion WindowRegion();
+    // The window's shape at `size`: square, with the two top corners rounded.
+    static QRegion WindowRegion(QSize size = QSize(kWidth, kHeight));
     void SetStatusText(const QString& text);
     const QString& StatusText() const { return statusText; }
 
@@ -161,6 +161,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -111,16 +111,16 @@ void CMainDialog::SetButtonPictures(int id, const QString& normal, const QString
         button->SetPictures(SkinPicture(normal), SkinPicture(hover), SkinPicture(click));
 }
 
-QRegion CMainDialog::WindowRegion() {
+QRegion CMainDialog::WindowRegion(QSize size) {
     // The top corners are quarter circles of radius 5; each row of the top band loses the
     // pixels outside its circle at both ends.
     constexpr int kRadius = 5;
-    QRegion region(0, kRadius, kWidth, kHeight - kRadius);
+    QRegion region(0, kRadius, size.width(), size.height() - kRadius);
     for (int y = 0; y < kRadius; ++y) {
         const double dy = kRadius - y - 0.5;
         const int inset =
             kRadius - static_cast<int>(std::lround(std::sqrt(kRadius * kRadius - dy * dy)));
-        region += QRegion(inset, y, kWidth - 2 * inset, 1);
+        region += QRegion(inset, y, size.width() - 2 * inset, 1);
     }
     return region;
 }
@@ -152,6 +152,13 @@ void CMainDialog::LayOut() {
     move(0, 0);
     resize(kWidth, kHeight);
     update();
+}
+
+void CMainDialog::resizeEvent(QResizeEvent* event) {
+    // The shape follows the window, so a window widened by hand shows the effect browser that
+    // lies beyond its usual width.
+    if (initialised) setMask(WindowRegion(size()));
+    QWidget::resizeEvent(event);
 }
 
 void CMainDialog::SetStatusText(const QString& text) {
