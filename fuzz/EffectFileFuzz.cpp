@@ -11,28 +11,16 @@
 
 #include "effects/EffectFile.h"
 #include "effects/EffectFileWriter.h"
+#include "fuzz/FuzzSupport.h"
 
 using effects::EffectDescriptor;
 using effects::EffectFile;
 
+using fuzzing::Require;
+using fuzzing::SaveAs;
+using fuzzing::ScratchFolder;
+
 namespace {
-
-// The reader works on files; a memory-backed folder keeps each run cheap.
-std::string ScratchFolder() {
-    struct stat info {};
-    return stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode) ? "/dev/shm" : "/tmp";
-}
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-bool SaveAs(const std::string& path, const uint8_t* data, std::size_t size) {
-    std::FILE* stream = std::fopen(path.c_str(), "wb");
-    if (!stream) return false;
-    const bool written = std::fwrite(data, 1, size, stream) == size;
-    return std::fclose(stream) == 0 && written;
-}
 
 void CheckConsistent(const EffectFile& file, const EffectDescriptor& d) {
     Require(EffectFile::HeaderFits(d.frameCount, d.quadCount));
