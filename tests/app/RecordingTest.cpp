@@ -24,6 +24,7 @@
 #include "app/Settings.h"
 #include "controls/CHoverButton.h"
 #include "recording/CRecordingsList.h"
+#include "tests/support/FileSizeLimit.h"
 
 using app::CMainDialog;
 using recording::testing::ProbeAvi;
@@ -34,26 +35,6 @@ namespace {
 
 const QRegularExpression kStampedName(
     QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.(avi|jpg)$)"));
-
-// Limits the size of files this process writes, as a full disk would, until it goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int);
-};
 
 // What the encoders of a test did, across the recorders' threads.
 struct EncoderLog {

@@ -10,6 +10,7 @@
 
 #include "AviProbe.h"
 #include "recording/RecorderWorker.h"
+#include "tests/support/FileSizeLimit.h"
 
 using capture::FramePipeline;
 using recording::AudioTrackCodec;
@@ -86,26 +87,6 @@ private:
     std::unique_ptr<MMBoxInstance> inner_;
     int failAt_;
     int written_ = 0;
-};
-
-// Limits the size of files this process writes, as a full disk would, until it goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int);
 };
 
 }  // namespace
