@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
 
 #include "app/CMainDialog.h"
+#include "app/CommandLine.h"
 #include "controls/ProgramResources.h"
 #include "platform/SingleInstanceLock.h"
 
@@ -38,6 +41,23 @@ bool InstallTerminationHandlers() {
 }  // namespace
 
 int CCaptureApp::Run(int argc, char** argv) {
+    // The command line is read before anything else, so help and errors need no display.
+    const CommandLine commandLine = ParseCommandLine({argv + std::min(argc, 1), argv + argc});
+    switch (commandLine.action) {
+        case CommandLine::Action::ShowHelp:
+            std::fputs(HelpText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::ShowVersion:
+            std::fputs(VersionText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Fail:
+            std::fprintf(stderr, "quenvalor: %s\nTry 'quenvalor --help' for more information.\n",
+                         commandLine.error.c_str());
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+
     // The lock lives until the process ends. A failure to make it lets the start go on.
     static platform::SingleInstanceLock instanceLock("Quenvalor");
     if (instanceLock.TryAcquire() == platform::SingleInstanceLock::Result::AlreadyHeld) return 0;
@@ -48,6 +68,7 @@ int CCaptureApp::Run(int argc, char** argv) {
     QApplication::setWindowIcon(controls::ApplicationIcon());
 
     CMainDialog mainDialog;
+    if (commandLine.layout) mainDialog.SetStartLayout(*commandLine.layout);
 
     std::unique_ptr<QSocketNotifier> signalNotifier;
     if (InstallTerminationHandlers()) {

@@ -28,6 +28,7 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     CreateControls();
     ConnectCommands();
     ConnectBrowser();
+    ConnectStudio();
     SetUpRecording();
 }
 
@@ -50,12 +51,17 @@ void CMainDialog::Initialise() {
     setWindowIcon(controls::ApplicationIcon());
 
     // A missing background leaves the window's own base colour.
-    backgroundPicture = QPixmap(skinFolder + "back_ui.bmp");
+    classicBackground = QPixmap(skinFolder + "back_ui.bmp");
+    studioBackground = QPixmap(skinFolder + "back_studio.bmp");
+    backgroundPicture = classicBackground;
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     FillCategoryList();
 
-    // Shape, skin and place the controls; read the output folder.
+    // Shape, skin and place the controls; read the output folder. Then the face: the one asked
+    // for on the command line, else the one the settings file keeps.
     LayOut();
+    if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
+        SetLayoutMode(face);
 
     // The camera list and the first camera. With no camera the preview stays black and
     // nothing is reported.

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -44,6 +45,10 @@ namespace app {
 
 class PreviewWidget;
 
+// The settings file's words for the two faces; anything unknown means classic.
+QString LayoutSettingValue(LayoutMode mode);
+LayoutMode LayoutFromSettingValue(const QString& value);
+
 // The program's one window. It holds the state a run shares between the window's thread and the
 // workers, creates every long-lived object at start-up in a fixed order, and ends them with one
 // shutdown sequence, whoever asks for the end. Its behaviour lives in files by concern:
@@ -68,6 +73,8 @@ public:
     explicit CMainDialog(QWidget* parent = nullptr, const QString& programFolder = QString());
     ~CMainDialog() override;
 
+    // The face to start with, instead of the one the settings file keeps; before Initialise.
+    void SetStartLayout(LayoutMode mode) { startLayout = mode; }
     // Creates the long-lived objects and starts the frame road. Runs once.
     void Initialise();
     // Stops the workers, removes the tray icon, hides the window and closes it. Safe to call
@@ -105,6 +112,15 @@ public:
     void SetEncoderFactory(std::function<std::unique_ptr<recording::MMBoxInstance>()> factory);
 
     // Layout.
+    LayoutMode Layout() const { return layoutMode; }
+    // Shows the classic or the studio face: places, sizes, shape and background.
+    void SetLayoutMode(LayoutMode mode);
+    // Switches to the other face and keeps the choice in the settings file.
+    void ToggleLayout();
+    // In the studio, shows the current-effects table and its buttons (true) or the recordings
+    // list (false) below the preview; in classic, remembers the choice for the studio.
+    void ShowEffectsPage(bool effects);
+    bool EffectsPageShown() const { return effectsPageShown; }
     // The control of layout row `id`, or nullptr when the window does not create it.
     QWidget* Control(int id) const;
     controls::CHoverButton* Button(int id) const;
@@ -117,8 +133,9 @@ public:
     QString OutputFolder() const;
     const QString& SettingsFile() const { return settingsFile; }
 
-    // Whether a press at `clientPoint` on the window's own area drags the window.
-    static bool IsDragBand(const QPoint& clientPoint);
+    // Whether a press at `clientPoint` on the window's own area, in a window `windowWidth`
+    // wide, drags the window: the top and bottom bands and the outer strips.
+    static bool IsDragBand(const QPoint& clientPoint, int windowWidth = kWidth);
     // The last pointer position seen over the window, in the preview's coordinates (the engine's
     // frame pixels); outside the preview until the pointer first moves.
     QPoint PreviewMousePoint() const { return previewMousePoint; }
@@ -202,6 +219,12 @@ private:
     void SetButtonPictures(int id, const QString& normal, const QString& hover,
                            const QString& click);
 
+    // MainDialogStudio.cpp
+    void ConnectStudio();
+    LayoutMode ReadLayoutSetting() const;
+    // Whether the window's own area at `clientPoint` is bare: no control lies over it.
+    bool IsBareBand(const QPoint& clientPoint) const;
+
     // MainDialogCommands.cpp
     void ConnectCommands();
     void CreateTrayIcon();
@@ -253,7 +276,12 @@ private:
     QString skinFolder;
     QString settingsFile;
 
-    QPixmap backgroundPicture;
+    QPixmap backgroundPicture;  // the face's background, one of the two below
+    QPixmap classicBackground;
+    QPixmap studioBackground;
+    LayoutMode layoutMode = LayoutMode::Classic;
+    std::optional<LayoutMode> startLayout;
+    bool effectsPageShown = false;
     std::map<int, QWidget*> controls;  // by layout id; children of the window
     PreviewWidget* preview = nullptr;
     QLineEdit* clockEdit = nullptr;

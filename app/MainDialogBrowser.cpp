@@ -99,6 +99,8 @@ void CMainDialog::CreateEffectEngine() {
     effectEngine = std::make_unique<effects::EffectEngine>(
         capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight, events);
     effectEngine->SetPaintMode(false);
+    // The worker draws the effects into every frame from now on.
+    framePipeline.effectEngine = effectEngine.get();
 }
 
 void CMainDialog::SelectionChanged() {
@@ -134,6 +136,7 @@ void CMainDialog::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
     // An effect is never added twice. An effect whose thumbnail the table cannot show is not
     // loaded either: it could never be picked or deleted.
     if (effectsTable->Contains(bitmapPath) || !effectsTable->AddItem(bitmapPath)) return;
+    ShowEffectsPage(true);
     // A file the loader refuses keeps its table item; the loader has reported why.
     effectEngine->LoadEffectFile(EngineName(effectPath), -1);
 }

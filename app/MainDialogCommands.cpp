@@ -142,7 +142,7 @@ void CMainDialog::OnChooseColour() {
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     // The window has no system menu of the platform; its own menu, on the bands it is dragged
     // by, offers the About box.
-    if (!IsDragBand(event->pos())) return;
+    if (!IsBareBand(event->pos())) return;
     QMenu menu;
     connect(menu.addAction(controls::LoadStringResource(controls::kIdsAboutBox)),
             &QAction::triggered, this, &CMainDialog::ShowAboutBox);

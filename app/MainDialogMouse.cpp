@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
 
 #include "app/CMainDialog.h"
@@ -30,10 +31,19 @@ constexpr std::array<Qt::CursorShape, 10> kZoneCursors = {
 
 }  // namespace
 
-bool CMainDialog::IsDragBand(const QPoint& clientPoint) {
+bool CMainDialog::IsDragBand(const QPoint& clientPoint, int windowWidth) {
     const int x = clientPoint.x();
     const int y = clientPoint.y();
-    return x <= 10 || x >= 600 || y <= 100 || y >= 500;
+    // The right strip lies beyond the classic window; a wider window has it at its own edge.
+    const int rightStrip = std::max(600, windowWidth - 10);
+    return x <= 10 || x >= rightStrip || y <= 100 || y >= 500;
+}
+
+bool CMainDialog::IsBareBand(const QPoint& clientPoint) const {
+    // A press or a right click that a control under the pointer left unhandled reaches the
+    // window too; only the window's own background counts. The preview lets the mouse through
+    // and is never found here.
+    return IsDragBand(clientPoint, width()) && !childAt(clientPoint);
 }
 
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
@@ -94,7 +104,7 @@ void CMainDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         RouteMouseToEngine(QEvent::MouseButtonPress, event->position());
     QWidget::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton || !IsDragBand(event->position().toPoint())) return;
+    if (event->button() != Qt::LeftButton || !IsBareBand(event->position().toPoint())) return;
     // The window system moves the window where it can; otherwise the window follows the mouse.
     if (windowHandle() && windowHandle()->startSystemMove()) return;
     dragging = true;

@@ -105,6 +105,8 @@ void CMainDialog::EndRecording() {
     recordingsList->AddFinishedRecording(recordingName, recordingPath, elapsedText);
     if (const LayoutEntry* place = FindLayoutEntry(kRecordingsList))
         recordingsList->setGeometry(place->x, place->y, place->width, place->height);
+    // The new row is what the user looks for next.
+    ShowEffectsPage(false);
 
     SetStatusText(QStringLiteral("Ready"));
     recordState = RecordState::Idle;

@@ -42,7 +42,14 @@ enum ControlId : int {
     kOpenFolder = 1041,
     kFolderEdit = 1042,
     kSnap = 1043,
+    kStudioToggle = 1044,
+    kRecordingsTab = 1045,
+    kEffectsTab = 1046,
 };
+
+// The window's two faces. Classic is the 510-pixel recorder; the studio widens the window to
+// show the effect browser, the paint tools, the mode buttons and the current effects beside it.
+enum class LayoutMode { Classic, Studio };
 
 enum class ControlKind {
     HoverButton,
@@ -66,7 +73,8 @@ struct LayoutEntry {
 
 // In the order the controls are placed; later rows lie above earlier ones where they overlap.
 // The record and Effect buttons share one place, and so do the stop and Paint buttons; the
-// effect browser and the paint tools lie beyond the window's width.
+// effect browser and the paint tools lie beyond the classic window's width. The studio places
+// below say where the studio puts what shares a place.
 inline constexpr auto kMainLayout = std::to_array<LayoutEntry>({
     {kRecordingsList, ControlKind::RecordingsList, 15, 490, 480, 125, true, "", 0},
     {kTray, ControlKind::HoverButton, 425, 4, 20, 20, true, "tray", 0},
@@ -79,6 +87,7 @@ inline constexpr auto kMainLayout = std::to_array<LayoutEntry>({
     {kStopRecord, ControlKind::HoverButton, 143, 32, 54, 47, true, "record_stop", 104},
     {kSnap, ControlKind::HoverButton, 209, 32, 54, 47, true, "snap", 108},
     {kHome, ControlKind::HoverButton, 275, 32, 54, 47, true, "home", 107},
+    {kStudioToggle, ControlKind::HoverButton, 341, 32, 54, 47, true, "studio", 109},
     {kPreview, ControlKind::Preview, 16, 101, 480, 360, true, "", 0},
     {kEffectsTable, ControlKind::EffectsTable, 15, 490, 415, 125, false, "", 0},
     {kDeleteEffect, ControlKind::HoverButton, 441, 499, 52, 27, false, "delete", 0},
@@ -99,7 +108,34 @@ inline constexpr auto kMainLayout = std::to_array<LayoutEntry>({
     {kOpenFolder, ControlKind::HoverButton, 230, 625, 92, 20, true, "open_folder", 0},
     {kBrowseFolder, ControlKind::HoverButton, 330, 625, 92, 20, true, "change_folder", 0},
     {kFolderEdit, ControlKind::FolderEdit, 90, 510, 270, 20, false, "", 0},
+    {kRecordingsTab, ControlKind::HoverButton, 15, 466, 92, 20, false, "tab_recordings", 0},
+    {kEffectsTab, ControlKind::HoverButton, 111, 466, 92, 20, false, "tab_effects", 0},
 });
+
+// The studio's window width: the thumbnail grid's right edge plus the classic right margin.
+inline constexpr int kStudioWidth = 945;
+
+// Where the studio moves or shows a control; every other control keeps its classic row. The
+// mode buttons take the top band above the browser, and two tabs under the preview switch the
+// place below it between the recordings list and the current-effects table with its buttons.
+struct StudioPlace {
+    int id;
+    int x, y;
+    bool shown;
+};
+inline constexpr auto kStudioPlaces = std::to_array<StudioPlace>({
+    {kEffectMode, 520, 32, true},
+    {kPaintMode, 586, 32, true},
+    {kRecordingsTab, 15, 466, true},
+    {kEffectsTab, 111, 466, true},
+});
+
+// The studio's row for `id`, or nullptr when the control keeps its classic place.
+constexpr const StudioPlace* FindStudioPlace(int id) {
+    for (const StudioPlace& place : kStudioPlaces)
+        if (place.id == id) return &place;
+    return nullptr;
+}
 
 // Item sizes of the thumbnail grid and of the current-effects table.
 inline constexpr int kThumbnailItemWidth = 80, kThumbnailItemHeight = 60;

@@ -18,5 +18,6 @@ QString DefaultOutputFolder();
 
 inline constexpr const char* kSettingsSection = "General";
 inline constexpr const char* kOutputFolderKey = "FilePath";
+inline constexpr const char* kLayoutKey = "Layout";
 
 }  // namespace app

@@ -7,7 +7,7 @@
 namespace capture {
 
 FramePipeline::FramePipeline()
-    : previewFrame_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
+    : cameraPicture_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
       outputFrame_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
       outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)) {}
 
@@ -30,22 +30,36 @@ void FramePipeline::CopyOutputFrame(cv::Mat& destination) const {
 void FramePipeline::RunPass() {
     // The frame road:
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
-    //  2. scale it into the 480 x 360 preview (bilinear); without a camera, or when a grab
-    //     fails, the preview keeps its last picture (black until a camera delivers);
-    //  3. show the preview;
-    //  4. scale the preview into the 320 x 240 output frame, which the recorder and the
-    //     snapshot copy whole;
-    //  5. signal the output's consumers.
+    //  2. scale it into the 480 x 360 camera picture (bilinear); without a camera, or when a
+    //     grab fails, the picture keeps its last contents (black until a camera delivers);
+    //  3. draw the active effects and the paint layer onto a copy of it; with nothing on, the
+    //     camera picture itself goes on, uncopied;
+    //  4. show that frame as the preview, with the selection border on a further copy when an
+    //     effect is selected: the border belongs to editing, not to the picture;
+    //  5. scale the frame without the border into the 320 x 240 output frame, which the
+    //     recorder and the snapshot copy whole;
+    //  6. signal the output's consumers.
     {
         // The device lock spans the grab and the use of the device's image, so a camera swap on
         // the window's thread waits for it instead of deleting the image under us.
         std::lock_guard lock(deviceMutex_);
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
-        if (grabbed) cv::resize(*grabbed, previewFrame_, previewFrame_.size(), 0, 0, cv::INTER_LINEAR);
+        if (grabbed) cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
     }
-    if (previewSink) previewSink->PresentPreview(previewFrame_);
+    const cv::Mat* picture = &cameraPicture_;
+    if (effectEngine && effectEngine->HasWork()) {
+        cameraPicture_.copyTo(effectsFrame_);
+        if (effectEngine->Render(effectsFrame_, false)) picture = &effectsFrame_;
+    }
+    shownPreview_ = picture;
+    if (effectEngine && effectEngine->ShowsSelectionBorder()) {
+        picture->copyTo(bordered_);
+        effectEngine->DrawSelectionBorder(bordered_);
+        shownPreview_ = &bordered_;
+    }
+    if (previewSink) previewSink->PresentPreview(*shownPreview_);
     // Scale outside the lock, then publish with one copy under it.
-    cv::resize(previewFrame_, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+    cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
     {
         std::lock_guard lock(outputMutex_);
         outputScratch_.copyTo(outputFrame_);

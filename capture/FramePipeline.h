@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "capture/CCaptureDevice.h"
+#include "effects/EffectEngine.h"
 #include "platform/AutoResetEvent.h"
 
 namespace capture {
@@ -38,6 +39,9 @@ public:
 
     // Where the worker shows the preview; set before the worker starts.
     PreviewSink* previewSink = nullptr;
+    // The effects drawn onto every frame (480 x 360 frames); set before the worker starts, or
+    // left null for the camera picture alone.
+    effects::EffectEngine* effectEngine = nullptr;
 
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.
@@ -46,17 +50,22 @@ public:
 
     // A whole copy of the latest output frame (320 x 240 BGR), never one half-written.
     void CopyOutputFrame(cv::Mat& destination) const;
-    // The latest preview frame (480 x 360 BGR); for the worker's thread and for tests.
-    const cv::Mat& PreviewFrame() const { return previewFrame_; }
+    // The preview frame last shown (480 x 360 BGR); for the worker's thread and for tests.
+    const cv::Mat& PreviewFrame() const { return *shownPreview_; }
 
-    // One pass of the frame road: grab, scale to the preview, show it, scale to the output,
-    // signal the output's consumers.
+    // One pass of the frame road: grab, scale, draw the effects, show the preview, scale to the
+    // output, signal the output's consumers.
     void RunPass();
 
 private:
     mutable std::mutex deviceMutex_;
     std::unique_ptr<CCaptureDevice> device_;
-    cv::Mat previewFrame_;  // written by the worker only
+    // Written by the worker only. The camera picture keeps the last grab, so effects are drawn
+    // afresh on it each pass and never onto their own earlier drawing.
+    cv::Mat cameraPicture_;
+    cv::Mat effectsFrame_;   // the camera picture with the effects, while any are on
+    cv::Mat bordered_;       // that frame with the selection border, while one shows
+    const cv::Mat* shownPreview_ = &cameraPicture_;
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;
     cv::Mat outputScratch_;

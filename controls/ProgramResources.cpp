@@ -6,13 +6,14 @@
 namespace controls {
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 6> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 7> kStrings{{
     {kIdsAboutBox, "&About Brisotel..."},
     {kIdsSelectSourceWebcam, "Select Source Webcam"},
     {kIdsStartRecord, "Start Record Webcam"},
     {kIdsStopRecord, "Stop Record Webcam"},
     {kIdsVisitWebsite, "Visit official website"},
     {kIdsTakeSnapshot, "Take snapshot"},
+    {kIdsEffects, "Effects"},
 }};
 
 // The files are drawn by the skin generator and compiled into the program.

@@ -13,6 +13,7 @@ enum StringId : int {
     kIdsStopRecord = 104,          // "Stop Record Webcam"
     kIdsVisitWebsite = 107,        // "Visit official website"
     kIdsTakeSnapshot = 108,        // "Take snapshot"
+    kIdsEffects = 109,             // "Effects"
 };
 
 // The text of string `id`; empty for a number the table does not hold.

@@ -2,6 +2,7 @@
 
 #include <opencv2/core.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -41,6 +42,7 @@ public:
     void SetLoop(bool loop) { loop_ = loop; }
     bool Loops() const { return loop_; }
     int FrameCount() const { return frameCount_; }
+    int PictureCount() const override { return std::max(frameCount_, 1); }
 
 private:
     struct FramePick {

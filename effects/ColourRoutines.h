@@ -24,9 +24,10 @@ void ShiftSaturation(cv::Mat& image, int shift);
 // Adds the shifts to the red, green and blue bytes.
 void ShiftColours(cv::Mat& image, int red, int green, int blue);
 
-// Adds trunc((r / 32767 - 0.5) * level) to each channel, one draw r of the C library's rand()
-// (taken to 0..32767) per channel: red, then green, then blue, pixel by pixel through the
-// working picture (bottom row of the frame first).
+// Adds trunc((r / 32767 - 0.5) * level) to each channel, clamped, with its own uniform draw r
+// in 0..32767 per channel. The draws come from a fast generator that takes its seed from three
+// draws of the C library's rand(), so the noise differs from frame to frame, follows srand(),
+// and advances the sequence that random placement shares.
 void AddNoise(cv::Mat& image, int level);
 
 // One draw of the C library's rand() in the range 0..32767, whatever the library's RAND_MAX.

@@ -20,6 +20,19 @@ void SetBorder(cv::Mat& image, int width, const cv::Scalar& value) {
     image.rowRange(image.rows - rows, image.rows).setTo(value);
 }
 
+// Sets the part of [left, right) x [top, bottom) that lies on the frame to `value`.
+void FillClipped(cv::Mat& frame, long long left, long long top, long long right, long long bottom,
+                 const cv::Scalar& value) {
+    left = std::max(left, 0LL);
+    top = std::max(top, 0LL);
+    right = std::min<long long>(right, frame.cols);
+    bottom = std::min<long long>(bottom, frame.rows);
+    if (left >= right || top >= bottom) return;
+    frame(cv::Rect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                   static_cast<int>(bottom - top)))
+        .setTo(value);
+}
+
 }  // namespace
 
 void CompositeLayer(cv::Mat& frame, const cv::Mat& layer, const cv::Mat* mask, cv::Point topLeft,
@@ -61,6 +74,18 @@ void CompositeLayer(cv::Mat& frame, const cv::Mat& layer, const cv::Mat* mask, c
 void DrawSelectionBorder(cv::Mat& image, cv::Mat* mask, int width, uint8_t grey) {
     SetBorder(image, width, cv::Scalar::all(grey));
     if (mask) SetBorder(*mask, width, cv::Scalar::all(255));
+}
+
+void DrawSelectionOutline(cv::Mat& frame, long long left, long long top, long long right,
+                          long long bottom, int width, uint8_t grey) {
+    if (frame.empty() || width < 1 || left >= right || top >= bottom) return;
+    const long long columns = std::min<long long>(width, right - left);
+    const long long rows = std::min<long long>(width, bottom - top);
+    const cv::Scalar value = cv::Scalar::all(grey);
+    FillClipped(frame, left, top, right, top + rows, value);
+    FillClipped(frame, left, bottom - rows, right, bottom, value);
+    FillClipped(frame, left, top, left + columns, bottom, value);
+    FillClipped(frame, right - columns, top, right, bottom, value);
 }
 
 }  // namespace effects

@@ -23,4 +23,10 @@ void CompositeLayer(cv::Mat& frame, const cv::Mat& layer, const cv::Mat* mask, c
 // `mask` (when given) to 255, so the border is opaque.
 void DrawSelectionBorder(cv::Mat& image, cv::Mat* mask, int width, uint8_t grey);
 
+// Draws the same border straight onto `frame`: the outermost `width` columns and rows of the
+// rectangle [left, right) x [top, bottom), clipped to the frame, in `grey`. This is how a
+// selected effect looks when its border is drawn in its picture.
+void DrawSelectionOutline(cv::Mat& frame, long long left, long long top, long long right,
+                          long long bottom, int width, uint8_t grey);
+
 }  // namespace effects

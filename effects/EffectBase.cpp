@@ -21,6 +21,8 @@ bool EffectBase::Apply(cv::Mat& frame, bool) {
     return !frame.empty() && frame.type() == CV_8UC3;
 }
 
+void EffectBase::DrawSelectionOutline(cv::Mat&) const {}
+
 void EffectBase::MaskPoints(std::span<cv::Point>) {}
 
 int EffectBase::HitTest(int, int) const {

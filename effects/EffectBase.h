@@ -53,6 +53,9 @@ struct EffectRect {
 // Output images bigger than this on either side are refused, so that a damaged effect file
 // cannot ask for gigabytes.
 inline constexpr int kMaxEffectSide = 4096;
+// The most pixels an effect's pictures may take at their output size, all frames of an
+// animation together, so that resizing a long strip cannot ask for gigabytes.
+inline constexpr long long kMaxEffectPixels = 4096LL * 4096;
 
 // The root of the effect classes: a rectangle on the frame, the selected and active flags, the
 // name (the effect file's path) and the operations every kind of effect answers.
@@ -75,6 +78,10 @@ public:
     // effect is selected. The base draws nothing and succeeds; every kind fails for an empty
     // frame or one that is not 8-bit BGR.
     virtual bool Apply(cv::Mat& frame, bool drawSelection);
+    // Draws the effect's selection border onto the frame, over everything drawn before, as
+    // Apply with drawSelection shows it in the effect's picture. Kinds without a border (the
+    // base, filters, the paint canvas) draw nothing.
+    virtual void DrawSelectionOutline(cv::Mat& frame) const;
     // Replaces the points the effect covers by (-1, -1); only scenes cover points.
     virtual void MaskPoints(std::span<cv::Point> points);
     virtual int GetKind() const { return kind_; }
@@ -85,6 +92,8 @@ public:
     virtual std::optional<EffectRect> GetRect() const;
     virtual void SetSize(int width, int height);
     virtual cv::Size GetSize() const;
+    // How many pictures the effect keeps at its output size: 1, or an animation's frames.
+    virtual int PictureCount() const { return 1; }
     virtual void SetPosition(int x, int y);
 
     cv::Point Position() const { return {x_, y_}; }

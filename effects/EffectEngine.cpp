@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <new>
 
 #include "effects/EffectFile.h"
 #include "effects/EffectLoader.h"
@@ -37,6 +38,20 @@ constexpr std::array<ResizeRule, 8> kResizeRules = {{
     {1, 0, -1, 1},   // bottom-left corner
     {0, 0, 1, 1},    // bottom-right corner
 }};
+
+// Runs `work`, turning an allocation failure inside it (OpenCV reports those by throwing) into
+// a false result, so one effect cannot end the program or the frame road.
+template <typename Work>
+bool RunWithoutThrowing(Work&& work) {
+    try {
+        work();
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const cv::Exception&) {
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -80,7 +95,8 @@ bool EffectEngine::LoadEffectFile(const std::string& path, int index) {
         EffectFile file;
         if (!file.Open(path, true)) return false;
         if (const EffectDescriptor* descriptor = file.ReadDescriptor()) {
-            effect = BuildEffect(*descriptor, frameSize_);
+            if (!RunWithoutThrowing([&] { effect = BuildEffect(*descriptor, frameSize_); }))
+                effect.reset();
         }
         file.Close();
     }
@@ -305,7 +321,11 @@ bool EffectEngine::Render(cv::Mat& frame, bool drawSelection) {
     for (Entry& entry : effects_) {
         if (!entry.effect->IsActive()) continue;
         endedDuringApply_ = false;
-        entry.effect->Apply(frame, drawSelection);
+        if (!RunWithoutThrowing([&] { entry.effect->Apply(frame, drawSelection); })) {
+            // An effect that could not get its memory is taken off like one that ended, so the
+            // live picture goes on without it and the window drops its item.
+            endedDuringApply_ = true;
+        }
         if (endedDuringApply_) {
             // A scene or an overlay ends with its animation; every effect reports its end once.
             pending_.push_back({true, entry.path});
@@ -315,6 +335,25 @@ bool EffectEngine::Render(cv::Mat& frame, bool drawSelection) {
     endedDuringApply_ = false;
     canvas_.Apply(frame, drawSelection);
     return true;
+}
+
+bool EffectEngine::HasWork() const {
+    std::lock_guard lock(mutex_);
+    if (canvas_.HasPaint() || canvas_.IsSelected()) return true;
+    return std::any_of(effects_.begin(), effects_.end(),
+                       [](const Entry& entry) { return entry.effect->IsActive(); });
+}
+
+bool EffectEngine::ShowsSelectionBorder() const {
+    std::lock_guard lock(mutex_);
+    return selectedIndex_ >= 0;
+}
+
+void EffectEngine::DrawSelectionBorder(cv::Mat& frame) const {
+    std::lock_guard lock(mutex_);
+    if (frame.empty() || frame.type() != CV_8UC3 || frame.size() != frameSize_) return;
+    if (const EffectBase* selected = selectedIndex_ >= 0 ? DoGetItem(selectedIndex_) : nullptr)
+        selected->DrawSelectionOutline(frame);
 }
 
 void EffectEngine::EffectEnded(const std::string&) {
@@ -413,6 +452,7 @@ bool EffectEngine::DoDragResize(int x, int y) {
     // refused, and the mouse must come back before the effect follows again.
     if (newWidth < kMinimumSide || newHeight < kMinimumSide) return false;
     if (newWidth > kMaxEffectSide || newHeight > kMaxEffectSide) return false;
+    if (newWidth * newHeight * effect.PictureCount() > kMaxEffectPixels) return false;
     if (!FitsInt(newX) || !FitsInt(newY)) return false;
     effect.SetPosition(static_cast<int>(newX), static_cast<int>(newY));
     effect.SetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));

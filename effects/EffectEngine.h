@@ -126,6 +126,14 @@ public:
     // the frame unchanged, for any other frame.
     bool Render(cv::Mat& frame, bool drawSelection);
 
+    // Whether Render would change a frame: an active effect, paint on the canvas, or a stroke
+    // under way. A caller may skip Render, and the frame it would draw on, when it would not.
+    bool HasWork() const;
+    // The selection border for a frame rendered without it: whether there is one to draw, and
+    // drawing it onto `frame` (of the engine's frame size) over everything rendered.
+    bool ShowsSelectionBorder() const;
+    void DrawSelectionBorder(cv::Mat& frame) const;
+
     cv::Size FrameSize() const { return frameSize_; }
 
 private:

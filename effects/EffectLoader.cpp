@@ -115,6 +115,9 @@ bool ConfigureFilter(FilterEffect& filter, const CodeEntry& entry, const EffectD
             }
             break;
         case Setup::kGrid:
+            // Every cell is warped on its own each frame: a grid past the limit would stall the
+            // live picture, so it is refused.
+            if (1LL * d.gridColumns * d.gridRows > kMaxGridCells) return false;
             filter.SetQuads(GridQuads(d.gridColumns, d.gridRows, frameSize));
             break;
         case Setup::kRotation:

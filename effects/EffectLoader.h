@@ -35,6 +35,9 @@ bool LoadImageInto(EffectBase& effect, const EffectDescriptor& descriptor, int k
 std::optional<std::vector<Quadrangle>> QuadsFromDescriptor(const EffectDescriptor& descriptor,
                                                            cv::Size frameSize);
 
+// Grid distortions with more cells than this are refused at load.
+inline constexpr long long kMaxGridCells = 1024;
+
 // The cells of a grid of `columns` x `rows` equal cells over the frame (sizes truncated, so
 // the remainder at the right and bottom lies in no cell), column by column, each from its
 // top-left corner down, across and up. Empty for fewer than one column or row, and for a grid

@@ -64,6 +64,12 @@ std::optional<EffectRect> LayerEffect::GetRect() const {
     return OwnRect();
 }
 
+void LayerEffect::DrawSelectionOutline(cv::Mat& frame) const {
+    const EffectRect rect = OwnRect();
+    effects::DrawSelectionOutline(frame, rect.left, rect.top, rect.right, rect.bottom, borderWidth_,
+                                  borderGrey_);
+}
+
 const cv::Mat* LayerEffect::CurrentImage(const cv::Mat&) {
     return imageB_.empty() ? nullptr : &imageB_;
 }

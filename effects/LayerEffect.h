@@ -23,6 +23,7 @@ public:
     bool Apply(cv::Mat& frame, bool drawSelection) override;
     int HitTest(int px, int py) const override;
     std::optional<EffectRect> GetRect() const override;
+    void DrawSelectionOutline(cv::Mat& frame) const override;
 
     // The picture to draw onto `frame` now, or nullptr when there is none. It stays valid until
     // the next call on this effect.

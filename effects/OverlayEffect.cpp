@@ -37,6 +37,11 @@ std::optional<EffectRect> OverlayEffect::GetRect() const {
     return inner_->GetRect();
 }
 
+void OverlayEffect::SetPosition(int x, int y) {
+    EffectBase::SetPosition(x, y);
+    inner_->SetPosition(x, y);
+}
+
 void OverlayEffect::SetName(std::string_view name) {
     EffectBase::SetName(name);
     inner_->SetName(name);

@@ -24,6 +24,9 @@ public:
     // 1 anywhere on the animation, 0 elsewhere: an overlay has no border handles.
     int HitTest(int px, int py) const override;
     std::optional<EffectRect> GetRect() const override;
+    int PictureCount() const override { return inner_->PictureCount(); }
+    // Places the animation: an overlay stands where its file puts it, as every other kind does.
+    void SetPosition(int x, int y) override;
     // The animation reports its end under this effect's name, to this effect's sink.
     void SetName(std::string_view name) override;
     void SetEventSink(EffectEventSink* sink) override;

@@ -26,6 +26,7 @@ bool PaintCanvas::Create(int width, int height, int kind) {
     if (width > 0 && height > 0) SetSize(width, height);
     if (!EffectBase::Create(width, height, kind)) return false;
     coverage_ = cv::Mat::zeros(height, width, CV_8UC1);
+    hasPaint_ = false;
     return true;
 }
 
@@ -67,6 +68,7 @@ void PaintCanvas::SetBrushColour(int red, int green, int blue) {
 void PaintCanvas::Clear() {
     if (!imageB_.empty()) imageB_.setTo(cv::Scalar::all(0));
     if (!coverage_.empty()) coverage_.setTo(cv::Scalar::all(0));
+    hasPaint_ = false;
 }
 
 void PaintCanvas::EndStroke() {
@@ -80,6 +82,7 @@ void PaintCanvas::DrawSegment(cv::Point from, cv::Point to) {
     const cv::Scalar coverage = eraser_ ? cv::Scalar::all(0) : cv::Scalar::all(255);
     cv::line(imageB_, from, to, colour, brushWidth_, cv::LINE_AA, 0);
     cv::line(coverage_, from, to, coverage, brushWidth_, cv::LINE_AA, 0);
+    if (!eraser_) hasPaint_ = true;
 }
 
 void PaintCanvas::Blend(cv::Mat& frame) const {

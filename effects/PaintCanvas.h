@@ -40,6 +40,8 @@ public:
     // The stroke colour in blue, green, red order, as the layers hold it.
     cv::Scalar BrushColour() const { return brushColour_; }
     void SetBrushColour(int red, int green, int blue);
+    // Whether anything has been painted since the canvas was made or last cleared.
+    bool HasPaint() const { return hasPaint_; }
     bool Eraser() const { return eraser_; }
     // With the eraser on, strokes remove paint instead of adding it.
     void SetEraser(bool eraser) { eraser_ = eraser; }
@@ -63,6 +65,7 @@ private:
     int brushWidth_ = kDefaultBrushWidth;
     cv::Scalar brushColour_{255, 255, 255, 255};
     bool eraser_ = false;
+    bool hasPaint_ = false;
 };
 
 }  // namespace effects

@@ -74,6 +74,10 @@ std::optional<EffectRect> SceneEffect::GetRect() const {
     return background_->GetRect();
 }
 
+void SceneEffect::DrawSelectionOutline(cv::Mat& frame) const {
+    background_->DrawSelectionOutline(frame);
+}
+
 void SceneEffect::SetSize(int width, int height) {
     background_->SetSize(width, height);
 }

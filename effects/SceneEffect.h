@@ -25,9 +25,11 @@ public:
     void MaskPoints(std::span<cv::Point> points) override;
     int HitTest(int px, int py) const override;
     std::optional<EffectRect> GetRect() const override;
+    void DrawSelectionOutline(cv::Mat& frame) const override;
     // The size is the background's; the natural size stays as loaded.
     void SetSize(int width, int height) override;
     cv::Size GetSize() const override;
+    int PictureCount() const override { return background_->PictureCount(); }
     // Moves the background by the same amount as the scene.
     void SetPosition(int x, int y) override;
     // The background reports its end under this scene's name, to this scene's sink.

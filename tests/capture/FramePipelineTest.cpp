@@ -6,6 +6,8 @@
 #include <thread>
 
 #include "capture/FramePipeline.h"
+#include "effects/EffectEngine.h"
+#include "tests/effects/LoaderTestSupport.h"
 
 using capture::CCaptureDevice;
 using capture::FramePipeline;
@@ -104,4 +106,68 @@ TEST(Capture_FramePipeline, DeviceSwapsWhileTheWorkerRunsAreSafe) {
     pipeline.tickEvent.Set();
     worker.join();
     EXPECT_EQ(pipeline.captureStopped.load(), 1);
+}
+
+namespace {
+
+// Keeps where each preview came from and a copy of the last one.
+struct KeepingSink : capture::PreviewSink {
+    const uint8_t* lastData = nullptr;
+    cv::Mat last;
+    void PresentPreview(const cv::Mat& frame) override {
+        lastData = frame.data;
+        frame.copyTo(last);
+    }
+};
+
+}  // namespace
+
+TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnlyThePreview) {
+    const effect_file_test::ScratchFolder folder("pipeline-effects");
+    // An opaque pure-red block of 120 x 90 at (60, 45), and a pattern camera behind it.
+    const std::string red = loader_test::WriteEffect(
+        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
+    effects::EffectEngine engine(480, 360);
+    FramePipeline pipeline;
+    KeepingSink sink;
+    pipeline.previewSink = &sink;
+    pipeline.effectEngine = &engine;
+    auto device = OpenPatternCamera();
+    ASSERT_NE(device, nullptr);
+    pipeline.ReplaceDevice(std::move(device));
+
+    // Nothing on: the camera picture is shown as it is, without a copy for the effects.
+    pipeline.RunPass();
+    const uint8_t* cameraPicture = sink.lastData;
+    pipeline.RunPass();
+    EXPECT_EQ(sink.lastData, cameraPicture);
+
+    ASSERT_TRUE(engine.LoadEffectFile(red, -1));
+    ASSERT_TRUE(engine.Select(0));
+    pipeline.RunPass();
+    EXPECT_NE(sink.lastData, cameraPicture);
+    const cv::Vec3b pureRed(0, 0, 255);
+    const cv::Vec3b borderGrey(100, 100, 100);
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(45, 60), borderGrey) << "the border shows in the preview";
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 120), pureRed);
+
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    // (60, 45) in the 480 x 360 frame is (40, 30) in the output; one pixel in from the corner
+    // lies inside the border's width, which the output must not carry.
+    EXPECT_EQ(output.at<cv::Vec3b>(31, 41), pureRed) << "the output has the effect, no border";
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
+
+    // Moved by the mouse: the next pass shows the effect at its new place.
+    engine.MouseDown(100, 80);
+    engine.MouseMove(200, 180);
+    engine.MouseUp();
+    pipeline.RunPass();
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(100, 120), pureRed);
+
+    // Removed: the camera picture is back, uncopied.
+    engine.DeactivateAll();
+    pipeline.RunPass();
+    EXPECT_EQ(sink.lastData, cameraPicture);
 }

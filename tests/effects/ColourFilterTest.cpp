@@ -189,35 +189,36 @@ TEST(Effects_ColourRoutines, ColourShiftMatchesPlainClampingOnRandomFrames) {
     }
 }
 
-TEST(Effects_ColourRoutines, NoiseDrawsRedGreenBlueFromTheBottomRowUp) {
-    const cv::Mat input = RandomFrame(7, 5, 9);
+TEST(Effects_ColourRoutines, NoiseIsBoundedCentredFollowsSrandAndAdvancesRand) {
+    // Mid-grey, so no change is cut off by clamping.
+    const cv::Mat input(60, 80, CV_8UC3, cv::Scalar::all(128));
     std::srand(1234);
-    cv::Mat actual = input.clone();
-    effects::AddNoise(actual, 50);
+    cv::Mat first = input.clone();
+    effects::AddNoise(first, 50);
+    const int afterNoise = std::rand();
 
-    // The working picture, bottom row first, visited in storage order.
     std::srand(1234);
-    cv::Mat working;
-    cv::flip(input, working, 0);
-    for (int y = 0; y < working.rows; ++y) {
-        for (int x = 0; x < working.cols; ++x) {
-            for (int channel : {2, 1, 0}) {
-                const int draw = std::rand() % 32768;
-                const int change = static_cast<int>((draw / 32767.0 - 0.5) * 50);
-                uint8_t& v = working.at<cv::Vec3b>(y, x)[channel];
-                v = static_cast<uint8_t>(Clamp(v + change));
-            }
-        }
-    }
-    cv::Mat expected;
-    cv::flip(working, expected, 0);
-    EXPECT_EQ(CountDifferences(actual, expected), 0);
+    cv::Mat again = input.clone();
+    effects::AddNoise(again, 50);
+    EXPECT_EQ(CountDifferences(first, again), 0) << "the same seed gives the same noise";
+    EXPECT_EQ(std::rand(), afterNoise);
+    std::srand(1234);
+    EXPECT_NE(std::rand(), afterNoise) << "the noise draws from the shared sequence";
+
+    cv::Mat next = input.clone();
+    effects::AddNoise(next, 50);
+    EXPECT_GT(CountDifferences(first, next), 0) << "the next frame's noise differs";
+
     cv::Mat change;
-    cv::absdiff(actual, input, change);
-    double largest = 0;
-    cv::minMaxLoc(change.reshape(1), nullptr, &largest);
+    first.convertTo(change, CV_32S);
+    change -= cv::Scalar::all(128);
+    double smallest = 0, largest = 0;
+    cv::minMaxLoc(change.reshape(1), &smallest, &largest);
+    EXPECT_GE(smallest, -25);
     EXPECT_LE(largest, 25);
-    EXPECT_GT(largest, 15);
+    EXPECT_LT(smallest, -20);
+    EXPECT_GT(largest, 20);
+    EXPECT_NEAR(cv::mean(change.reshape(1))[0], 0.0, 0.5);
 }
 
 TEST(Effects_Filters, GreyWeightsRedOnTheBlueByte) {

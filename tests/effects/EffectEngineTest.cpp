@@ -239,3 +239,55 @@ TEST_F(Effects_EffectEngine, WindowMayCallBackWhileAnotherThreadRenders) {
     EXPECT_EQ(RectOf(1).tl(), cv::Point(100, 100));
     EXPECT_EQ(engine.SelectedIndex(), 1);
 }
+
+TEST_F(Effects_EffectEngine, BorderDrawnAfterRenderingLooksAsTheBorderDrawnInThePicture) {
+    EXPECT_FALSE(engine.HasWork());
+    Add(1, {100, 80, 120, 90});
+    Add(6, {-20, 300, 60, 90}, {0, 255, 0, 255});  // a scene, partly off the frame
+    EXPECT_TRUE(engine.HasWork());
+    for (const int selected : {0, 1}) {
+        ASSERT_TRUE(engine.Select(selected));
+        ASSERT_TRUE(engine.ShowsSelectionBorder());
+        const cv::Mat camera = effects_test::RandomFrame(480, 360, 5);
+        cv::Mat inPicture = camera.clone();
+        ASSERT_TRUE(engine.Render(inPicture, true));
+        cv::Mat afterwards = camera.clone();
+        ASSERT_TRUE(engine.Render(afterwards, false));
+        engine.DrawSelectionBorder(afterwards);
+        EXPECT_EQ(effects_test::CountDifferences(inPicture, afterwards), 0) << selected;
+    }
+    engine.ClearSelection();
+    EXPECT_FALSE(engine.ShowsSelectionBorder());
+    engine.DeactivateAll();
+    EXPECT_FALSE(engine.HasWork()) << "nothing left to draw";
+
+    // Paint: a stroke under way and paint left behind need the engine; a cleared canvas not.
+    engine.SetPaintMode(true);
+    engine.MouseMove(10, 10);
+    engine.MouseDown(10, 10);
+    EXPECT_TRUE(engine.HasWork());
+    cv::Mat frame = cv::Mat::zeros(360, 480, CV_8UC3);
+    engine.Render(frame, false);
+    engine.MouseMove(60, 60);
+    engine.Render(frame, false);
+    engine.MouseUp();
+    EXPECT_TRUE(engine.HasWork());
+    engine.ClearPaint();
+    EXPECT_FALSE(engine.HasWork());
+}
+
+TEST_F(Effects_EffectEngine, ResizingALongStripIsCappedByItsPixelsAcrossAllFrames) {
+    effects::EffectDescriptor strip = PictureDescriptor(1, {100, 100}, {0, 0});
+    strip.frameCount = 16;
+    strip.delays.assign(16, 100);
+    strip.image = SolidPng(8, 16, {0, 0, 255, 255});
+    strip.imageSize = static_cast<int32_t>(strip.image.size());
+    ASSERT_TRUE(engine.LoadEffectFile(WriteEffect(folder, "strip.eft", strip), -1));
+    engine.MouseDown(99, 99);
+    ASSERT_EQ(engine.ResizeZone(), effects::kZoneBottomRight);
+    // 1200 x 1200 x 16 frames is past the limit, though each side is well inside it.
+    EXPECT_FALSE(engine.DragResize(1199, 1199));
+    EXPECT_EQ(RectOf(0), cv::Rect(0, 0, 100, 100));
+    EXPECT_TRUE(engine.DragResize(999, 999));
+    EXPECT_EQ(RectOf(0), cv::Rect(0, 0, 1000, 1000));
+}

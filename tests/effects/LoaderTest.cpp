@@ -329,3 +329,37 @@ TEST(Effects_Loader, OverlayKeepsPlacementAndLoop) {
     EXPECT_EQ(dynamic_cast<effects::OverlayEffect&>(*other).PlacementRect(),
               (std::array<int, 4>{}));
 }
+
+TEST(Effects_Loader, OverlaysStandWhereTheirFilePutsThemAsEveryOtherKindDoes) {
+    for (const int type : {0, 1, 3, 4}) {
+        const auto built = effects::BuildEffect(PictureDescriptor(type, {40, 30}, {100, 60}), kFrame);
+        ASSERT_NE(built, nullptr) << type;
+        EXPECT_EQ(built->GetRect(), (effects::EffectRect{100, 60, 140, 90})) << type;
+        cv::Mat frame = cv::Mat::zeros(kFrame, CV_8UC3);
+        built->Apply(frame, false);
+        EXPECT_EQ(frame.at<cv::Vec3b>(60, 100), cv::Vec3b(0, 0, 255)) << type;
+        EXPECT_EQ(frame.at<cv::Vec3b>(59, 99), cv::Vec3b(0, 0, 0)) << type;
+    }
+    EffectDescriptor random = PictureDescriptor(0, {20, 20}, {400, 300});
+    random.randomPosition = 1;
+    std::srand(17);
+    const int first = std::rand();
+    const int second = std::rand();
+    std::srand(17);
+    const auto placed = effects::BuildEffect(random, kFrame);
+    EXPECT_EQ(placed->GetRect()->left, second % 200);
+    EXPECT_EQ(placed->GetRect()->top, first % 200);
+}
+
+TEST(Effects_Loader, GridsBeyondTheCellLimitAreRefused) {
+    EffectDescriptor d = PictureDescriptor(2, {20, 20}, {0, 0});
+    d.distortionCode = 1;
+    d.gridColumns = 32;
+    d.gridRows = 32;
+    EXPECT_NE(effects::BuildEffect(d, kFrame), nullptr);
+    d.gridColumns = 33;
+    EXPECT_EQ(effects::BuildEffect(d, kFrame), nullptr);
+    d.gridColumns = 480;
+    d.gridRows = 360;
+    EXPECT_EQ(effects::BuildEffect(d, kFrame), nullptr);
+}

@@ -60,12 +60,14 @@ void DrawWell(QPainter& painter, const QRect& inside, const QColor& fill) {
     painter.fillRect(inside, fill);
 }
 
-}  // namespace
+constexpr int kHeight = 680;
+constexpr int kTopBandHeight = 100;
+constexpr int kBottomBandTop = 620;
 
-QImage DrawMainBackground() {
-    constexpr int kWidth = 510, kHeight = 680;
-    constexpr int kTopBandHeight = 100;
-    constexpr int kBottomBandTop = 620;
+// The face both layouts share, `width` pixels wide: the bands, the preview's and the recordings
+// list's wells and the clock's label. The caption above the list is for the classic face only.
+QImage DrawRecorderFace(int width, bool listCaption) {
+    const int kWidth = width;
     QImage picture(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -75,7 +77,7 @@ QImage DrawMainBackground() {
     // The top band: title, window controls and the big buttons.
     FillVertical(painter, QRect(0, 0, kWidth, kTopBandHeight), kBandTop, kBandBottom);
     painter.fillRect(QRect(12, 27, kWidth - 24, 1), QColor(255, 255, 255, 12));
-    DrawLensMark(painter, QPointF(452, 62));
+    DrawLensMark(painter, QPointF(kWidth - 58, 62));
     DrawAccentLine(painter, kTopBandHeight - 2, kWidth);
 
     // The preview's well touches the band; the recordings list gets a framed well of its own,
@@ -93,9 +95,10 @@ QImage DrawMainBackground() {
     caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
     painter.setFont(caption);
     painter.setPen(kMutedOnLight);
-    painter.drawText(
-        QRect(list.left() + 2, preview.bottom() + 6, 200, list.top() - preview.bottom() - 8),
-        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("RECORDINGS"));
+    if (listCaption)
+        painter.drawText(
+            QRect(list.left() + 2, preview.bottom() + 6, 200, list.top() - preview.bottom() - 8),
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("RECORDINGS"));
 
     // The bottom band: the clock, the folder buttons and the status line.
     FillVertical(painter, QRect(0, kBottomBandTop, kWidth, kHeight - kBottomBandTop), kBandTop,
@@ -109,6 +112,43 @@ QImage DrawMainBackground() {
     painter.drawText(
         QRect(app::kStatusX, clock.top(), clock.left() - app::kStatusX - 8, clock.height()),
         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Elapsed"));
+    return picture;
+}
+
+}  // namespace
+
+QImage DrawMainBackground() {
+    return DrawRecorderFace(510, true);
+}
+
+QImage DrawStudioBackground() {
+    QImage picture = DrawRecorderFace(app::kStudioWidth, false);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // The browser's wells hang from the top band like the preview's.
+    for (const int id : {app::kCategoryList, app::kThumbnailGrid}) {
+        const QRect well = PlaceOf(id);
+        painter.fillRect(QRect(well.left() - 1, kTopBandHeight, well.width() + 2,
+                               well.bottom() - kTopBandHeight + 1),
+                         kListBack);
+        DrawWell(painter, well, kListBack);
+    }
+    // The paint tools sit on a panel of their own, from the first tool to the last.
+    const QRect firstTool = PlaceOf(app::kBrush);
+    const QRect lastTool = PlaceOf(app::kBrush6);
+    const QRect panel(firstTool.left() - 9, firstTool.top() - 7,
+                      lastTool.right() - firstTool.left() + 19,
+                      lastTool.bottom() - firstTool.top() + 10);
+    DrawWell(painter, panel, QColor(250, 251, 253));
+    QFont caption(QStringLiteral("Liberation Sans"));
+    caption.setPixelSize(10);
+    caption.setBold(true);
+    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    painter.setFont(caption);
+    painter.setPen(kMutedOnLight);
+    const QRect firstWidth = PlaceOf(app::kBrush1);
+    painter.drawText(QRect(firstWidth.left(), firstTool.top(), 200, firstWidth.top() - firstTool.top() - 4),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("BRUSH WIDTH"));
     return picture;
 }
 

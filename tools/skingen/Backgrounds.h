@@ -9,6 +9,11 @@ namespace skingen {
 // for the clock, the folder buttons and the status line.
 QImage DrawMainBackground();
 
+// The studio's background (945 x 680): the same face, widened, with wells for the category list
+// and the thumbnail grid, a panel for the paint tools, and no caption above the place below the
+// preview, where the studio's tabs sit.
+QImage DrawStudioBackground();
+
 // The recordings list's empty area, tiled below its header while the list has no rows.
 QImage DrawListBackground();
 

@@ -282,6 +282,14 @@ void MagicWand(QPainter& painter, const QColor& colour) {
     Sparkle(painter, QPointF(19.5, 15), 2.4);
 }
 
+// The mouse pointer: an arrow head with its tail, for arranging effects with the mouse.
+void Pointer(QPainter& painter, const QColor& colour) {
+    painter.setPen(LinePen(colour, 1.8));
+    painter.setBrush(WithAlpha(colour, 70));
+    painter.drawPolygon(QPolygonF({{6, 3}, {6, 19}, {10, 15}, {13, 21.5}, {16, 20}, {13, 14},
+                                   {18.5, 14}}));
+}
+
 Glyph BrushDot(double diameter) {
     return [diameter](QPainter& painter, const QColor& colour) {
         painter.setPen(Qt::NoPen);

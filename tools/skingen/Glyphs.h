@@ -36,6 +36,7 @@ void Palette(QPainter& painter, const QColor& colour);
 void Trash(QPainter& painter, const QColor& colour);
 void ClearList(QPainter& painter, const QColor& colour);
 void MagicWand(QPainter& painter, const QColor& colour);
+void Pointer(QPainter& painter, const QColor& colour);
 // A round dot showing a brush width; `diameter` in units.
 Glyph BrushDot(double diameter);
 

@@ -34,7 +34,8 @@ const std::map<std::string_view, ButtonLook>& ButtonLooks() {
         {"mini", {WindowControl, glyphs::MinimiseBar, {}}},
         {"close", {CloseControl, glyphs::CloseCross, {}}},
         {"webcam", {BandTile, glyphs::Webcam, "Camera"}},
-        {"effect", {BandTile, glyphs::MagicWand, "Effects"}},
+        {"studio", {BandTile, glyphs::MagicWand, "Effects"}},
+        {"effect", {BandTile, glyphs::Pointer, "Arrange"}},
         {"paint", {BandTile, glyphs::Brush, "Paint"}},
         {"record", {BandTile, glyphs::RecordDot, "Record"}},
         {"record_stop", {BandTile, glyphs::StopSquare, "Stop"}},
@@ -42,6 +43,8 @@ const std::map<std::string_view, ButtonLook>& ButtonLooks() {
         {"home", {BandTile, glyphs::House, "Home"}},
         {"delete", {BodySide, glyphs::Trash, "Delete"}},
         {"removeall", {BodySide, glyphs::ClearList, "All"}},
+        {"tab_recordings", {BodySide, glyphs::FilmStrip, "Recordings"}},
+        {"tab_effects", {BodySide, glyphs::MagicWand, "Effects"}},
         {"open_folder", {BandPill, glyphs::Folder, "Open"}},
         {"change_folder", {BandPill, glyphs::FolderWithArrow, "Change"}},
         {"brush", {BodyTool, glyphs::Brush, {}}},
@@ -106,11 +109,19 @@ void WriteButton(Writer& writer, const QString& skinFolder, std::string_view bas
 void WriteSkin(Writer& writer, const QString& skinFolder) {
     const QImage mainBackground = DrawMainBackground();
     writer.Save(mainBackground, skinFolder + "back_ui.bmp");
+    const QImage studioBackground = DrawStudioBackground();
+    writer.Save(studioBackground, skinFolder + "back_studio.bmp");
     writer.Save(DrawListBackground(), skinFolder + "list_back.bmp");
+    // A button the studio moves is drawn for its studio place, the only one where it shows.
     for (const app::LayoutEntry& entry : app::kMainLayout) {
         if (entry.kind != app::ControlKind::HoverButton) continue;
-        WriteButton(writer, skinFolder, entry.skinBase, mainBackground,
-                    QRect(entry.x, entry.y, entry.width, entry.height));
+        if (const app::StudioPlace* place = app::FindStudioPlace(entry.id)) {
+            WriteButton(writer, skinFolder, entry.skinBase, studioBackground,
+                        QRect(place->x, place->y, entry.width, entry.height));
+        } else {
+            WriteButton(writer, skinFolder, entry.skinBase, mainBackground,
+                        QRect(entry.x, entry.y, entry.width, entry.height));
+        }
     }
 
     // The camera dialog: its OK and Cancel buttons at (270, 200) and (380, 200), 97 x 30.

@@ -1,0 +1,106 @@
+// The window's two faces. Classic is the 510-pixel recorder. The studio widens the window so the
+// effect browser, the paint tools and the Effect and Paint mode buttons appear beside the
+// recorder, and two tabs under the preview switch the place below it between the recordings list
+// and the current-effects table, so recording stays at hand while effects are on. The Effects
+// button in the top band and Ctrl+E switch faces; the choice is kept in the settings file.
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/CIniFile.h"
+#include "app/CMainDialog.h"
+#include "app/Settings.h"
+#include "controls/CCustomTableControl.h"
+#include "controls/CHoverButton.h"
+#include "recording/CRecordingsList.h"
+
+namespace app {
+namespace {
+
+// Controls that share the place below the preview with the recordings list.
+constexpr int kEffectsPageControls[] = {kEffectsTable, kDeleteEffect, kRemoveAllEffects};
+
+}  // namespace
+
+QString LayoutSettingValue(LayoutMode mode) {
+    return mode == LayoutMode::Studio ? QStringLiteral("studio") : QStringLiteral("classic");
+}
+
+LayoutMode LayoutFromSettingValue(const QString& value) {
+    return value.trimmed().compare(QStringLiteral("studio"), Qt::CaseInsensitive) == 0
+               ? LayoutMode::Studio
+               : LayoutMode::Classic;
+}
+
+void CMainDialog::ConnectStudio() {
+    auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(toggle, &QShortcut::activated, this, &CMainDialog::ToggleLayout);
+    connect(Button(kStudioToggle), &controls::CHoverButton::clicked, this,
+            &CMainDialog::ToggleLayout);
+    connect(Button(kRecordingsTab), &controls::CHoverButton::clicked, this,
+            [this] { ShowEffectsPage(false); });
+    connect(Button(kEffectsTab), &controls::CHoverButton::clicked, this,
+            [this] { ShowEffectsPage(true); });
+}
+
+LayoutMode CMainDialog::ReadLayoutSetting() const {
+    return LayoutFromSettingValue(
+        CIniFile(settingsFile)
+            .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kLayoutKey),
+                        LayoutSettingValue(LayoutMode::Classic)));
+}
+
+void CMainDialog::ToggleLayout() {
+    const LayoutMode next =
+        layoutMode == LayoutMode::Studio ? LayoutMode::Classic : LayoutMode::Studio;
+    SetLayoutMode(next);
+    // A file that cannot be written keeps the choice for this run only.
+    CIniFile(settingsFile)
+        .WriteString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kLayoutKey),
+                     LayoutSettingValue(next));
+}
+
+void CMainDialog::SetLayoutMode(LayoutMode mode) {
+    layoutMode = mode;
+    const bool studio = mode == LayoutMode::Studio;
+    for (const LayoutEntry& entry : kMainLayout) {
+        QWidget* control = Control(entry.id);
+        if (!control) continue;
+        const StudioPlace* place = studio ? FindStudioPlace(entry.id) : nullptr;
+        control->move(place ? place->x : entry.x, place ? place->y : entry.y);
+        control->setVisible(place ? place->shown : entry.shownAtStart);
+    }
+    // The pressed look marks the studio on its button.
+    if (studio) {
+        SetButtonPictures(kStudioToggle, "studio_click.bmp", "studio_click.bmp",
+                          "studio_click.bmp");
+    } else {
+        SetButtonPictures(kStudioToggle, "studio_normal.bmp", "studio_hover.bmp",
+                          "studio_click.bmp");
+    }
+    backgroundPicture = studio ? studioBackground : classicBackground;
+    const QSize size(studio ? kStudioWidth : kWidth, kHeight);
+    setFixedSize(size);
+    setMask(WindowRegion(size));
+    if (studio) ShowEffectsPage(effectsPageShown);
+    update();
+}
+
+void CMainDialog::ShowEffectsPage(bool effects) {
+    effectsPageShown = effects;
+    if (layoutMode != LayoutMode::Studio) return;
+    recordingsList->setVisible(!effects);
+    for (const int id : kEffectsPageControls) Control(id)->setVisible(effects);
+    // The tab of the page on show keeps its pressed look.
+    const auto setTabLook = [this](int id, const QString& base, bool current) {
+        if (current) {
+            SetButtonPictures(id, base + "_click.bmp", base + "_click.bmp", base + "_click.bmp");
+        } else {
+            SetButtonPictures(id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
+        }
+    };
+    setTabLook(kRecordingsTab, QStringLiteral("tab_recordings"), !effects);
+    setTabLook(kEffectsTab, QStringLiteral("tab_effects"), effects);
+}
+
+}  // namespace app
