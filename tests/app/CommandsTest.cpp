@@ -186,7 +186,7 @@ TEST_F(CommandsFixture, WindowFollowsTheMouseWhenDraggedByABand) {
     EXPECT_EQ(dialog.pos(), QPoint(0, 0));
     DragBy(QPoint(5, 300), QPoint(40, 25));
     EXPECT_EQ(dialog.pos(), QPoint(40, 25));
-    DragBy(QPoint(300, 560), QPoint(-10, 5));
+    DragBy(QPoint(460, 660), QPoint(-10, 5));  // the bottom band beside the status line
     EXPECT_EQ(dialog.pos(), QPoint(30, 30));
     // Moving without the button held does not drag.
     Mouse(QEvent::MouseMove, QPoint(5, 200), Qt::NoButton);

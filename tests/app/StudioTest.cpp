@@ -94,6 +94,7 @@ TEST(App_Studio, StudioShowsTheBrowserToolsAndModesAndClassicPutsEverythingBack)
 
     // Ctrl+E switches too.
     dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     QTest::keyClick(&dialog, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(dialog.Layout(), LayoutMode::Studio);
     EXPECT_EQ(LayoutSetting(folder.SettingsFile()), QStringLiteral("studio"));
@@ -132,7 +133,7 @@ TEST(App_Studio, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
     dialog.SetStartLayout(LayoutMode::Studio);
     dialog.Initialise();
     dialog.show();
-    QTest::qWaitForWindowExposed(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     QWidget* list = dialog.RecordingsList();
     const QPoint inList(100, 60);
@@ -142,11 +143,13 @@ TEST(App_Studio, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
     })) << "a right click on the recordings list";
     QWidget* grid = dialog.ThumbnailGrid();
     EXPECT_FALSE(OpensAMenu([&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, {10, 400}, grid->mapToGlobal({10, 400}));
+        const QPoint below(10, 400);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, below, grid->mapToGlobal(below));
         QApplication::sendEvent(grid, &event);
     })) << "a right click below the thumbnails";
     EXPECT_TRUE(OpensAMenu([&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, {200, 20}, dialog.mapToGlobal({200, 20}));
+        const QPoint band(200, 20);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, band, dialog.mapToGlobal(band));
         QApplication::sendEvent(&dialog, &event);
     })) << "a right click on the title band";
 
@@ -157,7 +160,7 @@ TEST(App_Studio, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(grid, &press);
     const QPoint away = gap + QPoint(60, 40);
-    QMouseEvent move(QEvent::MouseMove, dialog.mapFrom(grid, away), grid->mapToGlobal(away),
+    QMouseEvent move(QEvent::MouseMove, grid->mapTo(&dialog, away), grid->mapToGlobal(away),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &move);
     EXPECT_EQ(dialog.pos(), start);

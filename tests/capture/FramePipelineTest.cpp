@@ -128,6 +128,7 @@ TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnl
     const std::string red = loader_test::WriteEffect(
         folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
     effects::EffectEngine engine(480, 360);
+    engine.SetPaintMode(false);
     FramePipeline pipeline;
     KeepingSink sink;
     pipeline.previewSink = &sink;

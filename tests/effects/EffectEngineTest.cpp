@@ -268,8 +268,10 @@ TEST_F(Effects_EffectEngine, BorderDrawnAfterRenderingLooksAsTheBorderDrawnInThe
     EXPECT_TRUE(engine.HasWork());
     cv::Mat frame = cv::Mat::zeros(360, 480, CV_8UC3);
     engine.Render(frame, false);
-    engine.MouseMove(60, 60);
-    engine.Render(frame, false);
+    for (const int x : {60, 110}) {
+        engine.MouseMove(x, 60);
+        engine.Render(frame, false);
+    }
     engine.MouseUp();
     EXPECT_TRUE(engine.HasWork());
     engine.ClearPaint();
