@@ -23,6 +23,7 @@
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
+#include "effects/FaceTracker.h"
 #include "recording/RecorderWorker.h"
 
 class QLineEdit;
@@ -142,6 +143,10 @@ public:
 
     // The effect engine (null before Initialise) and the effect browser.
     effects::EffectEngine* Engine() const { return effectEngine.get(); }
+    // The face tracker, null when face following is not available.
+    effects::FaceTracker* FaceTracker() const { return faceTracker.get(); }
+    // The categories whose effects follow the face from the moment they are added.
+    static bool FollowsFaceByDefault(const QString& category);
     controls::CIconListBox* CategoryList() const { return categoryList; }
     controls::CThumbNailControl* ThumbnailGrid() const { return thumbnailGrid; }
     controls::CCustomTableControl* EffectsTable() const { return effectsTable; }
@@ -205,6 +210,8 @@ private slots:
     void OnThumbnailLeftClicked(controls::CThumbnailButton* item);
     void OnThumbnailRightClicked(controls::CThumbnailButton* item);
     void OnEffectsTableClicked(controls::CCustomButton* item);
+    // Offers "Follow face" for the clicked item's effect.
+    void OnEffectsTableRightClicked(controls::CCustomButton* item);
     void OnSelectionChanged();
     void OnEffectEnded(const QString& effectPath);
     void OnDeleteEffect();
@@ -292,6 +299,7 @@ private:
     controls::CCustomTableControl* effectsTable = nullptr;
 
     std::unique_ptr<effects::EffectEngine> effectEngine;
+    std::unique_ptr<effects::FaceTracker> faceTracker;
     // Outside the preview, so a press before any movement is not taken for one on the preview.
     QPoint previewMousePoint{-1, -1};
 

@@ -5,9 +5,12 @@
 // effects it deactivates while the table drops their items, so positions in the two soon differ.
 // The effect-file path is what both sides carry; the window always maps between them by it.
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMenu>
 #include <QMetaObject>
 
 #include <array>
@@ -48,6 +51,9 @@ QString SwapFolderAndExtension(const QString& path, const QString& fromFolder,
     return swapped + extension;
 }
 
+const QString kFaceFollowingUnavailable = QStringLiteral(
+    "Face following is not available: the face detector's data (opencv-data) is not installed.");
+
 }  // namespace
 
 const QStringList& CMainDialog::CategoryNames() {
@@ -84,6 +90,9 @@ void CMainDialog::ConnectBrowser() {
             &CMainDialog::OnThumbnailRightClicked, Qt::DirectConnection);
     connect(effectsTable, &controls::CCustomTableControl::ItemLeftClicked, this,
             &CMainDialog::OnEffectsTableClicked, Qt::DirectConnection);
+    // The menu opens after the item's own handling of the click.
+    connect(effectsTable, &controls::CCustomTableControl::ItemRightClicked, this,
+            &CMainDialog::OnEffectsTableRightClicked, Qt::QueuedConnection);
 }
 
 void CMainDialog::FillCategoryList() {
@@ -99,8 +108,17 @@ void CMainDialog::CreateEffectEngine() {
     effectEngine = std::make_unique<effects::EffectEngine>(
         capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight, events);
     effectEngine->SetPaintMode(false);
+    // Effects of the face categories follow the face where the face detector's data is
+    // installed; without it they stay where their files put them.
+    if (const std::string cascade = effects::FaceTracker::FindCascade(); !cascade.empty()) {
+        faceTracker = std::make_unique<effects::FaceTracker>(
+            cascade, cv::Size(capture::FramePipeline::kPreviewWidth,
+                              capture::FramePipeline::kPreviewHeight));
+        if (!faceTracker->Available()) faceTracker.reset();
+    }
     // The worker draws the effects into every frame from now on.
     framePipeline.effectEngine = effectEngine.get();
+    framePipeline.faceTracker = faceTracker.get();
 }
 
 void CMainDialog::SelectionChanged() {
@@ -138,7 +156,34 @@ void CMainDialog::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
     if (effectsTable->Contains(bitmapPath) || !effectsTable->AddItem(bitmapPath)) return;
     ShowEffectsPage(true);
     // A file the loader refuses keeps its table item; the loader has reported why.
-    effectEngine->LoadEffectFile(EngineName(effectPath), -1);
+    if (!effectEngine->LoadEffectFile(EngineName(effectPath), -1)) return;
+    const QString category = QFileInfo(bitmapPath).dir().dirName();
+    if (!FollowsFaceByDefault(category)) return;
+    if (faceTracker) {
+        effectEngine->SetFollowsFace(EngineName(effectPath), true);
+    } else {
+        SetStatusText(kFaceFollowingUnavailable);
+    }
+}
+
+bool CMainDialog::FollowsFaceByDefault(const QString& category) {
+    return category == QStringLiteral("Faces") || category == QStringLiteral("Accessories");
+}
+
+void CMainDialog::OnEffectsTableRightClicked(controls::CCustomButton* item) {
+    if (!item || !effectEngine) return;
+    const std::string effectPath =
+        EngineName(EffectPathForThumbnail(item->GetPath(), thumbnailsFolder, effectsFolder));
+    const std::optional<bool> follows = effectEngine->FollowsFace(effectPath);
+    QMenu menu;
+    QAction* follow = menu.addAction(QStringLiteral("Follow face"));
+    follow->setCheckable(true);
+    follow->setChecked(follows.value_or(false));
+    // An effect that did not load, or one without a place of its own (a filter), cannot follow.
+    follow->setEnabled(faceTracker && follows.has_value());
+    if (!faceTracker) follow->setToolTip(kFaceFollowingUnavailable);
+    menu.setToolTipsVisible(true);
+    if (menu.exec(QCursor::pos()) == follow) effectEngine->SetFollowsFace(effectPath, follow->isChecked());
 }
 
 void CMainDialog::OnThumbnailRightClicked(controls::CThumbnailButton* item) {

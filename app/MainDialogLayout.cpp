@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
 #include "controls/CCustomTableControl.h"
@@ -163,8 +165,9 @@ void CMainDialog::resizeEvent(QResizeEvent* event) {
 
 void CMainDialog::SetStatusText(const QString& text) {
     statusText = text;
+    // A message may run past the status area; the whole line is repainted.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
-                 QPoint(kStatusAreaRight - 1, kStatusAreaBottom - 1)));
+                 QPoint(std::max(kStatusAreaRight, width()) - 1, kStatusAreaBottom - 1)));
 }
 
 void CMainDialog::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include "platform/Clock.h"
 #include "platform/VirtualCameraSection.h"
 
 namespace capture {
@@ -32,8 +33,10 @@ void FramePipeline::RunPass() {
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
     //  2. scale it into the 480 x 360 camera picture (bilinear); without a camera, or when a
     //     grab fails, the picture keeps its last contents (black until a camera delivers);
-    //  3. draw the active effects and the paint layer onto a copy of it; with nothing on, the
-    //     camera picture itself goes on, uncopied;
+    //  3. while an effect follows the face, hand the picture to the face tracker (which never
+    //     makes the road wait) and place the following effects on the faces it follows; then
+    //     draw the active effects and the paint layer onto a copy of the picture; with nothing
+    //     on, the camera picture itself goes on, uncopied;
     //  4. show that frame as the preview, with the selection border on a further copy when an
     //     effect is selected: the border belongs to editing, not to the picture;
     //  5. scale the frame without the border into the 320 x 240 output frame, which the
@@ -47,6 +50,10 @@ void FramePipeline::RunPass() {
         if (grabbed) cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
     }
     const cv::Mat* picture = &cameraPicture_;
+    if (effectEngine && faceTracker && effectEngine->HasFollowers()) {
+        faceTracker->Offer(cameraPicture_, platform::Clock::NowMs());
+        effectEngine->FollowFaces(faceTracker->Step());
+    }
     if (effectEngine && effectEngine->HasWork()) {
         cameraPicture_.copyTo(effectsFrame_);
         if (effectEngine->Render(effectsFrame_, false)) picture = &effectsFrame_;

@@ -8,6 +8,7 @@
 
 #include "capture/CCaptureDevice.h"
 #include "effects/EffectEngine.h"
+#include "effects/FaceTracker.h"
 #include "platform/AutoResetEvent.h"
 
 namespace capture {
@@ -42,6 +43,9 @@ public:
     // The effects drawn onto every frame (480 x 360 frames); set before the worker starts, or
     // left null for the camera picture alone.
     effects::EffectEngine* effectEngine = nullptr;
+    // Finds the faces that following effects are placed on; set before the worker starts, or
+    // left null when face following is not available.
+    effects::FaceTracker* faceTracker = nullptr;
 
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.

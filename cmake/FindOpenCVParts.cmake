@@ -1,7 +1,7 @@
-# Finds the OpenCV 4 modules the project uses (core, imgproc, imgcodecs, calib3d) from
+# Finds the OpenCV 4 modules the project uses (core, imgproc, imgcodecs, calib3d, objdetect) from
 # Debian's per-module packages, which ship no CMake package of their own.
 find_path(OpenCVParts_INCLUDE_DIR opencv2/core.hpp PATH_SUFFIXES opencv4)
-set(_opencv_modules core imgproc imgcodecs calib3d)
+set(_opencv_modules core imgproc imgcodecs calib3d objdetect)
 set(OpenCVParts_LIBRARIES)
 foreach(_module IN LISTS _opencv_modules)
     find_library(OpenCVParts_${_module}_LIBRARY opencv_${_module})

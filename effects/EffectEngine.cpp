@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <new>
 
 #include "effects/EffectFile.h"
@@ -111,7 +113,7 @@ bool EffectEngine::LoadEffectFile(const std::string& path, int index) {
     } else if (index < 0 || index >= count) {
         return false;
     }
-    effects_.insert(effects_.begin() + index, Entry{std::move(effect), path});
+    effects_.insert(effects_.begin() + index, Entry{std::move(effect), path, {}});
     // The selection stays with the effect it was on.
     if (selectedIndex_ >= index) ++selectedIndex_;
     return true;
@@ -356,6 +358,99 @@ void EffectEngine::DrawSelectionBorder(cv::Mat& frame) const {
         selected->DrawSelectionOutline(frame);
 }
 
+EffectEngine::Entry* EffectEngine::FindActive(const std::string& path) {
+    for (auto entry = effects_.rbegin(); entry != effects_.rend(); ++entry)
+        if (entry->path == path && entry->effect->IsActive()) return &*entry;
+    return nullptr;
+}
+
+const EffectEngine::Entry* EffectEngine::FindActive(const std::string& path) const {
+    return const_cast<EffectEngine*>(this)->FindActive(path);
+}
+
+bool EffectEngine::SetFollowsFace(const std::string& path, bool follows) {
+    Session session(*this);
+    Entry* entry = FindActive(path);
+    if (!entry) return false;
+    const std::optional<EffectRect> rect = entry->effect->GetRect();
+    if (!rect) return false;
+    Following& following = entry->following;
+    if (follows && !following.on) {
+        // It is authored where it stands now, as if the reference face were in view.
+        following = {};
+        following.authored = cv::Rect2d(rect->left, rect->top, 1.0 * rect->right - rect->left,
+                                        1.0 * rect->bottom - rect->top);
+    }
+    following.on = follows;
+    return true;
+}
+
+std::optional<bool> EffectEngine::FollowsFace(const std::string& path) const {
+    std::lock_guard lock(mutex_);
+    const Entry* entry = FindActive(path);
+    if (!entry || !entry->effect->GetRect()) return std::nullopt;
+    return entry->following.on;
+}
+
+bool EffectEngine::HasFollowers() const {
+    std::lock_guard lock(mutex_);
+    return std::any_of(effects_.begin(), effects_.end(), [](const Entry& entry) {
+        return entry.following.on && entry.effect->IsActive();
+    });
+}
+
+void EffectEngine::FollowFaces(const std::vector<TrackedFace>& faces) {
+    Session session(*this);
+    if (faces.empty()) return;
+    const cv::Rect2d reference = ReferenceFace(frameSize_);
+    for (Entry& entry : effects_) {
+        Following& following = entry.following;
+        if (!following.on || !entry.effect->IsActive()) continue;
+        // The face it is on, else the one nearest where it was (or where it stands).
+        const TrackedFace* chosen = nullptr;
+        for (const TrackedFace& face : faces)
+            if (face.id == following.faceId) chosen = &face;
+        if (!chosen) {
+            const cv::Rect2d from = following.face.value_or(following.authored);
+            const cv::Point2d centre(from.x + from.width / 2, from.y + from.height / 2);
+            double best = std::numeric_limits<double>::max();
+            for (const TrackedFace& face : faces) {
+                const cv::Point2d d(face.rect.x + face.rect.width / 2 - centre.x,
+                                    face.rect.y + face.rect.height / 2 - centre.y);
+                if (d.dot(d) < best) {
+                    best = d.dot(d);
+                    chosen = &face;
+                }
+            }
+        }
+        following.faceId = chosen->id;
+        following.face = chosen->rect;
+        const cv::Rect2d placed = PlaceOnFace(following.authored, reference, chosen->rect);
+        EffectBase& effect = *entry.effect;
+        effect.SetPosition(ClampToInt(std::llround(placed.x)), ClampToInt(std::llround(placed.y)));
+        // Small changes of size are left out: each new size rescales the effect's pictures.
+        const long long width = std::max<long long>(kMinimumSide, std::llround(placed.width));
+        const long long height = std::max<long long>(kMinimumSide, std::llround(placed.height));
+        const cv::Size size = effect.GetSize();
+        const bool changed = std::abs(width - size.width) >= 2 || std::abs(height - size.height) >= 2;
+        const bool allowed = width <= kMaxEffectSide && height <= kMaxEffectSide &&
+                             width * height * effect.PictureCount() <= kMaxEffectPixels;
+        if (changed && allowed) effect.SetSize(static_cast<int>(width), static_cast<int>(height));
+    }
+}
+
+void EffectEngine::KeepUsersPlaceOnFace(Entry& entry) {
+    Following& following = entry.following;
+    if (!following.on) return;
+    const std::optional<EffectRect> rect = entry.effect->GetRect();
+    if (!rect) return;
+    const cv::Rect2d placed(rect->left, rect->top, 1.0 * rect->right - rect->left,
+                            1.0 * rect->bottom - rect->top);
+    following.authored = following.face
+                             ? AuthoredFromPlaced(placed, ReferenceFace(frameSize_), *following.face)
+                             : placed;
+}
+
 void EffectEngine::EffectEnded(const std::string&) {
     // Only effects applied by Render report here; Render names the effect by its full path.
     endedDuringApply_ = true;
@@ -427,6 +522,7 @@ bool EffectEngine::DoDragMove(int x, int y) {
         effect.SetPosition(ClampToInt(1LL * position.x + x - lastMouse_.x),
                            ClampToInt(1LL * position.y + y - lastMouse_.y));
         lastMouse_ = {x, y};
+        KeepUsersPlaceOnFace(effects_[static_cast<size_t>(selectedIndex_)]);
     } else if (selectedIndex_ == kCanvasSelected) {
         // The canvas follows the pointer itself: its position is the stroke's current point.
         canvas_.SetPosition(x, y);
@@ -457,6 +553,7 @@ bool EffectEngine::DoDragResize(int x, int y) {
     effect.SetPosition(static_cast<int>(newX), static_cast<int>(newY));
     effect.SetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
     lastMouse_ = {x, y};
+    KeepUsersPlaceOnFace(effects_[static_cast<size_t>(selectedIndex_)]);
     return true;
 }
 

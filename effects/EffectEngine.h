@@ -11,6 +11,7 @@
 #include "effects/EffectBase.h"
 #include "effects/EffectDescriptor.h"
 #include "effects/EffectEventSink.h"
+#include "effects/FaceFollowing.h"
 #include "effects/PaintCanvas.h"
 
 namespace effects {
@@ -134,12 +135,34 @@ public:
     bool ShowsSelectionBorder() const;
     void DrawSelectionBorder(cv::Mat& frame) const;
 
+    // Face following. An effect that follows the face is placed on a face by every FollowFaces
+    // as it was authored around the reference face (see effects/FaceFollowing.h); with no face
+    // in view it stays where it was last. Switching applies to the last active effect loaded
+    // from `path` that has a rectangle; false when there is none.
+    bool SetFollowsFace(const std::string& path, bool follows);
+    // Whether that effect follows the face; nothing when it cannot (none loaded from `path` is
+    // active, or it has no rectangle, as a filter has not).
+    std::optional<bool> FollowsFace(const std::string& path) const;
+    // Whether any active effect follows the face; the road tracks faces only then.
+    bool HasFollowers() const;
+    // Places the following effects on `faces`: each keeps to the face it was on (by identity,
+    // else the nearest to where it last was).
+    void FollowFaces(const std::vector<TrackedFace>& faces);
+
     cv::Size FrameSize() const { return frameSize_; }
 
 private:
+    // How an effect follows the face.
+    struct Following {
+        bool on = false;
+        cv::Rect2d authored;            // its rectangle around the reference face
+        int faceId = 0;                 // the tracked face it keeps to, 0 for none yet
+        std::optional<cv::Rect2d> face; // the face it was last placed on
+    };
     struct Entry {
         std::unique_ptr<EffectBase> effect;
         std::string path;  // in full; the effect's own name may be cut short
+        Following following;
     };
     struct Notice {
         bool ended = false;  // an ending; otherwise a selection change
@@ -160,6 +183,11 @@ private:
     bool DoDragMove(int x, int y);
     bool DoDragResize(int x, int y);
     void SetCanvasSelected(bool selected);
+    // The entry of the last active effect loaded from `path`, or null.
+    Entry* FindActive(const std::string& path);
+    const Entry* FindActive(const std::string& path) const;
+    // After the mouse moved or resized a following effect: where it now stands on its face.
+    void KeepUsersPlaceOnFace(Entry& entry);
 
     const cv::Size frameSize_;
     EngineEvents* const events_;

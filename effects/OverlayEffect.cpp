@@ -42,6 +42,15 @@ void OverlayEffect::SetPosition(int x, int y) {
     inner_->SetPosition(x, y);
 }
 
+void OverlayEffect::SetSize(int width, int height) {
+    EffectBase::SetSize(width, height);
+    inner_->SetSize(width, height);
+}
+
+cv::Size OverlayEffect::GetSize() const {
+    return inner_->GetSize();
+}
+
 void OverlayEffect::SetName(std::string_view name) {
     EffectBase::SetName(name);
     inner_->SetName(name);

@@ -27,6 +27,9 @@ public:
     int PictureCount() const override { return inner_->PictureCount(); }
     // Places the animation: an overlay stands where its file puts it, as every other kind does.
     void SetPosition(int x, int y) override;
+    // The animation's size, which following the face changes.
+    void SetSize(int width, int height) override;
+    cv::Size GetSize() const override;
     // The animation reports its end under this effect's name, to this effect's sink.
     void SetName(std::string_view name) override;
     void SetEventSink(EffectEventSink* sink) override;

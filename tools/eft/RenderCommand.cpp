@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "effects/EffectEngine.h"
+#include "effects/FaceTracker.h"
 #include "effects/PaintCanvas.h"
 #include "platform/Clock.h"
 #include "tools/eft/Commands.h"
@@ -40,6 +41,7 @@ struct RenderOptions {
     std::optional<std::array<int, 3>> brushColour;
     std::optional<bool> eraser;
     std::vector<MouseStep> mouse;
+    bool followFace = false;
 };
 
 template <typename Number>
@@ -98,6 +100,12 @@ bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& opti
                   std::string& error) {
     for (size_t i = 0; i < arguments.size(); i += 2) {
         const std::string& name = arguments[i];
+        if (name == "--follow-face") {
+            // A switch without a value: the next argument is the next option's name.
+            options.followFace = true;
+            i -= 1;
+            continue;
+        }
         if (i + 1 >= arguments.size()) {
             error = name + " needs a value";
             return false;
@@ -257,6 +265,21 @@ int RunRender(const std::vector<std::string>& arguments) {
         }
     }
     ApplySettings(engine, options);
+    std::vector<effects::TrackedFace> faces;
+    if (options.followFace) {
+        effects::FaceTracker tracker(effects::FaceTracker::FindCascade(), frame->size());
+        if (!tracker.Available()) {
+            std::fprintf(stderr,
+                         "quenvalor-eft render: face following is not available: the "
+                         "frontal-face cascade (package opencv-data) is not installed\n");
+            return kExitFailure;
+        }
+        for (const cv::Rect& found : tracker.DetectNow(*frame))
+            faces.push_back({static_cast<int>(faces.size()) + 1, cv::Rect2d(found)});
+        if (faces.empty()) std::fprintf(stderr, "quenvalor-eft render: no face in %s\n", options.input.c_str());
+        for (const std::string& path : options.effects) engine.SetFollowsFace(path, true);
+        engine.FollowFaces(faces);
+    }
 
     // The first render starts the animation clocks at time 0.
     platform::Clock::SetFixedTime(0);
@@ -282,7 +305,18 @@ int RunRender(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "quenvalor-eft render: cannot write %s\n", options.output.c_str());
         return kExitFailure;
     }
-    std::cout << EngineToJson(engine).dump(2) << '\n';
+    nlohmann::ordered_json result = EngineToJson(engine);
+    if (options.followFace) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const effects::TrackedFace& face : faces) {
+            list.push_back({{"x", cvRound(face.rect.x)},
+                            {"y", cvRound(face.rect.y)},
+                            {"width", cvRound(face.rect.width)},
+                            {"height", cvRound(face.rect.height)}});
+        }
+        result["faces"] = list;
+    }
+    std::cout << result.dump(2) << '\n';
     return kExitSuccess;
 }
 
