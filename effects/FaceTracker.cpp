@@ -92,13 +92,12 @@ void FaceTracker::DetectLoop() {
 }
 
 std::vector<cv::Rect> FaceTracker::Detect(const cv::Mat& grey, double scaleToFrame) {
-    cv::Mat equalised;
-    cv::equalizeHist(grey, equalised);
     std::vector<cv::Rect> faces;
     try {
         // Faces smaller than a tenth of the picture's width are too small to carry an effect.
-        const int smallest = std::max(12, equalised.cols / 10);
-        cascade_.detectMultiScale(equalised, faces, 1.1, 4, 0, {smallest, smallest});
+        // Five neighbours keep the false finds of a busy background out.
+        const int smallest = std::max(12, grey.cols / 10);
+        cascade_.detectMultiScale(grey, faces, 1.1, 5, 0, {smallest, smallest});
     } catch (const cv::Exception&) {
         return {};
     }
@@ -113,7 +112,7 @@ std::vector<cv::Rect> FaceTracker::Detect(const cv::Mat& grey, double scaleToFra
 
 std::vector<cv::Rect> FaceTracker::DetectNow(const cv::Mat& frame) {
     if (!available_ || frame.empty()) return {};
-    const double scale = std::min(1.0, static_cast<double>(kDetectionWidth * 2) / frame.cols);
+    const double scale = std::min(1.0, static_cast<double>(2 * kDetectionWidth) / frame.cols);
     cv::Mat small;
     cv::resize(frame, small, {}, scale, scale, cv::INTER_AREA);
     cv::Mat grey;

@@ -42,7 +42,8 @@ public:
     std::vector<TrackedFace> Step();
 
     // Finds the faces of one picture at once, on the caller's thread (for tools and tests), in
-    // its own pixels, largest first.
+    // its own pixels, largest first. A still picture is searched at up to twice the live
+    // detection's width.
     std::vector<cv::Rect> DetectNow(const cv::Mat& frame);
 
     // Detection works on frames reduced to this width.

@@ -10,6 +10,8 @@ jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON
 cmake --build build -j"$jobs"
+# A photograph of a face for the face-following tests, fetched from Debian's archive.
+bash tests/support/fetch_face_photo.sh build/test-data
 (cd build && ctest --output-on-failure)
 
 # Library code outside the project (GStreamer, fontconfig, Qt) keeps caches alive until exit;
@@ -19,4 +21,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENVALOR_SANITIZE=ON \
     -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$jobs"
+bash tests/support/fetch_face_photo.sh build-sanitize/test-data
 (cd build-sanitize && ctest --output-on-failure)

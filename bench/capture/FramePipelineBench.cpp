@@ -82,6 +82,25 @@ std::vector<std::string> WriteThreeEffects(const std::filesystem::path& folder) 
     return paths;
 }
 
+// Sunglasses 150 x 50 around the reference face's eyes, and a camera-like frame with a face
+// drawn as a bright oval, so the pass has a face-sized picture to hand to the tracker.
+std::string WriteSunglasses(const std::filesystem::path& folder) {
+    effects::EffectDescriptor glasses;
+    glasses.type = 1;
+    glasses.frameCount = 1;
+    glasses.delays = {100};
+    glasses.width = 150;
+    glasses.height = 50;
+    glasses.x = 165;
+    glasses.y = 135;
+    glasses.image = Png(cv::Mat(50, 150, CV_8UC4, cv::Scalar(20, 20, 20, 230)));
+    glasses.imageSize = static_cast<int32_t>(glasses.image.size());
+    const std::string path = (folder / "sunglasses.eft").string();
+    std::string error;
+    effects::WriteEffectFile(path, glasses, {}, error);
+    return path;
+}
+
 struct NullSink : capture::PreviewSink {
     void PresentPreview(const cv::Mat& frame) override { benchmark::DoNotOptimize(frame.data); }
 };
@@ -109,6 +128,49 @@ void Pass(benchmark::State& state, bool withEffects) {
     std::filesystem::remove_all(folder);
 }
 
+// A pass with the sunglasses on, following the face or not. The tracker's detections run on
+// its own thread and are timed apart below.
+void FollowingPass(benchmark::State& state, bool following) {
+    const std::string cascade = effects::FaceTracker::FindCascade();
+    if (cascade.empty()) {
+        state.SkipWithError("no frontal-face cascade (opencv-data)");
+        return;
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quenvalor-follow-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    effects::EffectEngine engine(kWidth, kHeight);
+    const std::string glasses = WriteSunglasses(folder);
+    engine.LoadEffectFile(glasses, -1);
+    engine.SetFollowsFace(glasses, following);
+    effects::FaceTracker tracker(cascade, {kWidth, kHeight});
+    capture::FramePipeline pipeline;
+    NullSink sink;
+    pipeline.previewSink = &sink;
+    pipeline.effectEngine = &engine;
+    pipeline.faceTracker = &tracker;
+    uint32_t now = 1000;
+    for (auto _ : state) {
+        platform::Clock::SetFixedTime(now += 50);
+        pipeline.RunPass();
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// One detection as the tracker's thread runs it: a frame reduced to the detection width.
+void Detection(benchmark::State& state) {
+    effects::FaceTracker tracker(effects::FaceTracker::FindCascade(), {kWidth, kHeight});
+    if (!tracker.Available()) {
+        state.SkipWithError("no frontal-face cascade (opencv-data)");
+        return;
+    }
+    cv::Mat frame(kHeight * effects::FaceTracker::kDetectionWidth / kWidth,
+                  effects::FaceTracker::kDetectionWidth, CV_8UC3);
+    cv::RNG(3).fill(frame, cv::RNG::UNIFORM, 0, 256);
+    cv::GaussianBlur(frame, frame, {9, 9}, 3);
+    for (auto _ : state) benchmark::DoNotOptimize(tracker.DetectNow(frame));
+}
+
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> milliseconds;
@@ -134,6 +196,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("road pass, frame + animation + sepia", [](benchmark::State& state) {
         Pass(state, true);
     })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("road pass, sunglasses in place", [](benchmark::State& state) {
+        FollowingPass(state, false);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("road pass, sunglasses following", [](benchmark::State& state) {
+        FollowingPass(state, true);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("face detection at the detection width", Detection)
+        ->Unit(benchmark::kMicrosecond);
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto none = reporter.milliseconds.find("road pass, nothing on");
@@ -143,6 +213,20 @@ int main(int argc, char** argv) {
                     "(ratio %.2f); the effects add %.3f ms a frame\n",
                     none->second, three->second, three->second / none->second,
                     three->second - none->second);
+    }
+    const auto placed = reporter.milliseconds.find("road pass, sunglasses in place");
+    const auto following = reporter.milliseconds.find("road pass, sunglasses following");
+    const auto detection = reporter.milliseconds.find("face detection at the detection width");
+    if (placed != reporter.milliseconds.end() && following != reporter.milliseconds.end() &&
+        detection != reporter.milliseconds.end()) {
+        // At 20 passes a second, with a detection every kDetectionIntervalMs.
+        const double detectionsPerSecond = 1000.0 / effects::FaceTracker::kDetectionIntervalMs;
+        const double share = (20 * (following->second - placed->second) +
+                              detectionsPerSecond * detection->second) / 10.0;
+        std::printf("following: %.3f ms a pass against %.3f ms in place (ratio %.2f), a detection "
+                    "%.3f ms; at 20 frames a second following costs %.1f %% of a core\n",
+                    following->second, placed->second, following->second / placed->second,
+                    detection->second, share);
     }
     benchmark::Shutdown();
     return 0;

@@ -281,3 +281,30 @@ TEST_F(Tools_EftRender, BadArgumentsAndFilesEndWithStatusOne) {
     EXPECT_EQ(Render("").status, 0);
     EXPECT_EQ(cv::imread(output).at<cv::Vec3b>(5, 5), cv::Vec3b(1, 2, 3));
 }
+
+TEST_F(Tools_EftRender, FollowFacePlacesEffectsAroundTheFaceOfThePicture) {
+    const std::string photo = QUENVALOR_BUILD_DIR "/test-data/face.png";
+    if (cv::imread(photo).empty()) GTEST_SKIP() << "no face photograph (tests/support/fetch_face_photo.sh)";
+    input = photo;
+    // Glasses authored 60 x 20 at (210, 150), around the reference face centred at (240, 170)
+    // and 150 wide.
+    const ToolRun run = Render(Effect({.size = {60, 20}, .at = {210, 150}, .png = kRedPng}) +
+                               " --follow-face");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.json["faces"].size(), 1u) << run.out;
+    const Json& face = run.json["faces"][0];
+    const double scale = face["width"].get<double>() / 150;
+    const double centreX = face["x"].get<double>() + face["width"].get<double>() / 2;
+    const double centreY = face["y"].get<double>() + face["height"].get<double>() / 2;
+    const Json& glasses = run.json["effects"][0];
+    EXPECT_NEAR(glasses["x"].get<double>(), centreX - 30 * scale, 1.0);
+    EXPECT_NEAR(glasses["y"].get<double>(), centreY - 20 * scale, 1.0);
+    EXPECT_NEAR(glasses["width"].get<double>(), 60 * scale, 2.0);
+
+    // Without the detector's data the option says so and fails.
+    setenv("QUENVALOR_FACE_CASCADE", "/nonexistent/cascade.xml", 1);
+    const ToolRun without = Render(Effect({.png = kRedPng}) + " --follow-face");
+    unsetenv("QUENVALOR_FACE_CASCADE");
+    EXPECT_EQ(without.status, 1);
+    EXPECT_NE(without.err.find("face following is not available"), std::string::npos);
+}
