@@ -6,6 +6,7 @@ packages=(
     build-essential cmake pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev libopencv-calib3d-dev
+    libopencv-objdetect-dev opencv-data
     libpng-dev
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libavcodec-dev libavformat-dev libavutil-dev
