@@ -18,5 +18,7 @@ QString DefaultOutputFolder();
 
 inline constexpr const char* kSettingsSection = "General";
 inline constexpr const char* kOutputFolderKey = "FilePath";
+// The chosen camera's identity.
+inline constexpr const char* kCameraKey = "Camera";
 
 }  // namespace app

@@ -9,7 +9,12 @@ namespace capture {
 FramePipeline::FramePipeline()
     : previewFrame_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
       outputFrame_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
-      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)) {}
+      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
+      openingPicture_(previewFrame_.size(), CV_8UC3),
+      noCameraPicture_(previewFrame_.size(), CV_8UC3) {
+    DrawPlacard(Placard::Opening, openingPicture_);
+    DrawPlacard(Placard::NoCamera, noCameraPicture_);
+}
 
 std::unique_ptr<CCaptureDevice> FramePipeline::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
     std::lock_guard lock(deviceMutex_);
@@ -30,8 +35,9 @@ void FramePipeline::CopyOutputFrame(cv::Mat& destination) const {
 void FramePipeline::RunPass() {
     // The frame road:
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
-    //  2. scale it into the 480 x 360 preview (bilinear); without a camera, or when a grab
-    //     fails, the preview keeps its last picture (black until a camera delivers);
+    //  2. scale it into the 480 x 360 preview (bilinear); without a frame the preview shows the
+    //     placard that has been set (opening, or no camera), or else keeps its last picture
+    //     (black until a camera delivers);
     //  3. show the preview;
     //  4. scale the preview into the 320 x 240 output frame, which the recorder and the
     //     snapshot copy whole;
@@ -42,6 +48,7 @@ void FramePipeline::RunPass() {
         std::lock_guard lock(deviceMutex_);
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
         if (grabbed) cv::resize(*grabbed, previewFrame_, previewFrame_.size(), 0, 0, cv::INTER_LINEAR);
+        if (!grabbed) ShowPlacard();
     }
     if (previewSink) previewSink->PresentPreview(previewFrame_);
     // Scale outside the lock, then publish with one copy under it.
@@ -51,6 +58,14 @@ void FramePipeline::RunPass() {
         outputScratch_.copyTo(outputFrame_);
     }
     frameReadyEvent.Set();
+}
+
+void FramePipeline::ShowPlacard() {
+    switch (placard_.load()) {
+        case Placard::None: break;
+        case Placard::Opening: openingPicture_.copyTo(previewFrame_); break;
+        case Placard::NoCamera: noCameraPicture_.copyTo(previewFrame_); break;
+    }
 }
 
 int CaptureWorker(FramePipeline* pipeline) {
