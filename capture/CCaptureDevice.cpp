@@ -125,6 +125,9 @@ bool CCaptureDevice::OpenDevice(int position, int requestedWidth, int requestedH
 
 bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requestedHeight) {
     if (graphReady || !device) return false;
+    // A camera that cannot join the pipeline (it offers no mode of the asked size, for example)
+    // fails like one whose pipeline reports an error.
+    startFailure = CameraFailure::Failed;
     GstElement* camera = gst_device_create_element(device, nullptr);
     if (!camera) return false;
     // The pipeline is made from the description of everything after the camera; the camera joins
@@ -141,6 +144,7 @@ bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requ
     GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
     if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
     pipeline->appsink = appsink.get();
+    startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
 }
 
