@@ -6,7 +6,7 @@
 #include <mutex>
 #include <thread>
 
-#include "PatternCameraPresence.h"
+#include "CameraTestSupport.h"
 #include "capture/CameraSession.h"
 #include "capture/GstSupport.h"
 
@@ -124,26 +124,11 @@ private:
     std::vector<size_t> lists_;
 };
 
-// A frame road running as in the program (a worker woken every 50 ms) with a camera session on it.
+// A frame road running as in the program with a camera session on it.
 class Capture_CameraSession : public ::testing::Test {
 protected:
-    void SetUp() override {
-        worker_ = std::thread([this] { capture::CaptureWorker(&pipeline_); });
-        ticker_ = std::thread([this] {
-            while (ticking_) {
-                pipeline_.tickEvent.Set();
-                std::this_thread::sleep_for(50ms);
-            }
-        });
-    }
     void TearDown() override {
         session_.Stop();
-        ticking_ = false;
-        ticker_.join();
-        pipeline_.stopCapture = 1;
-        pipeline_.tickEvent.Set();
-        worker_.join();
-        pipeline_.ReplaceDevice(nullptr);
         deskCameraPlugged = false;
     }
 
@@ -173,12 +158,10 @@ protected:
     }
 
     capture_test::PatternCameraPresence presence_;
-    capture::FramePipeline pipeline_;
+    capture_test::RunningRoad road_;
+    capture::FramePipeline& pipeline_ = road_.pipeline;
     HeardEvents events_;
     capture::CameraSession session_{pipeline_, events_, 320, 240};
-    std::atomic<bool> ticking_{true};
-    std::thread worker_;
-    std::thread ticker_;
 };
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "PatternCameraPresence.h"
+#include "CameraTestSupport.h"
 #include "capture/CCaptureDevice.h"
 #include "capture/PatternCamera.h"
 #include "capture/VideoSources.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,10 @@
 #include <string>
 #include <thread>
 
+#include "capture/FramePipeline.h"
+
+// What the camera tests share: a pattern camera that can be unplugged, a running frame road, and
+// a bounded wait.
 namespace capture_test {
 
 // Switches the pattern camera on for one test, with a presence file of the test's own, plugged
@@ -53,5 +58,35 @@ inline bool WaitUntil(const std::function<bool()>& condition,
     }
     return true;
 }
+
+// A frame road running as in the program: the capture worker, woken every 50 ms. The road's
+// device is dropped at the end.
+class RunningRoad {
+public:
+    RunningRoad()
+        : worker_([this] { capture::CaptureWorker(&pipeline); }), ticker_([this] {
+              while (ticking_) {
+                  pipeline.tickEvent.Set();
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+              }
+          }) {}
+    ~RunningRoad() {
+        ticking_ = false;
+        ticker_.join();
+        pipeline.stopCapture = 1;
+        pipeline.tickEvent.Set();
+        worker_.join();
+        pipeline.ReplaceDevice(nullptr);
+    }
+    RunningRoad(const RunningRoad&) = delete;
+    RunningRoad& operator=(const RunningRoad&) = delete;
+
+    capture::FramePipeline pipeline;
+
+private:
+    std::atomic<bool> ticking_{true};
+    std::thread worker_;
+    std::thread ticker_;
+};
 
 }  // namespace capture_test
