@@ -79,6 +79,7 @@ void CameraSession::Run() {
             listChanged = true;
         if (listChanged) RefreshList(monitor.get());
         if (choice) {
+            started_ = true;  // a choice made before the first look at the list replaces it
             DropLive();
             pending_.reset();
             fallback_ = *choice == lastOpened_ ? std::string() : lastOpened_;

@@ -214,6 +214,4 @@ void RegisterPatternDevices() {
     });
 }
 
-bool PatternCameraEnabled() { return Switched(kPatternDeviceKinds[0]); }
-
 }  // namespace capture

@@ -15,8 +15,6 @@ namespace capture {
 // Registers every kind once per process; EnsureGstreamerInitialised calls it.
 void RegisterPatternDevices();
 
-// True when the environment asks for the pattern camera (QUENVALOR_PATTERN_CAMERA=1).
-bool PatternCameraEnabled();
 inline constexpr const char* kPatternCameraName = "Pattern Camera";
 // The pattern camera's device path, part of its identity.
 inline constexpr const char* kPatternCameraPath = "pattern:camera";
