@@ -8,27 +8,8 @@
 set -u
 program="$1"
 pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-# GStreamer's plugin registry stays in the user's cache: a registry built from scratch would make
-# the start of this run measure the plugin scan rather than the window.
-export XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}"
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-folder="$scratch/program"
-output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
-printf '[General]\nFilePath=%s\n' "$output" >"$folder/Quenvalor.ini"
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
+source "$(dirname "$0")/program_run.sh"
+set_output_folder "$output"
 presence="$scratch/camera-present"
 export QUENVALOR_PATTERN_CAMERA=1 QUENVALOR_PATTERN_CAMERA_PRESENCE="$presence"
 
@@ -70,12 +51,7 @@ wait_preview() {  # live|gone limit
 # Absent at start: the window appears within a second and says there is no camera.
 rm -f "$presence"
 started=$(now)
-"$folder/quenvalor" 2>>"$scratch/program.log" &
-pid=$!
-for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null 2>&1 && break
-    sleep 0.02
-done
+launch 2 0.02
 appeared=$(since "$started")
 awk -v t="$appeared" 'BEGIN { exit !(t < 1) }' || fail "the window appeared after $appeared s"
 wait_preview gone 2 || fail "without a camera the preview does not show the no-camera picture"

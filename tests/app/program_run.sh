@@ -1,0 +1,36 @@
+# Sourced by the end-to-end runs that record: the program runs from a folder of the run's own,
+# with its data folders beside it, an output folder, and home and lock folders of the run's own;
+# `fail` reports, kills the program and shows the end of its error output. Expects `program` (the
+# built program) and `pid` (empty until the program runs) to be set.
+fail() {
+    echo "FAIL: $*"
+    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
+    exit 1
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# GStreamer's plugin registry stays in the user's cache, so a run does not start by scanning every
+# plugin again.
+export XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}"
+export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+folder="$scratch/program"
+output="$scratch/output"
+mkdir "$folder" "$output"
+cp "$program" "$folder/quenvalor"
+for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
+command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
+set_output_folder() { printf '[General]\nFilePath=%s\n' "$1" >"$folder/Quenvalor.ini"; }
+
+# Starts the program and waits up to `limit` seconds for its window, looking every `step` seconds.
+launch() {  # limit step
+    "$folder/quenvalor" 2>>"$scratch/program.log" &
+    pid=$!
+    for _ in $(seq 1 "$(awk -v l="$1" -v s="$2" 'BEGIN { print int(l / s) }')"); do
+        xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null 2>&1 && return 0
+        sleep "$2"
+    done
+    return 1
+}
