@@ -2,6 +2,8 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
+
 namespace capture {
 
 void DrawPlacard(Placard placard, cv::Mat& frame) {
