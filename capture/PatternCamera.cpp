@@ -42,11 +42,12 @@ uint8_t Clamp(double value) {
 
 bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
-bool FileSaysBusy(const std::string& path) {
+// Whether the text of the file at `path` begins with `word`.
+bool FileSays(const std::string& path, const char* word) {
     std::ifstream file(path);
-    std::string word;
-    file >> word;
-    return word.rfind("busy", 0) == 0;
+    std::string first;
+    file >> first;
+    return first.rfind(word, 0) == 0;
 }
 
 // What one source instance holds besides its GObject part.
@@ -130,7 +131,7 @@ GstCaps* GetCaps(GstBaseSrc* source, GstCaps* filter) {
 
 gboolean SetCaps(GstBaseSrc* source, GstCaps* caps) {
     PatternState& state = State(source);
-    if (!state.presenceFile.empty() && capture::FileSaysBusy(state.presenceFile)) {
+    if (!state.presenceFile.empty() && capture::FileSays(state.presenceFile, "busy")) {
         GST_ELEMENT_ERROR(source, RESOURCE, BUSY, ("Device is busy."),
                           ("The pattern camera is held by another program."));
         return FALSE;
@@ -176,15 +177,22 @@ gboolean UnlockStop(GstBaseSrc* source) {
 
 GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     PatternState& state = State(source);
-    {
-        std::unique_lock lock(state.mutex);
-        if (state.wake.wait_until(lock, state.nextFrame, [&] { return state.unlocked; }))
-            return GST_FLOW_FLUSHING;
-    }
-    if (!state.presenceFile.empty() && !capture::FileExists(state.presenceFile)) {
-        GST_ELEMENT_ERROR(source, RESOURCE, READ, ("Could not read from resource."),
-                          ("The pattern camera was unplugged."));
-        return GST_FLOW_ERROR;
+    const auto period = std::chrono::nanoseconds(1'000'000'000 / capture::kFramesPerSecond);
+    while (true) {
+        {
+            std::unique_lock lock(state.mutex);
+            if (state.wake.wait_until(lock, state.nextFrame, [&] { return state.unlocked; }))
+                return GST_FLOW_FLUSHING;
+        }
+        if (state.presenceFile.empty()) break;
+        if (!capture::FileExists(state.presenceFile)) {
+            GST_ELEMENT_ERROR(source, RESOURCE, READ, ("Could not read from resource."),
+                              ("The pattern camera was unplugged."));
+            return GST_FLOW_ERROR;
+        }
+        // A frozen camera stays plugged in and sends nothing, as a stuck camera does.
+        if (!capture::FileSays(state.presenceFile, "frozen")) break;
+        state.nextFrame = std::chrono::steady_clock::now() + period;
     }
     const int offset = static_cast<int>((state.frameNumber * capture::kScrollPixelsPerFrame) %
                                         static_cast<uint64_t>(state.width)) & ~1;
@@ -208,7 +216,6 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     GST_BUFFER_DURATION(out) = GST_SECOND / capture::kFramesPerSecond;
     ++state.frameNumber;
     // Frames keep the camera's pace; a source that fell behind drops the frames it missed.
-    const auto period = std::chrono::nanoseconds(1'000'000'000 / capture::kFramesPerSecond);
     state.nextFrame = std::max(state.nextFrame + period, std::chrono::steady_clock::now());
     *buffer = out;
     return GST_FLOW_OK;

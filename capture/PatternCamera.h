@@ -40,7 +40,8 @@ GstCaps* CameraModeCaps(const std::vector<CameraMode>& modes);
 // plugged in while that file exists: it fails to start without the file, and its stream fails
 // with a read error on the bus when the file is removed. A file whose text begins with "busy"
 // makes it report itself busy when it is asked for a format, as a camera held by another program
-// does.
+// does; one whose text begins with "frozen" makes it send no frames while it says so, as a stuck
+// camera does.
 GstElement* CreatePatternCameraSource(const std::vector<CameraMode>& modes,
                                       const std::string& presenceFile);
 

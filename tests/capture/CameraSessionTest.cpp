@@ -191,6 +191,18 @@ TEST_F(Capture_CameraSession, UnpluggedCameraTurnsIntoTheNoCameraPictureAndComes
     EXPECT_TRUE(events_.Failures().empty());
 }
 
+TEST_F(Capture_CameraSession, CameraThatStopsSendingIsLostAndReopenedWhenItSendsAgain) {
+    session_.Start("");
+    ASSERT_TRUE(Reaches(CameraState::Live, kPatternId));
+    presence_.Plug("frozen");
+    ASSERT_TRUE(Reaches(CameraState::Lost, kPatternId));
+    EXPECT_TRUE(WaitUntil([&] { return OutputIs(NoCameraOutput()); }));
+    EXPECT_EQ(session_.Cameras().size(), 1u) << "a stuck camera stays plugged in";
+    presence_.Plug();
+    ASSERT_TRUE(Reaches(CameraState::Live, kPatternId));
+    EXPECT_TRUE(OutputMoves());
+}
+
 TEST_F(Capture_CameraSession, WithoutACameraAtStartTheFirstOnePluggedInIsTaken) {
     presence_.Unplug();
     session_.Start(kPatternId);

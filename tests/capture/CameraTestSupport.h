@@ -20,7 +20,7 @@ namespace capture_test {
 
 // Switches the pattern camera on for one test, with a presence file of the test's own, plugged
 // in at first. The camera is plugged in while the file exists; a file reading "busy" makes it
-// report itself busy.
+// report itself busy, one reading "frozen" stops its frames.
 class PatternCameraPresence {
 public:
     PatternCameraPresence() {
