@@ -34,3 +34,28 @@ launch() {  # limit step
     done
     return 1
 }
+
+# Share (per cent) of strongly coloured pixels in a picture's area (width height x y), from a
+# 48 x 36 reduction: the pattern's bars are coloured, the "no camera" picture is grey.
+colour_share() {  # file width height x y
+    ffmpeg -v error -i "$1" -vf "crop=$2:$3:$4:$5,scale=48:36" -frames:v 1 -f rawvideo -pix_fmt rgb24 - |
+        od -An -v -tu1 -w3 |
+        awk '{ hi = $1; lo = $1; for (i = 2; i <= 3; i++) { if ($i > hi) hi = $i; if ($i < lo) lo = $i }
+               if (hi - lo > 80) c++ } END { print (NR ? int(100 * c / NR) : 0) }'
+}
+screen() { xwd -root -silent -out "$scratch/screen.xwd"; }
+preview_share() { screen; colour_share "$scratch/screen.xwd" 480 360 16 101; }
+now() { date +%s.%N; }
+since() { awk -v s="$1" -v n="$(now)" 'BEGIN { print n - s }'; }
+# Waits up to `limit` seconds for the preview to show the camera (live) or the grey picture (gone).
+wait_preview() {  # live|gone limit
+    local start
+    start=$(now)
+    while awk -v t="$(since "$start")" -v l="$2" 'BEGIN { exit !(t < l) }'; do
+        share=$(preview_share)
+        if [ "$1" = live ] && [ "$share" -gt 50 ]; then return 0; fi
+        if [ "$1" = gone ] && [ "$share" -lt 5 ]; then return 0; fi
+        sleep 0.05
+    done
+    return 1
+}

@@ -14,11 +14,10 @@ stop=(170 55)
 snap=(236 55)
 close=(479 14)
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemove 300 300; }
-now() { date +%s.%N; }
 
 start_program() {
     launch 20 0.1 || fail "no window within 20 seconds"
-    sleep 1  # the camera starts
+    wait_preview live 10 || fail "the camera did not start within 10 seconds"
 }
 
 expect_clean_end() {
