@@ -24,7 +24,7 @@ struct PatternDeviceKind {
     const char* displayName;
     const char* devicePath;        // the "device.path" property, part of the device's identity
     const char* switchVariable;    // "1" lists the device
-    const char* presenceVariable;  // names the presence file; unset means always present
+    const char* presenceVariable;  // names the presence file (unset, or null: always present)
     GstCaps* (*caps)();
     GstElement* (*createElement)(const std::string& presenceFile);
 };
@@ -47,7 +47,7 @@ bool Switched(const PatternDeviceKind& kind) {
 }
 
 std::string PresenceFile(const PatternDeviceKind& kind) {
-    const char* value = std::getenv(kind.presenceVariable);
+    const char* value = kind.presenceVariable ? std::getenv(kind.presenceVariable) : nullptr;
     return value ? value : "";
 }
 
