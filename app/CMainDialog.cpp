@@ -63,15 +63,11 @@ void CMainDialog::Initialise() {
     if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
         SetLayoutMode(face);
 
-    // The camera list and the first camera. With no camera the preview stays black and
-    // nothing is reported.
-    RefreshDeviceList();
+    // The cameras are listed and the remembered (or first) camera opened off the window's
+    // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
+    StartCameras();
     recording::InitColourTables();
     recordState = RecordState::Idle;
-    if (!deviceList.IsEmpty()) {
-        currentDevice = deviceList[0].position;
-        OpenCamera(currentDevice);
-    }
 
     // The effect browser starts on "Distortions". The list announces the choice, and the window
     // asks for the grid once more itself; both are handled once the event loop runs.
@@ -98,6 +94,8 @@ void CMainDialog::ShutdownSequence() {
     // Flags first, then the events, so a woken worker always finds its flag set. A running
     // recording ends at this moment; it gets no row, as the window is closing.
     RequestRecordersStop();
+    // The session replaces no camera from here on.
+    if (cameraSession) cameraSession->Stop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();
     framePipeline.frameReadyEvent.Set();

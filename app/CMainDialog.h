@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "app/MainLayout.h"
+#include "capture/CameraSession.h"
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
@@ -41,6 +43,9 @@ class CThumbnailButton;
 namespace recording {
 class CRecordingsList;
 }
+namespace capture {
+class CSourceDialog;
+}
 
 namespace app {
 
@@ -58,9 +63,9 @@ LayoutMode LayoutFromSettingValue(const QString& value);
 // MainDialogCamera.cpp (cameras), MainDialogRecording.cpp (recording, clock, snapshot),
 // MainDialogBrowser.cpp (effect categories, thumbnails, current effects).
 //
-// The window hears from its effect engine through EngineEvents and handles each notice after the
-// event it is in, on its own thread.
-class CMainDialog : public QWidget, private effects::EngineEvents {
+// The window hears from its effect engine through EngineEvents and from its camera session through
+// CameraEvents, and handles each notice after the event it is in, on its own thread.
+class CMainDialog : public QWidget, private effects::EngineEvents, private capture::CameraEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 510;
@@ -82,15 +87,16 @@ public:
     // more than once.
     void ShutdownSequence();
 
-    // Cameras.
+    // Cameras. The camera session opens and watches them off the window's thread; the window
+    // hears what happens and shows it.
     void RefreshDeviceList();
-    bool OpenCamera(int position);
-    // Lets the user choose a camera and opens it; the previous camera comes back when the
-    // chosen one fails.
+    // Opens the camera `cameraId` (an identity from Devices()) as the user's choice, and returns
+    // at once. When it delivers, it is kept in the settings file; when it fails, the failure is
+    // shown and the previous camera comes back.
+    void OpenCamera(const std::string& cameraId);
+    // Lets the user choose a camera and opens it. The dialog's list follows the cameras plugged
+    // in and out while it is open.
     void SelectWebcamSource();
-    // Where RefreshDeviceList takes the source names from (indexed by enumeration position)
-    // instead of the system's cameras; for tests. An empty function restores the cameras.
-    void SetDeviceNameSource(std::function<std::vector<std::string>()> source);
 
     enum class RecordState { Idle, Recording };
 
@@ -129,6 +135,9 @@ public:
     static QRegion WindowRegion(QSize size = QSize(kWidth, kHeight));
     void SetStatusText(const QString& text);
     const QString& StatusText() const { return statusText; }
+    // What the status line shows: the camera's trouble ("Opening camera...", "No camera",
+    // "Camera lost", "Camera unavailable") while there is one, the status text otherwise.
+    QString ShownStatus() const { return cameraNote.isEmpty() ? statusText : cameraNote; }
 
     // The output folder, as the folder edit holds it, and the file it is kept in.
     QString OutputFolder() const;
@@ -169,7 +178,8 @@ public:
 
     // Read access for the parts of the program and for tests.
     const capture::DeviceList& Devices() const { return deviceList; }
-    int CurrentDevice() const { return currentDevice; }
+    // The identity of the camera the session keeps open (or waits for); empty when none.
+    const std::string& CurrentCamera() const { return currentCamera; }
     capture::FramePipeline& Pipeline() { return framePipeline; }
     PreviewWidget* Preview() const { return preview; }
     const QString& ProgramFolder() const { return programFolder; }
@@ -252,6 +262,15 @@ private:
     void RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint);
     void ShowCursorForZone();
 
+    // MainDialogCamera.cpp
+    void StartCameras();
+    void SetCameraNote(const QString& note);  // MainDialogLayout.cpp
+    // CameraEvents: each notice is posted to the window's own thread.
+    void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
+    void CameraStateChanged(const std::string& id, capture::CameraState state) override;
+    void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
+    void OnCameraStateChanged(const std::string& id, capture::CameraState state);
+
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
 
@@ -304,10 +323,13 @@ private:
     QPoint previewMousePoint{-1, -1};
 
     capture::DeviceList deviceList;
-    std::function<std::vector<std::string>()> deviceNameSource;
-    int currentDevice = -1;
+    std::string currentCamera;
+    std::string chosenCamera;  // chosen by the user, kept in the settings once it delivers
+    QString cameraNote;
+    QPointer<capture::CSourceDialog> sourceDialog;  // while the camera chooser is open
     capture::FramePipeline framePipeline;
     std::thread captureThread;
+    std::unique_ptr<capture::CameraSession> cameraSession;
 
     // Each recording has its own recorder with its own stop request, so a recording started
     // right after a stop never revives or disturbs the previous recorder while it finishes.

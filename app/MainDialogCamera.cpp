@@ -1,44 +1,53 @@
+// Cameras: the camera session that keeps the chosen camera running while cameras come and go,
+// the camera list it keeps current, the camera chooser, the "Camera" setting, and what the status
+// line says about the camera.
+
 #include <memory>
 
+#include "app/CIniFile.h"
 #include "app/CMainDialog.h"
+#include "app/Settings.h"
 #include "app/UserMessages.h"
-#include "capture/CCaptureDevice.h"
 #include "capture/CSourceDialog.h"
 
 namespace app {
 
+namespace {
+
+QString CameraNote(capture::CameraState state) {
+    switch (state) {
+        case capture::CameraState::Live: return {};
+        case capture::CameraState::Opening: return QStringLiteral("Opening camera...");
+        case capture::CameraState::NoCamera: return QStringLiteral("No camera");
+        case capture::CameraState::Lost: return QStringLiteral("Camera lost");
+        case capture::CameraState::Unavailable: return QStringLiteral("Camera unavailable");
+    }
+    return {};
+}
+
+}  // namespace
+
+void CMainDialog::StartCameras() {
+    capture::CameraEvents& events = *this;
+    cameraSession = std::make_unique<capture::CameraSession>(
+        framePipeline, events, capture::FramePipeline::kOutputWidth,
+        capture::FramePipeline::kOutputHeight);
+    const QString remembered =
+        CIniFile(settingsFile)
+            .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kCameraKey), {});
+    cameraSession->Start(remembered.toStdString());
+    SetCameraNote(CameraNote(cameraSession->State()));
+}
+
 void CMainDialog::RefreshDeviceList() {
-    if (deviceNameSource)
-        deviceList.Refresh(deviceNameSource());
-    else
-        deviceList.Refresh();
+    deviceList.Refresh(cameraSession ? cameraSession->Cameras()
+                                     : std::vector<capture::CameraDescription>());
 }
 
-void CMainDialog::SetDeviceNameSource(std::function<std::vector<std::string>()> source) {
-    deviceNameSource = std::move(source);
-}
-
-bool CMainDialog::OpenCamera(int position) {
-    // The old camera goes first: a camera cannot be opened twice, and choosing the open one
-    // again must reopen it. The swap waits for a grab in progress on the worker.
-    framePipeline.ReplaceDevice(nullptr);
-    auto device = std::make_unique<capture::CCaptureDevice>();
-    bool opened = device->OpenDevice(position, capture::FramePipeline::kOutputWidth,
-                                     capture::FramePipeline::kOutputHeight);
-    const bool delivers = opened && device->QueryFrame() != nullptr;
-    // The device becomes current even when it failed; it then yields no frames until another
-    // camera is opened.
-    framePipeline.ReplaceDevice(std::move(device));
-    if (!opened) {
-        ShowUserMessage(QStringLiteral("Fail to open the webcam!"));
-        return false;
-    }
-    if (!delivers) {
-        ShowUserMessage(QStringLiteral("This webcam is occupied, please select another one"));
-        return false;
-    }
-    currentDevice = position;
-    return true;
+void CMainDialog::OpenCamera(const std::string& cameraId) {
+    if (!cameraSession) return;
+    chosenCamera = cameraId;
+    cameraSession->Choose(cameraId);
 }
 
 void CMainDialog::SelectWebcamSource() {
@@ -47,14 +56,55 @@ void CMainDialog::SelectWebcamSource() {
         ShowUserMessage(QStringLiteral("There is no Webcam connected to your PC!"));
         return;
     }
-    // The capture worker goes on with the current camera while the dialog is open.
+    // The capture worker goes on with the current camera while the dialog is open, and the
+    // dialog's lines follow the cameras plugged in and out meanwhile.
     capture::CSourceDialog dialog(deviceList, skinFolder, this);
-    if (dialog.DoModal() != QDialog::Accepted) return;
+    sourceDialog = &dialog;
+    const int result = dialog.DoModal();
+    sourceDialog = nullptr;
+    if (result != QDialog::Accepted) return;
     const int selection = dialog.Selection();
     if (selection < 0 || selection >= deviceList.Count()) return;
-    if (OpenCamera(deviceList[selection].position)) return;
-    // The chosen camera failed (its message has been shown): the previous one comes back.
-    if (currentDevice >= 0) OpenCamera(currentDevice);
+    OpenCamera(deviceList[selection].id);
+}
+
+void CMainDialog::CamerasChanged(const std::vector<capture::CameraDescription>& cameras) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, cameras] {
+            deviceList.Refresh(cameras);
+            if (sourceDialog) sourceDialog->SetDevices(deviceList);
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainDialog::CameraStateChanged(const std::string& id, capture::CameraState state) {
+    QMetaObject::invokeMethod(
+        this, [this, id, state] { OnCameraStateChanged(id, state); }, Qt::QueuedConnection);
+}
+
+void CMainDialog::OnCameraStateChanged(const std::string& id, capture::CameraState state) {
+    currentCamera = id;
+    SetCameraNote(CameraNote(state));
+    // The user's choice is kept once it delivers, so a choice that failed is not remembered.
+    if (state == capture::CameraState::Live && !chosenCamera.empty() && id == chosenCamera) {
+        CIniFile(settingsFile)
+            .WriteString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kCameraKey),
+                         QString::fromStdString(id));
+        chosenCamera.clear();
+    }
+}
+
+void CMainDialog::CameraOpenFailed(const std::string& id, capture::CameraFailure failure) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, id, failure] {
+            if (id == chosenCamera) chosenCamera.clear();
+            ShowUserMessage(failure == capture::CameraFailure::Busy
+                                ? QStringLiteral("This webcam is occupied, please select another one")
+                                : QStringLiteral("Fail to open the webcam!"));
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace app

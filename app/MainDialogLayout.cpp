@@ -170,6 +170,12 @@ void CMainDialog::SetStatusText(const QString& text) {
                  QPoint(std::max(kStatusAreaRight, width()) - 1, kStatusAreaBottom - 1)));
 }
 
+void CMainDialog::SetCameraNote(const QString& note) {
+    cameraNote = note;
+    // A camera note may run longer than the status area.
+    update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop), QPoint(width() - 1, kStatusAreaBottom - 1)));
+}
+
 void CMainDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBaseColour);
@@ -179,7 +185,7 @@ void CMainDialog::paintEvent(QPaintEvent*) {
     painter.setFont(TitleFont());
     DrawTextAt(painter, kTitleX, kTitleY, windowTitle());
     painter.setFont(StatusFont());
-    DrawTextAt(painter, kStatusX, kStatusY, statusText);
+    DrawTextAt(painter, kStatusX, kStatusY, ShownStatus());
 }
 
 }  // namespace app

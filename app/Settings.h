@@ -19,5 +19,7 @@ QString DefaultOutputFolder();
 inline constexpr const char* kSettingsSection = "General";
 inline constexpr const char* kOutputFolderKey = "FilePath";
 inline constexpr const char* kLayoutKey = "Layout";
+// The chosen camera's identity.
+inline constexpr const char* kCameraKey = "Camera";
 
 }  // namespace app

@@ -5,108 +5,90 @@
 #include <gst/video/video.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <atomic>
 #include <cstring>
-#include <mutex>
 #include <thread>
-#include <vector>
+
+#include "capture/GstSupport.h"
+#include "capture/VideoSources.h"
 
 namespace capture {
 namespace {
 
-struct GstObjectUnref {
-    void operator()(gpointer object) const { gst_object_unref(object); }
-};
-struct GstSampleUnref {
-    void operator()(GstSample* sample) const { gst_sample_unref(sample); }
-};
-struct GstCapsUnref {
-    void operator()(GstCaps* caps) const { gst_caps_unref(caps); }
-};
-struct GstMessageUnref {
-    void operator()(GstMessage* message) const { gst_message_unref(message); }
-};
-struct GErrorFree {
-    void operator()(GError* error) const { g_error_free(error); }
-};
-template <typename T>
-using GstRef = std::unique_ptr<T, GstObjectUnref>;
-
-void EnsureGstreamerInitialised() {
-    static std::once_flag once;
-    std::call_once(once, [] { gst_init(nullptr, nullptr); });
-}
-
-// One listed video source: a device of the monitor, or the pattern camera (no device).
-struct VideoSource {
-    std::string name;
-    std::string sortKey;
-    GstRef<GstDevice> device;
-};
-
-std::string DeviceProperty(GstDevice* device, const char* key) {
-    std::unique_ptr<GstStructure, decltype(&gst_structure_free)> properties(
-        gst_device_get_properties(device), &gst_structure_free);
-    if (!properties) return {};
-    const gchar* value = gst_structure_get_string(properties.get(), key);
-    return value ? value : "";
-}
-
-// Lists the video sources in a stable order: real cameras sorted by their device node (so a
-// camera keeps its position across runs), then the pattern camera when it is switched on.
 std::vector<VideoSource> EnumerateVideoSources() {
-    EnsureGstreamerInitialised();
-    std::vector<VideoSource> sources;
-    GstRef<GstDeviceMonitor> monitor(gst_device_monitor_new());
-    gst_device_monitor_add_filter(monitor.get(), "Video/Source", nullptr);
-    GList* devices = gst_device_monitor_get_devices(monitor.get());
-    for (GList* item = devices; item; item = item->next) {
-        GstDevice* device = GST_DEVICE(item->data);  // the list's reference moves to the entry
-        VideoSource source;
-        gchar* name = gst_device_get_display_name(device);
-        source.name = name ? name : "";
-        g_free(name);
-        for (const char* key : {"api.v4l2.path", "device.path", "object.path"}) {
-            source.sortKey = DeviceProperty(device, key);
-            if (!source.sortKey.empty()) break;
-        }
-        source.sortKey += "\x1f" + source.name;
-        source.device.reset(device);
-        sources.push_back(std::move(source));
-    }
-    g_list_free(devices);
-    std::stable_sort(sources.begin(), sources.end(),
-                     [](const VideoSource& a, const VideoSource& b) { return a.sortKey < b.sortKey; });
-    if (PatternCameraEnabled()) sources.push_back({kPatternCameraName, {}, nullptr});
-    return sources;
+    return ListVideoSources(NewVideoSourceMonitor().get());
 }
 
-// The pattern camera: live colour bars that scroll four pixels every frame, at 30 frames per
-// second, so that consecutive frames always differ.
-constexpr const char* kPatternSource =
-    "videotestsrc is-live=true pattern=smpte horizontal-speed=4 ! video/x-raw,framerate=30/1";
+// Everything after the camera: the size request (raw or JPEG frames of exactly the asked size; a
+// camera that offers neither fails to negotiate), decoding, conversion to BGR and the grabber.
+std::string GrabberDescription(int width, int height) {
+    const std::string size = ",width=" + std::to_string(width) + ",height=" + std::to_string(height);
+    return "capsfilter name=request caps=\"video/x-raw" + size + ";image/jpeg" + size +
+           "\" ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
+           "appsink name=grabber max-buffers=1 drop=true sync=false";
+}
+
+// A pipeline made from `description`, or null when it cannot be made. A description that names a
+// missing element parses "successfully" with an error set; that counts as a failure.
+GstElement* ParsePipeline(const std::string& description) {
+    GError* parseError = nullptr;
+    GstElement* element = gst_parse_launch(description.c_str(), &parseError);
+    std::unique_ptr<GError, GErrorFree> parseErrorOwner(parseError);
+    if (element && parseError) gst_object_unref(gst_object_ref_sink(element));
+    return parseError ? nullptr : element;
+}
+
+int64_t SteadyNanoseconds(std::chrono::steady_clock::time_point time) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+}
 
 }  // namespace
-
-bool PatternCameraEnabled() {
-    const char* value = std::getenv("QUENVALOR_PATTERN_CAMERA");
-    return value && std::strcmp(value, "1") == 0;
-}
 
 struct CCaptureDevice::Pipeline {
     GstRef<GstElement> pipeline;
     GstElement* appsink = nullptr;  // owned by the pipeline
+    std::atomic<CameraFailure> failure{CameraFailure::None};
+    std::atomic<long> frames{0};
+    std::atomic<int64_t> lastFrameNanoseconds{0};
 
     ~Pipeline() {
         if (pipeline) gst_element_set_state(pipeline.get(), GST_STATE_NULL);
     }
 
-    // An error posted on the bus since the last look, if any.
-    bool HasError() {
+    // Keeps the first error the pipeline posts and counts the frames that reach the grabber.
+    // Both run on GStreamer's threads; nothing else reads the bus, so every message is dropped.
+    void Watch() {
         GstRef<GstBus> bus(gst_element_get_bus(pipeline.get()));
-        std::unique_ptr<GstMessage, GstMessageUnref> message(
-            gst_bus_pop_filtered(bus.get(), GST_MESSAGE_ERROR));
-        return message != nullptr;
+        gst_bus_set_sync_handler(bus.get(), &Pipeline::OnMessage, this, nullptr);
+        GstRef<GstPad> pad(gst_element_get_static_pad(appsink, "sink"));
+        gst_pad_add_probe(pad.get(), GST_PAD_PROBE_TYPE_BUFFER, &Pipeline::OnBuffer, this, nullptr);
+    }
+
+    static GstBusSyncReply OnMessage(GstBus*, GstMessage* message, gpointer data) {
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
+            GError* error = nullptr;
+            gchar* details = nullptr;
+            gst_message_parse_error(message, &error, &details);
+            std::unique_ptr<GError, GErrorFree> owner(error);
+            std::unique_ptr<gchar, decltype(&g_free)> detailsOwner(details, &g_free);
+            // A camera held by another program says so with a "busy" resource error, or, where
+            // the driver refuses the open itself, with the system's EBUSY text in the details.
+            const bool busy = error && error->domain == GST_RESOURCE_ERROR &&
+                              (error->code == GST_RESOURCE_ERROR_BUSY ||
+                               (details && std::strstr(details, "Device or resource busy")));
+            CameraFailure none = CameraFailure::None;
+            static_cast<Pipeline*>(data)->failure.compare_exchange_strong(
+                none, busy ? CameraFailure::Busy : CameraFailure::Failed);
+        }
+        gst_message_unref(message);
+        return GST_BUS_DROP;
+    }
+
+    static GstPadProbeReturn OnBuffer(GstPad*, GstPadProbeInfo*, gpointer data) {
+        auto* self = static_cast<Pipeline*>(data);
+        self->lastFrameNanoseconds = SteadyNanoseconds(std::chrono::steady_clock::now());
+        ++self->frames;
+        return GST_PAD_PROBE_OK;
     }
 };
 
@@ -137,33 +119,32 @@ bool CCaptureDevice::OpenDevice(int position, int requestedWidth, int requestedH
     if (position < 0 || graphReady) return false;
     std::vector<VideoSource> sources = EnumerateVideoSources();
     if (position >= static_cast<int>(sources.size())) return false;
-    VideoSource& source = sources[position];
-    if (!source.device) return OpenSourceDescription(kPatternSource, requestedWidth, requestedHeight);
+    return StartDevice(sources[position].device.get(), requestedWidth, requestedHeight) &&
+           WaitForFirstFrame();
+}
 
-    auto pipeline = std::make_unique<Pipeline>();
-    GstElement* camera = gst_device_create_element(source.device.get(), nullptr);
+bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requestedHeight) {
+    if (graphReady || !device) return false;
+    // A camera that cannot join the pipeline (it offers no mode of the asked size, for example)
+    // fails like one whose pipeline reports an error.
+    startFailure = CameraFailure::Failed;
+    GstElement* camera = gst_device_create_element(device, nullptr);
     if (!camera) return false;
-    // The size request: raw or JPEG frames of exactly the asked size. A camera that offers
-    // neither fails to negotiate, and the open fails.
-    const std::string tail =
-        "capsfilter caps=\"video/x-raw,width=" + std::to_string(requestedWidth) +
-        ",height=" + std::to_string(requestedHeight) + ";image/jpeg,width=" +
-        std::to_string(requestedWidth) + ",height=" + std::to_string(requestedHeight) +
-        "\" ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
-        "appsink name=grabber max-buffers=1 drop=true sync=false";
-    GError* parseError = nullptr;
-    GstElement* convert = gst_parse_bin_from_description(tail.c_str(), TRUE, &parseError);
-    std::unique_ptr<GError, GErrorFree> parseErrorOwner(parseError);
-    if (convert && parseError) gst_object_unref(gst_object_ref_sink(convert));
-    if (!convert || parseError) {
-        gst_object_unref(camera);
+    // The pipeline is made from the description of everything after the camera; the camera joins
+    // it in front of the size request.
+    GstElement* element = ParsePipeline(GrabberDescription(requestedWidth, requestedHeight));
+    if (!element) {
+        gst_object_unref(gst_object_ref_sink(camera));
         return false;
     }
-    pipeline->pipeline.reset(GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("camera"))));
-    gst_bin_add_many(GST_BIN(pipeline->pipeline.get()), camera, convert, nullptr);
-    if (!gst_element_link(camera, convert)) return false;
-    GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(convert), "grabber"));
+    auto pipeline = std::make_unique<Pipeline>();
+    pipeline->pipeline.reset(GST_ELEMENT(gst_object_ref_sink(element)));
+    gst_bin_add(GST_BIN(element), camera);
+    GstRef<GstElement> request(gst_bin_get_by_name(GST_BIN(element), "request"));
+    GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
+    if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
     pipeline->appsink = appsink.get();
+    startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
 }
 
@@ -175,50 +156,65 @@ bool CCaptureDevice::OpenSourceDescription(const std::string& sourceDescription,
         std::to_string(requestedWidth) + ",height=" + std::to_string(requestedHeight) +
         "\" ! videoconvert ! video/x-raw,format=BGR ! "
         "appsink name=grabber max-buffers=1 drop=true sync=false";
-    GError* parseError = nullptr;
-    GstElement* element = gst_parse_launch(description.c_str(), &parseError);
-    std::unique_ptr<GError, GErrorFree> parseErrorOwner(parseError);
-    // A description that names a missing element parses "successfully" with an error set.
-    if (element && parseError) gst_object_unref(gst_object_ref_sink(element));
-    if (!element || parseError) return false;
+    GstElement* element = ParsePipeline(description);
+    if (!element) return false;
     auto pipeline = std::make_unique<Pipeline>();
     pipeline->pipeline.reset(GST_ELEMENT(gst_object_ref_sink(element)));
     GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
     if (!appsink) return false;
     pipeline->appsink = appsink.get();
-    return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
+    return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight) &&
+           WaitForFirstFrame();
 }
 
 bool CCaptureDevice::StartPipeline(std::unique_ptr<Pipeline> pipeline, int requestedWidth,
                                    int requestedHeight) {
+    pipeline->Watch();
     if (gst_element_set_state(pipeline->pipeline.get(), GST_STATE_PLAYING) ==
-        GST_STATE_CHANGE_FAILURE)
+        GST_STATE_CHANGE_FAILURE) {
+        startFailure = pipeline->failure == CameraFailure::None ? CameraFailure::Failed
+                                                                 : pipeline->failure.load();
         return false;
-    // Wait until the camera has agreed on a format (its caps reach the grabber), or has failed.
-    // A camera that starts but never sends a frame keeps the requested size; its grabs then
-    // come back empty, which the caller reports as a busy camera.
+    }
+    // Until the first frame says otherwise, the frame size is the one asked for.
     width = requestedWidth;
     height = requestedHeight;
-    GstRef<GstPad> grabberPad(gst_element_get_static_pad(pipeline->appsink, "sink"));
-    const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (pipeline->HasError()) return false;
-        std::unique_ptr<GstCaps, GstCapsUnref> caps(gst_pad_get_current_caps(grabberPad.get()));
-        GstVideoInfo info;
-        if (caps && gst_video_info_from_caps(&info, caps.get())) {
-            width = GST_VIDEO_INFO_WIDTH(&info);
-            height = GST_VIDEO_INFO_HEIGHT(&info);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
     pipeline_ = std::move(pipeline);
     graphReady = true;
     return true;
 }
 
+bool CCaptureDevice::WaitForFirstFrame() {
+    // A camera that is slow to send its first frame is not a failed one: only an error on the bus
+    // fails the open. The frame size becomes the one the camera agreed on.
+    const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+    while (FramesDelivered() == 0 && Failure() == CameraFailure::None &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (Failure() != CameraFailure::None) return false;
+    GstRef<GstPad> grabberPad(gst_element_get_static_pad(pipeline_->appsink, "sink"));
+    CapsRef caps(gst_pad_get_current_caps(grabberPad.get()));
+    GstVideoInfo info;
+    if (caps && gst_video_info_from_caps(&info, caps.get())) {
+        width = GST_VIDEO_INFO_WIDTH(&info);
+        height = GST_VIDEO_INFO_HEIGHT(&info);
+    }
+    return true;
+}
+
+CameraFailure CCaptureDevice::Failure() const {
+    return pipeline_ ? pipeline_->failure.load() : startFailure;
+}
+
+long CCaptureDevice::FramesDelivered() const { return pipeline_ ? pipeline_->frames.load() : 0; }
+
+std::chrono::steady_clock::time_point CCaptureDevice::LastFrameTime() const {
+    return std::chrono::steady_clock::time_point(
+        std::chrono::nanoseconds(pipeline_ ? pipeline_->lastFrameNanoseconds.load() : 0));
+}
+
 const cv::Mat* CCaptureDevice::QueryFrame() {
-    if (!graphReady || !pipeline_) return nullptr;
+    if (!graphReady || !pipeline_ || Failure() != CameraFailure::None) return nullptr;
     std::unique_ptr<GstSample, GstSampleUnref> sample(gst_app_sink_try_pull_sample(
         GST_APP_SINK(pipeline_->appsink),
         std::chrono::duration_cast<std::chrono::nanoseconds>(kGrabTimeout).count()));
@@ -248,6 +244,7 @@ const cv::Mat* CCaptureDevice::QueryFrame() {
 
 void CCaptureDevice::CloseDevice() {
     pipeline_.reset();
+    startFailure = CameraFailure::None;
     frame.release();
     graphReady = false;
     width = 0;

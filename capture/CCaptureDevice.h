@@ -7,22 +7,35 @@
 #include <string>
 #include <vector>
 
+#include "capture/PatternDevices.h"
+
+typedef struct _GstDevice GstDevice;
+
 namespace capture {
+
+// Why a camera stopped or never started, as its pipeline's bus told it.
+enum class CameraFailure {
+    None,
+    Busy,    // the camera is held by another program (a "busy" resource error while starting)
+    Failed,  // any other error: the camera is gone, cannot be read, or offers no usable format
+};
 
 // One opened camera. Frames are pulled on demand with QueryFrame; each is a top-down BGR image
 // of Width() x Height() owned by the device.
 //
 // The camera runs in a GStreamer pipeline: source ! (size request) ! decode ! videoconvert !
 // BGR ! appsink. The appsink keeps only the newest sample, so a pull always gets the latest
-// picture. Sources come from GStreamer's device monitor; when QUENVALOR_PATTERN_CAMERA=1 a
-// moving test picture is listed after the real cameras as "Pattern Camera".
+// picture. Sources come from GStreamer's device monitor, the program's pattern camera among
+// them. Every error the pipeline posts is kept (Failure), and every frame that reaches the
+// grabber is counted with its time (FramesDelivered, LastFrameTime), so that another thread can
+// watch the camera while the capture worker pulls from it.
 class CCaptureDevice {
 public:
     // How long a grab waits for the camera before it reports no frame. A stuck or unplugged
     // camera must not hold the capture worker or the shutdown for longer than this.
     static constexpr std::chrono::milliseconds kGrabTimeout{500};
-    // How long OpenDevice waits for the camera to start and agree on a format.
-    static constexpr std::chrono::milliseconds kStartTimeout{4000};
+    // How long the blocking opens wait for the first frame.
+    static constexpr std::chrono::milliseconds kStartTimeout{10000};
 
     CCaptureDevice();
     virtual ~CCaptureDevice();
@@ -38,16 +51,26 @@ public:
     // The names of all sources from one enumeration, indexed by position.
     static std::vector<std::string> ListDeviceNames();
 
-    // Opens the source at `position` and asks it for `width` x `height`. The frame size is what
-    // the camera agreed to, which Width() and Height() report afterwards.
+    // Opens the source at `position` and asks it for `width` x `height`, waiting until the first
+    // frame arrives, the pipeline reports an error, or kStartTimeout passes. False on an error.
+    // The frame size is what the camera agreed to, which Width() and Height() report afterwards.
     bool OpenDevice(int position, int width, int height);
-    // Opens a source given as a GStreamer element description (for example a test source).
+    // The same for a source given as a GStreamer element description (for example a test source).
     bool OpenSourceDescription(const std::string& sourceDescription, int width, int height);
+    // Starts `device` with the size request and returns without waiting for a frame; the caller
+    // watches FramesDelivered and Failure. False when the pipeline cannot be made or started.
+    bool StartDevice(GstDevice* device, int width, int height);
 
-    // Grabs the newest frame, waiting at most kGrabTimeout. Null when there is none. The image
-    // stays valid until the next QueryFrame or CloseDevice.
+    // Grabs the newest frame, waiting at most kGrabTimeout. Null when there is none, at once
+    // when the pipeline has failed. The image stays valid until the next QueryFrame or
+    // CloseDevice.
     const cv::Mat* QueryFrame();
     void CloseDevice();
+
+    // Safe from any thread while the device is open. Failure also tells why a start failed.
+    CameraFailure Failure() const;
+    long FramesDelivered() const;
+    std::chrono::steady_clock::time_point LastFrameTime() const;
 
     bool IsOpen() const { return graphReady; }
     int Width() const { return width; }
@@ -56,17 +79,15 @@ public:
 private:
     struct Pipeline;
     bool StartPipeline(std::unique_ptr<Pipeline> pipeline, int requestedWidth, int requestedHeight);
+    bool WaitForFirstFrame();
 
     cv::Mat frame;
     bool graphReady = false;
     int width = 0;
     int height = 0;
     int lastBufferSize = 0;
+    CameraFailure startFailure = CameraFailure::None;  // why the last start failed, if it did
     std::unique_ptr<Pipeline> pipeline_;
 };
-
-// True when the environment asks for the pattern camera (QUENVALOR_PATTERN_CAMERA=1).
-bool PatternCameraEnabled();
-inline constexpr const char* kPatternCameraName = "Pattern Camera";
 
 }  // namespace capture

@@ -47,9 +47,7 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
       background_(skinFolder + "register_bk.bmp") {
     setWindowTitle(QStringLiteral("Webcam Source Select"));
 
-    for (int index = 0; index < devices.Count(); ++index)
-        comboBox_->addItem(QString::fromStdString(devices[index].name));
-    comboBox_->setCurrentIndex(devices.Count() > 0 ? 0 : -1);
+    SetDevices(devices);
     comboBox_->setGeometry(kComboPlace);
 
     cancelButton_->setGeometry(kCancelPlace);
@@ -68,6 +66,19 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         move(ownerPlace.x() + (ownerPlace.width() - kWidth) / 2,
              ownerPlace.y() + (ownerPlace.height() - kHeight) / 2);
     }
+}
+
+void CSourceDialog::SetDevices(const DeviceList& devices) {
+    const int current = comboBox_->currentIndex();
+    const std::string chosen = current >= 0 && current < static_cast<int>(ids_.size()) ? ids_[current] : "";
+    comboBox_->clear();
+    ids_.clear();
+    for (int index = 0; index < devices.Count(); ++index) {
+        comboBox_->addItem(QString::fromStdString(devices[index].name));
+        ids_.push_back(devices[index].id);
+    }
+    const int kept = devices.IndexOf(chosen);
+    comboBox_->setCurrentIndex(kept >= 0 ? kept : devices.Count() > 0 ? 0 : -1);
 }
 
 int CSourceDialog::DoModal() {

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "capture/DeviceList.h"
 
@@ -30,6 +32,10 @@ public:
     // One combo line per entry of `devices`, in list order, line 0 selected. The background and
     // the button pictures come from `skinFolder` (ending with "/").
     CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner = nullptr);
+
+    // Replaces the lines by the entries of `devices`, keeping the chosen camera chosen when it is
+    // still listed (line 0 otherwise); the window calls it as cameras are plugged in and out.
+    void SetDevices(const DeviceList& devices);
 
     // Runs the dialog modally and returns Accepted or Rejected.
     int DoModal();
@@ -61,6 +67,7 @@ private:
     controls::CHoverButton* okButton_;
     controls::CHoverButton* cancelButton_;
     QPixmap background_;
+    std::vector<std::string> ids_;  // the camera of each line
     int selection_ = 0;
 
     // Dragging by mouse movements, where the window system cannot move the window itself.

@@ -10,7 +10,12 @@ namespace capture {
 FramePipeline::FramePipeline()
     : cameraPicture_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
       outputFrame_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
-      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)) {}
+      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
+      openingPicture_(cameraPicture_.size(), CV_8UC3),
+      noCameraPicture_(cameraPicture_.size(), CV_8UC3) {
+    DrawPlacard(Placard::Opening, openingPicture_);
+    DrawPlacard(Placard::NoCamera, noCameraPicture_);
+}
 
 std::unique_ptr<CCaptureDevice> FramePipeline::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
     std::lock_guard lock(deviceMutex_);
@@ -31,8 +36,9 @@ void FramePipeline::CopyOutputFrame(cv::Mat& destination) const {
 void FramePipeline::RunPass() {
     // The frame road:
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
-    //  2. scale it into the 480 x 360 camera picture (bilinear); without a camera, or when a
-    //     grab fails, the picture keeps its last contents (black until a camera delivers);
+    //  2. scale it into the 480 x 360 camera picture (bilinear); without a frame the picture is
+    //     the placard that has been set (opening, or no camera), or else keeps its last
+    //     contents (black until a camera delivers);
     //  3. while an effect follows the face, hand the picture to the face tracker (which never
     //     makes the road wait) and place the following effects on the faces it follows; then
     //     draw the active effects and the paint layer onto a copy of the picture; with nothing
@@ -48,6 +54,7 @@ void FramePipeline::RunPass() {
         std::lock_guard lock(deviceMutex_);
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
         if (grabbed) cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+        if (!grabbed) ShowPlacard();
     }
     const cv::Mat* picture = &cameraPicture_;
     if (effectEngine && faceTracker && effectEngine->HasFollowers()) {
@@ -72,6 +79,14 @@ void FramePipeline::RunPass() {
         outputScratch_.copyTo(outputFrame_);
     }
     frameReadyEvent.Set();
+}
+
+void FramePipeline::ShowPlacard() {
+    switch (placard_.load()) {
+        case Placard::None: break;
+        case Placard::Opening: openingPicture_.copyTo(cameraPicture_); break;
+        case Placard::NoCamera: noCameraPicture_.copyTo(cameraPicture_); break;
+    }
 }
 
 int CaptureWorker(FramePipeline* pipeline) {

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "capture/CCaptureDevice.h"
+#include "capture/CameraPlacard.h"
 #include "effects/EffectEngine.h"
 #include "effects/FaceTracker.h"
 #include "platform/AutoResetEvent.h"
@@ -52,6 +53,11 @@ public:
     std::unique_ptr<CCaptureDevice> ReplaceDevice(std::unique_ptr<CCaptureDevice> device);
     bool HasDevice() const;
 
+    // What the preview and the output show whenever no camera frame comes: a placard, or (None)
+    // the last picture. Set from any thread; the next pass shows it.
+    void SetPlacard(Placard placard) { placard_ = placard; }
+    Placard CurrentPlacard() const { return placard_; }
+
     // A whole copy of the latest output frame (320 x 240 BGR), never one half-written.
     void CopyOutputFrame(cv::Mat& destination) const;
     // The preview frame last shown (480 x 360 BGR); for the worker's thread and for tests.
@@ -62,6 +68,9 @@ public:
     void RunPass();
 
 private:
+    // Puts the current placard, if any, into the preview.
+    void ShowPlacard();
+
     mutable std::mutex deviceMutex_;
     std::unique_ptr<CCaptureDevice> device_;
     // Written by the worker only. The camera picture keeps the last grab, so effects are drawn
@@ -73,6 +82,9 @@ private:
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;
     cv::Mat outputScratch_;
+    std::atomic<Placard> placard_{Placard::None};
+    cv::Mat openingPicture_;   // the placards, drawn once at the preview's size
+    cv::Mat noCameraPicture_;
 };
 
 // The capture worker's thread procedure: one pass per tick until stopCapture is set. Returns 1.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
@@ -110,6 +111,8 @@ TEST_F(LayoutFixture, RenderedWindowShowsSkinTitleClockAndStatus) {
 }
 
 TEST_F(LayoutFixture, StatusChangesRepaintTheStatusLine) {
+    // Once the camera delivers, the status line shows the status text.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.ShownStatus() == dialog.StatusText(); }, 5000));
     const QImage before = dialog.grab(QRect(20, 650, 110, 30)).toImage();
     dialog.SetStatusText(QStringLiteral("Recording"));
     const QImage after = dialog.grab(QRect(20, 650, 110, 30)).toImage();

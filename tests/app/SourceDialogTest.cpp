@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
+#include <QSettings>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -20,7 +22,9 @@ namespace {
 
 capture::DeviceList ListOf(const std::vector<std::string>& names) {
     capture::DeviceList list;
-    list.Refresh(names);
+    std::vector<capture::CameraDescription> cameras;
+    for (const std::string& name : names) cameras.push_back({"/dev/video|" + name, name});
+    list.Refresh(cameras);
     return list;
 }
 
@@ -158,16 +162,36 @@ namespace {
 
 class WebcamSourceFixture : public ::testing::Test {
 protected:
+    // The pattern camera is plugged in while the presence file exists.
     void SetUp() override {
+        Plug(true);
+        setenv("QUENVALOR_PATTERN_CAMERA_PRESENCE", Presence().toLocal8Bit().constData(), 1);
         dialog.Initialise();
         dialog.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
         ASSERT_FALSE(dialog.Devices().IsEmpty());
-        previous = dialog.CurrentDevice();
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return !dialog.Preview()->CurrentPicture().isNull(); }, 5000));
+        previous = dialog.CurrentCamera();
     }
-    void TearDown() override { dialog.ShutdownSequence(); }
+    void TearDown() override {
+        dialog.ShutdownSequence();
+        unsetenv("QUENVALOR_PATTERN_CAMERA_PRESENCE");
+    }
 
+    QString Presence() const { return folder.Path() + "/camera-present"; }
+    void Plug(bool in) {
+        if (in)
+            QFile(Presence()).open(QIODevice::WriteOnly);
+        else
+            QFile::remove(Presence());
+    }
+    // The [General] Camera entry of the settings file (QSettings reads [General] as its top).
+    std::string RememberedCamera() const {
+        const QSettings settings(folder.SettingsFile(), QSettings::IniFormat);
+        return settings.value("Camera").toString().toStdString();
+    }
+    bool CameraIsLive() const {
+        return !dialog.CurrentCamera().empty() && dialog.ShownStatus() == dialog.StatusText();
+    }
     // Whether the preview shows new pictures, as it does while a camera delivers.
     bool PreviewMoves() {
         QTest::qWait(3 * CMainDialog::kTickIntervalMs);
@@ -177,23 +201,28 @@ protected:
 
     app_test::ProgramFolder folder;
     CMainDialog dialog{nullptr, folder.Path()};
-    int previous = -1;
+    std::string previous;
 };
 
 }  // namespace
 
-TEST_F(WebcamSourceFixture, NoCameraShowsTheMessageAndNoDialog) {
-    dialog.SetDeviceNameSource([] { return std::vector<std::string>(); });
+TEST_F(WebcamSourceFixture, NoCameraShowsTheMessageAndNoDialogAndTheCameraReturnsByItself) {
+    Plug(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Devices().IsEmpty(); }, 5000));
+    EXPECT_EQ(dialog.ShownStatus(), QStringLiteral("Camera lost"));
     DialogRun run([](CSourceDialog& shown) { return ChooseLine(shown, 0); });
     dialog.Button(app::kWebcamSource)->click();
     EXPECT_EQ(run.runs, 0);
     ASSERT_EQ(folder.messages.size(), 1u);
     EXPECT_EQ(folder.messages[0], QStringLiteral("There is no Webcam connected to your PC!"));
-    EXPECT_EQ(dialog.CurrentDevice(), previous);
+
+    Plug(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
+    EXPECT_EQ(dialog.CurrentCamera(), previous);
     EXPECT_TRUE(PreviewMoves());
 }
 
-TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOne) {
+TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOneAndRemembersIt) {
     {
         DialogRun run([](CSourceDialog& shown) {
             shown.CancelButton()->click();
@@ -205,32 +234,39 @@ TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOne) {
         for (int line = 0; line < dialog.Devices().Count(); ++line)
             EXPECT_EQ(run.lines[line].toStdString(), dialog.Devices()[line].name);
     }
-    EXPECT_EQ(dialog.CurrentDevice(), previous);
+    EXPECT_EQ(dialog.CurrentCamera(), previous);
+    EXPECT_TRUE(RememberedCamera().empty());
     {
         DialogRun run([](CSourceDialog& shown) { return ChooseLine(shown, 0); });
         dialog.Button(app::kWebcamSource)->click();
         EXPECT_EQ(run.runs, 1);
     }
-    EXPECT_EQ(dialog.CurrentDevice(), dialog.Devices()[0].position);
+    // Once the chosen camera delivers, it is kept by identity.
+    const std::string chosen = dialog.Devices()[0].id;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RememberedCamera() == chosen; }, 5000));
+    EXPECT_TRUE(CameraIsLive());
+    EXPECT_EQ(dialog.CurrentCamera(), chosen);
     EXPECT_TRUE(PreviewMoves());
     EXPECT_TRUE(folder.messages.empty());
 }
 
-TEST_F(WebcamSourceFixture, CameraUnpluggedBeforeOkFailsAndThePreviousCameraComesBack) {
-    // The list offers a camera one place past the real ones, as if it was unplugged after the
-    // list was made.
-    dialog.SetDeviceNameSource([] {
-        std::vector<std::string> names = capture::CCaptureDevice::ListDeviceNames();
-        names.push_back("Unplugged Camera");
-        return names;
+TEST_F(WebcamSourceFixture, DialogListFollowsCamerasPluggedInAndOut) {
+    std::vector<int> counts;
+    DialogRun run([&](CSourceDialog& shown) {
+        Plug(false);
+        counts.push_back(QTest::qWaitFor([&] { return shown.ComboBox()->count() == 0; }, 5000)
+                             ? 0
+                             : -1);
+        Plug(true);
+        counts.push_back(QTest::qWaitFor([&] { return shown.ComboBox()->count() == 1; }, 5000)
+                             ? 1
+                             : -1);
+        return ChooseLine(shown, 0);
     });
-    DialogRun run(
-        [](CSourceDialog& shown) { return ChooseLine(shown, shown.ComboBox()->count() - 1); });
     dialog.Button(app::kWebcamSource)->click();
-    ASSERT_EQ(run.lines.size(), dialog.Devices().Count());
-    EXPECT_EQ(run.lines.back(), QStringLiteral("Unplugged Camera"));
-    ASSERT_EQ(folder.messages.size(), 1u);
-    EXPECT_EQ(folder.messages[0], QStringLiteral("Fail to open the webcam!"));
-    EXPECT_EQ(dialog.CurrentDevice(), previous);
+    EXPECT_EQ(counts, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
+    EXPECT_EQ(dialog.CurrentCamera(), previous);
     EXPECT_TRUE(PreviewMoves());
+    EXPECT_TRUE(folder.messages.empty());
 }

@@ -6,26 +6,7 @@
 set -u
 program="$1"
 pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-
-# The program runs from a folder of this run's own, with its data folders beside it and a
-# settings file that names the output folder; home and lock folder are this run's too.
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-folder="$scratch/program"
-output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
-set_output_folder() { printf '[General]\nFilePath=%s\n' "$1" >"$folder/Quenvalor.ini"; }
+source "$(dirname "$0")/program_run.sh"
 
 # Places of the buttons (centres) on the window at (0, 0).
 record=(104 55)
@@ -33,18 +14,10 @@ stop=(170 55)
 snap=(236 55)
 close=(479 14)
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemove 300 300; }
-now() { date +%s.%N; }
 
 start_program() {
-    "$folder/quenvalor" 2>>"$scratch/program.log" &
-    pid=$!
-    for _ in $(seq 1 200); do
-        xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null ||
-        fail "no window within 20 seconds"
-    sleep 1  # the camera starts
+    launch 20 0.1 || fail "no window within 20 seconds"
+    wait_preview live 10 || fail "the camera did not start within 10 seconds"
 }
 
 expect_clean_end() {

@@ -1,0 +1,237 @@
+#include "capture/CameraSession.h"
+
+#include <algorithm>
+
+#include "capture/DeviceList.h"
+#include "capture/VideoSources.h"
+
+namespace capture {
+
+using Clock = std::chrono::steady_clock;
+
+CameraSession::CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height)
+    : pipeline_(pipeline), events_(events), width_(width), height_(height) {}
+
+CameraSession::~CameraSession() { Stop(); }
+
+void CameraSession::Start(const std::string& preferredId) {
+    if (thread_.joinable()) return;
+    preferred_ = preferredId;
+    {
+        std::lock_guard lock(mutex_);
+        state_ = CameraState::Opening;
+    }
+    pipeline_.SetPlacard(Placard::Opening);
+    thread_ = std::thread([this] { Run(); });
+}
+
+void CameraSession::Choose(const std::string& id) {
+    {
+        std::lock_guard lock(mutex_);
+        choice_ = id;
+    }
+    wake_.notify_all();
+}
+
+void CameraSession::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopRequested_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
+std::vector<CameraDescription> CameraSession::Cameras() const {
+    std::lock_guard lock(mutex_);
+    return cameras_;
+}
+
+std::string CameraSession::CurrentCamera() const {
+    std::lock_guard lock(mutex_);
+    return current_;
+}
+
+CameraState CameraSession::State() const {
+    std::lock_guard lock(mutex_);
+    return state_;
+}
+
+void CameraSession::Run() {
+    // Starting the monitor probes every device provider, which may take a while; it happens here,
+    // never on the caller's thread.
+    GstRef<GstDeviceMonitor> monitor = NewVideoSourceMonitor();
+    gst_device_monitor_start(monitor.get());
+    GstRef<GstBus> bus(gst_device_monitor_get_bus(monitor.get()));
+    RefreshList(monitor.get());
+    while (true) {
+        std::optional<std::string> choice;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait_for(lock, kPoll, [this] { return stopRequested_ || choice_; });
+            if (stopRequested_) break;
+            choice.swap(choice_);
+        }
+        bool listChanged = false;
+        while (MessageRef message{gst_bus_pop_filtered(
+                   bus.get(), GstMessageType(GST_MESSAGE_DEVICE_ADDED | GST_MESSAGE_DEVICE_REMOVED |
+                                             GST_MESSAGE_DEVICE_CHANGED))})
+            listChanged = true;
+        if (listChanged) RefreshList(monitor.get());
+        if (choice) {
+            started_ = true;  // a choice made before the first look at the list replaces it
+            DropLive();
+            pending_.reset();
+            fallback_ = *choice == lastOpened_ ? std::string() : lastOpened_;
+            target_ = *choice;
+            report_ = true;
+            BeginOpen(false);
+        }
+        Step();
+    }
+    pending_.reset();
+    gst_device_monitor_stop(monitor.get());
+}
+
+void CameraSession::RefreshList(GstDeviceMonitor* monitor) {
+    const bool wasListed = Find(target_) != nullptr;
+    sources_ = ListVideoSources(monitor);
+    std::vector<CameraDescription> cameras;
+    for (const VideoSource& source : sources_) cameras.push_back({source.id, source.name});
+    {
+        std::lock_guard lock(mutex_);
+        if (cameras == cameras_) return;
+        cameras_ = cameras;
+    }
+    // The wanted camera came back: it is tried at once.
+    if (!wasListed && Find(target_)) {
+        nextAttempt_ = Clock::now();
+        failuresInARow_ = 0;
+    }
+    events_.CamerasChanged(cameras);
+}
+
+void CameraSession::Step() {
+    const auto now = Clock::now();
+    if (!started_) {
+        // The first look at the list: the remembered camera, or the first one, is opened and its
+        // failure reported; with none, the road says so.
+        started_ = true;
+        target_ = PreferredOrFirst();
+        if (target_.empty()) {
+            pipeline_.SetPlacard(Placard::NoCamera);
+            SetState(CameraState::NoCamera);
+            return;
+        }
+        report_ = true;
+        BeginOpen(false);
+        return;
+    }
+    if (live_) {
+        const auto lastFrame = std::max(live_->LastFrameTime(), since_);
+        if (!Find(target_) || live_->Failure() != CameraFailure::None ||
+            now - lastFrame > kFrameStall) {
+            DropLive();
+            SetState(CameraState::Lost);
+            nextAttempt_ = now + kRetry;
+        }
+        return;
+    }
+    if (pending_) {
+        if (pending_->FramesDelivered() > 0) {
+            live_ = pending_.get();
+            since_ = now;
+            pipeline_.ReplaceDevice(std::move(pending_));
+            pipeline_.SetPlacard(Placard::None);
+            lastOpened_ = target_;
+            fallback_.clear();
+            report_ = false;
+            failuresInARow_ = 0;
+            SetState(CameraState::Live);
+        } else if (pending_->Failure() != CameraFailure::None || !Find(target_) ||
+                   now - since_ > CCaptureDevice::kStartTimeout) {
+            const CameraFailure failure = pending_->Failure();
+            pending_.reset();
+            OpenFailed(failure == CameraFailure::None ? CameraFailure::Failed : failure);
+        }
+        return;
+    }
+    if (target_.empty()) {
+        // Nothing was wanted because nothing was plugged in: the first camera plugged in is taken.
+        target_ = PreferredOrFirst();
+        if (!target_.empty()) BeginOpen(false);
+        return;
+    }
+    if (Find(target_) && now >= nextAttempt_) BeginOpen(true);
+}
+
+void CameraSession::BeginOpen(bool quiet) {
+    // An automatic retry leaves the state (lost, unavailable) and the placard as they are until
+    // the camera delivers.
+    if (!quiet) {
+        pipeline_.SetPlacard(Placard::Opening);
+        SetState(CameraState::Opening);
+    }
+    const VideoSource* source = Find(target_);
+    auto device = std::make_unique<CCaptureDevice>();
+    if (!source || !device->StartDevice(source->device.get(), width_, height_)) {
+        const CameraFailure failure = device->Failure();
+        OpenFailed(failure == CameraFailure::None ? CameraFailure::Failed : failure);
+        return;
+    }
+    pending_ = std::move(device);
+    since_ = Clock::now();
+}
+
+void CameraSession::OpenFailed(CameraFailure failure) {
+    if (report_) events_.CameraOpenFailed(target_, failure);
+    if (!fallback_.empty()) {
+        // A failed choice: the camera that was open before comes back.
+        target_ = fallback_;
+        fallback_.clear();
+        BeginOpen(false);
+        return;
+    }
+    report_ = false;
+    pipeline_.SetPlacard(Placard::NoCamera);
+    const auto wait = std::min<std::chrono::milliseconds>(kRetry * (1 << std::min(failuresInARow_, 4)),
+                                                          kLongestRetry);
+    ++failuresInARow_;
+    nextAttempt_ = Clock::now() + wait;
+    // A camera lost while it delivered stays "lost" through the retries that fail.
+    if (State() != CameraState::Lost) SetState(CameraState::Unavailable);
+}
+
+void CameraSession::DropLive() {
+    if (!live_) return;
+    live_ = nullptr;
+    pipeline_.SetPlacard(Placard::NoCamera);
+    // Closing the lost camera happens here, on the session's thread.
+    pipeline_.ReplaceDevice(nullptr);
+}
+
+void CameraSession::SetState(CameraState state) {
+    {
+        std::lock_guard lock(mutex_);
+        if (state == state_ && target_ == current_) return;
+        state_ = state;
+        current_ = target_;
+    }
+    events_.CameraStateChanged(target_, state);
+}
+
+const VideoSource* CameraSession::Find(const std::string& id) const {
+    if (id.empty()) return nullptr;
+    for (const VideoSource& source : sources_)
+        if (source.id == id) return &source;
+    return nullptr;
+}
+
+std::string CameraSession::PreferredOrFirst() const {
+    if (Find(preferred_)) return preferred_;
+    for (const VideoSource& source : sources_)
+        if (!DeviceList::IsHiddenName(source.name)) return source.id;
+    return {};
+}
+
+}  // namespace capture

@@ -1,0 +1,314 @@
+#include "capture/PatternCamera.h"
+
+#include <gst/base/gstpushsrc.h>
+#include <gst/gst.h>
+#include <unistd.h>
+
+#include <opencv2/core.hpp>
+#include <opencv2/imgcodecs.hpp>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <mutex>
+
+namespace capture {
+namespace {
+
+constexpr int kFramesPerSecond = 30;
+constexpr int kScrollPixelsPerFrame = 4;
+constexpr const char* kRawMedia = "video/x-raw";
+constexpr const char* kJpegMedia = "image/jpeg";
+
+// Eight vertical bars at 75 %, as B, G, R: white, yellow, cyan, green, magenta, red, blue, black.
+constexpr std::array<std::array<uint8_t, 3>, 8> kBars{{{191, 191, 191},
+                                                       {0, 191, 191},
+                                                       {191, 191, 0},
+                                                       {0, 191, 0},
+                                                       {191, 0, 191},
+                                                       {0, 0, 191},
+                                                       {191, 0, 0},
+                                                       {0, 0, 0}}};
+
+uint8_t Clamp(double value) {
+    return static_cast<uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value + 0.5);
+}
+
+bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+// Whether the text of the file at `path` begins with `word`.
+bool FileSays(const std::string& path, const char* word) {
+    std::ifstream file(path);
+    std::string first;
+    file >> first;
+    return first.rfind(word, 0) == 0;
+}
+
+// What one source instance holds besides its GObject part.
+struct PatternState {
+    std::vector<CameraMode> modes;
+    std::string presenceFile;
+
+    // The negotiated mode. Every row of the picture is the same, so one row twice the frame's
+    // width is drawn once per mode, and each frame copies the window of it at the scroll offset.
+    bool jpeg = false;
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rowYuy2;
+    cv::Mat rowBgr;
+    cv::Mat frameBgr;
+    std::vector<uint8_t> encoded;
+    uint64_t frameNumber = 0;
+    std::chrono::steady_clock::time_point nextFrame;
+
+    // Wakes a frame wait when the pipeline flushes or stops.
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool unlocked = false;
+
+    void DrawRows() {
+        rowBgr.create(1, 2 * width, CV_8UC3);
+        rowYuy2.assign(static_cast<size_t>(4 * width), 0);
+        for (int x = 0; x < 2 * width; ++x) {
+            const auto& bar = kBars[static_cast<size_t>((x % width) * 8 / width)];
+            rowBgr.at<cv::Vec3b>(0, x) = cv::Vec3b(bar[0], bar[1], bar[2]);
+        }
+        // YUY2: two pixels share U and V; limited-range BT.601.
+        for (int x = 0; x < 2 * width; x += 2) {
+            const cv::Vec3b first = rowBgr.at<cv::Vec3b>(0, x);
+            const cv::Vec3b second = rowBgr.at<cv::Vec3b>(0, x + 1);
+            auto luma = [](const cv::Vec3b& p) {
+                return Clamp(16 + 0.257 * p[2] + 0.504 * p[1] + 0.098 * p[0]);
+            };
+            uint8_t* out = &rowYuy2[static_cast<size_t>(2 * x)];
+            out[0] = luma(first);
+            out[1] = Clamp(128 - 0.148 * first[2] - 0.291 * first[1] + 0.439 * first[0]);
+            out[2] = luma(second);
+            out[3] = Clamp(128 + 0.439 * first[2] - 0.368 * first[1] - 0.071 * first[0]);
+        }
+    }
+};
+
+}  // namespace
+}  // namespace capture
+
+using capture::PatternState;
+
+struct QuenvalorPatternSrc {
+    GstPushSrc parent;
+    PatternState* state;
+};
+struct QuenvalorPatternSrcClass {
+    GstPushSrcClass parent_class;
+};
+
+G_DEFINE_TYPE(QuenvalorPatternSrc, quenvalor_pattern_src, GST_TYPE_PUSH_SRC)
+
+namespace {
+
+PatternState& State(gpointer source) {
+    return *reinterpret_cast<QuenvalorPatternSrc*>(source)->state;
+}
+
+void Finalize(GObject* object) {
+    delete reinterpret_cast<QuenvalorPatternSrc*>(object)->state;
+    G_OBJECT_CLASS(quenvalor_pattern_src_parent_class)->finalize(object);
+}
+
+GstCaps* GetCaps(GstBaseSrc* source, GstCaps* filter) {
+    GstCaps* caps = capture::CameraModeCaps(State(source).modes);
+    if (!filter) return caps;
+    GstCaps* wanted = gst_caps_intersect_full(filter, caps, GST_CAPS_INTERSECT_FIRST);
+    gst_caps_unref(caps);
+    return wanted;
+}
+
+gboolean SetCaps(GstBaseSrc* source, GstCaps* caps) {
+    PatternState& state = State(source);
+    if (!state.presenceFile.empty() && capture::FileSays(state.presenceFile, "busy")) {
+        GST_ELEMENT_ERROR(source, RESOURCE, BUSY, ("Device is busy."),
+                          ("The pattern camera is held by another program."));
+        return FALSE;
+    }
+    const GstStructure* structure = gst_caps_get_structure(caps, 0);
+    if (!gst_structure_get_int(structure, "width", &state.width) ||
+        !gst_structure_get_int(structure, "height", &state.height) || state.width < 2 ||
+        state.height < 1)
+        return FALSE;
+    state.width &= ~1;
+    state.jpeg = gst_structure_has_name(structure, capture::kJpegMedia);
+    state.DrawRows();
+    state.frameBgr.create(state.height, state.width, CV_8UC3);
+    return TRUE;
+}
+
+gboolean Start(GstBaseSrc* source) {
+    PatternState& state = State(source);
+    if (!state.presenceFile.empty() && !capture::FileExists(state.presenceFile)) {
+        GST_ELEMENT_ERROR(source, RESOURCE, OPEN_READ, ("Could not open device."),
+                          ("The pattern camera is not plugged in."));
+        return FALSE;
+    }
+    state.frameNumber = 0;
+    state.nextFrame = std::chrono::steady_clock::now();
+    return TRUE;
+}
+
+gboolean Unlock(GstBaseSrc* source) {
+    PatternState& state = State(source);
+    std::lock_guard lock(state.mutex);
+    state.unlocked = true;
+    state.wake.notify_all();
+    return TRUE;
+}
+
+gboolean UnlockStop(GstBaseSrc* source) {
+    PatternState& state = State(source);
+    std::lock_guard lock(state.mutex);
+    state.unlocked = false;
+    return TRUE;
+}
+
+GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
+    PatternState& state = State(source);
+    const auto period = std::chrono::nanoseconds(1'000'000'000 / capture::kFramesPerSecond);
+    while (true) {
+        {
+            std::unique_lock lock(state.mutex);
+            if (state.wake.wait_until(lock, state.nextFrame, [&] { return state.unlocked; }))
+                return GST_FLOW_FLUSHING;
+        }
+        if (state.presenceFile.empty()) break;
+        if (!capture::FileExists(state.presenceFile)) {
+            GST_ELEMENT_ERROR(source, RESOURCE, READ, ("Could not read from resource."),
+                              ("The pattern camera was unplugged."));
+            return GST_FLOW_ERROR;
+        }
+        // A frozen camera stays plugged in and sends nothing, as a stuck camera does.
+        if (!capture::FileSays(state.presenceFile, "frozen")) break;
+        state.nextFrame = std::chrono::steady_clock::now() + period;
+    }
+    const int offset = static_cast<int>((state.frameNumber * capture::kScrollPixelsPerFrame) %
+                                        static_cast<uint64_t>(state.width)) & ~1;
+    GstBuffer* out = nullptr;
+    if (state.jpeg) {
+        for (int row = 0; row < state.height; ++row)
+            std::memcpy(state.frameBgr.ptr(row), state.rowBgr.ptr(0) + 3 * offset,
+                        static_cast<size_t>(3 * state.width));
+        cv::imencode(".jpg", state.frameBgr, state.encoded);
+        out = gst_buffer_new_memdup(state.encoded.data(), state.encoded.size());
+    } else {
+        const size_t rowBytes = static_cast<size_t>(2 * state.width);
+        out = gst_buffer_new_allocate(nullptr, rowBytes * static_cast<size_t>(state.height), nullptr);
+        GstMapInfo map;
+        gst_buffer_map(out, &map, GST_MAP_WRITE);
+        for (int row = 0; row < state.height; ++row)
+            std::memcpy(map.data + rowBytes * static_cast<size_t>(row),
+                        state.rowYuy2.data() + 2 * offset, rowBytes);
+        gst_buffer_unmap(out, &map);
+    }
+    GST_BUFFER_DURATION(out) = GST_SECOND / capture::kFramesPerSecond;
+    ++state.frameNumber;
+    // Frames keep the camera's pace; a source that fell behind drops the frames it missed.
+    state.nextFrame = std::max(state.nextFrame + period, std::chrono::steady_clock::now());
+    *buffer = out;
+    return GST_FLOW_OK;
+}
+
+}  // namespace
+
+static void quenvalor_pattern_src_init(QuenvalorPatternSrc* source) {
+    source->state = new PatternState;
+    gst_base_src_set_live(GST_BASE_SRC(source), TRUE);
+    gst_base_src_set_format(GST_BASE_SRC(source), GST_FORMAT_TIME);
+    // Each buffer carries the clock's running time when it was made, as a camera's does.
+    gst_base_src_set_do_timestamp(GST_BASE_SRC(source), TRUE);
+}
+
+static void quenvalor_pattern_src_class_init(QuenvalorPatternSrcClass* klass) {
+    G_OBJECT_CLASS(klass)->finalize = Finalize;
+    GstElementClass* elementClass = GST_ELEMENT_CLASS(klass);
+    gst_element_class_set_static_metadata(elementClass, "Pattern camera", "Source/Video",
+                                          "Moving colour bars that behave like a webcam",
+                                          "Quenvalor");
+    static GstStaticPadTemplate sourceTemplate = GST_STATIC_PAD_TEMPLATE(
+        "src", GST_PAD_SRC, GST_PAD_ALWAYS, GST_STATIC_CAPS("video/x-raw,format=YUY2;image/jpeg"));
+    gst_element_class_add_static_pad_template(elementClass, &sourceTemplate);
+    GstBaseSrcClass* baseClass = GST_BASE_SRC_CLASS(klass);
+    baseClass->get_caps = GetCaps;
+    baseClass->set_caps = SetCaps;
+    baseClass->start = Start;
+    baseClass->unlock = Unlock;
+    baseClass->unlock_stop = UnlockStop;
+    GST_PUSH_SRC_CLASS(klass)->create = Create;
+}
+
+namespace capture {
+
+const std::vector<CameraMode>& DefaultPatternCameraModes() {
+    static const std::vector<CameraMode> modes = [] {
+        std::vector<CameraMode> list;
+        for (const char* media : {kRawMedia, kJpegMedia})
+            for (auto [width, height] : {std::pair{320, 240}, {640, 480}, {800, 600}, {1280, 720},
+                                         {1920, 1080}})
+                list.push_back({media, width, height});
+        return list;
+    }();
+    return modes;
+}
+
+std::vector<CameraMode> ParseCameraModes(std::string_view text) {
+    std::vector<CameraMode> modes;
+    while (!text.empty()) {
+        const size_t end = text.find(';');
+        const std::string entry(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        char media[32] = {};
+        int width = 0;
+        int height = 0;
+        char rest = 0;
+        if (std::sscanf(entry.c_str(), " %31s %dx%d %c", media, &width, &height, &rest) != 3)
+            continue;
+        if ((std::strcmp(media, kRawMedia) != 0 && std::strcmp(media, kJpegMedia) != 0) ||
+            width < 2 || height < 1 || width > 8192 || height > 8192)
+            continue;
+        modes.push_back({media, width, height});
+    }
+    return modes;
+}
+
+std::vector<CameraMode> PatternCameraModes() {
+    const char* text = std::getenv("QUENVALOR_PATTERN_CAMERA_MODES");
+    std::vector<CameraMode> modes = text ? ParseCameraModes(text) : std::vector<CameraMode>();
+    return modes.empty() ? DefaultPatternCameraModes() : modes;
+}
+
+GstCaps* CameraModeCaps(const std::vector<CameraMode>& modes) {
+    GstCaps* caps = gst_caps_new_empty();
+    for (const CameraMode& mode : modes) {
+        GstStructure* structure = gst_structure_new(
+            mode.media.c_str(), "width", G_TYPE_INT, mode.width, "height", G_TYPE_INT, mode.height,
+            "framerate", GST_TYPE_FRACTION, kFramesPerSecond, 1, "pixel-aspect-ratio",
+            GST_TYPE_FRACTION, 1, 1, nullptr);
+        if (mode.media == kRawMedia) gst_structure_set(structure, "format", G_TYPE_STRING, "YUY2", nullptr);
+        gst_caps_append_structure(caps, structure);
+    }
+    return caps;
+}
+
+GstElement* CreatePatternCameraSource(const std::vector<CameraMode>& modes,
+                                      const std::string& presenceFile) {
+    auto* source = static_cast<QuenvalorPatternSrc*>(
+        g_object_new(quenvalor_pattern_src_get_type(), nullptr));
+    source->state->modes = modes;
+    source->state->presenceFile = presenceFile;
+    return GST_ELEMENT(source);
+}
+
+}  // namespace capture
