@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "controls/CCheckListCtrl.h"
+#include "controls/CellFont.h"
 #include "controls/CHoverButton.h"
 
 namespace capture {

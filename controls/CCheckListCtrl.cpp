@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {
@@ -30,13 +31,6 @@ const QPixmap* ImageAt(const std::vector<QPixmap>& images, int index) {
     return &images[index];
 }
 }  // namespace
-
-QFont FontWithCellHeight(QFont base, int cellHeight) {
-    int pixels = std::max(cellHeight, 1);
-    base.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(base).height() > cellHeight) base.setPixelSize(--pixels);
-    return base;
-}
 
 std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour) {
     QImage strip(path);

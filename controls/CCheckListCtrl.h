@@ -34,10 +34,6 @@ struct CellRecord {
     int check = kNoCheck;
 };
 
-// `base` with the pixel size that makes its line height (ascent plus descent) at most
-// `cellHeight` pixels, as fonts asked for by their cell height are measured.
-QFont FontWithCellHeight(QFont base, int cellHeight);
-
 // Cuts a horizontal strip of pictures into images `imageWidth` pixels wide; pixels of
 // `maskColour` become transparent. Empty when the file cannot be loaded.
 std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour);

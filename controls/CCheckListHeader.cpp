@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/CCheckListCtrl.h"
+#include "controls/CellFont.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
 #include "controls/ProgramResources.h"
 
 namespace recording {

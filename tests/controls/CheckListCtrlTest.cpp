@@ -8,6 +8,7 @@
 
 #include "controls/CCheckListCtrl.h"
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
 
 using controls::CCheckListCtrl;
 using controls::kChecked;

@@ -108,10 +108,10 @@ TEST(Controls_ThumbNailControl, ThirtyThumbnailsTakeTenRowsAndShowTheVerticalBar
     EXPECT_EQ(grid.Rows(), 10);
     EXPECT_EQ(grid.Item(4)->pos(), QPoint(88, 68));
     EXPECT_EQ(grid.Item(4)->BitmapSize(), QSize(72, 54));
-    EXPECT_FALSE(grid.VerticalScrollBar()->isHidden());
-    EXPECT_TRUE(grid.HorizontalScrollBar()->isHidden());
-    EXPECT_EQ(grid.VerticalScrollBar()->maximum(), 235);
-    EXPECT_EQ(grid.VerticalScrollBar()->pageStep(), 58);
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.verticalScrollBar()->maximum(), 235);
+    EXPECT_EQ(grid.verticalScrollBar()->pageStep(), 58);
 }
 
 TEST(Controls_ThumbNailControl, ItemShowsItsBitmapCentredInAFramedCell) {
@@ -170,7 +170,7 @@ TEST(Controls_ThumbNailControl, CancelHoverDuringTheClickLeavesTheItemInItsCell)
 TEST(Controls_ThumbNailControl, WheelAndBarsScrollTheItemsAndKeepAHoveredItemLifted) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
-    QScrollBar* bar = grid.VerticalScrollBar();
+    QScrollBar* bar = grid.verticalScrollBar();
     Send(grid.Item(0), QEvent::MouseMove);
     SendWheel(grid.Item(3), -120);  // over an item, passed on to the grid
     EXPECT_EQ(bar->value(), 5);
@@ -193,7 +193,7 @@ TEST(Controls_ThumbNailControl, WheelAndBarsScrollTheItemsAndKeepAHoveredItemLif
 TEST(Controls_ThumbNailControl, RemoveAllItemsKeepsTheScrollStateAndSurvivesAHoveredItem) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
-    grid.VerticalScrollBar()->setValue(10);
+    grid.verticalScrollBar()->setValue(10);
     QPointer<CThumbnailButton> hovered = grid.Item(7);
     Send(hovered, QEvent::MouseMove);
     grid.RemoveAllItems();
@@ -202,7 +202,7 @@ TEST(Controls_ThumbNailControl, RemoveAllItemsKeepsTheScrollStateAndSurvivesAHov
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(hovered.isNull());
 
-    EXPECT_FALSE(grid.VerticalScrollBar()->isHidden());
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
     ASSERT_NE(grid.AddItem(filled.Thumbnail("new")), nullptr);
     EXPECT_EQ(grid.Item(0)->pos(), QPoint(4, -6));
 }

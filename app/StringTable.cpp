@@ -1,0 +1,26 @@
+#include "app/StringTable.h"
+
+#include <array>
+#include <utility>
+
+namespace app {
+namespace {
+
+constexpr std::array<std::pair<int, const char*>, 6> kStrings{{
+    {kIdsAboutBox, "&About Brisotel..."},
+    {kIdsSelectSourceWebcam, "Select Source Webcam"},
+    {kIdsStartRecord, "Start Record Webcam"},
+    {kIdsStopRecord, "Stop Record Webcam"},
+    {kIdsVisitWebsite, "Visit official website"},
+    {kIdsTakeSnapshot, "Take snapshot"},
+}};
+
+}  // namespace
+
+QString LoadStringResource(int id) {
+    for (const auto& [stringId, text] : kStrings)
+        if (stringId == id) return QString::fromUtf8(text);
+    return {};
+}
+
+}  // namespace app
