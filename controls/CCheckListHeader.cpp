@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "controls/CellFont.h"
+#include "controls/CheckListModel.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {
