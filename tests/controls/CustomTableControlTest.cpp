@@ -152,3 +152,15 @@ TEST(Controls_CustomTableControl, SetItemSizeDoesNotLeaveStrayItems) {
     DeleteDiscardedItems();
     EXPECT_TRUE(item.isNull());
 }
+
+TEST(Controls_CustomTableControl, HalfNotchWheelStepsScrollTheTable) {
+    EffectsTable effects;
+    for (int index = 0; index < 8; ++index) effects.Add(QStringLiteral("%1.bmp").arg(index));
+    for (int step = 0; step < 2; ++step) {
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -60), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&effects.table, &wheel);
+    }
+    EXPECT_EQ(effects.table.verticalScrollBar()->value(), 5);
+    EXPECT_EQ(effects.table.Item(1)->pos(), QPoint(4, 34));
+}

@@ -97,6 +97,18 @@ TEST(Controls_ItemGrid, WheelMovesFivePositionsPerWholeNotch) {
     EXPECT_EQ(itemgrid::ThumbnailBitmapSize({80, 60}), QSize(72, 54));
 }
 
+TEST(Controls_ItemGrid, WheelTurnsSmallerThanANotchAddUpAndATurnBackStartsAgain) {
+    itemgrid::WheelAccumulator wheel;
+    EXPECT_EQ(wheel.Scroll(-40), 0);
+    EXPECT_EQ(wheel.Scroll(-40), 0);
+    EXPECT_EQ(wheel.Scroll(-50), -5);   // 130: one notch, 10 kept
+    EXPECT_EQ(wheel.Scroll(-230), -10);  // 240: two notches
+    EXPECT_EQ(wheel.Scroll(-60), 0);
+    EXPECT_EQ(wheel.Scroll(90), 0);  // the other way: the half notch down is dropped
+    EXPECT_EQ(wheel.Scroll(30), 5);
+    EXPECT_EQ(wheel.Scroll(-360), -15);
+}
+
 TEST(Controls_ThumbNailControl, ThirtyThumbnailsTakeTenRowsAndShowTheVerticalBar) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
@@ -217,4 +229,31 @@ TEST(Controls_ThumbNailControl, ReceiverMayEmptyTheGridFromTheClick) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(clicked.isNull());
     EXPECT_EQ(filled.grid.ItemCount(), 0);
+}
+
+TEST(Controls_ThumbNailControl, FineWheelStepsScrollOnceTheyMakeANotch) {
+    FilledGrid filled(30);
+    QScrollBar* bar = filled.grid.verticalScrollBar();
+    for (int step = 0; step < 3; ++step) {
+        EXPECT_EQ(bar->value(), 0);
+        SendWheel(filled.grid.Item(step), -40);  // a touchpad's third of a notch
+    }
+    EXPECT_EQ(bar->value(), 5);
+    EXPECT_EQ(filled.grid.Item(3)->pos(), QPoint(4, 63));
+    SendWheel(bar, -60);
+    SendWheel(bar, -60);
+    EXPECT_EQ(bar->value(), 10);
+}
+
+TEST(Controls_ThumbNailControl, ScrollBarTopAndBottomActionsChangeNothing) {
+    FilledGrid filled(30);
+    QScrollBar* bar = filled.grid.verticalScrollBar();
+    bar->setValue(40);
+    // What the bar's context menu does for "Top" and "Bottom" (and Home and End).
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(bar->value(), 40);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(bar->value(), 40);
+    EXPECT_EQ(filled.grid.ScrollY(), -40);
+    EXPECT_EQ(filled.grid.Item(0)->pos(), QPoint(4, -36));
 }
