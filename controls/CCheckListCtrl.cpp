@@ -3,12 +3,9 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <utility>
@@ -16,6 +13,7 @@
 #include "controls/CCheckListHeader.h"
 #include "controls/CellFont.h"
 #include "controls/CheckListDelegate.h"
+#include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {
@@ -30,39 +28,6 @@ QVariant CheckStateValue(int state) {
     return state == kChecked ? Qt::Checked : Qt::Unchecked;
 }
 }  // namespace
-
-std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour) {
-    QImage strip(path);
-    if (strip.isNull() || imageWidth <= 0) return {};
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    const QRgb mask = maskColour & RGB_MASK;
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x)
-            if ((line[x] & RGB_MASK) == mask) line[x] = 0;
-    }
-    std::vector<QPixmap> images;
-    for (int left = 0; left + imageWidth <= strip.width(); left += imageWidth)
-        images.push_back(QPixmap::fromImage(strip.copy(left, 0, imageWidth, strip.height())));
-    return images;
-}
-
-std::vector<QPixmap> StyleCheckBoxImages(const QWidget* widget, int size) {
-    std::vector<QPixmap> images;
-    for (const QStyle::StateFlag state : {QStyle::State_Off, QStyle::State_On}) {
-        QPixmap picture(size, size);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        QStyleOptionButton option;
-        option.initFrom(widget);
-        option.rect = QRect(0, 0, size, size);
-        option.state = QStyle::State_Enabled | state;
-        widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
-        painter.end();
-        images.push_back(picture);
-    }
-    return images;
-}
 
 CCheckListCtrl::CCheckListCtrl(QWidget* parent)
     : QTableView(parent),
@@ -200,9 +165,7 @@ void CCheckListCtrl::DeleteAllRows() {
 }
 
 bool CCheckListCtrl::SetBackgroundImage(const QString& path, bool repaint) {
-    QPixmap picture;
-    if (!picture.load(path)) return false;
-    background_ = std::move(picture);
+    if (!LoadPicture(path, background_)) return false;
     if (repaint) viewport()->update();
     return true;
 }

@@ -16,14 +16,6 @@ namespace controls {
 class CCheckListHeader;
 class CheckListDelegate;
 
-// Cuts a horizontal strip of pictures into images `imageWidth` pixels wide; pixels of
-// `maskColour` become transparent. Empty when the file cannot be loaded.
-std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour);
-
-// An unchecked and a checked box of `size` pixels drawn by the widget's style, for when the
-// check-box pictures cannot be loaded.
-std::vector<QPixmap> StyleCheckBoxImages(const QWidget* widget, int size);
-
 // A report-style list that draws every cell itself: per-cell text and background colours, cell
 // check boxes the user toggles with a click, a header (CCheckListHeader) whose headings may carry
 // a check-all box that follows the rows, and a tiled background picture while the list has no
@@ -98,12 +90,13 @@ signals:
     void CellDoubleClicked(int row, int column);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
     // The click behaviour; a derived list calls the base first and then adds its own.
     virtual void OnCellClicked(int row, int column);
     virtual void OnColumnClicked(int column);
-
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    // A click is a left press and release on the same cell.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

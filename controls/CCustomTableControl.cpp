@@ -12,7 +12,7 @@ bool CCustomTableControl::Contains(const QString& path) const {
 }
 
 CCustomButton* CCustomTableControl::AddItem(const QString& path) {
-    auto* item = new CCustomButton(path, kPictureWidth, kPictureHeight);
+    auto* item = new CCustomButton(path, kPictureSize.width(), kPictureSize.height());
     return AddGridItem(item) ? item : nullptr;
 }
 
@@ -47,14 +47,6 @@ void CCustomTableControl::RemoveHighlighted() {
 
 void CCustomTableControl::RemoveByPath(const QString& path) {
     RemoveItemsIf([&path](const GridItem* item) { return item->GetPath() == path; });
-}
-
-void CCustomTableControl::OnItemClicked(GridItem* item, Qt::MouseButton button) {
-    auto* effect = static_cast<CCustomButton*>(item);
-    if (button == Qt::LeftButton)
-        emit ItemLeftClicked(effect);
-    else
-        emit ItemRightClicked(effect);
 }
 
 void CCustomTableControl::OnItemRemoved(GridItem* item) {

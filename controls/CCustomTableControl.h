@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 
 #include "controls/CCustomButton.h"
@@ -17,8 +18,7 @@ class CCustomTableControl : public ScrollingItemGrid {
     Q_OBJECT
 public:
     // Every item loads its picture at this size.
-    static constexpr int kPictureWidth = 72;
-    static constexpr int kPictureHeight = 54;
+    static constexpr QSize kPictureSize{72, 54};
 
     explicit CCustomTableControl(QWidget* parent = nullptr);
 
@@ -29,7 +29,7 @@ public:
     CCustomButton* AddItem(const QString& path);
     // The position of item; the item count when it is not in the table.
     int IndexOf(const CCustomButton* item) const;
-    CCustomButton* Item(int index) const { return static_cast<CCustomButton*>(ItemAt(index)); }
+    CCustomButton* Item(int index) const { return Effect(ItemAt(index)); }
 
     // Clears the highlight, then highlights the item at index; a negative index leaves nothing
     // highlighted. An index at or beyond the item count changes nothing.
@@ -50,10 +50,12 @@ signals:
     void ItemRightClicked(CCustomButton* item);
 
 protected:
-    void OnItemClicked(GridItem* item, Qt::MouseButton button) override;
     void OnItemRemoved(GridItem* item) override;
+    void OnItemLeftClicked(GridItem* item) override { emit ItemLeftClicked(Effect(item)); }
+    void OnItemRightClicked(GridItem* item) override { emit ItemRightClicked(Effect(item)); }
 
 private:
+    static CCustomButton* Effect(GridItem* item) { return static_cast<CCustomButton*>(item); }
     void SetHighlighted(CCustomButton* item);
 
     QPointer<CCustomButton> highlighted_;

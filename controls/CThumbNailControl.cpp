@@ -10,12 +10,4 @@ CThumbnailButton* CThumbNailControl::AddItem(const QString& path) {
     return AddGridItem(item) ? item : nullptr;
 }
 
-void CThumbNailControl::OnItemClicked(GridItem* item, Qt::MouseButton button) {
-    auto* thumbnail = static_cast<CThumbnailButton*>(item);
-    if (button == Qt::LeftButton)
-        emit ItemLeftClicked(thumbnail);
-    else
-        emit ItemRightClicked(thumbnail);
-}
-
 }  // namespace controls

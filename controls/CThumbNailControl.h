@@ -18,14 +18,20 @@ public:
     // Adds a thumbnail for the bitmap file at path, at the end. Returns the new item, or nullptr
     // when the file is missing or not a bitmap (nothing is added then).
     CThumbnailButton* AddItem(const QString& path);
-    CThumbnailButton* Item(int index) const { return static_cast<CThumbnailButton*>(ItemAt(index)); }
+    CThumbnailButton* Item(int index) const { return Thumbnail(ItemAt(index)); }
 
 signals:
     void ItemLeftClicked(CThumbnailButton* item);
     void ItemRightClicked(CThumbnailButton* item);
 
 protected:
-    void OnItemClicked(GridItem* item, Qt::MouseButton button) override;
+    void OnItemLeftClicked(GridItem* item) override { emit ItemLeftClicked(Thumbnail(item)); }
+    void OnItemRightClicked(GridItem* item) override { emit ItemRightClicked(Thumbnail(item)); }
+
+private:
+    static CThumbnailButton* Thumbnail(GridItem* item) {
+        return static_cast<CThumbnailButton*>(item);
+    }
 };
 
 }  // namespace controls

@@ -44,14 +44,14 @@ protected:
     GridItem(const QString& path, QSize bitmapSize, QWidget* parent);
 
     const QImage& Bitmap() const { return bitmap_; }
-    // What a left press on a hovered item does besides sinking it.
-    virtual void OnLeftPress() {}
 
     void leaveEvent(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // What a left press on a hovered item does besides sinking it.
+    virtual void OnLeftPress() {}
 
 private:
     void Lift();  // 2 pixels up and 2 left of where it is

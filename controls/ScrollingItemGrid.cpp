@@ -70,10 +70,8 @@ bool ScrollingItemGrid::AddGridItem(GridItem* item) {
     if (!item->HasBitmap()) return false;
     item->setParent(viewport());
     item->setGeometry(0, 0, itemWidth_, itemHeight_);
-    connect(item, &GridItem::LeftClicked, this,
-            [this](GridItem* clicked) { OnItemClicked(clicked, Qt::LeftButton); });
-    connect(item, &GridItem::RightClicked, this,
-            [this](GridItem* clicked) { OnItemClicked(clicked, Qt::RightButton); });
+    connect(item, &GridItem::LeftClicked, this, &ScrollingItemGrid::OnItemLeftClicked);
+    connect(item, &GridItem::RightClicked, this, &ScrollingItemGrid::OnItemRightClicked);
     item->show();
     items_.push_back(owned.release());
     ArrangeItems();

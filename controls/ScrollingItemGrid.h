@@ -54,7 +54,8 @@ protected:
     void ArrangeItems();
 
     // A left or right press on one of the items.
-    virtual void OnItemClicked(GridItem* item, Qt::MouseButton button) = 0;
+    virtual void OnItemLeftClicked(GridItem* item) = 0;
+    virtual void OnItemRightClicked(GridItem* item) = 0;
     // An item is being removed from the grid.
     virtual void OnItemRemoved(GridItem*) {}
 

@@ -9,6 +9,7 @@
 
 #include "controls/CCheckListHeader.h"
 #include "controls/CellFont.h"
+#include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
 namespace recording {
