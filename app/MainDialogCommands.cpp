@@ -145,8 +145,8 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     // by, offers the About box.
     if (!IsDragBand(event->pos())) return;
     QMenu menu;
-    connect(menu.addAction(LoadStringResource(kIdsAboutBox)),
-            &QAction::triggered, this, &CMainDialog::ShowAboutBox);
+    connect(menu.addAction(LoadStringResource(kIdsAboutBox)), &QAction::triggered, this,
+            &CMainDialog::ShowAboutBox);
     menu.exec(event->globalPos());
 }
 

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "controls/CellFont.h"
 #include "controls/CHoverButton.h"
+#include "controls/CellFont.h"
 
 namespace capture {
 

@@ -149,8 +149,7 @@ void CCheckListCtrl::UpdateHeaderCheck(int column) {
 bool CCheckListCtrl::SetRowEnabled(int row, bool enabled) {
     const CellRecord* first = Cell(row, 0);
     if (first == nullptr) return false;
-    if (first->enabled != enabled)
-        model_->setData(model_->index(row, 0), enabled, kRowEnabledRole);
+    if (first->enabled != enabled) model_->setData(model_->index(row, 0), enabled, kRowEnabledRole);
     return true;
 }
 

@@ -39,10 +39,10 @@ void CheckListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         return;
     }
     const QPalette& colours = option.palette;
-    QColor text = ColourOr(index.data(Qt::ForegroundRole),
-                           colours.color(QPalette::Active, QPalette::Text));
-    QColor back = ColourOr(index.data(Qt::BackgroundRole),
-                           colours.color(QPalette::Active, QPalette::Base));
+    QColor text =
+        ColourOr(index.data(Qt::ForegroundRole), colours.color(QPalette::Active, QPalette::Text));
+    QColor back =
+        ColourOr(index.data(Qt::BackgroundRole), colours.color(QPalette::Active, QPalette::Base));
     if (IsShownSelected(option, index)) {
         text = colours.color(QPalette::Active, QPalette::HighlightedText);
         back = colours.color(QPalette::Active, QPalette::Highlight);
@@ -59,8 +59,8 @@ void CheckListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QVariant check = index.data(Qt::CheckStateRole);
     const QPixmap* image =
         check.isValid()
-            ? ImageAt(checkBoxImages_, check.value<Qt::CheckState>() == Qt::Checked ? kChecked
-                                                                                    : kUnchecked)
+            ? ImageAt(checkBoxImages_,
+                      check.value<Qt::CheckState>() == Qt::Checked ? kChecked : kUnchecked)
             : ImageAt(smallImages_, index.data(kCellImageRole).toInt());
     if (image != nullptr) {
         painter->drawPixmap(area.left(), rect.top() + (rect.height() - image->height()) / 2,

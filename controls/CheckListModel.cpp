@@ -67,7 +67,7 @@ bool CheckListModel::setData(const QModelIndex& index, const QVariant& value, in
     switch (role) {
         case Qt::CheckStateRole:
             // Nothing takes the box away.
-            cell->check = !value.isValid()                           ? kNoCheck
+            cell->check = !value.isValid()                               ? kNoCheck
                           : value.value<Qt::CheckState>() == Qt::Checked ? kChecked
                                                                          : kUnchecked;
             break;
@@ -98,8 +98,8 @@ QVariant CheckListModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-bool CheckListModel::setHeaderData(int section, Qt::Orientation orientation,
-                                   const QVariant& value, int role) {
+bool CheckListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                                   int role) {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
         role != kHeaderImageRole)
         return false;

@@ -111,8 +111,7 @@ void ScrollingItemGrid::UpdateScrollBars() {
         ApplyRange(Qt::Vertical, *range);
 }
 
-void ScrollingItemGrid::ApplyRange(Qt::Orientation orientation,
-                                   const itemgrid::BarRange& range) {
+void ScrollingItemGrid::ApplyRange(Qt::Orientation orientation, const itemgrid::BarRange& range) {
     const bool horizontal = orientation == Qt::Horizontal;
     QScrollBar* bar = horizontal ? horizontalScrollBar() : verticalScrollBar();
     bar->setPageStep(range.page);

@@ -101,7 +101,7 @@ TEST(Controls_ItemGrid, WheelTurnsSmallerThanANotchAddUpAndATurnBackStartsAgain)
     itemgrid::WheelAccumulator wheel;
     EXPECT_EQ(wheel.Scroll(-40), 0);
     EXPECT_EQ(wheel.Scroll(-40), 0);
-    EXPECT_EQ(wheel.Scroll(-50), -5);   // 130: one notch, 10 kept
+    EXPECT_EQ(wheel.Scroll(-50), -5);    // 130: one notch, 10 kept
     EXPECT_EQ(wheel.Scroll(-230), -10);  // 240: two notches
     EXPECT_EQ(wheel.Scroll(-60), 0);
     EXPECT_EQ(wheel.Scroll(90), 0);  // the other way: the half notch down is dropped
