@@ -1,5 +1,7 @@
 #include "controls/ScrollingItemGrid.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -154,6 +156,19 @@ bool ScrollingItemGrid::event(QEvent* event) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
+    // Resizing the control sets the columns again and places the items for its new width. A bar
+    // that appears narrows only the viewport: columns and places stay as they are until the next
+    // change, so the other bar still follows the row the items were laid out in.
+    // Of the control itself only the corner between the two bars shows; it takes the grid's
+    // background rather than the style's corner.
+    if (event->type() == QEvent::Paint) {
+        QPainter(this).fillRect(static_cast<QPaintEvent*>(event)->rect(), kGridBackground);
+        return true;
+    }
+    if (event->type() == QEvent::Resize) {
+        columns_ = itemgrid::Columns(ClientRect().width(), itemWidth_);
+        ArrangeItems();
+    }
     return QAbstractScrollArea::event(event);
 }
 
@@ -165,12 +180,6 @@ bool ScrollingItemGrid::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QAbstractScrollArea::eventFilter(watched, event);
-}
-
-// Called for the control's and for the viewport's resizes.
-void ScrollingItemGrid::resizeEvent(QResizeEvent*) {
-    columns_ = itemgrid::Columns(ClientRect().width(), itemWidth_);
-    ArrangeItems();
 }
 
 void ScrollingItemGrid::scrollContentsBy(int, int) {

@@ -257,3 +257,19 @@ TEST(Controls_ThumbNailControl, ScrollBarTopAndBottomActionsChangeNothing) {
     EXPECT_EQ(filled.grid.ScrollY(), -40);
     EXPECT_EQ(filled.grid.Item(0)->pos(), QPoint(4, -36));
 }
+
+TEST(Controls_ThumbNailControl, VerticalBarTakingWidthFromARowBringsTheHorizontalBar) {
+    FilledGrid filled(0);
+    CThumbNailControl& grid = filled.grid;
+    grid.resize(170, 100);
+    ASSERT_EQ(grid.Columns(), 2);
+    for (int index = 0; index < 6; ++index) grid.AddItem(filled.Thumbnail(QString::number(index)));
+    // The vertical bar leaves less than the 2 x 84 pixels the rows were laid out for.
+    EXPECT_EQ(grid.Columns(), 2);
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
+    EXPECT_TRUE(grid.horizontalScrollBar()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.Item(1)->pos(), QPoint(88, 4));
+    // The corner between the bars shows the grid's background.
+    const QImage look = grid.grab().toImage();
+    EXPECT_EQ(look.pixelColor(look.width() - 1, look.height() - 1), QColor(250, 250, 250));
+}
