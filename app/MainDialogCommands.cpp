@@ -10,6 +10,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/DesktopServices.h"
+#include "app/StringTable.h"
 #include "controls/CHoverButton.h"
 #include "controls/ProgramResources.h"
 
@@ -144,8 +145,8 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     // by, offers the About box.
     if (!IsBareBand(event->pos())) return;
     QMenu menu;
-    connect(menu.addAction(controls::LoadStringResource(controls::kIdsAboutBox)),
-            &QAction::triggered, this, &CMainDialog::ShowAboutBox);
+    connect(menu.addAction(LoadStringResource(kIdsAboutBox)), &QAction::triggered, this,
+            &CMainDialog::ShowAboutBox);
     menu.exec(event->globalPos());
 }
 

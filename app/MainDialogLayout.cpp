@@ -10,6 +10,7 @@
 
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
+#include "app/StringTable.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
@@ -138,7 +139,8 @@ void CMainDialog::LayOut() {
         if (entry.kind != ControlKind::HoverButton) continue;
         const QString base = QString::fromLatin1(entry.skinBase.data(), entry.skinBase.size());
         SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
-        if (entry.tooltipId != 0) Button(entry.id)->SetTooltip(entry.tooltipId, true);
+        if (entry.tooltipId != 0)
+            Button(entry.id)->SetTooltipText(LoadStringResource(entry.tooltipId), true);
     }
     // Both grids are still empty; their item sizes decide how many items fit in a row.
     thumbnailGrid->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);

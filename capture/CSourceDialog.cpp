@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "controls/CCheckListCtrl.h"
 #include "controls/CHoverButton.h"
+#include "controls/CellFont.h"
 
 namespace capture {
 

@@ -1,21 +1,19 @@
 #include "controls/CCheckListCtrl.h"
 
-#include <QAbstractTableModel>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <utility>
 
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
+#include "controls/CheckListDelegate.h"
+#include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {
@@ -25,156 +23,20 @@ constexpr QRgb kCheckBoxMaskColour = 0xFF00FF;
 // Room added to the taller of the list's font and the cell images to make a row.
 constexpr int kRowPadding = 4;
 
-const QPixmap* ImageAt(const std::vector<QPixmap>& images, int index) {
-    if (index < 0 || index >= static_cast<int>(images.size())) return nullptr;
-    return &images[index];
+QVariant CheckStateValue(int state) {
+    if (state == kNoCheck) return {};
+    return state == kChecked ? Qt::Checked : Qt::Unchecked;
 }
 }  // namespace
 
-QFont FontWithCellHeight(QFont base, int cellHeight) {
-    int pixels = std::max(cellHeight, 1);
-    base.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(base).height() > cellHeight) base.setPixelSize(--pixels);
-    return base;
-}
-
-std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour) {
-    QImage strip(path);
-    if (strip.isNull() || imageWidth <= 0) return {};
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    const QRgb mask = maskColour & RGB_MASK;
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x)
-            if ((line[x] & RGB_MASK) == mask) line[x] = 0;
-    }
-    std::vector<QPixmap> images;
-    for (int left = 0; left + imageWidth <= strip.width(); left += imageWidth)
-        images.push_back(QPixmap::fromImage(strip.copy(left, 0, imageWidth, strip.height())));
-    return images;
-}
-
-std::vector<QPixmap> StyleCheckBoxImages(const QWidget* widget, int size) {
-    std::vector<QPixmap> images;
-    for (const QStyle::StateFlag state : {QStyle::State_Off, QStyle::State_On}) {
-        QPixmap picture(size, size);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        QStyleOptionButton option;
-        option.initFrom(widget);
-        option.rect = QRect(0, 0, size, size);
-        option.state = QStyle::State_Enabled | state;
-        widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
-        painter.end();
-        images.push_back(picture);
-    }
-    return images;
-}
-
-// The list's rows and columns. Every row holds one text per column (at least one, the row's own
-// text, even before a column exists) and either no cell records or one per column.
-class CheckListModel : public QAbstractTableModel {
-public:
-    struct Column {
-        QString heading;
-        Qt::Alignment alignment;
-        int image = kNoCheck;
-    };
-    struct Row {
-        std::vector<QString> texts;
-        std::vector<CellRecord> cells;
-    };
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(rows.size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(columns.size());
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
-        const Row& row = rows[index.row()];
-        if (role == Qt::DisplayRole) return row.texts[index.column()];
-        if (role == Qt::ToolTipRole && !row.cells.empty() &&
-            !row.cells[index.column()].tooltip.isEmpty())
-            return row.cells[index.column()].tooltip;
-        return {};
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-        const Column& column = columns[section];
-        if (role == Qt::DisplayRole) return column.heading;
-        if (role == Qt::TextAlignmentRole) return static_cast<int>(column.alignment);
-        if (role == kHeaderImageRole) return column.image;
-        return {};
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-    }
-
-    void InsertColumn(int position, Column column) {
-        beginInsertColumns({}, position, position);
-        const bool firstColumn = columns.empty();
-        columns.insert(columns.begin() + position, std::move(column));
-        for (Row& row : rows) {
-            // The first column takes over the text every row already has.
-            if (!firstColumn) row.texts.insert(row.texts.begin() + position, QString());
-            // Rows with records get one for the new column too, so every record a row has
-            // belongs to an existing column and every column of such a row has a record.
-            if (!row.cells.empty()) row.cells.insert(row.cells.begin() + position, CellRecord{});
-        }
-        endInsertColumns();
-    }
-
-    void InsertRow(int position, Row row) {
-        beginInsertRows({}, position, position);
-        rows.insert(rows.begin() + position, std::move(row));
-        endInsertRows();
-    }
-
-    void RemoveAllRows() {
-        if (rows.empty()) return;
-        beginRemoveRows({}, 0, rowCount() - 1);
-        rows.clear();
-        endRemoveRows();
-    }
-
-    void CellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn) {
-        emit dataChanged(index(firstRow, firstColumn), index(lastRow, lastColumn));
-    }
-    void HeadingChanged(int column) { emit headerDataChanged(Qt::Horizontal, column, column); }
-
-    std::vector<Column> columns;
-    std::vector<Row> rows;
-};
-
-// Hands the painting of cells with records to the list; other cells are drawn plainly.
-class CheckListDelegate : public QStyledItemDelegate {
-public:
-    explicit CheckListDelegate(CCheckListCtrl* list) : QStyledItemDelegate(list), list_(list) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        if (list_->Cell(index.row(), index.column()) == nullptr)
-            QStyledItemDelegate::paint(painter, option, index);
-        else
-            list_->PaintCell(painter, option.rect, index);
-    }
-
-private:
-    CCheckListCtrl* list_;
-};
-
 CCheckListCtrl::CCheckListCtrl(QWidget* parent)
-    : QTableView(parent), model_(new CheckListModel(this)), header_(new CCheckListHeader(this)) {
+    : QTableView(parent),
+      model_(new CheckListModel(this)),
+      delegate_(new CheckListDelegate(this)),
+      header_(new CCheckListHeader(this)) {
     setHorizontalHeader(header_);
     setModel(model_);
-    setItemDelegate(new CheckListDelegate(this));
+    setItemDelegate(delegate_);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -188,9 +50,10 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent)
     setCornerButtonEnabled(false);
     setShowGrid(false);
 
-    checkBoxImages_ =
+    std::vector<QPixmap> checkBoxes =
         LoadImageStrip(ResourcePath(kBitmapCheckBoxes), kCheckBoxSize, kCheckBoxMaskColour);
-    if (checkBoxImages_.size() < 2) checkBoxImages_ = StyleCheckBoxImages(this, kCheckBoxSize);
+    if (checkBoxes.size() < 2) checkBoxes = StyleCheckBoxImages(this, kCheckBoxSize);
+    delegate_->SetCheckBoxImages(std::move(checkBoxes));
 
     connect(header_, &QHeaderView::sectionClicked, this, &CCheckListCtrl::HandleColumnClick);
     UpdateFonts();
@@ -206,11 +69,15 @@ int CCheckListCtrl::RowCount() const {
     return model_->rowCount();
 }
 
+bool CCheckListCtrl::IsCell(int row, int column) const {
+    return row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount();
+}
+
 int CCheckListCtrl::InsertColumn(int column, const QString& heading, Qt::Alignment alignment,
                                  int width) {
     if (column < 0) return -1;
     column = std::min(column, ColumnCount());
-    model_->InsertColumn(column, {heading, alignment, kNoCheck});
+    model_->InsertColumn(column, heading, alignment);
     header_->resizeSection(column, std::max(width, 0));
     return column;
 }
@@ -219,60 +86,35 @@ int CCheckListCtrl::InsertRow(int row, const QString& text, const QColor& textCo
                               const QColor& backgroundColour) {
     if (row < 0) return -1;
     row = std::min(row, RowCount());
-    CheckListModel::Row data;
-    data.texts.resize(std::max(ColumnCount(), 1));
-    data.texts[0] = text;
-    if (ColumnCount() > 0) {
-        data.cells.resize(ColumnCount());
-        data.cells[0].textColour = textColour;
-        data.cells[0].backgroundColour = backgroundColour;
-    }
-    model_->InsertRow(row, std::move(data));
+    model_->InsertRow(row, text);
+    const QModelIndex first = model_->index(row, 0);
+    model_->setData(first, textColour, Qt::ForegroundRole);
+    model_->setData(first, backgroundColour, Qt::BackgroundRole);
     return row;
 }
 
 bool CCheckListCtrl::SetCellText(int row, int column, const std::optional<QString>& text,
                                  const QColor& textColour, const QColor& backgroundColour) {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return false;
-    CheckListModel::Row& data = model_->rows[row];
-    if (text) data.texts[column] = *text;
-    if (!data.cells.empty()) {
-        data.cells[column].textColour = textColour;
-        data.cells[column].backgroundColour = backgroundColour;
-    }
-    RepaintCell(row, column);
+    if (!IsCell(row, column)) return false;
+    const QModelIndex cell = model_->index(row, column);
+    if (text) model_->setData(cell, *text, Qt::DisplayRole);
+    model_->setData(cell, textColour, Qt::ForegroundRole);
+    model_->setData(cell, backgroundColour, Qt::BackgroundRole);
     return true;
 }
 
 QString CCheckListCtrl::CellText(int row, int column) const {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return {};
-    return model_->rows[row].texts[column];
+    if (!IsCell(row, column)) return {};
+    return model_->index(row, column).data(Qt::DisplayRole).toString();
 }
 
 const CellRecord* CCheckListCtrl::Cell(int row, int column) const {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return nullptr;
-    const auto& cells = model_->rows[row].cells;
-    return cells.empty() ? nullptr : &cells[column];
-}
-
-CellRecord* CCheckListCtrl::MutableCell(int row, int column) {
-    return const_cast<CellRecord*>(Cell(row, column));
-}
-
-void CCheckListCtrl::RepaintCell(int row, int column) {
-    model_->CellsChanged(row, row, column, column);
-}
-
-void CCheckListCtrl::RepaintRow(int row) {
-    model_->CellsChanged(row, row, 0, ColumnCount() - 1);
+    return model_->Cell(row, column);
 }
 
 bool CCheckListCtrl::SetCheck(int row, int column, int state) {
-    if (state < kNoCheck || state > kChecked) return false;
-    CellRecord* cell = MutableCell(row, column);
-    if (cell == nullptr) return false;
-    cell->check = state;
-    RepaintCell(row, column);
+    if (state < kNoCheck || state > kChecked || Cell(row, column) == nullptr) return false;
+    model_->setData(model_->index(row, column), CheckStateValue(state), Qt::CheckStateRole);
     UpdateHeaderCheck(column);
     return true;
 }
@@ -283,25 +125,20 @@ int CCheckListCtrl::GetCheck(int row, int column) const {
 }
 
 int CCheckListCtrl::CountChecked(int column) const {
-    if (column < 0 || column >= ColumnCount()) return 0;
     int checked = 0;
-    for (const CheckListModel::Row& row : model_->rows)
-        if (!row.cells.empty() && row.cells[column].check == kChecked) ++checked;
+    for (int row = 0; row < RowCount(); ++row)
+        if (GetCheck(row, column) == kChecked) ++checked;
     return checked;
 }
 
 int CCheckListCtrl::GetHeaderCheck(int column) const {
     if (column < 0 || column >= ColumnCount()) return kNoCheck;
-    return model_->columns[column].image;
+    return model_->headerData(column, Qt::Horizontal, kHeaderImageRole).toInt();
 }
 
 bool CCheckListCtrl::SetHeaderCheck(int column, int state) {
-    if (column < 0 || column >= ColumnCount() || state < kNoCheck || state > kChecked) return false;
-    if (model_->columns[column].image != state) {
-        model_->columns[column].image = state;
-        model_->HeadingChanged(column);
-    }
-    return true;
+    if (state < kNoCheck || state > kChecked) return false;
+    return model_->setHeaderData(column, Qt::Horizontal, state, kHeaderImageRole);
 }
 
 void CCheckListCtrl::UpdateHeaderCheck(int column) {
@@ -310,12 +147,9 @@ void CCheckListCtrl::UpdateHeaderCheck(int column) {
 }
 
 bool CCheckListCtrl::SetRowEnabled(int row, bool enabled) {
-    CellRecord* first = MutableCell(row, 0);
+    const CellRecord* first = Cell(row, 0);
     if (first == nullptr) return false;
-    if (first->enabled != enabled) {
-        first->enabled = enabled;
-        RepaintRow(row);
-    }
+    if (first->enabled != enabled) model_->setData(model_->index(row, 0), enabled, kRowEnabledRole);
     return true;
 }
 
@@ -330,15 +164,13 @@ void CCheckListCtrl::DeleteAllRows() {
 }
 
 bool CCheckListCtrl::SetBackgroundImage(const QString& path, bool repaint) {
-    QPixmap picture;
-    if (!picture.load(path)) return false;
-    background_ = std::move(picture);
+    if (!LoadPicture(path, background_)) return false;
     if (repaint) viewport()->update();
     return true;
 }
 
 void CCheckListCtrl::SetSmallImageList(std::vector<QPixmap> images) {
-    smallImages_ = std::move(images);
+    delegate_->SetSmallImages(std::move(images));
     UpdateFonts();
     viewport()->update();
 }
@@ -348,33 +180,33 @@ void CCheckListCtrl::SetHeaderFont(const QFont& font) {
     updateGeometries();
 }
 
+bool CCheckListCtrl::FullRowSelect() const {
+    return delegate_->FullRowSelect();
+}
+
 void CCheckListCtrl::SetFullRowSelect(bool on) {
-    fullRowSelect_ = on;
+    delegate_->SetFullRowSelect(on);
     viewport()->update();
 }
 
 void CCheckListCtrl::SetShowSelectionAlways(bool on) {
-    showSelectionAlways_ = on;
+    delegate_->SetShowSelectionAlways(on);
     viewport()->update();
 }
 
 void CCheckListCtrl::UpdateFonts() {
-    cellFont_ = FontWithCellHeight(font(), kCellFontHeight);
-    boldCellFont_ = cellFont_;
-    boldCellFont_.setWeight(QFont::Bold);
+    model_->SetCellFont(FontWithCellHeight(font(), kCellFontHeight));
     int imageHeight = kCheckBoxSize;
-    for (const QPixmap& image : smallImages_) imageHeight = std::max(imageHeight, image.height());
+    for (const QPixmap& image : delegate_->SmallImages())
+        imageHeight = std::max(imageHeight, image.height());
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), imageHeight) +
                                             kRowPadding);
 }
 
 void CCheckListCtrl::OnCellClicked(int row, int column) {
-    CellRecord* cell = MutableCell(row, column);
-    if (cell == nullptr || !IsRowEnabled(row)) return;
-    if (cell->check != kUnchecked && cell->check != kChecked) return;
-    cell->check = cell->check == kChecked ? kUnchecked : kChecked;
-    RepaintCell(row, column);
-    UpdateHeaderCheck(column);
+    const int state = GetCheck(row, column);
+    if (!IsRowEnabled(row) || (state != kUnchecked && state != kChecked)) return;
+    SetCheck(row, column, state == kChecked ? kUnchecked : kChecked);
 }
 
 void CCheckListCtrl::OnColumnClicked(int column) {
@@ -382,10 +214,10 @@ void CCheckListCtrl::OnColumnClicked(int column) {
     if (state == kNoCheck) return;
     const int newState = state == kChecked ? kUnchecked : kChecked;
     SetHeaderCheck(column, newState);
-    for (CheckListModel::Row& row : model_->rows)
-        if (!row.cells.empty() && row.cells[column].check != kNoCheck)
-            row.cells[column].check = newState;
-    if (RowCount() > 0) model_->CellsChanged(0, RowCount() - 1, column, column);
+    for (int row = 0; row < RowCount(); ++row)
+        if (GetCheck(row, column) != kNoCheck)
+            model_->setData(model_->index(row, column), CheckStateValue(newState),
+                            Qt::CheckStateRole);
 }
 
 void CCheckListCtrl::HandleColumnClick(int column) {
@@ -436,56 +268,6 @@ void CCheckListCtrl::paintEvent(QPaintEvent* event) {
         return;
     }
     QTableView::paintEvent(event);
-}
-
-bool CCheckListCtrl::IsShownSelected(const QModelIndex& index) const {
-    if (index.column() != 0 && !fullRowSelect_) return false;
-    if (!hasFocus() && !showSelectionAlways_) return false;
-    return selectionModel() != nullptr &&
-           selectionModel()->isSelected(model_->index(index.row(), 0));
-}
-
-void CCheckListCtrl::PaintCell(QPainter* painter, const QRect& rect,
-                               const QModelIndex& index) const {
-    const int row = index.row();
-    const int column = index.column();
-    const CellRecord& cell = *Cell(row, column);
-    const QPalette& colours = palette();
-
-    QColor text = cell.textColour.isValid() ? cell.textColour
-                                            : colours.color(QPalette::Active, QPalette::Text);
-    QColor back = cell.backgroundColour.isValid() ? cell.backgroundColour
-                                                  : colours.color(QPalette::Active, QPalette::Base);
-    if (IsShownSelected(index)) {
-        text = colours.color(QPalette::Active, QPalette::HighlightedText);
-        back = colours.color(QPalette::Active, QPalette::Highlight);
-    }
-    if (!IsRowEnabled(row)) text = colours.color(QPalette::Disabled, QPalette::Text);
-
-    painter->save();
-    painter->setClipRect(rect, Qt::IntersectClip);
-    painter->fillRect(rect, back);
-
-    const int spacing = CCheckListHeader::kItemSpacing;
-    QRect area = rect.adjusted(spacing, 0, -spacing, 0);
-    const QPixmap* image = cell.check != kNoCheck ? ImageAt(checkBoxImages_, cell.check)
-                                                  : ImageAt(smallImages_, cell.image);
-    if (image != nullptr) {
-        painter->drawPixmap(area.left(), rect.top() + (rect.height() - image->height()) / 2,
-                            *image);
-        area.setLeft(area.left() + image->width() + spacing);
-    }
-
-    const QString& content = model_->rows[row].texts[column];
-    if (!content.isEmpty() && area.width() > 0) {
-        const QFont& font = cell.bold ? boldCellFont_ : cellFont_;
-        const Qt::Alignment alignment = column == 1 ? Qt::AlignLeft : Qt::AlignHCenter;
-        painter->setFont(font);
-        painter->setPen(text);
-        painter->drawText(area, alignment | Qt::AlignVCenter | Qt::TextSingleLine,
-                          QFontMetrics(font).elidedText(content, Qt::ElideRight, area.width()));
-    }
-    painter->restore();
 }
 
 }  // namespace controls

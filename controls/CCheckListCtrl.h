@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QPersistentModelIndex>
 #include <QPixmap>
 #include <QString>
@@ -10,41 +9,12 @@
 #include <optional>
 #include <vector>
 
-class QStyleOptionViewItem;
+#include "controls/CheckListModel.h"
 
 namespace controls {
 
 class CCheckListHeader;
-class CheckListModel;
-
-// Check states of a cell or of a column heading.
-inline constexpr int kNoCheck = -1;
-inline constexpr int kUnchecked = 0;
-inline constexpr int kChecked = 1;
-
-// What the list keeps for each cell beyond its text. An invalid colour stands for the system's
-// colour (window text, window background), looked up when the cell is painted.
-struct CellRecord {
-    bool enabled = true;  // read for column 0: a disabled row is drawn in the grey-text colour
-    bool bold = false;
-    int image = -1;  // index into the small-image list, -1 for none
-    QString tooltip;
-    QColor textColour;
-    QColor backgroundColour;
-    int check = kNoCheck;
-};
-
-// `base` with the pixel size that makes its line height (ascent plus descent) at most
-// `cellHeight` pixels, as fonts asked for by their cell height are measured.
-QFont FontWithCellHeight(QFont base, int cellHeight);
-
-// Cuts a horizontal strip of pictures into images `imageWidth` pixels wide; pixels of
-// `maskColour` become transparent. Empty when the file cannot be loaded.
-std::vector<QPixmap> LoadImageStrip(const QString& path, int imageWidth, QRgb maskColour);
-
-// An unchecked and a checked box of `size` pixels drawn by the widget's style, for when the
-// check-box pictures cannot be loaded.
-std::vector<QPixmap> StyleCheckBoxImages(const QWidget* widget, int size);
+class CheckListDelegate;
 
 // A report-style list that draws every cell itself: per-cell text and background colours, cell
 // check boxes the user toggles with a click, a header (CCheckListHeader) whose headings may carry
@@ -105,7 +75,7 @@ public:
 
     // Full-row select: every cell of a selected row is highlighted, not only column 0.
     void SetFullRowSelect(bool on);
-    bool FullRowSelect() const { return fullRowSelect_; }
+    bool FullRowSelect() const;
     // Keeps the selection highlighted while the list does not have the focus.
     void SetShowSelectionAlways(bool on);
     void SetGridLines(bool on) { setShowGrid(on); }
@@ -120,38 +90,28 @@ signals:
     void CellDoubleClicked(int row, int column);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
     // The click behaviour; a derived list calls the base first and then adds its own.
     virtual void OnCellClicked(int row, int column);
     virtual void OnColumnClicked(int column);
-
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    // A click is a left press and release on the same cell.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    friend class CheckListDelegate;
-
-    CellRecord* MutableCell(int row, int column);
-    void RepaintCell(int row, int column);
-    void RepaintRow(int row);
+    bool IsCell(int row, int column) const;
     // Sets the column's check-all box from its rows, when the heading has one.
     void UpdateHeaderCheck(int column);
     void HandleColumnClick(int column);
-    bool IsShownSelected(const QModelIndex& index) const;
-    void PaintCell(QPainter* painter, const QRect& rect, const QModelIndex& index) const;
     void UpdateFonts();
 
     CheckListModel* model_;
+    CheckListDelegate* delegate_;
     CCheckListHeader* header_;
     QPixmap background_;
-    std::vector<QPixmap> checkBoxImages_;
-    std::vector<QPixmap> smallImages_;
-    QFont cellFont_;
-    QFont boldCellFont_;
-    bool fullRowSelect_ = false;
-    bool showSelectionAlways_ = false;
     // The cell under the last left press; a release over the same cell makes a click.
     QPersistentModelIndex pressedIndex_;
 };

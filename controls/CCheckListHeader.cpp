@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/CCheckListCtrl.h"
+#include "controls/CellFont.h"
+#include "controls/CheckListModel.h"
+#include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
 namespace controls {
@@ -34,9 +36,7 @@ bool CCheckListHeader::SetBackgroundBitmap(int resourceId, bool repaint) {
 }
 
 bool CCheckListHeader::SetBackgroundImage(const QString& path, bool repaint) {
-    QPixmap picture;
-    if (!picture.load(path)) return false;
-    background_ = std::move(picture);
+    if (!LoadPicture(path, background_)) return false;
     if (repaint) viewport()->update();
     return true;
 }

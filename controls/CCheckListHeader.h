@@ -10,14 +10,10 @@
 
 namespace controls {
 
-// The header data role that carries a column heading's image index. For a check-list column the
-// image index is the heading's check state: -1 no box, 0 unchecked, 1 checked.
-inline constexpr int kHeaderImageRole = Qt::UserRole + 1;
-
 // The column header of the check-box list. It paints itself over a background picture stretched
 // to its size: each heading with its image (the check-all box) and its text, separators between
 // the headings, and a raised frame around them. Headings come from the model's header data
-// (text, alignment and kHeaderImageRole).
+// (text, alignment and the image index, kHeaderImageRole of CheckListModel).
 class CCheckListHeader : public QHeaderView {
     Q_OBJECT
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 
-#include <vector>
-
 #include "controls/CCustomButton.h"
-#include "controls/CThumbNailControl.h"
+#include "controls/ScrollingItemGrid.h"
 
 namespace controls {
 
@@ -19,15 +18,9 @@ class CCustomTableControl : public ScrollingItemGrid {
     Q_OBJECT
 public:
     // Every item loads its picture at this size.
-    static constexpr int kPictureWidth = 72;
-    static constexpr int kPictureHeight = 54;
+    static constexpr QSize kPictureSize{72, 54};
 
     explicit CCustomTableControl(QWidget* parent = nullptr);
-    ~CCustomTableControl() override;
-
-    // Sets the size of every item and works out how many fit in a row. Meant for an empty table:
-    // items still held are destroyed, not left behind as strays.
-    void SetItemSize(int width, int height);
 
     // Whether an item carries exactly this path (case-sensitive).
     bool Contains(const QString& path) const;
@@ -36,6 +29,7 @@ public:
     CCustomButton* AddItem(const QString& path);
     // The position of item; the item count when it is not in the table.
     int IndexOf(const CCustomButton* item) const;
+    CCustomButton* Item(int index) const { return Effect(ItemAt(index)); }
 
     // Clears the highlight, then highlights the item at index; a negative index leaves nothing
     // highlighted. An index at or beyond the item count changes nothing.
@@ -44,30 +38,27 @@ public:
     // clicked one highlighted and its hover look dropped. Returns false, changing nothing, when the
     // item is null or not in the table.
     bool HighlightClickedItem(CCustomButton* item);
-    CCustomButton* HighlightedItem() const { return highlighted; }
+    CCustomButton* HighlightedItem() const { return highlighted_; }
 
     // Destroys the highlighted item, if any; nothing is highlighted afterwards.
     void RemoveHighlighted();
     // Destroys every item whose path equals path.
     void RemoveByPath(const QString& path);
-    // Destroys every item. The scroll bars, their positions and the scroll offsets stay.
-    void RemoveAllItems();
-
-    int ItemCount() const override { return static_cast<int>(items.size()); }
-    CCustomButton* Item(int index) const { return items.at(index); }
 
 signals:
     void ItemLeftClicked(CCustomButton* item);
     void ItemRightClicked(CCustomButton* item);
 
 protected:
-    GridItem* ItemAt(int index) const override { return items.at(index); }
+    void OnItemRemoved(GridItem* item) override;
+    void OnItemLeftClicked(GridItem* item) override { emit ItemLeftClicked(Effect(item)); }
+    void OnItemRightClicked(GridItem* item) override { emit ItemRightClicked(Effect(item)); }
 
 private:
+    static CCustomButton* Effect(GridItem* item) { return static_cast<CCustomButton*>(item); }
     void SetHighlighted(CCustomButton* item);
 
-    std::vector<CCustomButton*> items;
-    QPointer<CCustomButton> highlighted;
+    QPointer<CCustomButton> highlighted_;
 };
 
 }  // namespace controls

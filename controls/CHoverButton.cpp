@@ -3,8 +3,6 @@
 #include <QEnterEvent>
 #include <QPainter>
 
-#include "controls/ProgramResources.h"
-
 namespace controls {
 
 CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent) {
@@ -23,15 +21,9 @@ void CHoverButton::SetPictures(const QString& normalPath, const QString& hoverPa
     update();
 }
 
-void CHoverButton::SetTooltip(int stringId, bool activate) {
-    const QString text = LoadStringResource(stringId);
-    if (!text.isEmpty()) SetTooltipText(text, activate);
-}
-
 void CHoverButton::SetTooltipText(const QString& text, bool activate) {
     if (text.isNull()) return;
-    tooltipText_ = text;
-    setToolTip(activate ? tooltipText_ : QString());
+    setToolTip(activate ? text : QString());
 }
 
 CHoverButton::Picture CHoverButton::CurrentPicture() const {

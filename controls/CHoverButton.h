@@ -21,10 +21,8 @@ public:
     // loaded leaves that picture empty. Repaints the button.
     void SetPictures(const QString& normalPath, const QString& hoverPath, const QString& clickPath);
 
-    // The tooltip from the program's string table; an unknown or empty string changes nothing.
-    void SetTooltip(int stringId, bool activate);
-    // The tooltip text. Setting it again replaces the text; an inactive tooltip is kept but not
-    // shown until it is activated.
+    // The tooltip text, shown only while activate is true; a null text changes nothing. Setting
+    // it again replaces the text of the one tooltip.
     void SetTooltipText(const QString& text, bool activate);
 
     // The picture a repaint would draw now.
@@ -45,7 +43,6 @@ private:
     QPixmap normalPicture_;
     QPixmap hoverPicture_;
     QPixmap clickPicture_;
-    QString tooltipText_;
 };
 
 }  // namespace controls

@@ -38,20 +38,20 @@ CIconListBox::CIconListBox(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 int CIconListBox::AddEntry(const QString& name, const QIcon& icon) {
-    entries.push_back({name.left(kMaxNameLength), icon});
+    entries_.push_back({name.left(kMaxNameLength), icon});
     UpdateScrollRange();
     viewport()->update(EntryRect(Count() - 1));
     return Count() - 1;
 }
 
 void CIconListBox::SetEdgeOption(bool on) {
-    edgeOption = on;
+    edgeOption_ = on;
     viewport()->update();
 }
 
 void CIconListBox::Select(int index) {
     if (index < 0 || index >= Count()) index = -1;
-    current = index;
+    current_ = index;
     Mark(index);
     if (index >= 0) {
         const QRect place = EntryRect(index);
@@ -65,7 +65,7 @@ void CIconListBox::Select(int index) {
 }
 
 QString CIconListBox::NameAt(int index) const {
-    return index >= 0 && index < Count() ? entries[index].name : QString();
+    return index >= 0 && index < Count() ? entries_[index].name : QString();
 }
 
 QRect CIconListBox::EntryRect(int index) const {
@@ -75,22 +75,22 @@ QRect CIconListBox::EntryRect(int index) const {
 }
 
 int CIconListBox::NearestEntry(QPoint position) const {
-    if (entries.empty()) return -1;
+    if (entries_.empty()) return -1;
     const int contentY = position.y() + verticalScrollBar()->value();
     return std::clamp(contentY < 0 ? 0 : contentY / kEntryHeight, 0, Count() - 1);
 }
 
 void CIconListBox::NotifyChange() {
-    if (current == lastNotified) return;
-    lastNotified = current;
+    if (current_ == lastNotified_) return;
+    lastNotified_ = current_;
     emit ShowCategory();
 }
 
 void CIconListBox::Mark(int index) {
-    if (index == marked) return;
-    viewport()->update(EntryRect(marked));
-    marked = index;
-    viewport()->update(EntryRect(marked));
+    if (index == marked_) return;
+    viewport()->update(EntryRect(marked_));
+    marked_ = index;
+    viewport()->update(EntryRect(marked_));
 }
 
 void CIconListBox::mousePressEvent(QMouseEvent* event) {
@@ -102,18 +102,18 @@ void CIconListBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CIconListBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || entries.empty()) return;
-    current = NearestEntry(event->position().toPoint());
-    Mark(current);
+    if (event->button() != Qt::LeftButton || entries_.empty()) return;
+    current_ = NearestEntry(event->position().toPoint());
+    Mark(current_);
     NotifyChange();
 }
 
 void CIconListBox::keyPressEvent(QKeyEvent* event) {
-    if (entries.empty()) {
+    if (entries_.empty()) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    const int from = marked;
+    const int from = marked_;
     switch (event->key()) {
         case Qt::Key_Up:
             Select(from < 0 ? 0 : std::max(0, from - 1));
@@ -153,20 +153,20 @@ void CIconListBox::paintEvent(QPaintEvent*) {
 
 void CIconListBox::DrawEntry(QPainter& painter, int index) const {
     const QRect entry = EntryRect(index);
-    const bool selected = index == marked;
+    const bool selected = index == marked_;
     QRgb textColour = kTextColour;
     if (selected) {
         painter.setPen(Qt::black);
         painter.drawRect(entry.adjusted(0, 0, -1, -1));
         const QRect inner = entry.adjusted(1, 1, -1, -1);
         painter.fillRect(inner, QColor(kSelectionColour));
-        if (edgeOption) DrawSunkenBottomEdge(painter, inner);
+        if (edgeOption_) DrawSunkenBottomEdge(painter, inner);
         textColour = kSelectedTextColour;
     } else {
         painter.fillRect(entry, QColor(kBackgroundColour));
-        if (edgeOption) DrawSunkenBottomEdge(painter, entry);
+        if (edgeOption_) DrawSunkenBottomEdge(painter, entry);
     }
-    const Entry& record = entries[index];
+    const Entry& record = entries_[index];
     painter.drawPixmap(QRect(entry.topLeft() + kIconPlace, QSize(kIconSize, kIconSize)),
                        record.icon.pixmap(kIconSize, kIconSize));
     painter.setPen(QColor(textColour));

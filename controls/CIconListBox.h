@@ -28,17 +28,17 @@ public:
     int AddEntry(const QString& name, const QIcon& icon);
     // With the edge option on, a sunken edge is drawn along the bottom of each entry.
     void SetEdgeOption(bool on);
-    bool EdgeOption() const { return edgeOption; }
+    bool EdgeOption() const { return edgeOption_; }
 
     // Makes index the current entry and announces the change. An index outside the list leaves
     // no entry current (-1).
     void Select(int index);
-    int CurrentIndex() const { return current; }
-    int Count() const { return static_cast<int>(entries.size()); }
+    int CurrentIndex() const { return current_; }
+    int Count() const { return static_cast<int>(entries_.size()); }
     // The name of the entry at index; empty outside the list.
     QString NameAt(int index) const;
     // The entry drawn as selected: the current one, or the one under a pressed mouse button.
-    int MarkedIndex() const { return marked; }
+    int MarkedIndex() const { return marked_; }
 
     // The rectangle of an entry, in the coordinates of the list's viewport.
     QRect EntryRect(int index) const;
@@ -70,12 +70,12 @@ private:
     void DrawEntry(QPainter& painter, int index) const;
     void UpdateScrollRange();
 
-    std::vector<Entry> entries;
-    bool edgeOption = true;
-    int current = -1;
-    int marked = -1;
+    std::vector<Entry> entries_;
+    bool edgeOption_ = true;
+    int current_ = -1;
+    int marked_ = -1;
     // The entry last announced; starts at a value no entry has, so the first choice is announced.
-    int lastNotified = std::numeric_limits<int>::min();
+    int lastNotified_ = std::numeric_limits<int>::min();
 };
 
 }  // namespace controls

@@ -6,16 +6,6 @@
 namespace controls {
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 7> kStrings{{
-    {kIdsAboutBox, "&About Brisotel..."},
-    {kIdsSelectSourceWebcam, "Select Source Webcam"},
-    {kIdsStartRecord, "Start Record Webcam"},
-    {kIdsStopRecord, "Stop Record Webcam"},
-    {kIdsVisitWebsite, "Visit official website"},
-    {kIdsTakeSnapshot, "Take snapshot"},
-    {kIdsEffects, "Effects"},
-}};
-
 // The files are drawn by the skin generator and compiled into the program.
 constexpr std::array<std::pair<int, const char*>, 12> kPictures{{
     {kIconApplication, ":/resources/quenvalor_256.png"},
@@ -35,12 +25,6 @@ constexpr std::array<std::pair<int, const char*>, 12> kPictures{{
 constexpr std::array<int, 6> kApplicationIconSizes{16, 24, 32, 48, 64, 256};
 
 }  // namespace
-
-QString LoadStringResource(int id) {
-    for (const auto& [stringId, text] : kStrings)
-        if (stringId == id) return QString::fromUtf8(text);
-    return {};
-}
 
 QString ResourcePath(int id) {
     for (const auto& [pictureId, path] : kPictures)

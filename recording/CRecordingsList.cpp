@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
+#include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
 namespace recording {

@@ -8,6 +8,8 @@
 
 #include "controls/CCheckListCtrl.h"
 #include "controls/CCheckListHeader.h"
+#include "controls/CellFont.h"
+#include "controls/ListPictures.h"
 
 using controls::CCheckListCtrl;
 using controls::kChecked;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include "controls/CCustomButton.h"
 
@@ -110,4 +113,27 @@ TEST(Controls_CustomButton, PaintsStateFillGreyBorderAndTheTopLeftOfItsPicture) 
 
     placed.button->SetState(CCustomButton::kHighlighted);
     EXPECT_EQ(placed.button->grab().toImage().pixelColor(368, 29), QColor(180, 190, 210));
+}
+
+TEST(Controls_CustomButton, LabelIsDrawnInAFontWithAFourteenPixelCell) {
+    const QFont font = CCustomButton::LabelFont();
+    EXPECT_LE(QFontMetrics(font).height(), 14);
+    QFont larger = font;
+    larger.setPixelSize(font.pixelSize() + 1);
+    EXPECT_GT(QFontMetrics(larger).height(), 14);
+
+    // "heart.bmp" has ascenders and a descender: all of it lies in the cell from y = 7 to 20.
+    PlacedButton placed;
+    const QImage look = placed.button->grab().toImage();
+    int top = look.height();
+    int bottom = -1;
+    for (int y = 1; y < look.height() - 1; ++y)
+        for (int x = 42; x < look.width() - 1; ++x)
+            if (qGray(look.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_GE(top, 7);
+    EXPECT_LE(bottom, 20);
+    EXPECT_GE(bottom - top, 9);
 }

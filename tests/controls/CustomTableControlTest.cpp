@@ -48,13 +48,13 @@ TEST(Controls_CustomTableControl, WideItemsTakeARowEachAndTheVerticalBarFollows)
     ASSERT_EQ(table.ItemCount(), 3);
     EXPECT_EQ(table.Item(1)->pos(), QPoint(4, 39));
     EXPECT_EQ(table.Item(2)->pos(), QPoint(4, 74));
-    EXPECT_TRUE(table.VerticalScrollBar()->isHidden());  // 3 rows: overflow -12
+    EXPECT_FALSE(table.verticalScrollBar()->isVisibleTo(&table));  // 3 rows: overflow -12
 
     effects.Add("d.bmp");  // 4 rows: overflow 23, v = 37
-    EXPECT_FALSE(table.VerticalScrollBar()->isHidden());
-    EXPECT_EQ(table.VerticalScrollBar()->maximum(), 38);
-    EXPECT_EQ(table.VerticalScrollBar()->pageStep(), 9);
-    EXPECT_TRUE(table.HorizontalScrollBar()->isHidden());
+    EXPECT_TRUE(table.verticalScrollBar()->isVisibleTo(&table));
+    EXPECT_EQ(table.verticalScrollBar()->maximum(), 38);
+    EXPECT_EQ(table.verticalScrollBar()->pageStep(), 9);
+    EXPECT_FALSE(table.horizontalScrollBar()->isVisibleTo(&table));
 }
 
 TEST(Controls_CustomTableControl, LookupsAreExactAndHighlightIgnoresIndexesPastTheEnd) {
@@ -128,7 +128,7 @@ TEST(Controls_CustomTableControl, RemoveAllWhileAnItemIsHoveredKeepsTheScrollSta
     QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&effects.table, &wheel);
-    EXPECT_EQ(effects.table.VerticalScrollBar()->value(), 5);
+    EXPECT_EQ(effects.table.verticalScrollBar()->value(), 5);
     EXPECT_EQ(effects.table.Item(1)->pos(), QPoint(4, 34));
 
     QPointer<CCustomButton> hovered = effects.table.Item(2);
@@ -151,4 +151,16 @@ TEST(Controls_CustomTableControl, SetItemSizeDoesNotLeaveStrayItems) {
     EXPECT_EQ(effects.table.Columns(), 2);  // 415 / 204
     DeleteDiscardedItems();
     EXPECT_TRUE(item.isNull());
+}
+
+TEST(Controls_CustomTableControl, HalfNotchWheelStepsScrollTheTable) {
+    EffectsTable effects;
+    for (int index = 0; index < 8; ++index) effects.Add(QStringLiteral("%1.bmp").arg(index));
+    for (int step = 0; step < 2; ++step) {
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -60), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&effects.table, &wheel);
+    }
+    EXPECT_EQ(effects.table.verticalScrollBar()->value(), 5);
+    EXPECT_EQ(effects.table.Item(1)->pos(), QPoint(4, 34));
 }

@@ -148,17 +148,6 @@ TEST_F(HoverButtonFixture, PictureIsStretchedToTheButton) {
     EXPECT_EQ(ShownAt(39, 29), QColor(Qt::blue));
 }
 
-TEST_F(HoverButtonFixture, TooltipFromTheStringTable) {
-    button->SetTooltip(103, true);
-    EXPECT_EQ(button->toolTip(), QStringLiteral("Start Record Webcam"));
-    // An unknown string changes nothing.
-    button->SetTooltip(9999, true);
-    EXPECT_EQ(button->toolTip(), QStringLiteral("Start Record Webcam"));
-    // Setting again replaces the text of the one tooltip.
-    button->SetTooltip(104, true);
-    EXPECT_EQ(button->toolTip(), QStringLiteral("Stop Record Webcam"));
-}
-
 TEST_F(HoverButtonFixture, InactiveTooltipKeepsItsTextUntilActivated) {
     button->SetTooltipText(QStringLiteral("Take snapshot"), false);
     EXPECT_TRUE(button->toolTip().isEmpty());

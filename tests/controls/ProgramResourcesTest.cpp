@@ -6,16 +6,6 @@
 
 using namespace controls;
 
-TEST(Controls_ProgramResources, StringTableHoldsTheWindowTexts) {
-    EXPECT_EQ(LoadStringResource(kIdsAboutBox), QStringLiteral("&About Brisotel..."));
-    EXPECT_EQ(LoadStringResource(102), QStringLiteral("Select Source Webcam"));
-    EXPECT_EQ(LoadStringResource(103), QStringLiteral("Start Record Webcam"));
-    EXPECT_EQ(LoadStringResource(104), QStringLiteral("Stop Record Webcam"));
-    EXPECT_EQ(LoadStringResource(107), QStringLiteral("Visit official website"));
-    EXPECT_EQ(LoadStringResource(108), QStringLiteral("Take snapshot"));
-    EXPECT_TRUE(LoadStringResource(105).isEmpty());
-}
-
 // Every numbered picture is built into the program, with the size its users cut it by.
 TEST(Controls_ProgramResources, EveryPictureIsBuiltInWithItsSize) {
     const struct {

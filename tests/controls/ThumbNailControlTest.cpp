@@ -97,6 +97,18 @@ TEST(Controls_ItemGrid, WheelMovesFivePositionsPerWholeNotch) {
     EXPECT_EQ(itemgrid::ThumbnailBitmapSize({80, 60}), QSize(72, 54));
 }
 
+TEST(Controls_ItemGrid, WheelTurnsSmallerThanANotchAddUpAndATurnBackStartsAgain) {
+    itemgrid::WheelAccumulator wheel;
+    EXPECT_EQ(wheel.Scroll(-40), 0);
+    EXPECT_EQ(wheel.Scroll(-40), 0);
+    EXPECT_EQ(wheel.Scroll(-50), -5);    // 130: one notch, 10 kept
+    EXPECT_EQ(wheel.Scroll(-230), -10);  // 240: two notches
+    EXPECT_EQ(wheel.Scroll(-60), 0);
+    EXPECT_EQ(wheel.Scroll(90), 0);  // the other way: the half notch down is dropped
+    EXPECT_EQ(wheel.Scroll(30), 5);
+    EXPECT_EQ(wheel.Scroll(-360), -15);
+}
+
 TEST(Controls_ThumbNailControl, ThirtyThumbnailsTakeTenRowsAndShowTheVerticalBar) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
@@ -108,10 +120,10 @@ TEST(Controls_ThumbNailControl, ThirtyThumbnailsTakeTenRowsAndShowTheVerticalBar
     EXPECT_EQ(grid.Rows(), 10);
     EXPECT_EQ(grid.Item(4)->pos(), QPoint(88, 68));
     EXPECT_EQ(grid.Item(4)->BitmapSize(), QSize(72, 54));
-    EXPECT_FALSE(grid.VerticalScrollBar()->isHidden());
-    EXPECT_TRUE(grid.HorizontalScrollBar()->isHidden());
-    EXPECT_EQ(grid.VerticalScrollBar()->maximum(), 235);
-    EXPECT_EQ(grid.VerticalScrollBar()->pageStep(), 58);
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.verticalScrollBar()->maximum(), 235);
+    EXPECT_EQ(grid.verticalScrollBar()->pageStep(), 58);
 }
 
 TEST(Controls_ThumbNailControl, ItemShowsItsBitmapCentredInAFramedCell) {
@@ -170,7 +182,7 @@ TEST(Controls_ThumbNailControl, CancelHoverDuringTheClickLeavesTheItemInItsCell)
 TEST(Controls_ThumbNailControl, WheelAndBarsScrollTheItemsAndKeepAHoveredItemLifted) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
-    QScrollBar* bar = grid.VerticalScrollBar();
+    QScrollBar* bar = grid.verticalScrollBar();
     Send(grid.Item(0), QEvent::MouseMove);
     SendWheel(grid.Item(3), -120);  // over an item, passed on to the grid
     EXPECT_EQ(bar->value(), 5);
@@ -193,7 +205,7 @@ TEST(Controls_ThumbNailControl, WheelAndBarsScrollTheItemsAndKeepAHoveredItemLif
 TEST(Controls_ThumbNailControl, RemoveAllItemsKeepsTheScrollStateAndSurvivesAHoveredItem) {
     FilledGrid filled(30);
     CThumbNailControl& grid = filled.grid;
-    grid.VerticalScrollBar()->setValue(10);
+    grid.verticalScrollBar()->setValue(10);
     QPointer<CThumbnailButton> hovered = grid.Item(7);
     Send(hovered, QEvent::MouseMove);
     grid.RemoveAllItems();
@@ -202,7 +214,7 @@ TEST(Controls_ThumbNailControl, RemoveAllItemsKeepsTheScrollStateAndSurvivesAHov
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(hovered.isNull());
 
-    EXPECT_FALSE(grid.VerticalScrollBar()->isHidden());
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
     ASSERT_NE(grid.AddItem(filled.Thumbnail("new")), nullptr);
     EXPECT_EQ(grid.Item(0)->pos(), QPoint(4, -6));
 }
@@ -217,4 +229,47 @@ TEST(Controls_ThumbNailControl, ReceiverMayEmptyTheGridFromTheClick) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(clicked.isNull());
     EXPECT_EQ(filled.grid.ItemCount(), 0);
+}
+
+TEST(Controls_ThumbNailControl, FineWheelStepsScrollOnceTheyMakeANotch) {
+    FilledGrid filled(30);
+    QScrollBar* bar = filled.grid.verticalScrollBar();
+    for (int step = 0; step < 3; ++step) {
+        EXPECT_EQ(bar->value(), 0);
+        SendWheel(filled.grid.Item(step), -40);  // a touchpad's third of a notch
+    }
+    EXPECT_EQ(bar->value(), 5);
+    EXPECT_EQ(filled.grid.Item(3)->pos(), QPoint(4, 63));
+    SendWheel(bar, -60);
+    SendWheel(bar, -60);
+    EXPECT_EQ(bar->value(), 10);
+}
+
+TEST(Controls_ThumbNailControl, ScrollBarTopAndBottomActionsChangeNothing) {
+    FilledGrid filled(30);
+    QScrollBar* bar = filled.grid.verticalScrollBar();
+    bar->setValue(40);
+    // What the bar's context menu does for "Top" and "Bottom" (and Home and End).
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(bar->value(), 40);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(bar->value(), 40);
+    EXPECT_EQ(filled.grid.ScrollY(), -40);
+    EXPECT_EQ(filled.grid.Item(0)->pos(), QPoint(4, -36));
+}
+
+TEST(Controls_ThumbNailControl, VerticalBarTakingWidthFromARowBringsTheHorizontalBar) {
+    FilledGrid filled(0);
+    CThumbNailControl& grid = filled.grid;
+    grid.resize(170, 100);
+    ASSERT_EQ(grid.Columns(), 2);
+    for (int index = 0; index < 6; ++index) grid.AddItem(filled.Thumbnail(QString::number(index)));
+    // The vertical bar leaves less than the 2 x 84 pixels the rows were laid out for.
+    EXPECT_EQ(grid.Columns(), 2);
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
+    EXPECT_TRUE(grid.horizontalScrollBar()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.Item(1)->pos(), QPoint(88, 4));
+    // The corner between the bars shows the grid's background.
+    const QImage look = grid.grab().toImage();
+    EXPECT_EQ(look.pixelColor(look.width() - 1, look.height() - 1), QColor(250, 250, 250));
 }
