@@ -54,8 +54,9 @@ QString StoredValue(const QString& value) {
 bool IsPlainName(const QString& name, bool isKey) {
     if (name.isEmpty() || name.trimmed() != name || name.contains(u'\n') || name.contains(u'\r'))
         return false;
-    if (isKey) return !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'#') &&
-                      !name.startsWith(u'[');
+    if (isKey)
+        return !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'#') &&
+               !name.startsWith(u'[');
     return !name.contains(u']');
 }
 

@@ -207,18 +207,15 @@ void CMainDialog::CheckForUnfinishedRecordings() {
 
 void CMainDialog::ShowRepairResult(const recording::RepairResult& result) {
     if (result.repaired == 0 && result.failed == 0) return;
-    QString text;
-    if (result.repaired > 0) {
-        text = result.repaired == 1
-                   ? QStringLiteral("Repaired 1 recording that was cut off.")
-                   : QStringLiteral("Repaired %1 recordings that were cut off.").arg(result.repaired);
-    }
-    if (result.failed > 0) {
-        if (!text.isEmpty()) text += u' ';
-        text += result.failed == 1
-                    ? QStringLiteral("1 cut-off recording could not be repaired.")
-                    : QStringLiteral("%1 cut-off recordings could not be repaired.").arg(result.failed);
-    }
+    // Short enough for the status line: "Repaired 2 files", or "Repaired 1 of 2" when some
+    // could not be repaired.
+    const QString text = result.failed > 0
+                             ? QStringLiteral("Repaired %1 of %2")
+                                   .arg(result.repaired)
+                                   .arg(result.repaired + result.failed)
+                             : QStringLiteral("Repaired %1 file%2")
+                                   .arg(result.repaired)
+                                   .arg(result.repaired == 1 ? QString() : QStringLiteral("s"));
     if (recordState == RecordState::Recording)
         statusAfterRecording = text;
     else

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const app::CIniFile ini(QString::fromStdString(path));
     const QString general = QStringLiteral("General");
     const QString other = ini.ReadString(general, QStringLiteral("Other"), QStringLiteral("-"));
-    const QString elsewhere =
-        ini.ReadString(QStringLiteral("Elsewhere"), QStringLiteral("FilePath"), QStringLiteral("-"));
+    const QString elsewhere = ini.ReadString(QStringLiteral("Elsewhere"),
+                                             QStringLiteral("FilePath"), QStringLiteral("-"));
     ini.ReadString(general, QStringLiteral("FilePath"), QString());
 
     if (ini.WriteString(general, QStringLiteral("FilePath"), value)) {

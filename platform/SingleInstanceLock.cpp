@@ -25,7 +25,7 @@ bool IsPrivateFolder(const std::string& folder) {
 // The home folder of the passwd entry, which no environment variable changes.
 std::string AccountHome() {
     std::vector<char> buffer(16384);
-    passwd entry {};
+    passwd entry{};
     passwd* found = nullptr;
     if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
         !found->pw_dir) {

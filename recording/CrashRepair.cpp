@@ -41,8 +41,8 @@ uint32_t LittleEndian32(const unsigned char* bytes) {
 InputPtr OpenInput(const std::string& path) {
     AVFormatContext* raw = nullptr;
     // "file:" keeps a colon in the path from being read as a protocol name.
-    if (avformat_open_input(&raw, ("file:" + path).c_str(), av_find_input_format("avi"),
-                            nullptr) < 0) {
+    if (avformat_open_input(&raw, ("file:" + path).c_str(), av_find_input_format("avi"), nullptr) <
+        0) {
         return nullptr;
     }
     InputPtr input(raw);
@@ -106,8 +106,7 @@ int CopyPackets(AVFormatContext* input, const std::string& copyPath,
             AVStream* stream = output->streams[streamMap[index]];
             if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO && packet->size > 0)
                 ++videoPackets;
-            av_packet_rescale_ts(packet.get(), input->streams[index]->time_base,
-                                 stream->time_base);
+            av_packet_rescale_ts(packet.get(), input->streams[index]->time_base, stream->time_base);
             packet->stream_index = stream->index;
             packet->pos = -1;
             failed = av_interleaved_write_frame(output.get(), packet.get()) < 0;
@@ -191,15 +190,15 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         }
         closedir(listing);
     }
-    const auto beforeNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                              before.time_since_epoch())
-                              .count();
+    const auto beforeNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(before.time_since_epoch()).count();
     for (const std::string& name : names) {
         if (cancel) break;
         const std::string path = OutputFilePath(folder, name);
         struct stat info {};
         if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        const int64_t changedNs = int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+        const int64_t changedNs =
+            int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
         if (changedNs >= beforeNs || !IsUnfinishedAvi(path)) continue;
         if (RepairRecording(path, cancel))
             ++result.repaired;

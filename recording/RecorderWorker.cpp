@@ -63,18 +63,17 @@ bool RecorderWorker::Start(std::string& errorText) {
     if (options_.freeBytes) {
         const std::optional<uint64_t> free = options_.freeBytes(folder_);
         if (free && *free < kMinimumFreeToStart) {
-            errorText = "There is not enough free space to record into \"" + folder_ + "\": " +
-                        MiB(*free) + " free, and a recording needs at least " +
+            errorText = "There is not enough free space to record into \"" + folder_ +
+                        "\": " + MiB(*free) + " free, and a recording needs at least " +
                         MiB(kMinimumFreeToStart) +
                         ". Free some space or choose another output folder.";
             encoder_.reset();
             return false;
         }
     }
-    const std::optional<std::string> created =
-        CreateUnderFreeName(outputPath_, [this](const std::string& candidate) {
-            return encoder_->OpenFile(settings_, candidate);
-        });
+    const std::optional<std::string> created = CreateUnderFreeName(
+        outputPath_,
+        [this](const std::string& candidate) { return encoder_->OpenFile(settings_, candidate); });
     if (!created) {
         errorText = "Could not create the recording file \"" + outputPath_ +
                     "\": " + encoder_->LastError() + ".";

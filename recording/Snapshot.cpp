@@ -39,7 +39,8 @@ std::optional<std::string> SaveSnapshot(const capture::FramePipeline& pipeline,
         encoded = false;
     }
     if (!encoded) {
-        errorText = "Could not save the snapshot \"" + path + "\": the picture could not be encoded.";
+        errorText =
+            "Could not save the snapshot \"" + path + "\": the picture could not be encoded.";
         return std::nullopt;
     }
     // The file is new, so a snapshot never replaces another (or writes through a link); the

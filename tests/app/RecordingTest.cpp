@@ -316,12 +316,14 @@ TEST_F(RecordingFixture, TwoSnapshotsWithinOneSecondLeaveTwoFiles) {
     Click(app::kSnap);
     const QStringList files = Files("*.jpg");
     ASSERT_GE(files.size(), 2);
-    for (const QString& file : files) EXPECT_EQ(QImage(output + '/' + file).size(), QSize(320, 240));
+    for (const QString& file : files)
+        EXPECT_EQ(QImage(output + '/' + file).size(), QSize(320, 240));
     EXPECT_TRUE(folder.messages.empty());
 }
 
 TEST_F(RecordingFixture, TooLittleFreeSpaceRefusesTheRecordingWithAMessage) {
-    dialog.SetFreeSpaceSource([](const std::string&) { return std::optional<uint64_t>(150u << 20); });
+    dialog.SetFreeSpaceSource(
+        [](const std::string&) { return std::optional<uint64_t>(150u << 20); });
     Click(app::kRecord);
     ASSERT_EQ(folder.messages.size(), 1u);
     EXPECT_TRUE(folder.messages[0].contains(QStringLiteral("not enough free space")))
@@ -367,18 +369,19 @@ TEST_F(RecordingFixture, RecordingsCutOffBeforeTheStartAreRepairedAndCounted) {
             QTest::qWait(1200);
         }
         std::filesystem::resize_file(path, std::filesystem::file_size(path) * 7 / 10);
-        const timespec earlier[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+        const timespec earlier[2] = {{std::time(nullptr) - 3600, 0},
+                                     {std::time(nullptr) - 3600, 0}};
         utimensat(AT_FDCWD, path.c_str(), earlier, 0);
         ASSERT_TRUE(recording::IsUnfinishedAvi(path));
     }
     dialog.CheckForUnfinishedRecordings();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.RepairCheckEnded(); }, 20000));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return dialog.StatusText() == QStringLiteral("Repaired 2 recordings that were cut off."); },
-        2000))
+        [&] { return dialog.StatusText() == QStringLiteral("Repaired 2 files"); }, 2000))
         << dialog.StatusText().toStdString();
     for (const QString& file : Files("*.avi"))
-        EXPECT_FALSE(recording::IsUnfinishedAvi((output + '/' + file).toStdString())) << file.toStdString();
+        EXPECT_FALSE(recording::IsUnfinishedAvi((output + '/' + file).toStdString()))
+            << file.toStdString();
     EXPECT_TRUE(folder.messages.empty());
 }
 

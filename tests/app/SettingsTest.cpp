@@ -113,15 +113,21 @@ TEST(App_IniFile, RefusesWhatWouldCorruptTheFile) {
 TEST(App_IniFile, EveryValueReadsBackAsItWasWritten) {
     QTemporaryDir folder;
     const CIniFile ini(folder.filePath("Quenvalor.ini"));
-    const QStringList values = {
-        QStringLiteral(" /leading blank"),  QStringLiteral("/trailing blank "),
-        QStringLiteral("\t/tabbed\t"),     QStringLiteral("\"/quoted\""),
-        QStringLiteral("'/single'"),        QStringLiteral("\"/opened only"),
-        QStringLiteral("/closed only'"),    QStringLiteral("\"\""),
-        QStringLiteral("\""),               QStringLiteral("a=b; c # d"),
-        QStringLiteral("[Section]"),        QStringLiteral(""),
-        QStringLiteral("   "),              QString(QChar(0x00A0)) + QStringLiteral("/nbsp"),
-        QStringLiteral("/home/me/Vidéos/Webcam")};
+    const QStringList values = {QStringLiteral(" /leading blank"),
+                                QStringLiteral("/trailing blank "),
+                                QStringLiteral("\t/tabbed\t"),
+                                QStringLiteral("\"/quoted\""),
+                                QStringLiteral("'/single'"),
+                                QStringLiteral("\"/opened only"),
+                                QStringLiteral("/closed only'"),
+                                QStringLiteral("\"\""),
+                                QStringLiteral("\""),
+                                QStringLiteral("a=b; c # d"),
+                                QStringLiteral("[Section]"),
+                                QStringLiteral(""),
+                                QStringLiteral("   "),
+                                QString(QChar(0x00A0)) + QStringLiteral("/nbsp"),
+                                QStringLiteral("/home/me/Vidéos/Webcam")};
     for (const QString& value : values) {
         ASSERT_TRUE(ini.WriteString("General", "FilePath", value)) << value.toStdString();
         EXPECT_EQ(ini.ReadString("General", "FilePath", "x"), value) << value.toStdString();

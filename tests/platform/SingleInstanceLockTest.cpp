@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,7 +26,9 @@ SingleInstanceLock::Result AcquireInChildProcess(const std::string& name) {
     return static_cast<SingleInstanceLock::Result>(WEXITSTATUS(status));
 }
 
-std::string UniqueLockName() { return "QuenvalorLockTest-" + std::to_string(getpid()); }
+std::string UniqueLockName() {
+    return "QuenvalorLockTest-" + std::to_string(getpid());
+}
 
 }  // namespace
 

@@ -39,9 +39,9 @@ void SetChangeTime(const std::string& path, std::chrono::system_clock::time_poin
 }
 
 double Duration(const std::string& path) {
-    return std::atof(CommandOutput("ffprobe -v error -show_entries format=duration -of csv=p=0 '" +
-                                   path + "'")
-                         .c_str());
+    return std::atof(
+        CommandOutput("ffprobe -v error -show_entries format=duration -of csv=p=0 '" + path + "'")
+            .c_str());
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ TEST(Recording_CrashRepair, RecordingKilledFourSecondsInBecomesACompleteFile) {
     const int packetsBefore = ProbeAvi(path).videoPackets;
 
     const std::atomic<bool> cancel{false};
-    const auto result = RepairUnfinishedRecordings(folder.path(), std::chrono::system_clock::now(),
-                                                   cancel);
+    const auto result =
+        RepairUnfinishedRecordings(folder.path(), std::chrono::system_clock::now(), cancel);
     EXPECT_EQ(result.repaired, 1);
     EXPECT_EQ(result.failed, 0);
     EXPECT_FALSE(IsUnfinishedAvi(path));

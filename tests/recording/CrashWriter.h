@@ -40,8 +40,8 @@ inline double RecordUntilKilled(const std::string& path, std::chrono::millisecon
     }
     FILE* childOutput = fdopen(output[0], "r");
     char line[64] = {};
-    const bool recording = std::fgets(line, sizeof line, childOutput) != nullptr &&
-                           std::string(line) == "recording\n";
+    const bool recording =
+        std::fgets(line, sizeof line, childOutput) != nullptr && std::string(line) == "recording\n";
     const auto started = std::chrono::steady_clock::now();
     if (recording) std::this_thread::sleep_for(duration);
     kill(child, SIGKILL);

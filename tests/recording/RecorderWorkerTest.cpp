@@ -342,8 +342,8 @@ TEST(Recording_RecorderWorker, TakenNameGetsANumberAndNoFileIsReplaced) {
     EXPECT_EQ(kept, "keep");
     if (recording::testing::FfprobeInstalled()) {
         for (const RecorderWorker* each : {&first, &second, &third})
-            EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + each->OutputPath() +
-                                                        "'"),
+            EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" +
+                                                        each->OutputPath() + "'"),
                       "");
     }
 }
