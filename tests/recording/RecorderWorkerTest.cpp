@@ -142,6 +142,24 @@ private:
     std::shared_ptr<Gate> gate_;
 };
 
+// What a recorder reported through onFailure, from its thread.
+struct FailureLog {
+    std::mutex mutex;
+    std::string last;
+    std::atomic<int> count{0};
+    std::function<void(const std::string&)> Callback() {
+        return [this](const std::string& message) {
+            std::lock_guard lock(mutex);
+            last = message;
+            ++count;
+        };
+    }
+    std::string Last() {
+        std::lock_guard lock(mutex);
+        return last;
+    }
+};
+
 // A file system whose free space the test sets.
 struct FreeSpace {
     std::atomic<uint64_t> bytes{uint64_t{1} << 40};
@@ -374,12 +392,8 @@ TEST(Recording_RecorderWorker, DiskNearlyFullStopsTheRecordingWithAPlayableFile)
     FreeSpace space;
     RecorderOptions options = WithClock(clock);
     options.freeBytes = space.Function();
-    std::atomic<int> reports{0};
-    std::string reported;
-    options.onFailure = [&](const std::string& message) {
-        reported = message;
-        ++reports;
-    };
+    FailureLog failures;
+    options.onFailure = failures.Callback();
     RecorderWorker recorder(folder.File("nearly-full.avi"), pipeline, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
@@ -393,8 +407,8 @@ TEST(Recording_RecorderWorker, DiskNearlyFullStopsTheRecordingWithAPlayableFile)
     pipeline.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << "stops by itself";
 
-    EXPECT_EQ(reports.load(), 1);
-    EXPECT_NE(reported.find("disk is nearly full"), std::string::npos) << reported;
+    EXPECT_EQ(failures.count.load(), 1);
+    EXPECT_NE(failures.Last().find("disk is nearly full"), std::string::npos) << failures.Last();
     const AviFacts facts = ProbeAvi(folder.File("nearly-full.avi"));
     EXPECT_TRUE(facts.opened);
     EXPECT_EQ(facts.videoPackets, 22) << "up to the frame before the check that stopped it";
@@ -413,12 +427,8 @@ TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) 
         FramePipeline pipeline;
         ManualClock clock;
         RecorderOptions options = WithClock(clock);
-        std::atomic<int> reports{0};
-        std::string reported;
-        options.onFailure = [&](const std::string& message) {
-            reported = message;
-            ++reports;
-        };
+        FailureLog failures;
+        options.onFailure = failures.Callback();
         RecorderWorker recorder(output + "/a.avi", pipeline, options);
         std::string error;
         ASSERT_TRUE(recorder.Start(error)) << error;
@@ -429,8 +439,9 @@ TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) 
         clock.Set(RecorderWorker::kWatchInterval + 10ms);
         pipeline.RunPass();
         ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << how;
-        EXPECT_EQ(reports.load(), 1) << how;
-        EXPECT_NE(reported.find("deleted, renamed or unmounted"), std::string::npos) << reported;
+        EXPECT_EQ(failures.count.load(), 1) << how;
+        EXPECT_NE(failures.Last().find("deleted, renamed or unmounted"), std::string::npos)
+            << failures.Last();
         if (how == "renamed") {
             EXPECT_TRUE(ProbeAvi(folder.File("elsewhere/a.avi")).opened)
                 << "the file in the renamed folder is finished";
@@ -444,20 +455,17 @@ TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIs
     ManualClock clock;
     RecorderOptions options = WithClock(clock);
     options.createEncoder = [] { return std::make_unique<ThrowingEncoder>(11); };
-    std::string reported;
-    std::atomic<int> reports{0};
-    options.onFailure = [&](const std::string& message) {
-        reported = message;
-        ++reports;
-    };
+    FailureLog failures;
+    options.onFailure = failures.Callback();
     RecorderWorker recorder(folder.File("thrown.avi"), pipeline, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(1s);
     pipeline.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); }));
-    EXPECT_EQ(reports.load(), 1);
-    EXPECT_NE(reported.find("internal error (bad frame)"), std::string::npos) << reported;
+    EXPECT_EQ(failures.count.load(), 1);
+    EXPECT_NE(failures.Last().find("internal error (bad frame)"), std::string::npos)
+        << failures.Last();
     EXPECT_EQ(ProbeAvi(folder.File("thrown.avi")).videoPackets, 10) << "finished, readable";
 }
 
@@ -467,8 +475,8 @@ TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPip
     auto pipeline = std::make_unique<FramePipeline>();
     RecorderOptions options;
     options.createEncoder = [gate] { return std::make_unique<StuckFinishEncoder>(gate); };
-    std::atomic<int> reports{0};
-    options.onFailure = [&](const std::string&) { ++reports; };
+    FailureLog failures;
+    options.onFailure = failures.Callback();
     auto recorder = std::make_unique<RecorderWorker>(folder.File("stuck.avi"), *pipeline, options);
     std::string error;
     ASSERT_TRUE(recorder->Start(error)) << error;
@@ -479,7 +487,7 @@ TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPip
     pipeline.reset();  // the window goes away
     gate->Open();      // the mount comes back
     EXPECT_TRUE(left->WaitUntilEnded(5s));
-    EXPECT_EQ(reports.load(), 0);
+    EXPECT_EQ(failures.count.load(), 0);
     EXPECT_TRUE(ProbeAvi(folder.File("stuck.avi")).opened);
 }
 
