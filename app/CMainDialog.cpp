@@ -114,7 +114,7 @@ void CMainDialog::ShutdownSequence() {
     if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
     // Nothing is lost at quit: every recording finishes its file before the window closes,
     // within a bounded wait that the status line explains.
-    FinishRecorders(isVisible());
+    FinishRecorders(true);
     if (trayIcon) trayIcon->hide();
     hide();
 

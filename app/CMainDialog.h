@@ -261,10 +261,11 @@ private:
     // The folder recordings and snapshots go to.
     QString FileFolder() const;
     // Shutdown: every recorder takes its stop request, then every file is finished; the wait is
-    // bounded by finishWaitLimit, and with `showProgress` the status line says why the window
-    // waits and keeps being painted.
+    // bounded by finishWaitLimit. `interactive` is for a window whose event loop still runs: the
+    // status line says why it waits and keeps being painted, and failures not yet reported are
+    // shown.
     void RequestRecordersStop();
-    void FinishRecorders(bool showProgress);
+    void FinishRecorders(bool interactive);
 
     // Folders, from the program's folder; the derived ones end with "/".
     QString programFolder;

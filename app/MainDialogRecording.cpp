@@ -159,11 +159,11 @@ void CMainDialog::RequestRecordersStop() {
     for (Recorder& finishing : finishingRecorders) finishing.worker->RequestStop();
 }
 
-void CMainDialog::FinishRecorders(bool showProgress) {
+void CMainDialog::FinishRecorders(bool interactive) {
     const auto deadline = std::chrono::steady_clock::now() + finishWaitLimit;
     const bool waiting = std::any_of(finishingRecorders.begin(), finishingRecorders.end(),
                                      [](const Recorder& each) { return !each.worker->HasEnded(); });
-    if (waiting && showProgress) {
+    if (waiting && interactive) {
         SetStatusText(QStringLiteral("Finishing the recording..."));
         repaint();
     }
@@ -172,7 +172,7 @@ void CMainDialog::FinishRecorders(bool showProgress) {
         constexpr auto kStep = std::chrono::milliseconds(50);
         while (!finishing.worker->WaitUntilEnded(kStep)) {
             if (std::chrono::steady_clock::now() >= deadline) break;
-            if (showProgress) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (interactive) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         if (!finishing.worker->HasEnded()) {
             // Stuck (a hung network mount, for example): the file is left as a crash would
@@ -183,7 +183,7 @@ void CMainDialog::FinishRecorders(bool showProgress) {
         finishing.worker->StopAndWait();
         // A failure whose message has not reached the user yet is shown now, before the end.
         const std::optional<std::string> failure = finishing.worker->FailureText();
-        if (failure && !reportedFailures.contains(finishing.serial) && showProgress) {
+        if (failure && !reportedFailures.contains(finishing.serial) && interactive) {
             reportedFailures.insert(finishing.serial);
             ShowUserMessage(QString::fromStdString(*failure));
         }
