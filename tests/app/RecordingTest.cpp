@@ -311,16 +311,6 @@ TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondGetsAFileAndARowOf
     EXPECT_TRUE(folder.messages.empty());
 }
 
-TEST_F(RecordingFixture, TwoSnapshotsWithinOneSecondLeaveTwoFiles) {
-    Click(app::kSnap);
-    Click(app::kSnap);
-    const QStringList files = Files("*.jpg");
-    ASSERT_GE(files.size(), 2);
-    for (const QString& file : files)
-        EXPECT_EQ(QImage(output + '/' + file).size(), QSize(320, 240));
-    EXPECT_TRUE(folder.messages.empty());
-}
-
 TEST_F(RecordingFixture, TooLittleFreeSpaceRefusesTheRecordingWithAMessage) {
     dialog.SetFreeSpaceSource(
         [](const std::string&) { return std::optional<uint64_t>(150u << 20); });
@@ -330,18 +320,6 @@ TEST_F(RecordingFixture, TooLittleFreeSpaceRefusesTheRecordingWithAMessage) {
         << folder.messages[0].toStdString();
     EXPECT_EQ(dialog.GetRecordState(), State::Idle);
     EXPECT_TRUE(Files("*").isEmpty());
-}
-
-TEST_F(RecordingFixture, OutputFolderDeletedWhileRecordingIsReported) {
-    Click(app::kRecord);
-    ASSERT_EQ(dialog.GetRecordState(), State::Recording);
-    QTest::qWait(300);
-    ASSERT_TRUE(QDir(output).removeRecursively());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.messages.empty(); }, 5000));
-    EXPECT_TRUE(folder.messages[0].contains(QStringLiteral("deleted, renamed or unmounted")))
-        << folder.messages[0].toStdString();
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
-    EXPECT_FALSE(dialog.ClockTimer().isActive());
 }
 
 TEST_F(RecordingFixture, QuitGivesUpOnARecorderStuckInAWriteAfterTheLimit) {
