@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/CMainDialog.h"
 #include "app/CommandLine.h"
@@ -33,9 +35,19 @@ bool InstallTerminationHandlers() {
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    // A closed terminal (SIGHUP) and the quit key (SIGQUIT) end the program as SIGTERM does,
+    // with every recording finished.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) sigaction(signal, &action, nullptr);
     return true;
+}
+
+// The window whose recordings a process exit must finish. Qt ends the process with exit() when
+// it loses the display connection, without the window's shutdown sequence; this handler then
+// finishes the files on the way out.
+CMainDialog* windowAtExit = nullptr;
+
+void FinishRecordingsAtExit() {
+    if (windowAtExit) windowAtExit->FinishRecordingsNow();
 }
 
 }  // namespace
@@ -82,10 +94,17 @@ int CCaptureApp::Run(int argc, char** argv) {
 
     mainDialog.Initialise();
     mainDialog.show();
+    // Once the window is up: recordings a crash cut off are repaired behind it.
+    QTimer::singleShot(0, &mainDialog, &CMainDialog::CheckForUnfinishedRecordings);
     // The run ends when the shutdown sequence has closed the window.
     QObject::connect(&mainDialog, &CMainDialog::ShutDown, &application, &QApplication::quit,
                      Qt::QueuedConnection);
-    return application.exec();
+    // Registered after Qt's own start-up, so it runs before Qt's exit handlers.
+    windowAtExit = &mainDialog;
+    std::atexit(FinishRecordingsAtExit);
+    const int status = application.exec();
+    windowAtExit = nullptr;
+    return status;
 }
 
 }  // namespace app

@@ -2,8 +2,9 @@
 
 namespace app {
 
-// The process entry: lets one instance run at a time, runs the main window, and turns
-// SIGTERM and SIGINT into the window's shutdown sequence.
+// The process entry: lets one instance run at a time, runs the main window, turns SIGTERM,
+// SIGINT, SIGHUP and SIGQUIT into the window's shutdown sequence, and finishes the recordings
+// when the process ends without it (a lost display connection).
 class CCaptureApp {
 public:
     // Returns the process's exit status. A second instance returns 0 at once, without a window.

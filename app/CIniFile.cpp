@@ -37,6 +37,29 @@ QString ValueOf(const QString& line) {
     return value;
 }
 
+bool IsQuote(QChar c) {
+    return c == u'"' || c == u'\'';
+}
+
+// The value as a line holds it, so that ValueOf gives it back unchanged: enclosed in double
+// quotes when reading would otherwise drop something of it (surrounding blanks, enclosing
+// quotes). Reading drops exactly one enclosing pair, so what lies inside comes back as it was.
+QString StoredValue(const QString& value) {
+    const bool needsQuotes = !value.isEmpty() && (value.trimmed() != value ||
+                                                  IsQuote(value.front()) || IsQuote(value.back()));
+    return needsQuotes ? u'"' + value + u'"' : value;
+}
+
+// Whether `name` reads back as itself as a section or key name.
+bool IsPlainName(const QString& name, bool isKey) {
+    if (name.isEmpty() || name.trimmed() != name || name.contains(u'\n') || name.contains(u'\r'))
+        return false;
+    if (isKey)
+        return !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'#') &&
+               !name.startsWith(u'[');
+    return !name.contains(u']');
+}
+
 bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -45,6 +68,8 @@ QStringList ReadLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString text = QString::fromUtf8(file.readAll());
+    // A byte-order mark, as some editors write it, is not part of the first line.
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -70,10 +95,14 @@ QString CIniFile::ReadString(const QString& section, const QString& key,
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
-    // A line break would end the line early and make the rest of the value a line of its own.
-    if (key.contains(u'\n') || value.contains(u'\n') || value.contains(u'\r')) return false;
+    // A line break would end the line early and make the rest of the value a line of its own;
+    // names that would read back differently are refused too.
+    if (value.contains(u'\n') || value.contains(u'\r') || !value.isValidUtf16() ||
+        !IsPlainName(key, true) || !IsPlainName(section, false)) {
+        return false;
+    }
     QStringList lines = ReadLines(path_);
-    const QString newLine = key + u'=' + value;
+    const QString newLine = key + u'=' + StoredValue(value);
 
     // Find the section, and in it the key or the line after the section's last entry.
     qsizetype sectionLine = -1;

@@ -22,8 +22,10 @@ public:
                        const QString& defaultValue) const;
 
     // Sets `key` in `section` to `value`, creating the file (and its folder), the section and
-    // the key as needed. The file is replaced whole or not at all. False when it cannot be
-    // written.
+    // the key as needed. Every value reads back as it was written: one with surrounding blanks
+    // or quotes is stored in double quotes. The file is replaced whole or not at all. False when
+    // it cannot be written, or when the value holds a line break or a name would read back
+    // differently (surrounding blanks, "=" or a leading comment mark in a key, "]" in a section).
     bool WriteString(const QString& section, const QString& key, const QString& value) const;
 
 private:

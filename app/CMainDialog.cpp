@@ -84,7 +84,22 @@ void CMainDialog::Initialise() {
 }
 
 void CMainDialog::StartCaptureWorker() {
-    captureThread = std::thread([this] { capture::CaptureWorker(&framePipeline); });
+    captureThread = std::thread([this] {
+        // Nothing thrown leaves the thread: the window ends the recording and says why.
+        QString failure;
+        try {
+            capture::CaptureWorker(&framePipeline);
+        } catch (const std::exception& error) {
+            failure = QStringLiteral("The camera picture stopped on an internal error (%1).")
+                          .arg(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            failure = QStringLiteral("The camera picture stopped on an internal error.");
+        }
+        if (failure.isEmpty()) return;
+        framePipeline.captureStopped = 1;
+        QMetaObject::invokeMethod(
+            this, [this, failure] { OnWorkerFailed(failure); }, Qt::QueuedConnection);
+    });
 }
 
 void CMainDialog::ShutdownSequence() {
@@ -100,6 +115,10 @@ void CMainDialog::ShutdownSequence() {
     framePipeline.tickEvent.Set();
     framePipeline.frameReadyEvent.Set();
     tickTimer.stop();
+    if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
+    // Nothing is lost at quit: every recording finishes its file before the window closes,
+    // within a bounded wait that the status line explains.
+    FinishRecorders(true);
     if (trayIcon) trayIcon->hide();
     hide();
 
@@ -109,8 +128,6 @@ void CMainDialog::ShutdownSequence() {
             std::this_thread::sleep_for(std::chrono::milliseconds(kShutdownPollMs));
         captureThread.join();
     }
-    // Nothing is lost at quit: every recording finishes its file before the window closes.
-    FinishRecorders();
     framePipeline.ReplaceDevice(nullptr);
     close();
     emit ShutDown();

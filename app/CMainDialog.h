@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,7 @@
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
 #include "effects/FaceTracker.h"
+#include "recording/CrashRepair.h"
 #include "recording/RecorderWorker.h"
 
 class QLineEdit;
@@ -117,6 +119,19 @@ public:
     recording::CRecordingsList* RecordingsList() const { return recordingsList; }
     // Makes the recorders' encoders instead of the AVI encoder; for tests.
     void SetEncoderFactory(std::function<std::unique_ptr<recording::MMBoxInstance>()> factory);
+    // Answers the recorders' free-space questions instead of the file system; for tests.
+    void SetFreeSpaceSource(std::function<std::optional<uint64_t>(const std::string&)> source);
+    // How long quitting waits for recorders to finish their files before it leaves them as a
+    // crash would (10 seconds; tests shorten it).
+    static constexpr std::chrono::milliseconds kFinishWaitLimit{10000};
+    void SetFinishWaitLimit(std::chrono::milliseconds limit) { finishWaitLimit = limit; }
+    // Starts repairing, on a thread of its own, the recordings in the output folder that a
+    // crash cut off before this run began; the status line tells how many were repaired.
+    void CheckForUnfinishedRecordings();
+    bool RepairCheckEnded() const { return !repairJob || repairJob->HasEnded(); }
+    // Asks every recorder to stop and waits a bounded time for their files, without the event
+    // loop; for a process that is ending without its window's shutdown sequence.
+    void FinishRecordingsNow();
 
     // Layout.
     LayoutMode Layout() const { return layoutMode; }
@@ -288,12 +303,18 @@ private:
     // Ends the Recording state: the recording becomes the list's first row.
     void EndRecording();
     void OnRecordingFailed(int serial, const QString& message);
+    // A worker thread stopped on an internal error: the recording is ended and the user told.
+    void OnWorkerFailed(const QString& message);
+    void ShowRepairResult(const recording::RepairResult& result);
     void DropEndedRecorders();
     // The folder recordings and snapshots go to.
     QString FileFolder() const;
-    // Shutdown: every recorder takes its stop request, then every file is finished.
+    // Shutdown: every recorder takes its stop request, then every file is finished; the wait is
+    // bounded by finishWaitLimit. `interactive` is for a window whose event loop still runs: the
+    // status line says why it waits and keeps being painted, and failures not yet reported are
+    // shown.
     void RequestRecordersStop();
-    void FinishRecorders();
+    void FinishRecorders(bool interactive);
 
     // Folders, from the program's folder; the derived ones end with "/".
     QString programFolder;
@@ -339,6 +360,12 @@ private:
     std::set<int> reportedFailures;            // recordings whose failure the user has seen
     int recordingCount = 0;
     std::function<std::unique_ptr<recording::MMBoxInstance>()> encoderFactory;
+    std::function<std::optional<uint64_t>(const std::string&)> freeSpaceSource;
+    std::chrono::milliseconds finishWaitLimit = kFinishWaitLimit;
+    // The crash repair: files changed from this moment on belong to this run.
+    std::chrono::system_clock::time_point runStarted = std::chrono::system_clock::now();
+    std::unique_ptr<recording::RepairJob> repairJob;
+    QString statusAfterRecording;  // a notice that came while recording, shown at its end
     QString recordingPath;
     QString recordingName;
     int elapsedSeconds = 0;

@@ -1,7 +1,10 @@
 // Recording and snapshots: the record and stop commands, the recording clock, the recorders
-// that finish their files behind the window, and the snapshot command.
+// that finish their files behind the window, the snapshot command, and the repair of
+// recordings a crash cut off.
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -45,21 +48,23 @@ void CMainDialog::SetEncoderFactory(
     encoderFactory = std::move(factory);
 }
 
+void CMainDialog::SetFreeSpaceSource(
+    std::function<std::optional<uint64_t>(const std::string&)> source) {
+    freeSpaceSource = std::move(source);
+}
+
 void CMainDialog::StartRecording() {
     if (recordState != RecordState::Idle || shutdownStarted) return;
     DropEndedRecorders();
 
-    const std::time_t now = std::time(nullptr);
-    const QString name = QString::fromStdString(recording::RecordingFileName(now));
-    const QString path = QString::fromStdString(
-        recording::OutputFilePath(FileFolder().toStdString(), name.toStdString()));
-    // A recording stopped within the same second has the same name. It finishes its file first,
-    // so that two recorders never write into one file; the new file then replaces it.
-    for (Recorder& finishing : finishingRecorders)
-        if (finishing.worker->OutputPath() == path.toStdString()) finishing.worker->StopAndWait();
+    // A name taken already (a recording stopped within the same second, a clock set back) gets
+    // a number; a recorder still finishing its file is never disturbed.
+    const std::string stampedPath = recording::OutputFilePath(
+        FileFolder().toStdString(), recording::RecordingFileName(std::time(nullptr)));
 
     recording::RecorderOptions options;
     if (encoderFactory) options.createEncoder = encoderFactory;
+    if (freeSpaceSource) options.freeBytes = freeSpaceSource;
     const int serial = ++recordingCount;
     // A failure part-way arrives on the recorder's thread; the window handles it on its own.
     options.onFailure = [this, serial](const std::string& message) {
@@ -70,17 +75,16 @@ void CMainDialog::StartRecording() {
             },
             Qt::QueuedConnection);
     };
-    auto worker =
-        std::make_unique<recording::RecorderWorker>(path.toStdString(), framePipeline, options);
+    auto worker = std::make_unique<recording::RecorderWorker>(stampedPath, framePipeline, options);
     std::string error;
     if (!worker->Start(error)) {
         // No file was made: the window stays Ready and the list gets no row.
         ShowUserMessage(QString::fromStdString(error));
         return;
     }
+    recordingPath = QString::fromStdString(worker->OutputPath());
+    recordingName = QFileInfo(recordingPath).fileName();
     recorder = Recorder{serial, std::move(worker)};
-    recordingName = name;
-    recordingPath = path;
 
     elapsedSeconds = 0;
     elapsedText = QString::fromStdString(recording::FormatElapsedTime(elapsedSeconds));
@@ -108,7 +112,8 @@ void CMainDialog::EndRecording() {
     // The new row is what the user looks for next.
     ShowEffectsPage(false);
 
-    SetStatusText(QStringLiteral("Ready"));
+    SetStatusText(statusAfterRecording.isEmpty() ? QStringLiteral("Ready") : statusAfterRecording);
+    statusAfterRecording.clear();
     recordState = RecordState::Idle;
     DropEndedRecorders();
 }
@@ -126,6 +131,12 @@ void CMainDialog::OnRecordingFailed(int serial, const QString& message) {
     // The recorder has ended its file by itself and kept what it wrote: the window goes back to
     // Ready before the user reads why, and the kept part is listed like any recording.
     if (recordState == RecordState::Recording && recorder.serial == serial) EndRecording();
+    ShowUserMessage(message);
+}
+
+void CMainDialog::OnWorkerFailed(const QString& message) {
+    if (shutdownStarted) return;
+    StopRecording();
     ShowUserMessage(message);
 }
 
@@ -150,12 +161,31 @@ void CMainDialog::RequestRecordersStop() {
     for (Recorder& finishing : finishingRecorders) finishing.worker->RequestStop();
 }
 
-void CMainDialog::FinishRecorders() {
+void CMainDialog::FinishRecorders(bool interactive) {
+    const auto deadline = std::chrono::steady_clock::now() + finishWaitLimit;
+    const bool waiting = std::any_of(finishingRecorders.begin(), finishingRecorders.end(),
+                                     [](const Recorder& each) { return !each.worker->HasEnded(); });
+    if (waiting && interactive) {
+        SetStatusText(QStringLiteral("Finishing the recording..."));
+        repaint();
+    }
     for (Recorder& finishing : finishingRecorders) {
+        // Short steps, so the window keeps painting while a slow disk finishes the file.
+        constexpr auto kStep = std::chrono::milliseconds(50);
+        while (!finishing.worker->WaitUntilEnded(kStep)) {
+            if (std::chrono::steady_clock::now() >= deadline) break;
+            if (interactive) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        if (!finishing.worker->HasEnded()) {
+            // Stuck (a hung network mount, for example): the file is left as a crash would
+            // leave it, and the next start repairs it.
+            recording::RecorderWorker::Abandon(std::move(finishing.worker));
+            continue;
+        }
         finishing.worker->StopAndWait();
         // A failure whose message has not reached the user yet is shown now, before the end.
         const std::optional<std::string> failure = finishing.worker->FailureText();
-        if (failure && !reportedFailures.contains(finishing.serial)) {
+        if (failure && !reportedFailures.contains(finishing.serial) && interactive) {
             reportedFailures.insert(finishing.serial);
             ShowUserMessage(QString::fromStdString(*failure));
         }
@@ -163,7 +193,39 @@ void CMainDialog::FinishRecorders() {
     finishingRecorders.clear();
 }
 
+void CMainDialog::FinishRecordingsNow() {
+    RequestRecordersStop();
+    FinishRecorders(false);
+}
+
+void CMainDialog::CheckForUnfinishedRecordings() {
+    if (repairJob || shutdownStarted) return;
+    repairJob = std::make_unique<recording::RepairJob>(
+        FileFolder().toStdString(), runStarted, [this](const recording::RepairResult& result) {
+            QMetaObject::invokeMethod(
+                this, [this, result] { ShowRepairResult(result); }, Qt::QueuedConnection);
+        });
+}
+
+void CMainDialog::ShowRepairResult(const recording::RepairResult& result) {
+    if (result.repaired == 0 && result.failed == 0) return;
+    // Short enough for the status line: "Repaired 2 files", or "Repaired 1 of 2" when some
+    // could not be repaired.
+    const QString text = result.failed > 0
+                             ? QStringLiteral("Repaired %1 of %2")
+                                   .arg(result.repaired)
+                                   .arg(result.repaired + result.failed)
+                             : QStringLiteral("Repaired %1 file%2")
+                                   .arg(result.repaired)
+                                   .arg(result.repaired == 1 ? QString() : QStringLiteral("s"));
+    if (recordState == RecordState::Recording)
+        statusAfterRecording = text;
+    else
+        SetStatusText(text);
+}
+
 void CMainDialog::TakeSnapshot() {
+    // A second snapshot within the same second gets a numbered name of its own.
     const std::string path = recording::OutputFilePath(
         FileFolder().toStdString(), recording::SnapshotFileName(std::time(nullptr)));
     std::string error;

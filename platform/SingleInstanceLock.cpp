@@ -1,26 +1,64 @@
 #include "platform/SingleInstanceLock.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 
+namespace {
+
+// A folder only its owner, this user, can change: nobody else can plant or swap a file there.
+bool IsPrivateFolder(const std::string& folder) {
+    struct stat info {};
+    return !folder.empty() && folder.front() == '/' && lstat(folder.c_str(), &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The home folder of the passwd entry, which no environment variable changes.
+std::string AccountHome() {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir) {
+        return {};
+    }
+    return found->pw_dir;
+}
+
+// `folder`, made (one level) when it is missing, when it is private to the user; else empty.
+std::string PrivateFolderMade(const std::string& folder) {
+    if (folder.empty()) return {};
+    mkdir(folder.c_str(), 0700);
+    return IsPrivateFolder(folder) ? folder : std::string();
+}
+
+}  // namespace
+
 std::string RuntimeFolder() {
+    // The runtime folder a session names; then the one the login manager keeps per user, which
+    // every login of the user shares even where the variable is missing; then a folder in the
+    // user's own home. Never a folder other users can write to.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime && access(runtime, W_OK) == 0) return runtime;
-    return "/tmp";
+    if (runtime && IsPrivateFolder(runtime)) return runtime;
+    const std::string perUser = "/run/user/" + std::to_string(getuid());
+    if (IsPrivateFolder(perUser)) return perUser;
+    const std::string home = AccountHome();
+    if (!IsPrivateFolder(home)) return {};
+    return PrivateFolderMade(home + "/.cache");
 }
 
 SingleInstanceLock::SingleInstanceLock(std::string name) {
-    // /tmp is shared between users, so the user id keeps one user's lock from blocking another.
     const std::string folder = RuntimeFolder();
-    path_ = folder + "/" + name;
-    if (folder == "/tmp") path_ += "-" + std::to_string(getuid());
-    path_ += ".lock";
+    if (!folder.empty()) path_ = folder + "/" + name + ".lock";
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
@@ -29,8 +67,16 @@ SingleInstanceLock::~SingleInstanceLock() {
 
 SingleInstanceLock::Result SingleInstanceLock::TryAcquire() {
     if (fd_ >= 0) return Result::Acquired;
-    const int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (path_.empty()) return Result::Failed;
+    // Never through a link, and only a plain file of this user's with no other names.
+    const int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return Result::Failed;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != getuid() ||
+        info.st_nlink != 1) {
+        close(fd);
+        return Result::Failed;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         close(fd);

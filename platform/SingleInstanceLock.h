@@ -5,8 +5,9 @@
 namespace platform {
 
 // A per-user lock that lets one process of a name run at a time. It is an exclusive flock on
-// a file in the user's runtime folder; the kernel drops it when the process ends, however it
-// ends, so a crashed instance never blocks the next start.
+// a file in the user's runtime folder (see RuntimeFolder); the kernel drops it when the process
+// ends, however it ends, so a crashed instance never blocks the next start. The file is opened
+// without following links and must be a plain file of the user's own.
 class SingleInstanceLock {
 public:
     enum class Result { Acquired, AlreadyHeld, Failed };
@@ -16,8 +17,8 @@ public:
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    // Takes the lock without waiting. Failed means the lock file could not be made; a caller
-    // may then go on as if it had the lock.
+    // Takes the lock without waiting. Failed means the lock file could not be made or is not
+    // the user's own plain file; a caller may then go on as if it had the lock.
     Result TryAcquire();
     const std::string& LockFilePath() const { return path_; }
 
@@ -26,7 +27,10 @@ private:
     int fd_ = -1;
 };
 
-// The folder for per-user runtime files: $XDG_RUNTIME_DIR, or /tmp when it is not set.
+// The folder for per-user runtime files, always one that belongs to the user and that no other
+// user can write to: $XDG_RUNTIME_DIR when it is such a folder, else /run/user/<uid> when it
+// is, else ".cache" in the home folder of the user's account (made when missing). Empty when
+// none of them will do.
 std::string RuntimeFolder();
 
 }  // namespace platform

@@ -7,13 +7,17 @@ extern "C" {
 #include <libavutil/imgutils.h>
 }
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <deque>
-#include <filesystem>
 #include <vector>
 
 #include "recording/ColourConversion.h"
+#include "recording/FileOutput.h"
+#include "recording/OutputNames.h"
 
 namespace recording {
 namespace {
@@ -28,10 +32,8 @@ struct PacketFree {
     void operator()(AVPacket* packet) const { av_packet_free(&packet); }
 };
 struct OutputFree {
-    void operator()(AVFormatContext* output) const {
-        avio_closep(&output->pb);
-        avformat_free_context(output);
-    }
+    // The file's byte stream belongs to FileOutput, not to the context.
+    void operator()(AVFormatContext* output) const { avformat_free_context(output); }
 };
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
@@ -80,17 +82,21 @@ public:
         if (result < 0 || !output)
             return Fail("the AVI writer is missing (" + ErrorText(result) + ")");
         output_.reset(output);
-        // A file of the same name is replaced by a new one rather than overwritten in place: a
-        // recording started within the same second as the last one must not write into the file
-        // that one may still be finishing.
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-        // "file:" keeps a colon in the path from being read as a protocol name.
-        result = avio_open(&output_->pb, ("file:" + path).c_str(), AVIO_FLAG_WRITE);
-        if (result < 0) {
+        // A new file only: whatever stands at the path is left alone.
+        const int fd = OpenNewFile(path);
+        if (fd < 0) {
+            const int error = errno;
             output_.reset();
-            return Fail(ErrorText(result));
+            return Fail(error == EEXIST ? "a file of that name exists already"
+                                        : ErrorText(AVERROR(error)));
         }
+        file_ = FileOutput::Make(fd);
+        if (!file_) {
+            output_.reset();
+            unlink(path.c_str());  // the empty file just made
+            return Fail("out of memory");
+        }
+        output_->pb = file_->Context();
         return true;
     }
 
@@ -159,9 +165,11 @@ public:
             const int result = av_write_trailer(output_.get());
             if (result < 0 && done) done = Fail(ErrorText(result));
         }
-        const int result = avio_closep(&output_->pb);
+        output_->pb = nullptr;
+        const int result = file_->Close();
         if (result < 0 && done) done = Fail(ErrorText(result));
         output_.reset();
+        file_.reset();
         return done;
     }
 
@@ -386,6 +394,7 @@ private:
     }
 
     AudioTrackCodec audioCodec_;
+    std::unique_ptr<FileOutput> file_;  // outlives output_, which writes through it
     OutputPtr output_;
     CodecContextPtr video_;
     CodecContextPtr audio_;

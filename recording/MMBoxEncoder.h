@@ -21,7 +21,9 @@ class MMBoxInstance {
 public:
     virtual ~MMBoxInstance() = default;
 
-    // Creates (or replaces) the file at `path`.
+    // Creates a new file at `path`. Fails, leaving it alone, when anything stands at `path`
+    // already (a file, a folder, a symbolic link); the file is made exclusively, so this holds
+    // even when the name is taken at the last moment.
     virtual bool OpenFile(const EncoderSettings& settings, const std::string& path) = 0;
     // Sets up the tracks from `settings` and writes the file's header.
     virtual bool Begin(const EncoderSettings& settings) = 0;

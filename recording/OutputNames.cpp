@@ -1,5 +1,8 @@
 #include "recording/OutputNames.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 
 namespace recording {
@@ -37,6 +40,39 @@ std::string OutputFilePath(std::string_view folder, std::string_view fileName) {
     if (path.empty() || path.back() != '/') path += '/';
     path += fileName;
     return path;
+}
+
+std::string NumberedFileName(std::string_view fileName, int number) {
+    if (number < 2) return std::string(fileName);
+    // The extension starts at the last dot of the name, unless the name starts there.
+    std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) dot = fileName.size();
+    return std::string(fileName.substr(0, dot)) + " (" + std::to_string(number) + ")" +
+           std::string(fileName.substr(dot));
+}
+
+std::optional<std::string> CreateUnderFreeName(
+    const std::string& path, const std::function<bool(const std::string& candidate)>& create) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = path.substr(0, nameStart);
+    const std::string name = path.substr(nameStart);
+    for (int number = 1; number <= kMaxFileNumber; ++number) {
+        const std::string candidate = folder + NumberedFileName(name, number);
+        struct stat info {};
+        if (lstat(candidate.c_str(), &info) == 0) continue;
+        if (create(candidate)) return candidate;
+        // Taken between the look and the creation: on to the next number. Any other failure
+        // is the caller's to report.
+        if (lstat(candidate.c_str(), &info) != 0) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+int OpenNewFile(const std::string& path) {
+    // O_EXCL with O_CREAT fails on any existing entry, symbolic links included, and
+    // O_NOFOLLOW says so once more for readers of this line.
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
 }
 
 }  // namespace recording

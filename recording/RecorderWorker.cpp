@@ -1,16 +1,43 @@
 #include "recording/RecorderWorker.h"
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <span>
 
 #include "recording/ColourConversion.h"
+#include "recording/OutputNames.h"
 
 namespace recording {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string MiB(uint64_t bytes) {
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
+}  // namespace
+
+std::optional<uint64_t> FreeBytesOnFileSystem(const std::string& folder) {
+    struct statvfs info {};
+    // A file system without a block count (sysfs, procfs) tells nothing about its room.
+    if (statvfs(folder.c_str(), &info) != 0 || info.f_blocks == 0) return std::nullopt;
+    return static_cast<uint64_t>(info.f_bavail) * info.f_frsize;
+}
 
 RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
                                RecorderOptions options)
     : outputPath_(std::move(outputPath)),
+      folder_(FolderOf(outputPath_)),
       pipeline_(pipeline),
       options_(std::move(options)),
       settings_(MakeEncoderSettings()),
@@ -33,11 +60,31 @@ bool RecorderWorker::Start(std::string& errorText) {
         errorText = "The video encoder could not be started.";
         return false;
     }
-    if (!encoder_->OpenFile(settings_, outputPath_)) {
+    if (options_.freeBytes) {
+        const std::optional<uint64_t> free = options_.freeBytes(folder_);
+        if (free && *free < kMinimumFreeToStart) {
+            errorText = "There is not enough free space to record into \"" + folder_ +
+                        "\": " + MiB(*free) + " free, and a recording needs at least " +
+                        MiB(kMinimumFreeToStart) +
+                        ". Free some space or choose another output folder.";
+            encoder_.reset();
+            return false;
+        }
+    }
+    const std::optional<std::string> created = CreateUnderFreeName(
+        outputPath_,
+        [this](const std::string& candidate) { return encoder_->OpenFile(settings_, candidate); });
+    if (!created) {
         errorText = "Could not create the recording file \"" + outputPath_ +
                     "\": " + encoder_->LastError() + ".";
         encoder_.reset();
         return false;
+    }
+    outputPath_ = *created;
+    struct stat info {};
+    if (lstat(outputPath_.c_str(), &info) == 0) {
+        fileDevice_ = info.st_dev;
+        fileInode_ = info.st_ino;
     }
     if (!encoder_->Begin(settings_)) {
         errorText =
@@ -75,16 +122,64 @@ void RecorderWorker::StopAndWait() {
     if (thread_.joinable()) thread_.join();
 }
 
+bool RecorderWorker::WaitUntilEnded(std::chrono::milliseconds limit) {
+    std::unique_lock lock(endMutex_);
+    return endChanged_.wait_for(lock, limit, [this] { return ended_.load(); });
+}
+
+void RecorderWorker::Abandon(std::unique_ptr<RecorderWorker> recorder) {
+    if (!recorder) return;
+    recorder->RequestStop();
+    {
+        std::lock_guard lock(recorder->outsideMutex_);
+        recorder->abandoned_ = true;
+    }
+    if (recorder->thread_.joinable()) recorder->thread_.detach();
+    // Left allocated on purpose: the detached thread may still be using it.
+    [[maybe_unused]] RecorderWorker* kept = recorder.release();
+}
+
 std::optional<std::string> RecorderWorker::FailureText() const {
     std::lock_guard lock(failureMutex_);
     return failureText_;
 }
 
 void RecorderWorker::Run() {
+    // Nothing thrown leaves the thread: the file is finished and the user told either way.
+    try {
+        Record();
+    } catch (const std::exception& error) {
+        ReportFailure("The recording \"" + outputPath_ + "\" stopped on an internal error (" +
+                      error.what() + "). What was recorded before has been kept.");
+    } catch (...) {
+        ReportFailure("The recording \"" + outputPath_ +
+                      "\" stopped on an internal error. What was recorded before has been kept.");
+    }
+    try {
+        if (!encoder_->Finish() && !failed_) {
+            ReportFailure("The recording \"" + outputPath_ +
+                          "\" could not be completed: " + encoder_->LastError() + ".");
+        }
+    } catch (...) {
+        if (!failed_) {
+            ReportFailure("The recording \"" + outputPath_ +
+                          "\" could not be completed because of an internal error.");
+        }
+    }
+    encoder_.reset();
+    {
+        std::lock_guard lock(endMutex_);
+        ended_ = true;
+    }
+    endChanged_.notify_all();
+}
+
+void RecorderWorker::Record() {
     while (!stopRequested_) {
-        const bool frameArrived = pipeline_.frameReadyEvent.WaitFor(kIdleWait);
+        const bool frameArrived = WaitForFrame();
         if (stopRequested_) break;
         const FrameTimeline::Duration elapsed = Elapsed();
+        if (!WatchSurroundings(elapsed)) return;
         bool written = true;
         if (frameArrived) {
             const FrameTimeline::FramePlan plan = timeline_.OnFrame(elapsed);
@@ -96,19 +191,40 @@ void RecorderWorker::Run() {
         } else {
             written = WriteSlots(timeline_.OnIdle(elapsed));
         }
-        if (!written) break;
+        if (!written) return;
     }
-    if (!failed_) {
-        const FrameTimeline::Duration end =
-            stopRequested_ ? FrameTimeline::Duration(stopElapsedNs_.load()) : Elapsed();
-        WriteSlots(timeline_.OnStop(end));
+    const FrameTimeline::Duration end =
+        stopRequested_ ? FrameTimeline::Duration(stopElapsedNs_.load()) : Elapsed();
+    WriteSlots(timeline_.OnStop(end));
+}
+
+bool RecorderWorker::WaitForFrame() {
+    std::lock_guard lock(outsideMutex_);
+    if (abandoned_) return false;
+    return pipeline_.frameReadyEvent.WaitFor(kIdleWait);
+}
+
+bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
+    if (elapsed - lastWatch_ < kWatchInterval) return true;
+    lastWatch_ = elapsed;
+    // A folder deleted, renamed or unmounted takes the path with it, while the open file would
+    // take frames on into nowhere.
+    struct stat info {};
+    if (lstat(outputPath_.c_str(), &info) != 0 || info.st_dev != fileDevice_ ||
+        info.st_ino != fileInode_) {
+        ReportFailure("The output folder of the recording \"" + outputPath_ +
+                      "\" was deleted, renamed or unmounted, so the recording has been stopped.");
+        return false;
     }
-    if (!encoder_->Finish() && !failed_) {
+    const std::optional<uint64_t> free =
+        options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
+    if (free && *free < kMinimumFreeWhileRecording) {
         ReportFailure("The recording \"" + outputPath_ +
-                      "\" could not be completed: " + encoder_->LastError() + ".");
+                      "\" has been stopped because the disk is nearly full (" + MiB(*free) +
+                      " free). What was recorded has been kept.");
+        return false;
     }
-    encoder_.reset();
-    ended_ = true;
+    return true;
 }
 
 bool RecorderWorker::WriteSlots(int64_t count) {
@@ -144,8 +260,12 @@ bool RecorderWorker::WriteSlot() {
 }
 
 void RecorderWorker::TakeOutputFrame() {
-    // A whole copy: the capture worker may be writing the next frame meanwhile.
-    pipeline_.CopyOutputFrame(outputCopy_);
+    {
+        std::lock_guard lock(outsideMutex_);
+        if (abandoned_) return;
+        // A whole copy: the capture worker may be writing the next frame meanwhile.
+        pipeline_.CopyOutputFrame(outputCopy_);
+    }
     if (outputCopy_.cols != settings_.width || outputCopy_.rows != settings_.height ||
         outputCopy_.type() != CV_8UC3 || !outputCopy_.isContinuous()) {
         return;  // keeps the last picture
@@ -163,7 +283,8 @@ void RecorderWorker::ReportFailure(const std::string& message) {
         std::lock_guard lock(failureMutex_);
         failureText_ = message;
     }
-    if (options_.onFailure) options_.onFailure(message);
+    std::lock_guard lock(outsideMutex_);
+    if (options_.onFailure && !abandoned_) options_.onFailure(message);
 }
 
 }  // namespace recording

@@ -2,8 +2,11 @@
 
 #include <opencv2/core.hpp>
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,6 +23,10 @@
 
 namespace recording {
 
+// Bytes an ordinary user may still write on the file system that holds `folder`; nothing when
+// the folder cannot be asked (it is missing, for example) or its file system keeps no count.
+std::optional<uint64_t> FreeBytesOnFileSystem(const std::string& folder);
+
 struct RecorderOptions {
     // Makes the encoder; the FFmpeg AVI encoder unless a test puts in its own.
     std::function<std::unique_ptr<MMBoxInstance>()> createEncoder = [] {
@@ -27,25 +34,34 @@ struct RecorderOptions {
     };
     // The clock the file's timeline follows.
     std::function<std::chrono::steady_clock::time_point()> now = std::chrono::steady_clock::now;
-    // Called once, on the recorder's thread, when writing fails part-way (disk full, for
-    // example) with a message for the user. The recording then ends by itself: what was written
-    // so far is finished and kept. A window posts the message to its own thread.
+    // The free space of the output folder's file system; FreeBytesOnFileSystem unless a test
+    // puts in its own.
+    std::function<std::optional<uint64_t>(const std::string& folder)> freeBytes =
+        FreeBytesOnFileSystem;
+    // Called once, on the recorder's thread, when the recording has to end part-way (a failed
+    // write, the disk nearly full, the output folder gone, an internal error) with a message for
+    // the user. The recording then ends by itself: what was written so far is finished and
+    // kept. A window posts the message to its own thread.
     std::function<void(const std::string& message)> onFailure;
 };
 
-// One recording: the output frames of a FramePipeline written into an AVI file at a given path,
-// on the recorder's own thread. Each recording owns its stop request, so stopping one and
-// starting the next at once never revives or disturbs the previous thread while it finishes
-// its file.
+// One recording: the output frames of a FramePipeline written into a new AVI file, on the
+// recorder's own thread. Each recording owns its stop request, so stopping one and starting the
+// next at once never revives or disturbs the previous thread while it finishes its file. A
+// recording never replaces a file: when its name is taken, it is numbered (see
+// CreateUnderFreeName), and OutputPath() gives the name it got.
 //
 // The window drives it like this:
 //   StartRecording:  auto recorder = std::make_unique<RecorderWorker>(path, pipeline, options);
 //                    std::string error;
 //                    if (!recorder->Start(error)) { show `error`; stay Ready; add no list row }
+//                    list the recording under recorder->OutputPath()
 //   StopRecording:   recorder->RequestStop();  // returns at once; the file is finished behind
 //                    keep the recorder (e.g. in a list of finishing recorders) until HasEnded(),
 //                    then destroy it; destroying one that has not ended waits for it
-//   Shutdown:        StopAndWait() on every recorder still held, so no file is left unfinished.
+//   Shutdown:        RequestStop() and WaitUntilEnded(limit) on every recorder still held, so
+//                    no file is left unfinished; one still writing after the limit (a hung
+//                    network mount) is handed to Abandon().
 //   onFailure:       post the message to the window; show it, go back to Ready.
 //
 // The file's timeline follows the clock: a recording of N seconds plays N seconds, whatever the
@@ -59,6 +75,12 @@ public:
     static constexpr std::size_t kVideoPacketBytes = 1'024'000;
     // How long the thread waits for a frame before it fills missed slots with the last frame.
     static constexpr std::chrono::milliseconds kIdleWait{100};
+    // Free space a recording needs to start, and below which a running one stops.
+    static constexpr uint64_t kMinimumFreeToStart = 200ull << 20;
+    static constexpr uint64_t kMinimumFreeWhileRecording = 50ull << 20;
+    // How often, by the recording's clock, the thread checks the free space and that its file
+    // still stands in the output folder.
+    static constexpr std::chrono::seconds kWatchInterval{1};
 
     RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
                    RecorderOptions options = {});
@@ -67,16 +89,25 @@ public:
     RecorderWorker(const RecorderWorker&) = delete;
     RecorderWorker& operator=(const RecorderWorker&) = delete;
 
-    // Creates the encoder, creates the file and writes its header, then starts the thread.
-    // On failure nothing runs, no file is left behind, and `errorText` says why. A recorder
-    // starts once; a new recording takes a new RecorderWorker.
+    // Creates the encoder, checks the free space, creates the file (numbered when its name is
+    // taken) and writes its header, then starts the thread. On failure nothing runs, no file is
+    // left behind, and `errorText` says why. A recorder starts once; a new recording takes a
+    // new RecorderWorker.
     bool Start(std::string& errorText);
     // Asks the recording to end; the file lasts until this moment. Returns at once.
     void RequestStop();
     // RequestStop, then waits until the file is finished and the thread has ended.
     void StopAndWait();
+    // Waits at most `limit` for the thread to finish the file; true when it has.
+    bool WaitUntilEnded(std::chrono::milliseconds limit);
     // True once the thread has finished the file (or when it never started).
     bool HasEnded() const { return ended_; }
+    // Gives up on a recorder whose thread did not end in time (stuck in a write on a hung
+    // mount, for example). The thread is asked to stop and left to run; from now on it touches
+    // neither the pipeline nor the failure callback, so both may go away. The file stays as a
+    // crash would leave it, for the repair at the next start. The object is deliberately never
+    // freed, as its thread may still use it.
+    static void Abandon(std::unique_ptr<RecorderWorker> recorder);
 
     // The message of a failure part-way, if there was one.
     std::optional<std::string> FailureText() const;
@@ -86,6 +117,11 @@ public:
 
 private:
     void Run();
+    void Record();
+    // Once per kWatchInterval: false, after telling the user, when the file's folder has gone
+    // or the disk is nearly full.
+    bool WatchSurroundings(FrameTimeline::Duration elapsed);
+    bool WaitForFrame();
     // Writes the current frame into `count` slots of the file: its audio, then its video.
     bool WriteSlots(int64_t count);
     bool WriteSlot();
@@ -94,6 +130,7 @@ private:
     void ReportFailure(const std::string& reason);
 
     std::string outputPath_;
+    std::string folder_;
     capture::FramePipeline& pipeline_;
     RecorderOptions options_;
     EncoderSettings settings_;
@@ -109,9 +146,19 @@ private:
 
     bool startCalled_ = false;
     std::chrono::steady_clock::time_point startTime_;
+    // The file as created, to notice when it no longer stands at its path.
+    dev_t fileDevice_ = 0;
+    ino_t fileInode_ = 0;
+    FrameTimeline::Duration lastWatch_{0};  // thread only
     std::atomic<bool> stopRequested_{false};
     std::atomic<int64_t> stopElapsedNs_{0};
     std::atomic<bool> ended_{true};
+    std::mutex endMutex_;
+    std::condition_variable endChanged_;
+    // Guards what lies outside the recorder (the pipeline, the failure callback) against an
+    // Abandon() that lets them go.
+    std::mutex outsideMutex_;
+    bool abandoned_ = false;
     std::atomic<int64_t> framesWritten_{0};
     bool failed_ = false;  // thread only
     mutable std::mutex failureMutex_;

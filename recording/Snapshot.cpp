@@ -1,24 +1,70 @@
 #include "recording/Snapshot.h"
 
+#include <unistd.h>
+
 #include <opencv2/imgcodecs.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "recording/OutputNames.h"
 
 namespace recording {
 
-bool SaveSnapshot(const capture::FramePipeline& pipeline, const std::string& path,
-                  std::string& errorText) {
+namespace {
+
+bool WriteAll(int fd, const std::vector<uchar>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> SaveSnapshot(const capture::FramePipeline& pipeline,
+                                        const std::string& path, std::string& errorText) {
     cv::Mat frame;
     pipeline.CopyOutputFrame(frame);
-    bool written = false;
+    std::vector<uchar> jpeg;
+    bool encoded = false;
     try {
-        written = cv::imwrite(path, frame);
+        encoded = cv::imencode(".jpg", frame, jpeg);
     } catch (const cv::Exception&) {
-        written = false;
+        encoded = false;
     }
-    if (!written) {
-        errorText = "Could not save the snapshot \"" + path +
-                    "\". Check that the output folder exists and can be written to.";
+    if (!encoded) {
+        errorText =
+            "Could not save the snapshot \"" + path + "\": the picture could not be encoded.";
+        return std::nullopt;
     }
-    return written;
+    // The file is new, so a snapshot never replaces another (or writes through a link); the
+    // bytes are complete before the name is claimed, so a failed write leaves no part file.
+    std::string writeError;
+    const std::optional<std::string> created =
+        CreateUnderFreeName(path, [&](const std::string& candidate) {
+            const int fd = OpenNewFile(candidate);
+            if (fd < 0) return false;
+            const bool written = WriteAll(fd, jpeg);
+            const int error = errno;
+            if (close(fd) != 0 || !written) {
+                writeError = std::strerror(written ? errno : error);
+                unlink(candidate.c_str());
+            }
+            return true;
+        });
+    if (!created || !writeError.empty()) {
+        errorText = "Could not save the snapshot \"" + path + "\"" +
+                    (writeError.empty() ? "" : " (" + writeError + ")") +
+                    ". Check that the output folder exists and can be written to.";
+        return std::nullopt;
+    }
+    return created;
 }
 
 }  // namespace recording

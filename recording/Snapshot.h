@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "capture/FramePipeline.h"
@@ -7,10 +8,12 @@
 namespace recording {
 
 // Writes a whole copy of the pipeline's output frame (320 x 240, taken so the capture worker
-// cannot tear it) as a JPEG file at `path`, with the JPEG writer's default quality. Returns false
-// with a message for the user in `errorText` when the file cannot be written (the folder is
-// missing or not writable, for example).
-bool SaveSnapshot(const capture::FramePipeline& pipeline, const std::string& path,
-                  std::string& errorText);
+// cannot tear it) as a new JPEG file at `path`, with the JPEG writer's default quality. When the
+// name is taken, the snapshot gets the first free numbered name ("name (2).jpg", ...) instead;
+// an existing file is never touched. Returns the path written, or nothing with a message for the
+// user in `errorText` when the file cannot be written (the folder is missing or not writable,
+// for example).
+std::optional<std::string> SaveSnapshot(const capture::FramePipeline& pipeline,
+                                        const std::string& path, std::string& errorText);
 
 }  // namespace recording

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine and runs the whole test suite twice: once in an ordinary build,
 # once built by clang with AddressSanitizer and UndefinedBehaviorSanitizer (which also runs the
-# fuzz targets for a bounded time). Qt tests use the offscreen platform; the end-to-end test
-# starts its own virtual X server, so no display is needed.
+# fuzz targets for a bounded time). A third, ThreadSanitizer build by clang runs the suites whose
+# code runs threads. Qt tests use the offscreen platform; the end-to-end test starts its own
+# virtual X server, so no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -23,3 +24,21 @@ CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUE
 cmake --build build-sanitize -j"$jobs"
 bash tests/support/fetch_face_photo.sh build-sanitize/test-data
 (cd build-sanitize && ctest --output-on-failure)
+
+# ThreadSanitizer: only the programs of the suites with threads in them are built (the recorder,
+# the camera and its frame road, the platform's events and lock, the effect engine, and the
+# window's recording tests), to keep the run short.
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
+CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_TSAN=ON \
+    -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
+cmake --build build-tsan -j"$jobs" --target recording_tests recording_crash_writer capture_tests \
+    platform_tests effects_tests app_tests
+(
+    cd build-tsan/tests
+    export QUENVALOR_PATTERN_CAMERA=1 QT_QPA_PLATFORM=offscreen
+    ./recording_tests
+    ./capture_tests
+    ./platform_tests
+    ./effects_tests --gtest_filter='Effects_EffectEngine*'
+    ./app_tests --gtest_filter='RecordingFixture.*:App_MainDialog*'
+)

@@ -10,7 +10,13 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QFileInfo>
+
 #include <atomic>
+#include <condition_variable>
 #include <csignal>
 #include <filesystem>
 #include <mutex>
@@ -24,6 +30,7 @@
 #include "app/Settings.h"
 #include "controls/CHoverButton.h"
 #include "recording/CRecordingsList.h"
+#include "recording/CrashRepair.h"
 #include "tests/support/FileSizeLimit.h"
 
 using app::CMainDialog;
@@ -83,6 +90,45 @@ private:
     std::unique_ptr<recording::MMBoxInstance> inner_;
     std::chrono::milliseconds delay_;
     EncoderLog& log_;
+};
+
+// Finishing the file hangs until the test opens the gate, as a write on a hung mount does.
+class StuckGate {
+public:
+    void Open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+    bool IsOpen() {
+        std::lock_guard lock(mutex_);
+        return open_;
+    }
+    void Wait() {
+        std::unique_lock lock(mutex_);
+        opened_.wait(lock, [&] { return open_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = false;
+};
+
+class StuckFinishEncoder : public SlowFinishEncoder {
+public:
+    explicit StuckFinishEncoder(std::shared_ptr<StuckGate> gate)
+        : SlowFinishEncoder(0ms, log_), gate_(std::move(gate)) {}
+    bool Finish() override {
+        gate_->Wait();
+        return SlowFinishEncoder::Finish();
+    }
+
+private:
+    EncoderLog log_;
+    std::shared_ptr<StuckGate> gate_;
 };
 
 class RecordingFixture : public ::testing::Test {
@@ -229,9 +275,8 @@ TEST_F(RecordingFixture, RecordingsAreListedNewestFirstAllChecked) {
     EXPECT_EQ(dialog.RecordingsList()->GetHeaderCheck(0), controls::kChecked);
 }
 
-TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondReplacesTheFileWhole) {
-    // The first recorder takes its time to finish; the second recording gets the same name and
-    // must not create the file before the first recorder is done with it.
+TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondGetsAFileAndARowOfItsOwn) {
+    // The first recorder takes its time to finish; the second recording starts meanwhile.
     EncoderLog log;
     int encodersMade = 0;
     dialog.SetEncoderFactory([&] {
@@ -245,24 +290,77 @@ TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondReplacesTheFileWho
         },
         2000));
     Click(app::kRecord);
-    const QString path = dialog.RecordingPath();
+    const QString first = dialog.RecordingPath();
+    QTest::qWait(100);
     Click(app::kStopRecord);
-    QElapsedTimer running;
     Click(app::kRecord);
-    running.start();
-    ASSERT_EQ(dialog.RecordingPath().toStdString(), path.toStdString());
+    const QString second = dialog.RecordingPath();
+    EXPECT_EQ(second.toStdString(), first.chopped(4).toStdString() + " (2).avi");
+    EXPECT_EQ(dialog.RecordingName(), QFileInfo(second).fileName());
     QTest::qWait(1200);
     Click(app::kStopRecord);
-    const double seconds = running.elapsed() / 1000.0;
 
-    ASSERT_EQ(Rows().size(), 2u);
     ASSERT_TRUE(FilesFinished());
     ASSERT_EQ(log.finishedBeforeOpen.size(), 2u);
-    EXPECT_EQ(log.finishedBeforeOpen[1], 1) << "the second file was opened before the first ended";
-    EXPECT_EQ(Files("*.avi").size(), 1);
-    const auto facts = ProbeAvi(path.toStdString());
-    ASSERT_TRUE(facts.opened);
-    EXPECT_NEAR(facts.videoPackets, seconds * 20, 5);
+    EXPECT_EQ(log.finishedBeforeOpen[1], 0) << "the start did not wait for the first recorder";
+    ASSERT_EQ(Rows().size(), 2u);
+    EXPECT_EQ(Rows()[0].fullPath, second);
+    EXPECT_EQ(Rows()[1].fullPath, first);
+    EXPECT_EQ(Files("*.avi").size(), 2);
+    EXPECT_GT(ProbeAvi(first.toStdString()).videoPackets, 0);
+    EXPECT_GT(ProbeAvi(second.toStdString()).videoPackets, 20);
+    EXPECT_TRUE(folder.messages.empty());
+}
+
+TEST_F(RecordingFixture, TooLittleFreeSpaceRefusesTheRecordingWithAMessage) {
+    dialog.SetFreeSpaceSource(
+        [](const std::string&) { return std::optional<uint64_t>(150u << 20); });
+    Click(app::kRecord);
+    ASSERT_EQ(folder.messages.size(), 1u);
+    EXPECT_TRUE(folder.messages[0].contains(QStringLiteral("not enough free space")))
+        << folder.messages[0].toStdString();
+    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+    EXPECT_TRUE(Files("*").isEmpty());
+}
+
+TEST_F(RecordingFixture, QuitGivesUpOnARecorderStuckInAWriteAfterTheLimit) {
+    auto gate = std::make_shared<StuckGate>();
+    dialog.SetEncoderFactory([gate] { return std::make_unique<StuckFinishEncoder>(gate); });
+    dialog.SetFinishWaitLimit(300ms);
+    Click(app::kRecord);
+    QTest::qWait(200);
+    dialog.ShutdownSequence();
+    // Returned although the file is still being finished; the status line said why it waited.
+    EXPECT_FALSE(gate->IsOpen());
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Finishing the recording..."));
+    EXPECT_EQ(dialog.FinishingRecorderCount(), 0u);
+    gate->Open();
+}
+
+TEST_F(RecordingFixture, RecordingsCutOffBeforeTheStartAreRepairedAndCounted) {
+    // Two finished recordings, cut short as a crash cuts them, changed before this run began.
+    for (const char* name : {"2026-12-07 10-00-00.avi", "2026-12-07 10-00-01 (2).avi"}) {
+        const std::string path = (output + '/' + name).toStdString();
+        {
+            recording::RecorderWorker recorder(path, dialog.Pipeline());
+            std::string error;
+            ASSERT_TRUE(recorder.Start(error)) << error;
+            QTest::qWait(1200);
+        }
+        std::filesystem::resize_file(path, std::filesystem::file_size(path) * 7 / 10);
+        const timespec earlier[2] = {{std::time(nullptr) - 3600, 0},
+                                     {std::time(nullptr) - 3600, 0}};
+        utimensat(AT_FDCWD, path.c_str(), earlier, 0);
+        ASSERT_TRUE(recording::IsUnfinishedAvi(path));
+    }
+    dialog.CheckForUnfinishedRecordings();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.RepairCheckEnded(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialog.StatusText() == QStringLiteral("Repaired 2 files"); }, 2000))
+        << dialog.StatusText().toStdString();
+    for (const QString& file : Files("*.avi"))
+        EXPECT_FALSE(recording::IsUnfinishedAvi((output + '/' + file).toStdString()))
+            << file.toStdString();
     EXPECT_TRUE(folder.messages.empty());
 }
 

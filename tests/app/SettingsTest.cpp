@@ -110,6 +110,48 @@ TEST(App_IniFile, RefusesWhatWouldCorruptTheFile) {
     EXPECT_FALSE(CIniFile(path + "/below.ini").WriteString("General", "FilePath", "/a"));
 }
 
+TEST(App_IniFile, EveryValueReadsBackAsItWasWritten) {
+    QTemporaryDir folder;
+    const CIniFile ini(folder.filePath("Quenvalor.ini"));
+    const QStringList values = {QStringLiteral(" /leading blank"),
+                                QStringLiteral("/trailing blank "),
+                                QStringLiteral("\t/tabbed\t"),
+                                QStringLiteral("\"/quoted\""),
+                                QStringLiteral("'/single'"),
+                                QStringLiteral("\"/opened only"),
+                                QStringLiteral("/closed only'"),
+                                QStringLiteral("\"\""),
+                                QStringLiteral("\""),
+                                QStringLiteral("a=b; c # d"),
+                                QStringLiteral("[Section]"),
+                                QStringLiteral(""),
+                                QStringLiteral("   "),
+                                QString(QChar(0x00A0)) + QStringLiteral("/nbsp"),
+                                QStringLiteral("/home/me/Vidéos/Webcam")};
+    for (const QString& value : values) {
+        ASSERT_TRUE(ini.WriteString("General", "FilePath", value)) << value.toStdString();
+        EXPECT_EQ(ini.ReadString("General", "FilePath", "x"), value) << value.toStdString();
+    }
+    // A plain folder stays plain, so a person editing the file sees it as they wrote it.
+    ASSERT_TRUE(ini.WriteString("General", "FilePath", "/srv/out"));
+    EXPECT_EQ(ReadText(ini.Path()), QStringLiteral("[General]\nFilePath=/srv/out\n"));
+    // What cannot read back as itself is refused, and the file keeps its last value.
+    EXPECT_FALSE(ini.WriteString("General", " FilePath", "/x"));
+    EXPECT_FALSE(ini.WriteString("General", "a=b", "/x"));
+    EXPECT_FALSE(ini.WriteString("General", ";FilePath", "/x"));
+    EXPECT_FALSE(ini.WriteString("Gen]eral", "FilePath", "/x"));
+    EXPECT_FALSE(ini.WriteString("General", "FilePath", QString(QChar(0xD800))));
+    EXPECT_EQ(ini.ReadString("General", "FilePath", "x"), QStringLiteral("/srv/out"));
+}
+
+TEST(App_IniFile, ByteOrderMarkBeforeTheFirstSectionIsIgnored) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Quenvalor.ini");
+    WriteText(path, QString(QChar(0xFEFF)) + "[General]\nFilePath=/from/editor\n");
+    EXPECT_EQ(CIniFile(path).ReadString("General", "FilePath", "x"),
+              QStringLiteral("/from/editor"));
+}
+
 TEST(App_Settings, SettingsFileLiesInTheProgramFolderOrTheUserConfiguration) {
     EXPECT_EQ(app::SettingsFilePath("/opt/q", true), QStringLiteral("/opt/q/Quenvalor.ini"));
     {

@@ -6,17 +6,11 @@
 # and the status line changes, and the moving picture returns within two seconds of plugging it
 # in again, in the running recording too.
 set -u
-program="$1"
-pid=""
-source "$(dirname "$0")/program_run.sh"
+source "$(dirname "$0")/e2e_support.sh" "$1"
 set_output_folder "$output"
 presence="$scratch/camera-present"
 export QUENVALOR_PATTERN_CAMERA=1 QUENVALOR_PATTERN_CAMERA_PRESENCE="$presence"
 
-record=(104 55)
-stop=(170 55)
-close=(479 14)
-click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemove 300 300; }
 status_digest() {
     screen
     ffmpeg -v error -i "$scratch/screen.xwd" -vf crop=300:30:20:650 -f rawvideo -pix_fmt rgb24 - |

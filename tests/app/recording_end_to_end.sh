@@ -4,50 +4,8 @@
 # three recordings, a snapshot, a quit by the close button and by SIGTERM while recording, and an
 # output folder that does not exist. Set QUENVALOR_E2E_SHOTS to a folder to keep screenshots.
 set -u
-program="$1"
-pid=""
-source "$(dirname "$0")/program_run.sh"
+source "$(dirname "$0")/e2e_support.sh" "$1"
 
-# Places of the buttons (centres) on the window at (0, 0).
-record=(104 55)
-stop=(170 55)
-snap=(236 55)
-close=(479 14)
-click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemove 300 300; }
-
-start_program() {
-    launch 20 0.1 || fail "no window within 20 seconds"
-    wait_preview live 10 || fail "the camera did not start within 10 seconds"
-}
-
-expect_clean_end() {
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "still running five seconds after $1"
-    wait "$pid"
-    status=$?
-    [ "$status" = 0 ] || fail "exit status $status after $1"
-}
-
-# A digest of the screen's pixels in an area: width height x y.
-area_digest() {
-    xwd -root -silent -out "$scratch/screen.xwd"
-    ffmpeg -v error -i "$scratch/screen.xwd" -vf "crop=$1:$2:$3:$4" -f rawvideo -pix_fmt rgb24 - |
-        md5sum | cut -d' ' -f1
-}
-status_area() { area_digest 110 30 20 650; }
-clock_area() { area_digest 92 20 130 625; }
-screenshot() {
-    [ -n "${QUENVALOR_E2E_SHOTS:-}" ] || return 0
-    xwd -root -silent -out "$scratch/screen.xwd"
-    ffmpeg -v error -y -i "$scratch/screen.xwd" -vf crop=510:680:0:0 "$QUENVALOR_E2E_SHOTS/$1.png"
-}
-
-probe() {  # file entry: one value of the first stream of a kind, or of the format
-    ffprobe -v error -select_streams "$2" -show_entries "$3" -of default=nw=1:nk=1 "$1" | head -n 1
-}
 # Checks a recording: 320 x 240 video at 20 frames per second with an audio stream, lasting
 # `seconds` within half a second.
 check_recording() {
@@ -58,14 +16,13 @@ check_recording() {
     [ "$(probe "$file" v stream=r_frame_rate)" = 20/1 ] || fail "$file is not 20 frames per second"
     [ "$(probe "$file" a stream=codec_type)" = audio ] || fail "$file has no audio stream"
     local duration
-    duration=$(ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$file")
+    duration=$(duration_of "$file")
     awk -v d="$duration" -v s="$seconds" 'BEGIN { exit !(d - s < 0.5 && s - d < 0.5) }' ||
         fail "$file lasts $duration s, the recording ran $seconds s"
 }
 frame_digest() {
     ffmpeg -v error -ss "$2" -i "$1" -frames:v 1 -f rawvideo -pix_fmt rgb24 - | md5sum | cut -d' ' -f1
 }
-newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
 
 # A five-second recording.
 set_output_folder "$output"
@@ -132,15 +89,9 @@ check_recording "$(newest "$output" .avi)" "$(awk -v a="$started" -v b="$stopped
 set_output_folder "$scratch/missing/folder"
 start_program
 click "${record[@]}"
-box=""
-for _ in $(seq 1 30); do
-    box=$(xdotool search --onlyvisible --name "^Quenvalor$" 2>/dev/null | head -n 1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(wait_for_message_box 30)
 [ -n "$box" ] || fail "no message box for a missing output folder"
-xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
-sleep 0.5
+dismiss_message_box "$box"
 [ ! -e "$scratch/missing" ] || fail "the missing folder was made"
 xdotool mousemove --sync "${close[@]}" click 1
 expect_clean_end "the close button"

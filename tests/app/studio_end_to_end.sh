@@ -5,32 +5,15 @@
 # Remove all takes the effects away again. Also the command line's --classic and a bad option.
 # Set QUENVALOR_E2E_SHOTS to a folder to keep screenshots.
 set -u
-program="$1"
+source "$(dirname "$0")/e2e_support.sh" "$1"
 eft="$2"
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 build=$(dirname "$program")
-folder="$scratch/program"
-output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-ln -s "$build/skin" "$folder/skin"
-printf '[General]\nFilePath=%s\n' "$output" >"$folder/Quenvalor.ini"
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
+set_output_folder "$output"
 
 # The shipped effects, and in Animations an effect of this test's own: an opaque orange block of
 # 100 x 80 at (40, 40), which sorts first, so its thumbnail is the grid's first.
 for tree in Effects EffectsBmps; do
+    rm "$folder/$tree"
     mkdir "$folder/$tree"
     for category in "$build/$tree"/*; do
         mkdir "$folder/$tree/$(basename "$category")"
@@ -71,8 +54,8 @@ expect_near() {  # what, actual, expected, tolerance
 gold=$(pixel "$scratch/gold.png" 6 180)
 [ "$gold" != "0 0 0" ] || fail "the gold frame draws nothing at (6, 180)"
 
-screen() {
-    xwd -root -silent -out "$scratch/screen.xwd"
+shot() {
+    screen
     ffmpeg -v error -y -i "$scratch/screen.xwd" "$scratch/screen.png"
     [ -z "${QUENVALOR_E2E_SHOTS:-}" ] || cp "$scratch/screen.png" "$QUENVALOR_E2E_SHOTS/$1.png"
 }
@@ -83,25 +66,9 @@ preview_digest() {  # a 10 x 300 strip along the preview's left edge
         md5sum | cut -d' ' -f1
 }
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; }
-newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
 
-wait_for_window() {
-    window=""
-    for _ in $(seq 1 200); do
-        window=$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" 2>/dev/null | head -n 1)
-        [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    fail "no window within 20 seconds"
-}
-expect_clean_end() {
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "still running five seconds after $1"
-    wait "$pid"
-    [ $? = 0 ] || fail "a bad exit status after $1"
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" | head -n 1)")"
 }
 
 # The command line refuses what it does not know.
@@ -111,9 +78,8 @@ grep -q -- "--wide" "$scratch/refusal" || fail "the refusal does not name the op
 
 "$folder/quenvalor" --studio 2>>"$scratch/program.log" &
 pid=$!
-wait_for_window
-sleep 1  # the camera starts
-eval "$(xdotool getwindowgeometry --shell "$window")"
+wait_preview live 20 || fail "no live preview within 20 seconds"
+window_geometry
 [ "$WIDTH" -ge 940 ] && [ "$X" = 0 ] && [ "$Y" = 0 ] || fail "the studio is ${WIDTH}x${HEIGHT} at ($X, $Y)"
 
 # Frames, then the gold frame (the third thumbnail): in the preview within half a second.
@@ -121,7 +87,7 @@ click 585 358
 moving_before=$(preview_digest)
 click 858 133
 sleep 0.5
-screen gold
+shot gold
 expect_near "the preview's frame border" "$(preview_pixel 6 180)" "$gold" 12
 [ "$(preview_digest)" = "$(preview_digest)" ] || fail "the frame's border moves"
 [ "$moving_before" != "$(preview_digest)" ] || fail "the strip did not change with the frame"
@@ -135,7 +101,7 @@ xdotool mousemove --sync 106 181 mousedown 1
 for step in 1 2 3 4 5; do xdotool mousemove --sync $((106 + 20 * step)) $((181 + 16 * step)); sleep 0.05; done
 xdotool mouseup 1
 sleep 0.4
-screen dragged
+shot dragged
 expect_near "the moved block" "$(preview_pixel 190 160)" "$orange" 12
 expect_near "the selection border" "$(preview_pixel 141 121)" "$grey" 6
 near "$(preview_pixel 60 60)" "$orange" 40 && fail "the block is still at its first place"
@@ -147,7 +113,7 @@ xdotool mousemove --sync 316 161 mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove --sync $((316 + 20 * step)) 161; sleep 0.05; done
 xdotool mouseup 1
 sleep 0.4
-screen painted
+shot painted
 expect_near "the paint stroke" "$(preview_pixel 360 60)" "$white" 20
 
 # A recording and a snapshot carry the frame, the moved block and the stroke, not the border.
@@ -173,7 +139,7 @@ expect_near "the snapshot's stroke" "$(pixel "$snapshot" 240 40)" "$white" 30
 click 157 476
 click 467 568
 sleep 0.4
-screen removed
+shot removed
 [ "$(preview_digest)" != "$(sleep 0.3; preview_digest)" ] || fail "the frame stayed after Remove all"
 click 479 14
 expect_clean_end "the close button"
@@ -181,8 +147,8 @@ expect_clean_end "the close button"
 # --classic opens today's window whatever the settings file keeps.
 "$folder/quenvalor" --classic 2>>"$scratch/program.log" &
 pid=$!
-wait_for_window
-eval "$(xdotool getwindowgeometry --shell "$window")"
+wait_preview live 20 || fail "no live preview within 20 seconds"
+window_geometry
 [ "$WIDTH" = 510 ] && [ "$HEIGHT" = 680 ] || fail "--classic opened ${WIDTH}x${HEIGHT}"
 kill -TERM "$pid"
 expect_clean_end "SIGTERM"

@@ -3,19 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdio>
 #include <thread>
 
 #include "AviProbe.h"
+#include "CrashWriter.h"
 #include "recording/RecorderWorker.h"
-
-extern char** environ;
 
 using capture::CCaptureDevice;
 using capture::FramePipeline;
@@ -94,31 +87,8 @@ TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSeconds) {
 TEST(Recording_LiveRecording, KilledRecordingKeepsAllButItsLastSecond) {
     ScratchFolder folder;
     const std::string path = folder.File("killed.avi");
-    int output[2];
-    ASSERT_EQ(pipe(output), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, output[0]);
-    std::string program = QUENVALOR_CRASH_WRITER;
-    std::string argument = path;
-    char* arguments[] = {program.data(), argument.data(), nullptr};
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(output[1]);
-    ASSERT_EQ(spawned, 0);
-
-    FILE* childOutput = fdopen(output[0], "r");
-    char line[64] = {};
-    const bool recording = std::fgets(line, sizeof line, childOutput) != nullptr;
-    const auto started = std::chrono::steady_clock::now();
-    if (recording) std::this_thread::sleep_for(2600ms);
-    kill(child, SIGKILL);
-    const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
-    waitpid(child, nullptr, 0);
-    std::fclose(childOutput);
-    ASSERT_EQ(std::string(line), "recording\n");
+    const double recorded = recording::testing::RecordUntilKilled(path, 2600ms);
+    ASSERT_GT(recorded, 0) << "the crash writer did not start recording";
 
     const AviFacts facts = ProbeAvi(path);
     ASSERT_TRUE(facts.opened) << "a cut-off recording still opens";

@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "recording/OutputNames.h"
 
@@ -64,4 +68,40 @@ TEST(Recording_OutputNames, PathJoinsFolderAndNameWithOneSlash) {
     EXPECT_EQ(OutputFilePath("/data/clips", "a.jpg"), "/data/clips/a.jpg");
     EXPECT_EQ(OutputFilePath("/data/clips/", "a.jpg"), "/data/clips/a.jpg");
     EXPECT_EQ(OutputFilePath("relative dir", "a b.avi"), "relative dir/a b.avi");
+}
+
+TEST(Recording_OutputNames, TakenNamesAreNumberedBeforeTheExtension) {
+    EXPECT_EQ(NumberedFileName("2010-05-17 14-03-09.avi", 1), "2010-05-17 14-03-09.avi");
+    EXPECT_EQ(NumberedFileName("2010-05-17 14-03-09.avi", 2), "2010-05-17 14-03-09 (2).avi");
+    EXPECT_EQ(NumberedFileName("a.b.jpg", 10), "a.b (10).jpg");
+    EXPECT_EQ(NumberedFileName("plain", 3), "plain (3)");
+    EXPECT_EQ(NumberedFileName(".hidden", 2), ".hidden (2)");
+}
+
+TEST(Recording_OutputNames, NewFileTakesTheFirstFreeNameAndLeavesWhatIsThereAlone) {
+    char pattern[] = "/tmp/quenvalor-names-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string folder = pattern;
+    const std::string path = folder + "/a.jpg";
+    const auto make = [](const std::string& candidate) {
+        const int fd = OpenNewFile(candidate);
+        if (fd >= 0) close(fd);
+        return fd >= 0;
+    };
+    EXPECT_EQ(CreateUnderFreeName(path, make), path);
+    // A dangling link: following it would create its target.
+    ASSERT_EQ(symlink((folder + "/target").c_str(), (folder + "/a (2).jpg").c_str()), 0);
+    EXPECT_EQ(CreateUnderFreeName(path, make), folder + "/a (3).jpg");
+    struct stat info {};
+    EXPECT_NE(lstat((folder + "/target").c_str(), &info), 0) << "the link was followed";
+    // A name taken between the look and the creation moves on to the next number.
+    int calls = 0;
+    const auto racing = [&](const std::string& candidate) {
+        if (++calls == 1) make(candidate);  // someone else takes it first
+        return make(candidate);
+    };
+    EXPECT_EQ(CreateUnderFreeName(path, racing), folder + "/a (5).jpg");
+    // Another failure ends the search.
+    EXPECT_EQ(CreateUnderFreeName(folder + "/missing/a.jpg", make), std::nullopt);
+    std::filesystem::remove_all(folder);
 }

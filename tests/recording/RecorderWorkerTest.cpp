@@ -4,8 +4,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 #include <thread>
 
 #include "AviProbe.h"
@@ -53,12 +56,10 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
-// The real encoder, except that writing video fails from the `failAt`-th packet on, the way a
-// full disk fails.
-class DiskFullEncoder : public MMBoxInstance {
+// The real encoder; tests change single operations of it.
+class ForwardingEncoder : public MMBoxInstance {
 public:
-    explicit DiskFullEncoder(int failAt)
-        : inner_(recording::CreateMMBoxDLLInstance()), failAt_(failAt) {}
+    ForwardingEncoder() : inner_(recording::CreateMMBoxDLLInstance()) {}
     bool OpenFile(const recording::EncoderSettings& s, const std::string& p) override {
         return inner_->OpenFile(s, p);
     }
@@ -72,21 +73,99 @@ public:
         return inner_->GetAudioPacket(b, n);
     }
     bool WriteVideoPacket(std::span<const uint8_t> p) override {
-        if (++written_ >= failAt_) return false;
         return inner_->WriteVideoPacket(p);
     }
     bool WriteAudioPacket(std::span<const uint8_t> p) override {
         return inner_->WriteAudioPacket(p);
     }
     bool Finish() override { return inner_->Finish(); }
+    std::string LastError() const override { return inner_->LastError(); }
+
+protected:
+    std::unique_ptr<MMBoxInstance> inner_;
+};
+
+// Writing video fails from the `failAt`-th packet on, the way a full disk fails.
+class DiskFullEncoder : public ForwardingEncoder {
+public:
+    explicit DiskFullEncoder(int failAt) : failAt_(failAt) {}
+    bool WriteVideoPacket(std::span<const uint8_t> p) override {
+        if (++written_ >= failAt_) return false;
+        return inner_->WriteVideoPacket(p);
+    }
     std::string LastError() const override {
         return written_ >= failAt_ ? "No space left on device" : inner_->LastError();
     }
 
 private:
-    std::unique_ptr<MMBoxInstance> inner_;
     int failAt_;
     int written_ = 0;
+};
+
+// The `throwAt`-th video frame throws, as a fault deep inside a library might.
+class ThrowingEncoder : public ForwardingEncoder {
+public:
+    explicit ThrowingEncoder(int throwAt) : throwAt_(throwAt) {}
+    int PutVideoFrame(std::span<const uint8_t> f) override {
+        if (++frames_ >= throwAt_) throw std::runtime_error("bad frame");
+        return inner_->PutVideoFrame(f);
+    }
+
+private:
+    int throwAt_;
+    int frames_ = 0;
+};
+
+// Finishing the file hangs until the test lets it go, as a write on a hung network mount does.
+struct Gate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+    void Open() {
+        {
+            std::lock_guard lock(mutex);
+            open = true;
+        }
+        opened.notify_all();
+    }
+};
+class StuckFinishEncoder : public ForwardingEncoder {
+public:
+    explicit StuckFinishEncoder(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
+    bool Finish() override {
+        std::unique_lock lock(gate_->mutex);
+        gate_->opened.wait(lock, [&] { return gate_->open; });
+        return inner_->Finish();
+    }
+
+private:
+    std::shared_ptr<Gate> gate_;
+};
+
+// What a recorder reported through onFailure, from its thread.
+struct FailureLog {
+    std::mutex mutex;
+    std::string last;
+    std::atomic<int> count{0};
+    std::function<void(const std::string&)> Callback() {
+        return [this](const std::string& message) {
+            std::lock_guard lock(mutex);
+            last = message;
+            ++count;
+        };
+    }
+    std::string Last() {
+        std::lock_guard lock(mutex);
+        return last;
+    }
+};
+
+// A file system whose free space the test sets.
+struct FreeSpace {
+    std::atomic<uint64_t> bytes{uint64_t{1} << 40};
+    std::function<std::optional<uint64_t>(const std::string&)> Function() {
+        return [this](const std::string&) { return std::optional<uint64_t>(bytes.load()); };
+    }
 };
 
 }  // namespace
@@ -246,7 +325,7 @@ TEST(Recording_RecorderWorker, StopFollowedAtOnceByAStartKeepsTheRecordingsApart
     EXPECT_EQ(ProbeAvi(folder.File("second.avi")).videoPackets, 41) << "2.03 s";
 }
 
-TEST(Recording_RecorderWorker, SameNameWithinASecondReplacesTheFileTheFirstIsStillFinishing) {
+TEST(Recording_RecorderWorker, TakenNameGetsANumberAndNoFileIsReplaced) {
     ScratchFolder folder;
     FramePipeline pipeline;
     ManualClock clock;
@@ -254,20 +333,162 @@ TEST(Recording_RecorderWorker, SameNameWithinASecondReplacesTheFileTheFirstIsSti
     RecorderWorker first(path, pipeline, WithClock(clock));
     std::string error;
     ASSERT_TRUE(first.Start(error)) << error;
+    EXPECT_EQ(first.OutputPath(), path);
     clock.Set(5030ms);  // the first one still has 100 frames to write when it sees its stop
     first.RequestStop();
+    // Started within the same second: a name of its own, while the first finishes undisturbed.
     RecorderWorker second(path, pipeline, WithClock(clock));
     ASSERT_TRUE(second.Start(error)) << error;
+    EXPECT_EQ(second.OutputPath(), folder.File("2010-05-17 14-03-09 (2).avi"));
+    // A link planted at the next free name is not written through.
+    const std::string target = folder.File("target");
+    std::ofstream(target) << "keep";
+    std::filesystem::create_symlink(target, folder.File("2010-05-17 14-03-09 (3).avi"));
+    RecorderWorker third(path, pipeline, WithClock(clock));
+    ASSERT_TRUE(third.Start(error)) << error;
+    EXPECT_EQ(third.OutputPath(), folder.File("2010-05-17 14-03-09 (4).avi"));
     clock.Set(5560ms);
     first.StopAndWait();
     second.StopAndWait();
+    third.StopAndWait();
 
-    const AviFacts facts = ProbeAvi(path);
-    EXPECT_TRUE(facts.opened);
-    EXPECT_EQ(facts.videoPackets, 11) << "only the second recording, unmixed";
+    EXPECT_EQ(ProbeAvi(first.OutputPath()).videoPackets, 101) << "5.03 s, whole";
+    EXPECT_EQ(ProbeAvi(second.OutputPath()).videoPackets, 11) << "0.53 s";
+    EXPECT_EQ(ProbeAvi(third.OutputPath()).videoPackets, 11);
+    std::string kept;
+    std::ifstream(target) >> kept;
+    EXPECT_EQ(kept, "keep");
     if (recording::testing::FfprobeInstalled()) {
-        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
+        for (const RecorderWorker* each : {&first, &second, &third})
+            EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" +
+                                                        each->OutputPath() + "'"),
+                      "");
     }
+}
+
+TEST(Recording_RecorderWorker, TooLittleFreeSpaceRefusesTheStart) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    FreeSpace space;
+    space.bytes = RecorderWorker::kMinimumFreeToStart - 1;
+    RecorderOptions options;
+    options.freeBytes = space.Function();
+    RecorderWorker recorder(folder.File("a.avi"), pipeline, options);
+    std::string error;
+    EXPECT_FALSE(recorder.Start(error));
+    EXPECT_NE(error.find("not enough free space"), std::string::npos) << error;
+    EXPECT_NE(error.find("199 MiB free"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
+    space.bytes = RecorderWorker::kMinimumFreeToStart;
+    RecorderWorker enough(folder.File("a.avi"), pipeline, options);
+    EXPECT_TRUE(enough.Start(error)) << error;
+}
+
+TEST(Recording_RecorderWorker, DiskNearlyFullStopsTheRecordingWithAPlayableFile) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    ManualClock clock;
+    FreeSpace space;
+    RecorderOptions options = WithClock(clock);
+    options.freeBytes = space.Function();
+    FailureLog failures;
+    options.onFailure = failures.Callback();
+    RecorderWorker recorder(folder.File("nearly-full.avi"), pipeline, options);
+    std::string error;
+    ASSERT_TRUE(recorder.Start(error)) << error;
+    clock.Set(1050ms);
+    pipeline.RunPass();
+    ASSERT_TRUE(WaitUntil([&] { return recorder.FramesWritten() >= 21; }));
+    EXPECT_FALSE(recorder.HasEnded()) << "plenty of room so far";
+    // Another program fills the disk.
+    space.bytes = RecorderWorker::kMinimumFreeWhileRecording - 1;
+    clock.Set(2100ms);
+    pipeline.RunPass();
+    ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << "stops by itself";
+
+    EXPECT_EQ(failures.count.load(), 1);
+    EXPECT_NE(failures.Last().find("disk is nearly full"), std::string::npos) << failures.Last();
+    const AviFacts facts = ProbeAvi(folder.File("nearly-full.avi"));
+    EXPECT_TRUE(facts.opened);
+    EXPECT_EQ(facts.videoPackets, 22) << "up to the frame before the check that stopped it";
+    if (recording::testing::FfprobeInstalled()) {
+        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" +
+                                                    folder.File("nearly-full.avi") + "'"),
+                  "");
+    }
+}
+
+TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) {
+    for (const std::string how : {"deleted", "renamed"}) {
+        ScratchFolder folder;
+        const std::string output = folder.File("output");
+        std::filesystem::create_directory(output);
+        FramePipeline pipeline;
+        ManualClock clock;
+        RecorderOptions options = WithClock(clock);
+        FailureLog failures;
+        options.onFailure = failures.Callback();
+        RecorderWorker recorder(output + "/a.avi", pipeline, options);
+        std::string error;
+        ASSERT_TRUE(recorder.Start(error)) << error;
+        if (how == "deleted")
+            std::filesystem::remove_all(output);
+        else
+            std::filesystem::rename(output, folder.File("elsewhere"));
+        clock.Set(RecorderWorker::kWatchInterval + 10ms);
+        pipeline.RunPass();
+        ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << how;
+        EXPECT_EQ(failures.count.load(), 1) << how;
+        EXPECT_NE(failures.Last().find("deleted, renamed or unmounted"), std::string::npos)
+            << failures.Last();
+        if (how == "renamed") {
+            EXPECT_TRUE(ProbeAvi(folder.File("elsewhere/a.avi")).opened)
+                << "the file in the renamed folder is finished";
+        }
+    }
+}
+
+TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIsReported) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    ManualClock clock;
+    RecorderOptions options = WithClock(clock);
+    options.createEncoder = [] { return std::make_unique<ThrowingEncoder>(11); };
+    FailureLog failures;
+    options.onFailure = failures.Callback();
+    RecorderWorker recorder(folder.File("thrown.avi"), pipeline, options);
+    std::string error;
+    ASSERT_TRUE(recorder.Start(error)) << error;
+    clock.Set(1s);
+    pipeline.RunPass();
+    ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); }));
+    EXPECT_EQ(failures.count.load(), 1);
+    EXPECT_NE(failures.Last().find("internal error (bad frame)"), std::string::npos)
+        << failures.Last();
+    EXPECT_EQ(ProbeAvi(folder.File("thrown.avi")).videoPackets, 10) << "finished, readable";
+}
+
+TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPipeline) {
+    ScratchFolder folder;
+    auto gate = std::make_shared<Gate>();
+    auto pipeline = std::make_unique<FramePipeline>();
+    RecorderOptions options;
+    options.createEncoder = [gate] { return std::make_unique<StuckFinishEncoder>(gate); };
+    FailureLog failures;
+    options.onFailure = failures.Callback();
+    auto recorder = std::make_unique<RecorderWorker>(folder.File("stuck.avi"), *pipeline, options);
+    std::string error;
+    ASSERT_TRUE(recorder->Start(error)) << error;
+    recorder->RequestStop();
+    EXPECT_FALSE(recorder->WaitUntilEnded(50ms)) << "the bounded wait gives up";
+    RecorderWorker* left = recorder.get();
+    RecorderWorker::Abandon(std::move(recorder));
+    pipeline.reset();  // the window goes away
+    gate->Open();      // the mount comes back
+    EXPECT_TRUE(left->WaitUntilEnded(5s));
+    EXPECT_EQ(failures.count.load(), 0);
+    EXPECT_TRUE(ProbeAvi(folder.File("stuck.avi")).opened);
 }
 
 TEST(Recording_RecorderWorker, DestroyingARunningRecorderFinishesItsFile) {

@@ -3,6 +3,7 @@
 #include <opencv2/imgcodecs.hpp>
 
 #include <filesystem>
+#include <fstream>
 
 #include "AviProbe.h"
 #include "recording/Snapshot.h"
@@ -61,4 +62,25 @@ TEST(Recording_Snapshot, FolderThatDoesNotExistIsReported) {
     EXPECT_FALSE(SaveSnapshot(pipeline, path, error));
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(Recording_Snapshot, SnapshotsUnderOneNameNeverReplaceAFileOrFollowALink) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    UsePatternCamera(pipeline);
+    pipeline.RunPass();
+    const std::string path = folder.File("2010-05-17 14-03-09.jpg");
+    const std::string target = folder.File("target");
+    { std::ofstream(target) << "keep"; }
+    std::filesystem::create_symlink(target, folder.File("2010-05-17 14-03-09 (2).jpg"));
+    std::string error;
+    EXPECT_EQ(SaveSnapshot(pipeline, path, error), path) << error;
+    const auto firstSize = std::filesystem::file_size(path);
+    EXPECT_EQ(SaveSnapshot(pipeline, path, error), folder.File("2010-05-17 14-03-09 (3).jpg"))
+        << error;
+    EXPECT_EQ(std::filesystem::file_size(path), firstSize);
+    EXPECT_EQ(cv::imread(folder.File("2010-05-17 14-03-09 (3).jpg")).size(), cv::Size(320, 240));
+    std::string kept;
+    std::ifstream(target) >> kept;
+    EXPECT_EQ(kept, "keep");
 }

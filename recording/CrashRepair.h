@@ -1,0 +1,71 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+namespace recording {
+
+// Whether `fileName` is a name this program gives its recordings: a file stamp, optionally
+// numbered, with ".avi" ("2010-05-17 14-03-09.avi", "2010-05-17 14-03-09 (2).avi").
+bool IsRecordingFileName(std::string_view fileName);
+
+// Whether the file at `path` is an AVI file cut off before it was finished (a crash, a power cut,
+// a kill): its RIFF chunks were never closed, so their sizes are still the placeholder or run
+// past the end of the file. A file that is no AVI at all is not unfinished.
+bool IsUnfinishedAvi(const std::string& path);
+
+// Rewrites the unfinished recording at `path` into a complete AVI file with the same streams
+// and packets (a cut-off last packet is dropped). The repaired copy is written beside it under a
+// hidden name, synced to the disk and read back; only then does it take the original's place.
+// False, with the original left as it was, when the file cannot be read, the copy cannot be
+// written or does not read back, or `cancel` is set meanwhile.
+bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel);
+
+struct RepairResult {
+    int repaired = 0;
+    int failed = 0;  // unfinished recordings left as they were
+};
+
+// Repairs every unfinished recording of this program in `folder` that was last changed before
+// `before` (so a recording this run has started is never taken for a cut-off one).
+RepairResult RepairUnfinishedRecordings(const std::string& folder,
+                                        std::chrono::system_clock::time_point before,
+                                        const std::atomic<bool>& cancel);
+
+// RepairUnfinishedRecordings on a thread of its own, so whoever starts it never waits for the
+// disk. `done` is called on that thread with the result, unless the job was stopped first.
+class RepairJob {
+public:
+    static constexpr std::chrono::milliseconds kStopWait{2000};
+
+    RepairJob(std::string folder, std::chrono::system_clock::time_point before,
+              std::function<void(const RepairResult&)> done);
+    // Stop(kStopWait).
+    ~RepairJob();
+    RepairJob(const RepairJob&) = delete;
+    RepairJob& operator=(const RepairJob&) = delete;
+
+    // Asks the repair to stop (a file being rewritten keeps its original) and waits at most
+    // `limit` for it. A thread still stuck after that (a hung network mount) is left behind; it
+    // keeps its own state alive and never calls `done`.
+    void Stop(std::chrono::milliseconds limit);
+    bool HasEnded() const;
+
+private:
+    struct Shared {
+        std::atomic<bool> cancel{false};
+        mutable std::mutex mutex;
+        std::condition_variable changed;
+        bool ended = false;
+        std::function<void(const RepairResult&)> done;
+    };
+    std::shared_ptr<Shared> shared_;
+};
+
+}  // namespace recording

@@ -1,0 +1,111 @@
+// Recordings cut off by a kill, found and repaired at the next start.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "AviProbe.h"
+#include "CrashWriter.h"
+#include "recording/CrashRepair.h"
+
+using recording::IsRecordingFileName;
+using recording::IsUnfinishedAvi;
+using recording::RepairUnfinishedRecordings;
+using recording::testing::CommandOutput;
+using recording::testing::FfprobeInstalled;
+using recording::testing::ProbeAvi;
+using recording::testing::ScratchFolder;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string Contents(const std::string& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), {}};
+}
+
+void SetChangeTime(const std::string& path, std::chrono::system_clock::time_point when) {
+    const auto ns =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+    const timespec times[2] = {{ns / 1'000'000'000, ns % 1'000'000'000},
+                               {ns / 1'000'000'000, ns % 1'000'000'000}};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+double Duration(const std::string& path) {
+    return std::atof(
+        CommandOutput("ffprobe -v error -show_entries format=duration -of csv=p=0 '" + path + "'")
+            .c_str());
+}
+
+}  // namespace
+
+TEST(Recording_CrashRepair, RecordingKilledFourSecondsInBecomesACompleteFile) {
+    ScratchFolder folder;
+    const std::string path = folder.File("2026-12-07 10-04-31.avi");
+    ASSERT_GT(recording::testing::RecordUntilKilled(path, 4s), 0);
+    ASSERT_TRUE(IsUnfinishedAvi(path));
+    const int packetsBefore = ProbeAvi(path).videoPackets;
+
+    const std::atomic<bool> cancel{false};
+    const auto result =
+        RepairUnfinishedRecordings(folder.path(), std::chrono::system_clock::now(), cancel);
+    EXPECT_EQ(result.repaired, 1);
+    EXPECT_EQ(result.failed, 0);
+    EXPECT_FALSE(IsUnfinishedAvi(path));
+    EXPECT_GE(ProbeAvi(path).videoPackets, packetsBefore - 1) << "all whole frames are kept";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "the repaired file took the original's place";
+    if (!FfprobeInstalled()) return;
+    EXPECT_EQ(CommandOutput("ffprobe -v warning '" + path + "'"), "");
+    EXPECT_GE(Duration(path), 3.0);
+}
+
+TEST(Recording_CrashRepair, OnlyTheProgramsOwnCutOffRecordingsFromBeforeTheStartAreTouched) {
+    EXPECT_TRUE(IsRecordingFileName("2010-05-17 14-03-09.avi"));
+    EXPECT_TRUE(IsRecordingFileName("2010-05-17 14-03-09 (12).avi"));
+    EXPECT_FALSE(IsRecordingFileName("2010-05-17 14-03-09.jpg"));
+    EXPECT_FALSE(IsRecordingFileName("holiday.avi"));
+    EXPECT_FALSE(IsRecordingFileName("2010-05-17 14-03-09 (0).avi"));
+
+    ScratchFolder folder;
+    const std::string cutOff = folder.File("cut.tmp");
+    ASSERT_GT(recording::testing::RecordUntilKilled(cutOff, 1500ms), 0);
+    const std::string bytes = Contents(cutOff);
+    const auto start = std::chrono::system_clock::now();
+    const auto earlier = start - 1h;
+    auto place = [&](const std::string& name, const std::string& content,
+                     std::chrono::system_clock::time_point changed) {
+        std::ofstream(folder.File(name), std::ios::binary) << content;
+        SetChangeTime(folder.File(name), changed);
+        return folder.File(name);
+    };
+    // Not the program's name; changed after this run started; not an AVI's inside; and an
+    // AVI header over nothing readable.
+    const std::string foreign = place("holiday.avi", bytes, earlier);
+    const std::string current = place("2026-12-07 10-00-00.avi", bytes, start + 1s);
+    const std::string text = place("2026-12-07 10-00-01.avi", "just some text", earlier);
+    std::string broken = bytes.substr(0, 12) + std::string(4000, '\x7f');
+    broken[4] = broken[5] = broken[6] = broken[7] = '\xff';
+    const std::string unreadable = place("2026-12-07 10-00-02.avi", broken, earlier);
+    const std::string repairable = place("2026-12-07 10-00-03 (2).avi", bytes, earlier);
+    std::filesystem::remove(cutOff);
+
+    const std::atomic<bool> cancel{false};
+    const auto result = RepairUnfinishedRecordings(folder.path(), start, cancel);
+    EXPECT_EQ(result.repaired, 1);
+    EXPECT_EQ(result.failed, 1) << "the unreadable one";
+    EXPECT_FALSE(IsUnfinishedAvi(repairable));
+    EXPECT_EQ(Contents(foreign), bytes);
+    EXPECT_EQ(Contents(current), bytes);
+    EXPECT_EQ(Contents(text), "just some text");
+    EXPECT_EQ(Contents(unreadable), broken) << "a file that cannot be repaired is left as it is";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 5)
+        << "no repair copy is left behind";
+}
