@@ -11,8 +11,8 @@ namespace recording {
 
 // The encoder the recorder drives. Its operations come in this order (the destructor first),
 // and a recording calls them in this sequence:
-//   OpenFile, Begin, then per frame PutAudio, GetAudioPacket (+ WriteAudioPacket when it gives a
-//   packet), PutVideoFrame and as many GetVideoPacket + WriteVideoPacket as it reported ready,
+//   OpenFile, Begin, then per frame PutAudio, GetAudioPacket + WriteAudioPacket for as long as
+//   it gives packets, PutVideoFrame and as many GetVideoPacket + WriteVideoPacket as it reported ready,
 //   and at the end Finish.
 // Operations that can fail return false (or a negative count) and leave the reason in
 // LastError(). After a failure the recorder stops feeding frames and still calls Finish, which

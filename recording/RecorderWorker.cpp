@@ -243,9 +243,13 @@ bool RecorderWorker::WriteSlots(int64_t count) {
 bool RecorderWorker::WriteSlot() {
     int length = 0;
     if (!encoder_->PutAudio(std::span(audioInput_).first(audioBytesPerFrame_))) return false;
-    if (encoder_->GetAudioPacket(audioPacket_, &length) < 0) return false;
-    if (length > 0 && !encoder_->WriteAudioPacket(std::span(audioPacket_).first(length))) {
-        return false;
+    // One slot's sound may make more than one packet (an MP3 packet holds 1,152 samples, a slot
+    // 2,400): every packet is written as soon as it is made, so the sound stays interleaved
+    // with the picture and nothing piles up for the end of the file.
+    while (true) {
+        if (encoder_->GetAudioPacket(audioPacket_, &length) < 0) return false;
+        if (length <= 0) break;
+        if (!encoder_->WriteAudioPacket(std::span(audioPacket_).first(length))) return false;
     }
     const std::size_t frameBytes = I420FrameBytes(settings_.width, settings_.height);
     const int ready = encoder_->PutVideoFrame(std::span(frameBuffer_).first(frameBytes));

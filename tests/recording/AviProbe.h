@@ -8,11 +8,14 @@ extern "C" {
 }
 
 #include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace recording::testing {
 
@@ -73,6 +76,42 @@ inline AviFacts ProbeAvi(const std::string& path) {
     }
     av_packet_free(&packet);
     return facts;
+}
+
+// One packet of a file: its stream kind, the time (in seconds) at which it ends and where it
+// lies in the file.
+struct PacketTime {
+    bool audio = false;
+    double end = 0;
+    int64_t position = 0;
+};
+
+// The packets sorted by where they lie in the file. (The AVI reader hands a file whose streams
+// are not interleaved out in time order, seeking to and fro, so the reading order alone would
+// hide the fault.)
+
+inline std::vector<PacketTime> PacketTimesInFileOrder(const std::string& path) {
+    std::vector<PacketTime> times;
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return times;
+    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> input(
+        raw, [](AVFormatContext* context) { avformat_close_input(&context); });
+    if (avformat_find_stream_info(input.get(), nullptr) < 0) return times;
+    AVPacket* packet = av_packet_alloc();
+    while (av_read_frame(input.get(), packet) >= 0) {
+        const AVStream* stream = input->streams[packet->stream_index];
+        const bool audio = stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        if (packet->size > 0 && packet->dts != AV_NOPTS_VALUE) {
+            times.push_back({audio, (packet->dts + packet->duration) * av_q2d(stream->time_base),
+                             packet->pos});
+        }
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    std::stable_sort(times.begin(), times.end(), [](const PacketTime& a, const PacketTime& b) {
+        return a.position < b.position;
+    });
+    return times;
 }
 
 // Runs a shell command and returns what it printed on standard output and standard error.

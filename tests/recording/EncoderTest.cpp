@@ -36,10 +36,10 @@ void EncodeFrames(MMBoxInstance& encoder, const std::vector<uint8_t>& frame, int
     for (int i = 0; i < frames; ++i) {
         int length = 0;
         ASSERT_TRUE(encoder.PutAudio(silence));
-        ASSERT_GE(encoder.GetAudioPacket(audioPacket, &length), 0);
-        if (length > 0) {
+        while (encoder.GetAudioPacket(audioPacket, &length) > 0) {
             ASSERT_TRUE(encoder.WriteAudioPacket({audioPacket.data(), size_t(length)}));
         }
+        ASSERT_GE(length, 0);
         const int ready = encoder.PutVideoFrame(frame);
         ASSERT_GE(ready, 0) << encoder.LastError();
         for (int packet = 0; packet < ready; ++packet) {

@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <filesystem>
@@ -503,4 +505,35 @@ TEST(Recording_RecorderWorker, DestroyingARunningRecorderFinishesItsFile) {
         pipeline.RunPass();
     }
     EXPECT_EQ(ProbeAvi(folder.File("quit.avi")).videoPackets, 21);
+}
+
+TEST(Recording_RecorderWorker, SoundAndPictureAdvanceTogetherThroughTheFile) {
+    ScratchFolder folder;
+    FramePipeline pipeline;
+    ManualClock clock;
+    RecorderWorker recorder(folder.File("interleaved.avi"), pipeline, WithClock(clock));
+    std::string error;
+    ASSERT_TRUE(recorder.Start(error)) << error;
+    clock.Set(10s);
+    recorder.StopAndWait();
+
+    const auto packets = recording::testing::PacketTimesInFileOrder(folder.File("interleaved.avi"));
+    ASSERT_FALSE(packets.empty());
+    // Reading the file from the front, the sound read so far never lags or leads the pictures
+    // read so far by more than a second, and both tracks last the whole recording.
+    double audioEnd = 0, videoEnd = 0;
+    int audioPackets = 0;
+    for (const auto& packet : packets) {
+        (packet.audio ? audioEnd : videoEnd) = std::max(packet.audio ? audioEnd : videoEnd,
+                                                        packet.end);
+        audioPackets += packet.audio;
+        if (audioEnd > 0 && videoEnd > 0) {
+            ASSERT_LE(std::abs(audioEnd - videoEnd), 1.0)
+                << "at packet " << (&packet - packets.data()) << ": sound at " << audioEnd
+                << " s, picture at " << videoEnd << " s";
+        }
+    }
+    EXPECT_NEAR(videoEnd, 10.0, 0.06);
+    EXPECT_NEAR(audioEnd, 10.0, 0.06);
+    EXPECT_GT(audioPackets, 0);
 }
