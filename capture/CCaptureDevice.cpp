@@ -170,6 +170,10 @@ bool CCaptureDevice::OpenSourceDescription(const std::string& sourceDescription,
 bool CCaptureDevice::StartPipeline(std::unique_ptr<Pipeline> pipeline, int requestedWidth,
                                    int requestedHeight) {
     pipeline->Watch();
+    // Frames are timed on the monotonic clock, the one sound capture times are on too.
+    GstClock* system = gst_system_clock_obtain();
+    gst_pipeline_use_clock(GST_PIPELINE(pipeline->pipeline.get()), system);
+    gst_object_unref(system);
     if (gst_element_set_state(pipeline->pipeline.get(), GST_STATE_PLAYING) ==
         GST_STATE_CHANGE_FAILURE) {
         startFailure = pipeline->failure == CameraFailure::None ? CameraFailure::Failed
@@ -219,6 +223,12 @@ const cv::Mat* CCaptureDevice::QueryFrame() {
         GST_APP_SINK(pipeline_->appsink),
         std::chrono::duration_cast<std::chrono::nanoseconds>(kGrabTimeout).count()));
     if (!sample) return nullptr;
+    const GstClockTime pts = GST_BUFFER_PTS(gst_sample_get_buffer(sample.get()));
+    frameCaptureTime =
+        GST_CLOCK_TIME_IS_VALID(pts)
+            ? std::chrono::steady_clock::time_point(std::chrono::nanoseconds(
+                  gst_element_get_base_time(pipeline_->pipeline.get()) + pts))
+            : std::chrono::steady_clock::now();
     GstVideoInfo info;
     if (!gst_video_info_from_caps(&info, gst_sample_get_caps(sample.get()))) return nullptr;
     GstVideoFrame videoFrame;

@@ -65,6 +65,10 @@ public:
     // when the pipeline has failed. The image stays valid until the next QueryFrame or
     // CloseDevice.
     const cv::Mat* QueryFrame();
+    // When the frame QueryFrame returned last was captured, on the monotonic clock (the one
+    // sound capture times are on too): the camera buffer's running time plus the pipeline's base
+    // time, since the pipeline runs on GStreamer's system clock.
+    std::chrono::steady_clock::time_point FrameCaptureTime() const { return frameCaptureTime; }
     void CloseDevice();
 
     // Safe from any thread while the device is open. Failure also tells why a start failed.
@@ -82,6 +86,7 @@ private:
     bool WaitForFirstFrame();
 
     cv::Mat frame;
+    std::chrono::steady_clock::time_point frameCaptureTime;
     bool graphReady = false;
     int width = 0;
     int height = 0;

@@ -28,9 +28,11 @@ bool FramePipeline::HasDevice() const {
     return device_ != nullptr;
 }
 
-void FramePipeline::CopyOutputFrame(cv::Mat& destination) const {
+void FramePipeline::CopyOutputFrame(
+    cv::Mat& destination, std::optional<std::chrono::steady_clock::time_point>* captured) const {
     std::lock_guard lock(outputMutex_);
     outputFrame_.copyTo(destination);
+    if (captured) *captured = outputCaptured_;
 }
 
 void FramePipeline::RunPass() {
@@ -46,14 +48,19 @@ void FramePipeline::RunPass() {
     //  4. show that frame as the preview, with the selection border on a further copy when an
     //     effect is selected: the border belongs to editing, not to the picture;
     //  5. scale the frame without the border into the 320 x 240 output frame, which the
-    //     recorder and the snapshot copy whole;
+    //     recorder and the snapshot copy whole, with the capture time of its camera picture
+    //     (which places it on the recording's timeline);
     //  6. signal the output's consumers.
+    std::optional<std::chrono::steady_clock::time_point> captured;
     {
         // The device lock spans the grab and the use of the device's image, so a camera swap on
         // the window's thread waits for it instead of deleting the image under us.
         std::lock_guard lock(deviceMutex_);
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
-        if (grabbed) cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+        if (grabbed) {
+            cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            captured = device_->FrameCaptureTime();
+        }
         if (!grabbed) ShowPlacard();
     }
     const cv::Mat* picture = &cameraPicture_;
@@ -77,6 +84,7 @@ void FramePipeline::RunPass() {
     {
         std::lock_guard lock(outputMutex_);
         outputScratch_.copyTo(outputFrame_);
+        outputCaptured_ = captured;
     }
     frameReadyEvent.Set();
 }

@@ -3,8 +3,10 @@
 #include <opencv2/core.hpp>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "capture/CCaptureDevice.h"
 #include "capture/CameraPlacard.h"
@@ -58,8 +60,11 @@ public:
     void SetPlacard(Placard placard) { placard_ = placard; }
     Placard CurrentPlacard() const { return placard_; }
 
-    // A whole copy of the latest output frame (320 x 240 BGR), never one half-written.
-    void CopyOutputFrame(cv::Mat& destination) const;
+    // A whole copy of the latest output frame (320 x 240 BGR), never one half-written. With
+    // `captured`, also when the camera picture in it was captured (on the monotonic clock), or
+    // nothing when it shows no camera picture of its own (a placard, the start-up black).
+    void CopyOutputFrame(cv::Mat& destination,
+                         std::optional<std::chrono::steady_clock::time_point>* captured = nullptr) const;
     // The preview frame last shown (480 x 360 BGR); for the worker's thread and for tests.
     const cv::Mat& PreviewFrame() const { return *shownPreview_; }
 
@@ -81,6 +86,7 @@ private:
     const cv::Mat* shownPreview_ = &cameraPicture_;
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;
+    std::optional<std::chrono::steady_clock::time_point> outputCaptured_;
     cv::Mat outputScratch_;
     std::atomic<Placard> placard_{Placard::None};
     cv::Mat openingPicture_;   // the placards, drawn once at the preview's size

@@ -124,6 +124,13 @@ public:
         if (!headerWritten_ || finished_) return Fail("the recording is not running");
         const std::size_t frameBytes = 2 * static_cast<std::size_t>(Channels());
         if (samples.size() % frameBytes != 0) return Fail("the audio is cut inside a sample");
+        // The encoder's start delay: its first packet begins with that much padding, which AVI
+        // cannot mark for skipping. Dropping as much of the first sound keeps each decoded sample
+        // at the time it was recorded for, so the padding never shifts sound against picture.
+        const std::size_t skip =
+            std::min<std::size_t>(samplesToSkip_ * frameBytes, samples.size());
+        samplesToSkip_ -= static_cast<int64_t>(skip / frameBytes);
+        samples = samples.subspan(skip);
         const std::size_t first = pendingSamples_.size();
         pendingSamples_.resize(first + samples.size() / 2);
         std::memcpy(pendingSamples_.data() + first, samples.data(), samples.size());
@@ -247,6 +254,7 @@ private:
         // the input from that delay makes the first packet start at zero, as AVI has no place for
         // a negative start.
         nextAudioPts_ = audio_->initial_padding;
+        samplesToSkip_ = audio_->initial_padding;
 
         audioStream_ = avformat_new_stream(output_.get(), nullptr);
         if (!audioStream_) return Fail("out of memory");
@@ -411,6 +419,7 @@ private:
     std::vector<int16_t> pendingSamples_;  // interleaved, not yet a whole audio frame
     int64_t nextVideoPts_ = 0;
     int64_t nextAudioPts_ = 0;
+    int64_t samplesToSkip_ = 0;  // sample frames of the first sound that the start delay takes
     int64_t lastFlushPts_ = 0;
     int64_t oneSecondOfVideo_ = 1;  // in the video stream's time base
     bool headerWritten_ = false;

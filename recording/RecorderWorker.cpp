@@ -42,8 +42,7 @@ RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& p
       options_(std::move(options)),
       settings_(MakeEncoderSettings()),
       timeline_(settings_.framesPerSecond),
-      audioBytesPerFrame_(std::min<uint32_t>(AudioBytesPerFrame(settings_),
-                                             static_cast<uint32_t>(kAudioInputBytes))) {}
+      soundTimeline_(settings_.audioSampleRate, settings_.audioChannels) {}
 
 RecorderWorker::~RecorderWorker() {
     StopAndWait();
@@ -95,12 +94,17 @@ bool RecorderWorker::Start(std::string& errorText) {
         return false;
     }
     frameBuffer_.assign(kFrameBufferBytes, 0);
-    audioInput_.assign(kAudioInputBytes, 0);  // silence: the program records no sound
+    // Room for the sound of the longest stretch handed at once, so the loop allocates nothing.
+    soundOut_.reserve(kAudioInputBytes / sizeof(int16_t));
     audioPacket_.assign(kAudioPacketBytes, 0);
     videoPacket_.assign(kVideoPacketBytes, 0);
     // The first slot shows the picture of the moment the recording starts.
     TakeOutputFrame();
     startTime_ = options_.now();
+    if (options_.sound) {
+        options_.sound->AddListener(&soundTap_);
+        listening_ = true;
+    }
     ended_ = false;
     thread_ = std::thread(&RecorderWorker::Run, this);
     return true;
@@ -133,6 +137,8 @@ void RecorderWorker::Abandon(std::unique_ptr<RecorderWorker> recorder) {
     {
         std::lock_guard lock(recorder->outsideMutex_);
         recorder->abandoned_ = true;
+        if (recorder->listening_) recorder->options_.sound->RemoveListener(&recorder->soundTap_);
+        recorder->listening_ = false;
     }
     if (recorder->thread_.joinable()) recorder->thread_.detach();
     // Left allocated on purpose: the detached thread may still be using it.
@@ -154,6 +160,11 @@ void RecorderWorker::Run() {
     } catch (...) {
         ReportFailure("The recording \"" + outputPath_ +
                       "\" stopped on an internal error. What was recorded before has been kept.");
+    }
+    {
+        std::lock_guard lock(outsideMutex_);
+        if (listening_) options_.sound->RemoveListener(&soundTap_);
+        listening_ = false;
     }
     try {
         if (!encoder_->Finish() && !failed_) {
@@ -182,11 +193,14 @@ void RecorderWorker::Record() {
         if (!WatchSurroundings(elapsed)) return;
         bool written = true;
         if (frameArrived) {
-            const FrameTimeline::FramePlan plan = timeline_.OnFrame(elapsed);
+            // The frame takes the slot of the moment its camera picture was captured, not of the
+            // moment the road passed it on.
+            const std::optional<FrameTimeline::Duration> captured = CopyOutputFrame();
+            const FrameTimeline::FramePlan plan = timeline_.OnFrame(captured.value_or(elapsed));
             written = WriteSlots(plan.repeatsOfLast);
             // A frame whose slot is already written still becomes the picture the next slots
             // repeat.
-            if (written) TakeOutputFrame();
+            if (written) ConvertOutputFrame();
             if (written && plan.writeNew) written = WriteSlots(1);
         } else {
             written = WriteSlots(timeline_.OnIdle(elapsed));
@@ -195,7 +209,7 @@ void RecorderWorker::Record() {
     }
     const FrameTimeline::Duration end =
         stopRequested_ ? FrameTimeline::Duration(stopElapsedNs_.load()) : Elapsed();
-    WriteSlots(timeline_.OnStop(end));
+    if (WriteSlots(timeline_.OnStop(end))) WriteLastSound();
 }
 
 bool RecorderWorker::WaitForFrame() {
@@ -240,17 +254,57 @@ bool RecorderWorker::WriteSlots(int64_t count) {
     return true;
 }
 
-bool RecorderWorker::WriteSlot() {
-    int length = 0;
-    if (!encoder_->PutAudio(std::span(audioInput_).first(audioBytesPerFrame_))) return false;
-    // One slot's sound may make more than one packet (an MP3 packet holds 1,152 samples, a slot
-    // 2,400): every packet is written as soon as it is made, so the sound stays interleaved
-    // with the picture and nothing piles up for the end of the file.
-    while (true) {
-        if (encoder_->GetAudioPacket(audioPacket_, &length) < 0) return false;
-        if (length <= 0) break;
-        if (!encoder_->WriteAudioPacket(std::span(audioPacket_).first(length))) return false;
+bool RecorderWorker::WriteSound(FrameTimeline::Duration until) {
+    soundOut_.clear();
+    {
+        std::lock_guard lock(soundMutex_);
+        soundTimeline_.Take(until, soundOut_);
     }
+    const auto bytes = std::as_bytes(std::span(soundOut_));
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kAudioInputBytes) {
+        const auto piece = bytes.subspan(offset, std::min(kAudioInputBytes, bytes.size() - offset));
+        if (!encoder_->PutAudio({reinterpret_cast<const uint8_t*>(piece.data()), piece.size()})) {
+            return false;
+        }
+        // A piece of sound may make more than one packet (an MP3 packet holds 1,152 samples, a
+        // slot 2,400): every packet is written as soon as it is made, so the sound stays
+        // interleaved with the picture and nothing piles up for the end of the file.
+        int length = 0;
+        while (true) {
+            if (encoder_->GetAudioPacket(audioPacket_, &length) < 0) return false;
+            if (length <= 0) break;
+            if (!encoder_->WriteAudioPacket(std::span(audioPacket_).first(length))) return false;
+        }
+    }
+    return true;
+}
+
+bool RecorderWorker::WriteLastSound() {
+    const FrameTimeline::Duration end(framesWritten_ * 1'000'000'000 / settings_.framesPerSecond);
+    if (listening_) {
+        // The microphone's last buffers are still on their way; silence fills in for what does
+        // not come in time.
+        const auto deadline = std::chrono::steady_clock::now() + kSoundHoldBack;
+        while (std::chrono::steady_clock::now() < deadline) {
+            {
+                std::lock_guard lock(soundMutex_);
+                if (soundReached_ >= end) break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    if (WriteSound(end)) return true;
+    ReportFailure("The recording \"" + outputPath_ + "\" could not be written to the end: " +
+                  encoder_->LastError() + ". What was recorded before has been kept.");
+    return false;
+}
+
+bool RecorderWorker::WriteSlot() {
+    // The sound up to the end of this slot, less the hold-back while a microphone is recorded.
+    const int64_t slotEnd = (framesWritten_ + 1) * 1'000'000'000 / settings_.framesPerSecond;
+    const FrameTimeline::Duration holdBack = options_.sound ? kSoundHoldBack : FrameTimeline::Duration(0);
+    if (!WriteSound(FrameTimeline::Duration(slotEnd) - holdBack)) return false;
+    int length = 0;
     const std::size_t frameBytes = I420FrameBytes(settings_.width, settings_.height);
     const int ready = encoder_->PutVideoFrame(std::span(frameBuffer_).first(frameBytes));
     if (ready < 0) return false;
@@ -263,13 +317,36 @@ bool RecorderWorker::WriteSlot() {
     return true;
 }
 
-void RecorderWorker::TakeOutputFrame() {
+void RecorderWorker::SoundTap::OnSound(std::chrono::steady_clock::time_point captured,
+                                      std::span<const int16_t> interleaved) {
+    const FrameTimeline::Duration at =
+        std::chrono::duration_cast<FrameTimeline::Duration>(captured - owner_.startTime_);
+    const int channels = owner_.settings_.audioChannels;
+    const FrameTimeline::Duration length(static_cast<int64_t>(interleaved.size() / channels) *
+                                         1'000'000'000 / owner_.settings_.audioSampleRate);
+    std::lock_guard lock(owner_.soundMutex_);
+    owner_.soundTimeline_.Add(at, interleaved);
+    owner_.soundReached_ = std::max(owner_.soundReached_, at + length);
+}
+
+std::optional<FrameTimeline::Duration> RecorderWorker::CopyOutputFrame() {
+    std::optional<std::chrono::steady_clock::time_point> captured;
     {
         std::lock_guard lock(outsideMutex_);
-        if (abandoned_) return;
+        if (abandoned_) return std::nullopt;
         // A whole copy: the capture worker may be writing the next frame meanwhile.
-        pipeline_.CopyOutputFrame(outputCopy_);
+        pipeline_.CopyOutputFrame(outputCopy_, &captured);
     }
+    if (!captured) return std::nullopt;
+    return std::chrono::duration_cast<FrameTimeline::Duration>(*captured - startTime_);
+}
+
+void RecorderWorker::TakeOutputFrame() {
+    CopyOutputFrame();
+    ConvertOutputFrame();
+}
+
+void RecorderWorker::ConvertOutputFrame() {
     if (outputCopy_.cols != settings_.width || outputCopy_.rows != settings_.height ||
         outputCopy_.type() != CV_8UC3 || !outputCopy_.isContinuous()) {
         return;  // keeps the last picture

@@ -16,10 +16,12 @@
 #include <thread>
 #include <vector>
 
+#include "capture/AudioCapture.h"
 #include "capture/FramePipeline.h"
 #include "recording/EncoderSettings.h"
 #include "recording/FrameTimeline.h"
 #include "recording/MMBoxEncoder.h"
+#include "recording/SoundTimeline.h"
 
 namespace recording {
 
@@ -43,6 +45,9 @@ struct RecorderOptions {
     // the user. The recording then ends by itself: what was written so far is finished and
     // kept. A window posts the message to its own thread.
     std::function<void(const std::string& message)> onFailure;
+    // The microphone's sound, laid on the file's timeline by its capture times; null records
+    // silence. It must outlive the recorder, or the recorder be abandoned before it goes.
+    capture::SoundFeed* sound = nullptr;
 };
 
 // One recording: the output frames of a FramePipeline written into a new AVI file, on the
@@ -65,12 +70,16 @@ struct RecorderOptions {
 //   onFailure:       post the message to the window; show it, go back to Ready.
 //
 // The file's timeline follows the clock: a recording of N seconds plays N seconds, whatever the
-// rate at which frames arrive (see FrameTimeline).
+// rate at which frames arrive (see FrameTimeline). Pictures are placed by the capture times of
+// their camera frames and sound by the capture times of its buffers (see SoundTimeline), both on
+// the monotonic clock, so a sound and the picture of the same moment meet in the file. The sound
+// is handed to the encoder kSoundHoldBack behind the picture, so that buffers on their way from
+// the microphone still find their place; the file's interleaving stays well within a second.
 class RecorderWorker {
 public:
     // The buffers of one recording, in bytes.
     static constexpr std::size_t kFrameBufferBytes = 4'096'000;
-    static constexpr std::size_t kAudioInputBytes = 1'024'000;
+    static constexpr std::size_t kAudioInputBytes = 1'024'000;  // most sound handed at once
     static constexpr std::size_t kAudioPacketBytes = 512'000;
     static constexpr std::size_t kVideoPacketBytes = 1'024'000;
     // How long the thread waits for a frame before it fills missed slots with the last frame.
@@ -81,6 +90,9 @@ public:
     // How often, by the recording's clock, the thread checks the free space and that its file
     // still stands in the output folder.
     static constexpr std::chrono::seconds kWatchInterval{1};
+    // How far the sound handed to the encoder stays behind the picture while a microphone is
+    // recorded; at the stop the recorder waits at most this long for the last sound.
+    static constexpr std::chrono::milliseconds kSoundHoldBack{400};
 
     RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
                    RecorderOptions options = {});
@@ -125,6 +137,15 @@ private:
     // Writes the current frame into `count` slots of the file: its audio, then its video.
     bool WriteSlots(int64_t count);
     bool WriteSlot();
+    // Hands the encoder the sound of the timeline up to `until` and writes its packets.
+    bool WriteSound(FrameTimeline::Duration until);
+    // The sound of the whole file, once the last of it has come (or kSoundHoldBack has passed).
+    bool WriteLastSound();
+    // Copies the pipeline's output frame; returns when its camera picture was captured, after the
+    // start, or nothing when the frame has no capture time.
+    std::optional<FrameTimeline::Duration> CopyOutputFrame();
+    // Converts the copied frame into the frame buffer that the next slots show.
+    void ConvertOutputFrame();
     void TakeOutputFrame();
     FrameTimeline::Duration Elapsed() const;
     void ReportFailure(const std::string& reason);
@@ -136,10 +157,25 @@ private:
     EncoderSettings settings_;
     std::unique_ptr<MMBoxInstance> encoder_;
     FrameTimeline timeline_;
-    uint32_t audioBytesPerFrame_;
+
+    // Laid by the microphone's thread, taken by the recorder's.
+    class SoundTap final : public capture::SoundListener {
+    public:
+        explicit SoundTap(RecorderWorker& owner) : owner_(owner) {}
+        void OnSound(std::chrono::steady_clock::time_point captured,
+                     std::span<const int16_t> interleaved) override;
+
+    private:
+        RecorderWorker& owner_;
+    };
+    SoundTap soundTap_{*this};
+    std::mutex soundMutex_;
+    SoundTimeline soundTimeline_;                    // guarded by soundMutex_
+    FrameTimeline::Duration soundReached_{0};        // guarded: where the latest buffer ends
+    bool listening_ = false;
+    std::vector<int16_t> soundOut_;
 
     std::vector<uint8_t> frameBuffer_;
-    std::vector<uint8_t> audioInput_;
     std::vector<uint8_t> audioPacket_;
     std::vector<uint8_t> videoPacket_;
     cv::Mat outputCopy_;
