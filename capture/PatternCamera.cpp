@@ -18,6 +18,8 @@
 #include <fstream>
 #include <mutex>
 
+#include "capture/PatternMicrophone.h"
+
 namespace capture {
 namespace {
 
@@ -194,6 +196,10 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
         if (!capture::FileSays(state.presenceFile, "frozen")) break;
         state.nextFrame = std::chrono::steady_clock::now() + period;
     }
+    // The frame is captured now: in a beep of the pattern microphone it shows the white square.
+    const bool square = capture::InPatternBeep(std::chrono::steady_clock::now());
+    const int squareWidth = std::min(capture::kPatternSquareSize, state.width) & ~1;
+    const int squareHeight = std::min(capture::kPatternSquareSize, state.height);
     const int offset = static_cast<int>((state.frameNumber * capture::kScrollPixelsPerFrame) %
                                         static_cast<uint64_t>(state.width)) & ~1;
     GstBuffer* out = nullptr;
@@ -201,6 +207,8 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
         for (int row = 0; row < state.height; ++row)
             std::memcpy(state.frameBgr.ptr(row), state.rowBgr.ptr(0) + 3 * offset,
                         static_cast<size_t>(3 * state.width));
+        if (square)
+            state.frameBgr(cv::Rect(0, 0, squareWidth, squareHeight)).setTo(cv::Scalar::all(255));
         cv::imencode(".jpg", state.frameBgr, state.encoded);
         out = gst_buffer_new_memdup(state.encoded.data(), state.encoded.size());
     } else {
@@ -211,6 +219,18 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
         for (int row = 0; row < state.height; ++row)
             std::memcpy(map.data + rowBytes * static_cast<size_t>(row),
                         state.rowYuy2.data() + 2 * offset, rowBytes);
+        if (square) {
+            // White in limited-range YUY2: Y 235 for both pixels of a pair, U and V 128.
+            for (int row = 0; row < squareHeight; ++row) {
+                uint8_t* pixels = map.data + rowBytes * static_cast<size_t>(row);
+                for (int x = 0; x < squareWidth; x += 2) {
+                    pixels[2 * x] = 235;
+                    pixels[2 * x + 1] = 128;
+                    pixels[2 * x + 2] = 235;
+                    pixels[2 * x + 3] = 128;
+                }
+            }
+        }
         gst_buffer_unmap(out, &map);
     }
     GST_BUFFER_DURATION(out) = GST_SECOND / capture::kFramesPerSecond;

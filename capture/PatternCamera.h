@@ -35,7 +35,8 @@ std::vector<CameraMode> PatternCameraModes();
 GstCaps* CameraModeCaps(const std::vector<CameraMode>& modes);
 
 // A new pattern camera source: live colour bars that scroll four pixels every frame at 30 frames
-// per second, in the mode the pipeline negotiates out of `modes` (JPEG frames are encoded by the
+// per second, with the white square of the pattern beeps (see PatternMicrophone.h) in the frames
+// captured during a beep, in the mode the pipeline negotiates out of `modes` (JPEG frames are encoded by the
 // source, as a camera's are). With a `presenceFile`, the source behaves like a camera that is
 // plugged in while that file exists: it fails to start without the file, and its stream fails
 // with a read error on the bus when the file is removed. A file whose text begins with "busy"

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "capture/PatternCamera.h"
+#include "capture/PatternMicrophone.h"
 
 namespace capture {
 namespace {
@@ -36,6 +37,10 @@ const PatternDeviceKind kPatternDeviceKinds[] = {
      [](const std::string& presenceFile) {
          return CreatePatternCameraSource(PatternCameraModes(), presenceFile);
      }},
+    {"quenvalorpatternmicrophoneprovider", "QuenvalorPatternMicrophoneProvider", "Audio/Source",
+     kPatternMicrophoneName, kPatternMicrophonePath, "QUENVALOR_PATTERN_MICROPHONE",
+     "QUENVALOR_PATTERN_MICROPHONE_PRESENCE", PatternMicrophoneCaps,
+     CreatePatternMicrophoneSource},
 };
 
 // How often a provider looks for its presence file.
