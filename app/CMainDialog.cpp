@@ -66,6 +66,7 @@ void CMainDialog::Initialise() {
     // The cameras are listed and the remembered (or first) camera opened off the window's
     // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
     StartCameras();
+    StartMicrophone();
     recording::InitColourTables();
     recordState = RecordState::Idle;
 
@@ -119,6 +120,7 @@ void CMainDialog::ShutdownSequence() {
     // Nothing is lost at quit: every recording finishes its file before the window closes,
     // within a bounded wait that the status line explains.
     FinishRecorders(true);
+    if (microphone) microphone->Stop();
     if (trayIcon) trayIcon->hide();
     hide();
 

@@ -151,8 +151,12 @@ public:
     void SetStatusText(const QString& text);
     const QString& StatusText() const { return statusText; }
     // What the status line shows: the camera's trouble ("Opening camera...", "No camera",
-    // "Camera lost", "Camera unavailable") while there is one, the status text otherwise.
-    QString ShownStatus() const { return cameraNote.isEmpty() ? statusText : cameraNote; }
+    // "Camera lost", "Camera unavailable") while there is one, else the microphone's, else the
+    // status text.
+    QString ShownStatus() const {
+        return !cameraNote.isEmpty() ? cameraNote : !microphoneNote.isEmpty() ? microphoneNote
+                                                                               : statusText;
+    }
 
     // The output folder, as the folder edit holds it, and the file it is kept in.
     QString OutputFolder() const;
@@ -286,6 +290,15 @@ private:
     void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
     void OnCameraStateChanged(const std::string& id, capture::CameraState state);
 
+    // MainDialogMicrophone.cpp
+    void StartMicrophone();
+    // Captures the microphone `setting` names (an identity, "None", or empty for the default).
+    void UseMicrophone(const std::string& setting);
+    // Keeps the user's choice in the settings file and captures it.
+    void ChooseMicrophone(const std::string& setting);
+    // What a new recording takes its sound from; null records silence.
+    capture::SoundFeed* SoundForRecording() const;
+
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
 
@@ -351,6 +364,10 @@ private:
     capture::FramePipeline framePipeline;
     std::thread captureThread;
     std::unique_ptr<capture::CameraSession> cameraSession;
+    // Declared before the recorders, which listen to it, so it outlives them.
+    std::unique_ptr<capture::AudioCapture> microphone;
+    std::string microphoneSetting;
+    QString microphoneNote;
 
     // Each recording has its own recorder with its own stop request, so a recording started
     // right after a stop never revives or disturbs the previous recorder while it finishes.

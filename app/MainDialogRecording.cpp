@@ -65,6 +65,7 @@ void CMainDialog::StartRecording() {
     recording::RecorderOptions options;
     if (encoderFactory) options.createEncoder = encoderFactory;
     if (freeSpaceSource) options.freeBytes = freeSpaceSource;
+    options.sound = SoundForRecording();
     const int serial = ++recordingCount;
     // A failure part-way arrives on the recorder's thread; the window handles it on its own.
     options.onFailure = [this, serial](const std::string& message) {

@@ -21,5 +21,7 @@ inline constexpr const char* kOutputFolderKey = "FilePath";
 inline constexpr const char* kLayoutKey = "Layout";
 // The chosen camera's identity.
 inline constexpr const char* kCameraKey = "Camera";
+// The chosen microphone's identity, or "None"; unset: the sound server's default source.
+inline constexpr const char* kMicrophoneKey = "Microphone";
 
 }  // namespace app
