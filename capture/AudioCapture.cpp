@@ -22,12 +22,33 @@ constexpr const char* kGrabberDescription =
 
 bool IsPattern(GstDevice* device) { return DeviceProperty(device, "device.api") == "pattern"; }
 
+// The sound server's default source says so in an "is-default" property, of the device
+// (PulseAudio) or among its properties.
 bool IsDefaultSource(GstDevice* device) {
+    gboolean isDefault = FALSE;
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(device), "is-default")) {
+        g_object_get(device, "is-default", &isDefault, nullptr);
+        if (isDefault) return true;
+    }
     std::unique_ptr<GstStructure, decltype(&gst_structure_free)> properties(
         gst_device_get_properties(device), &gst_structure_free);
-    gboolean isDefault = FALSE;
     return properties && gst_structure_get_boolean(properties.get(), "is-default", &isDefault) &&
            isDefault;
+}
+
+// The sound server's own name of the source where it gives one (PulseAudio's "internal-name"),
+// else the device path as for cameras; with the display name.
+std::string MicrophoneIdentity(GstDevice* device) {
+    if (!g_object_class_find_property(G_OBJECT_GET_CLASS(device), "internal-name"))
+        return CameraIdentity(device);
+    gchar* internal = nullptr;
+    g_object_get(device, "internal-name", &internal, nullptr);
+    std::unique_ptr<gchar, decltype(&g_free)> owner(internal, &g_free);
+    if (!internal || !*internal) return CameraIdentity(device);
+    gchar* name = gst_device_get_display_name(device);
+    std::string identity = std::string(internal) + "|" + (name ? name : "");
+    g_free(name);
+    return identity;
 }
 
 }  // namespace
@@ -36,15 +57,18 @@ std::vector<MicrophoneSource> ListMicrophones() {
     EnsureGstreamerInitialised();
     GstRef<GstDeviceMonitor> monitor(gst_device_monitor_new());
     gst_device_monitor_add_filter(monitor.get(), "Audio/Source", nullptr);
+    // A started monitor, as the sound server's provider marks its default source only then.
+    const bool started = gst_device_monitor_start(monitor.get());
     std::vector<MicrophoneSource> sources;
     GList* devices = gst_device_monitor_get_devices(monitor.get());
+    if (started) gst_device_monitor_stop(monitor.get());
     for (GList* item = devices; item; item = item->next) {
         GstDevice* device = GST_DEVICE(item->data);  // the list's reference moves to the entry
         MicrophoneSource source;
         gchar* name = gst_device_get_display_name(device);
         source.name = name ? name : "";
         g_free(name);
-        source.id = CameraIdentity(device);
+        source.id = MicrophoneIdentity(device);
         source.isDefault = IsDefaultSource(device);
         source.device.reset(device);
         sources.push_back(std::move(source));

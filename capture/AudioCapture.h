@@ -37,7 +37,9 @@ public:
 
 // One microphone as the device monitor lists it.
 struct MicrophoneSource {
-    std::string id;    // stays the same across plugging and restarts (see CameraIdentity)
+    // Stays the same across plugging and restarts: the sound server's name of the source, or the
+    // device path (see CameraIdentity), with the display name.
+    std::string id;
     std::string name;  // the device's display name
     bool isDefault = false;  // the sound server's default source
     GstRef<GstDevice> device;
