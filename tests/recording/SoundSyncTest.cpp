@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <thread>
 
 #include "AviProbe.h"
@@ -165,4 +168,66 @@ TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame)
     if (recording::testing::FfprobeInstalled()) {
         EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
     }
+}
+
+TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
+    setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+    ScratchFolder folder;
+    const std::string presence = folder.File("microphone-present");
+    std::FILE* file = std::fopen(presence.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    setenv("QUENVALOR_PATTERN_MICROPHONE_PRESENCE", presence.c_str(), 1);
+
+    std::vector<MicrophoneState> states;
+    std::mutex statesMutex;
+    AudioCapture microphone;
+    microphone.Start(std::string(capture::kPatternMicrophonePath) + "|" +
+                         capture::kPatternMicrophoneName,
+                     [&](MicrophoneState state) {
+                         std::lock_guard lock(statesMutex);
+                         states.push_back(state);
+                     });
+    ASSERT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Live; }, 5s));
+    FramePipeline pipeline;
+    RecorderOptions options;
+    options.sound = &microphone;
+    const std::string path = folder.File("gone.avi");
+    RecorderWorker recorder(path, pipeline, options);
+    std::string error;
+    ASSERT_TRUE(recorder.Start(error)) << error;
+    std::this_thread::sleep_for(1500ms);
+    std::remove(presence.c_str());
+    EXPECT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Lost; }, 2s));
+    std::this_thread::sleep_for(1500ms);
+    file = std::fopen(presence.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    EXPECT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Live; }, 3s));
+    std::this_thread::sleep_for(2s);
+    recorder.StopAndWait();
+    microphone.Stop();
+    unsetenv("QUENVALOR_PATTERN_MICROPHONE_PRESENCE");
+
+    {
+        std::lock_guard lock(statesMutex);
+        EXPECT_EQ(states, (std::vector<MicrophoneState>{MicrophoneState::Live, MicrophoneState::Lost,
+                                                       MicrophoneState::Live}));
+    }
+    EXPECT_EQ(recorder.FailureText(), std::nullopt) << "the recording went on";
+    int rate = 0;
+    const std::vector<float> sound = recording::testing::DecodeSound(path, &rate);
+    ASSERT_EQ(rate, 48000);
+    // About five seconds in all: beeps before the loss and after the return, none in between,
+    // and each beep where the clock put it (a second apart), not shifted by the gap.
+    EXPECT_NEAR(sound.size() / 48000.0, 5.0, 0.3);
+    const std::vector<double> beeps = BeepOnsets(sound, rate);
+    ASSERT_GE(beeps.size(), 2u);
+    EXPECT_LT(beeps.front(), 1.5);
+    EXPECT_GT(beeps.back(), 3.5);
+    for (std::size_t i = 1; i < beeps.size(); ++i) {
+        const double apart = beeps[i] - beeps[i - 1];
+        EXPECT_NEAR(apart, std::round(apart), 0.005) << "beeps at " << beeps[i - 1] << " and " << beeps[i];
+    }
+    EXPECT_LT(beeps.size(), 5u) << "silence while the microphone was away";
 }
