@@ -1,6 +1,6 @@
 // Cameras: the camera session that keeps the chosen camera running while cameras come and go,
-// the camera list it keeps current, the camera chooser, the "Camera" setting, and what the status
-// line says about the camera.
+// the camera list it keeps current, the camera chooser (with its microphone choice), the "Camera"
+// setting, and what the status line says about the camera.
 
 #include <memory>
 
@@ -59,10 +59,27 @@ void CMainDialog::SelectWebcamSource() {
     // The capture worker goes on with the current camera while the dialog is open, and the
     // dialog's lines follow the cameras plugged in and out meanwhile.
     capture::CSourceDialog dialog(deviceList, skinFolder, this);
+    // The microphone line picked is heard at once, so the meter shows whether it hears the
+    // user; Cancel goes back to the microphone of before.
+    const std::string microphoneBefore = microphoneSetting;
+    std::vector<capture::CSourceDialog::MicrophoneLine> microphones;
+    const std::vector<capture::MicrophoneSource> sources = capture::ListMicrophones();
+    for (const capture::MicrophoneSource& source : sources)
+        microphones.push_back({source.id, source.name});
+    const int current = capture::ChooseMicrophone(sources, microphoneSetting);
+    dialog.SetMicrophones(microphones,
+                          current >= 0 ? sources[current].id : std::string(capture::kNoMicrophone));
+    dialog.SetLevelSource([this] { return microphone ? microphone->Level() : 0.0; });
+    connect(&dialog, &capture::CSourceDialog::MicrophoneChanged, this,
+            [this](const std::string& setting) { UseMicrophone(setting); });
     sourceDialog = &dialog;
     const int result = dialog.DoModal();
     sourceDialog = nullptr;
-    if (result != QDialog::Accepted) return;
+    if (result != QDialog::Accepted) {
+        if (microphoneSetting != microphoneBefore) UseMicrophone(microphoneBefore);
+        return;
+    }
+    ChooseMicrophone(dialog.MicrophoneSetting());
     const int selection = dialog.Selection();
     if (selection < 0 || selection >= deviceList.Count()) return;
     OpenCamera(deviceList[selection].id);

@@ -1,5 +1,5 @@
 // The microphone: the capture that the "Microphone" setting chooses, what the status line says
-// about it, and the choice made in the camera dialog.
+// about it, and the keeping of the choice made in the camera dialog.
 
 #include "app/CIniFile.h"
 #include "app/CMainDialog.h"

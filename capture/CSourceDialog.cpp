@@ -3,8 +3,11 @@
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/CHoverButton.h"
@@ -15,6 +18,16 @@ namespace capture {
 namespace {
 
 constexpr QRect kComboPlace(30, 100, 200, 20);
+constexpr QPoint kMicrophonePromptTopLeft(30, 132);
+constexpr QRect kMicrophonePlace(30, 155, 200, 20);
+// The level meter: a frame with a bar that fills from the left.
+constexpr QRect kMeterPlace(240, 158, 120, 14);
+constexpr QColor kMeterFrame(0x50, 0x50, 0x50);
+constexpr QColor kMeterBar(0x2E, 0xB8, 0x4B);
+constexpr int kMeterIntervalMs = 50;
+// The meter spans -60 dB (empty) to 0 dB (full) of full scale.
+constexpr double kMeterFloorDb = -60;
+constexpr const char* kNoMicrophoneLine = "None";
 constexpr QRect kOkPlace(270, 200, 97, 30);
 constexpr QRect kCancelPlace(380, 200, 97, 30);
 // The title is drawn left-aligned at the top of this rectangle, the prompt from this point.
@@ -42,6 +55,8 @@ std::function<int(CSourceDialog&)>& RunHandler() {
 CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       comboBox_(new QComboBox(this)),
+      microphoneBox_(new QComboBox(this)),
+      meterTimer_(new QTimer(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
       background_(skinFolder + "register_bk.bmp") {
@@ -49,6 +64,19 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
 
     SetDevices(devices);
     comboBox_->setGeometry(kComboPlace);
+    microphoneBox_->setGeometry(kMicrophonePlace);
+    SetMicrophones({}, kNoMicrophoneLine);
+    connect(microphoneBox_, &QComboBox::currentIndexChanged, this,
+            [this] { emit MicrophoneChanged(MicrophoneSetting()); });
+    meterTimer_->setInterval(kMeterIntervalMs);
+    connect(meterTimer_, &QTimer::timeout, this, [this] {
+        const double level = levelSource_ ? levelSource_() : 0;
+        // Peaks in decibels, so quiet speech still moves the bar.
+        const double db = level > 0 ? 20 * std::log10(level) : kMeterFloorDb;
+        shownLevel_ = std::clamp((db - kMeterFloorDb) / -kMeterFloorDb, 0.0, 1.0);
+        update(kMeterPlace);
+    });
+    meterTimer_->start();
 
     cancelButton_->setGeometry(kCancelPlace);
     cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
@@ -79,6 +107,31 @@ void CSourceDialog::SetDevices(const DeviceList& devices) {
     }
     const int kept = devices.IndexOf(chosen);
     comboBox_->setCurrentIndex(kept >= 0 ? kept : devices.Count() > 0 ? 0 : -1);
+}
+
+void CSourceDialog::SetMicrophones(const std::vector<MicrophoneLine>& microphones,
+                                   const std::string& setting) {
+    const QSignalBlocker quiet(microphoneBox_);
+    microphoneBox_->clear();
+    microphoneIds_.assign(1, kNoMicrophoneLine);
+    microphoneBox_->addItem(QString::fromLatin1(kNoMicrophoneLine));
+    int chosen = setting == kNoMicrophoneLine || microphones.empty() ? 0 : 1;
+    for (const MicrophoneLine& line : microphones) {
+        if (line.id == setting) chosen = static_cast<int>(microphoneIds_.size());
+        microphoneIds_.push_back(line.id);
+        microphoneBox_->addItem(QString::fromStdString(line.name));
+    }
+    microphoneBox_->setCurrentIndex(chosen);
+}
+
+std::string CSourceDialog::MicrophoneSetting() const {
+    const int line = microphoneBox_->currentIndex();
+    return line > 0 && line < static_cast<int>(microphoneIds_.size()) ? microphoneIds_[line]
+                                                                      : kNoMicrophoneLine;
+}
+
+void CSourceDialog::SetLevelSource(std::function<double()> level) {
+    levelSource_ = std::move(level);
 }
 
 int CSourceDialog::DoModal() {
@@ -126,6 +179,17 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setPen(kPromptColour);
     painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
                      QStringLiteral("Please select webcam source :"));
+    painter.drawText(kMicrophonePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
+                     QStringLiteral("Microphone :"));
+
+    painter.setPen(kMeterFrame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(kMeterPlace.adjusted(0, 0, -1, -1));
+    const QRect inside = kMeterPlace.adjusted(2, 2, -2, -2);
+    painter.fillRect(QRect(inside.topLeft(),
+                           QSize(static_cast<int>(std::lround(inside.width() * shownLevel_)),
+                                 inside.height())),
+                     kMeterBar);
 }
 
 void CSourceDialog::mousePressEvent(QMouseEvent* event) {

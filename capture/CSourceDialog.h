@@ -13,6 +13,7 @@
 #include "capture/DeviceList.h"
 
 class QComboBox;
+class QTimer;
 
 namespace controls {
 class CHoverButton;
@@ -23,6 +24,9 @@ namespace capture {
 // The skinned camera chooser: a borderless 500 x 299 dialog with rounded top corners, centred
 // over its owner, that lists the cameras in a combo box. OK closes it with Accepted and the
 // chosen line in Selection(); Cancel closes it with Rejected. It is dragged by its surface.
+//
+// Below the cameras, a "Microphone" combo box lists "None" and then the microphones, with a small
+// live level meter beside it, so the user sees that the chosen microphone hears them.
 class CSourceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +40,23 @@ public:
     // Replaces the lines by the entries of `devices`, keeping the chosen camera chosen when it is
     // still listed (line 0 otherwise); the window calls it as cameras are plugged in and out.
     void SetDevices(const DeviceList& devices);
+
+    // One microphone line: its identity and its name.
+    struct MicrophoneLine {
+        std::string id;
+        std::string name;
+    };
+    // Lists "None" and then `microphones`, selecting the line of `setting` (an identity, or
+    // "None"); a setting that is not listed selects the first microphone (None without one).
+    void SetMicrophones(const std::vector<MicrophoneLine>& microphones, const std::string& setting);
+    // The chosen microphone's identity, or "None".
+    std::string MicrophoneSetting() const;
+    // Where the meter reads the level (0 to 1) of the chosen microphone; polled while shown.
+    void SetLevelSource(std::function<double()> level);
+    // The level the meter shows now.
+    double ShownLevel() const { return shownLevel_; }
+
+    QComboBox* MicrophoneBox() const { return microphoneBox_; }
 
     // Runs the dialog modally and returns Accepted or Rejected.
     int DoModal();
@@ -54,6 +75,10 @@ public:
     // modal run.
     static void SetRunHandler(std::function<int(CSourceDialog&)> handler);
 
+signals:
+    // The user picked another microphone line; `setting` is its identity or "None".
+    void MicrophoneChanged(const std::string& setting);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -64,6 +89,11 @@ private:
     void OnOk();
 
     QComboBox* comboBox_;
+    QComboBox* microphoneBox_;
+    std::vector<std::string> microphoneIds_;  // the microphone of each line; "None" first
+    QTimer* meterTimer_;
+    std::function<double()> levelSource_;
+    double shownLevel_ = 0;
     controls::CHoverButton* okButton_;
     controls::CHoverButton* cancelButton_;
     QPixmap background_;

@@ -12,6 +12,7 @@
 #include "app/PreviewWidget.h"
 #include "capture/CCaptureDevice.h"
 #include "capture/CSourceDialog.h"
+#include "capture/PatternDevices.h"
 #include "controls/CHoverButton.h"
 
 using app::CMainDialog;
@@ -269,4 +270,55 @@ TEST_F(WebcamSourceFixture, DialogListFollowsCamerasPluggedInAndOut) {
     EXPECT_EQ(dialog.CurrentCamera(), previous);
     EXPECT_TRUE(PreviewMoves());
     EXPECT_TRUE(folder.messages.empty());
+}
+
+TEST_F(WebcamSourceFixture, MicrophoneChoiceShowsItsLevelAndIsKeptByIdentity) {
+    setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+    const std::string pattern =
+        std::string(capture::kPatternMicrophonePath) + "|" + capture::kPatternMicrophoneName;
+    auto remembered = [&] {
+        const QSettings settings(folder.SettingsFile(), QSettings::IniFormat);
+        return settings.value("Microphone", "(unset)").toString().toStdString();
+    };
+    bool heard = false;
+    {
+        DialogRun run([&](CSourceDialog& shown) {
+            QComboBox* box = shown.MicrophoneBox();
+            EXPECT_EQ(box->itemText(0), QStringLiteral("None"));
+            const int line = box->findText(QString::fromLatin1(capture::kPatternMicrophoneName));
+            EXPECT_GT(line, 0);
+            box->setCurrentIndex(line);
+            // The pattern microphone beeps once a second; the meter shows the beep.
+            heard = QTest::qWaitFor([&] { return shown.ShownLevel() > 0.5; }, 3000);
+            shown.OkButton()->click();
+            return shown.result();
+        });
+        dialog.Button(app::kWebcamSource)->click();
+    }
+    EXPECT_TRUE(heard);
+    EXPECT_EQ(remembered(), pattern);
+    {
+        // The kept choice is the line shown next time; Cancel after picking None keeps it.
+        DialogRun run([&](CSourceDialog& shown) {
+            EXPECT_EQ(shown.MicrophoneSetting(), pattern);
+            shown.MicrophoneBox()->setCurrentIndex(0);
+            EXPECT_EQ(shown.MicrophoneSetting(), "None");
+            shown.CancelButton()->click();
+            return shown.result();
+        });
+        dialog.Button(app::kWebcamSource)->click();
+    }
+    EXPECT_EQ(remembered(), pattern);
+    {
+        DialogRun run([&](CSourceDialog& shown) {
+            shown.MicrophoneBox()->setCurrentIndex(0);
+            QTest::qWait(300);
+            EXPECT_EQ(shown.ShownLevel(), 0.0) << "None hears nothing";
+            shown.OkButton()->click();
+            return shown.result();
+        });
+        dialog.Button(app::kWebcamSource)->click();
+    }
+    EXPECT_EQ(remembered(), "None");
+    unsetenv("QUENVALOR_PATTERN_MICROPHONE");
 }
