@@ -281,7 +281,7 @@ bool RecorderWorker::WriteSound(FrameTimeline::Duration until) {
 
 bool RecorderWorker::WriteLastSound() {
     const FrameTimeline::Duration end(framesWritten_ * 1'000'000'000 / settings_.framesPerSecond);
-    if (listening_) {
+    if (options_.sound) {
         // The microphone's last buffers are still on their way; silence fills in for what does
         // not come in time.
         const auto deadline = std::chrono::steady_clock::now() + kSoundHoldBack;

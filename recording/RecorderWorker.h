@@ -172,7 +172,7 @@ private:
     std::mutex soundMutex_;
     SoundTimeline soundTimeline_;                    // guarded by soundMutex_
     FrameTimeline::Duration soundReached_{0};        // guarded: where the latest buffer ends
-    bool listening_ = false;
+    bool listening_ = false;  // guarded by outsideMutex_ once the thread runs
     std::vector<int16_t> soundOut_;
 
     std::vector<uint8_t> frameBuffer_;
