@@ -296,7 +296,8 @@ private:
     void UseMicrophone(const std::string& setting);
     // Keeps the user's choice in the settings file and captures it.
     void ChooseMicrophone(const std::string& setting);
-    // What a new recording takes its sound from; null records silence.
+    // What a new recording takes its sound from: the microphone while one is captured (live,
+    // or lost and awaited); null records silence.
     capture::SoundFeed* SoundForRecording() const;
 
     // MainDialogSettings.cpp

@@ -41,7 +41,9 @@ void CMainDialog::ChooseMicrophone(const std::string& setting) {
 }
 
 capture::SoundFeed* CMainDialog::SoundForRecording() const {
-    return microphone && microphoneSetting != capture::kNoMicrophone ? microphone.get() : nullptr;
+    // Without a microphone the recording is silent, exactly as one with "None".
+    return microphone && microphone->State() != capture::MicrophoneState::None ? microphone.get()
+                                                                                : nullptr;
 }
 
 }  // namespace app

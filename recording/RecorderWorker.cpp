@@ -281,17 +281,15 @@ bool RecorderWorker::WriteSound(FrameTimeline::Duration until) {
 
 bool RecorderWorker::WriteLastSound() {
     const FrameTimeline::Duration end(framesWritten_ * 1'000'000'000 / settings_.framesPerSecond);
-    if (options_.sound) {
-        // The microphone's last buffers are still on their way; silence fills in for what does
-        // not come in time.
-        const auto deadline = std::chrono::steady_clock::now() + kSoundHoldBack;
-        while (std::chrono::steady_clock::now() < deadline) {
-            {
-                std::lock_guard lock(soundMutex_);
-                if (soundReached_ >= end) break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // While the microphone delivers, its last buffers are still on their way; silence fills in
+    // for what does not come in time. A microphone that has gone quiet is not waited for.
+    const auto deadline = std::chrono::steady_clock::now() + kSoundHoldBack;
+    while (options_.sound && std::chrono::steady_clock::now() < deadline) {
+        {
+            std::lock_guard lock(soundMutex_);
+            if (soundReached_ >= end || soundReached_ < end - 2 * kSoundHoldBack) break;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (WriteSound(end)) return true;
     ReportFailure("The recording \"" + outputPath_ + "\" could not be written to the end: " +

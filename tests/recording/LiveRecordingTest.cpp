@@ -8,9 +8,9 @@
 
 #include "AviProbe.h"
 #include "CrashWriter.h"
+#include "RunningPipeline.h"
 #include "recording/RecorderWorker.h"
 
-using capture::CCaptureDevice;
 using capture::FramePipeline;
 using recording::RecorderWorker;
 using recording::testing::AviFacts;
@@ -21,42 +21,7 @@ using recording::testing::ScratchFolder;
 using namespace std::chrono_literals;
 using SecondsD = std::chrono::duration<double>;
 
-namespace {
-
-// The frame road as the program runs it: the capture worker, woken every 50 ms by a tick.
-class RunningPipeline {
-public:
-    RunningPipeline() {
-        setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-        auto camera = std::make_unique<CCaptureDevice>();
-        if (camera->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240)) {
-            pipeline.ReplaceDevice(std::move(camera));
-        }
-        worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
-        ticker_ = std::thread([this] {
-            while (!stopTicks_) {
-                pipeline.tickEvent.Set();
-                std::this_thread::sleep_for(50ms);
-            }
-        });
-    }
-    ~RunningPipeline() {
-        stopTicks_ = true;
-        ticker_.join();
-        pipeline.stopCapture = 1;
-        pipeline.tickEvent.Set();
-        worker_.join();
-    }
-
-    FramePipeline pipeline;
-
-private:
-    std::atomic<bool> stopTicks_{false};
-    std::thread worker_;
-    std::thread ticker_;
-};
-
-}  // namespace
+using recording::testing::RunningPipeline;
 
 TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSeconds) {
     ScratchFolder folder;

@@ -12,12 +12,12 @@
 
 #include "AviProbe.h"
 #include "MediaDecode.h"
+#include "RunningPipeline.h"
 #include "capture/AudioCapture.h"
 #include "capture/PatternDevices.h"
 #include "recording/RecorderWorker.h"
 
 using capture::AudioCapture;
-using capture::CCaptureDevice;
 using capture::FramePipeline;
 using capture::MicrophoneState;
 using recording::RecorderOptions;
@@ -35,37 +35,6 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     }
     return true;
 }
-
-// The pattern camera on the frame road as the program runs it, woken every 50 ms.
-class PatternRoad {
-public:
-    PatternRoad() {
-        setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-        auto camera = std::make_unique<CCaptureDevice>();
-        if (camera->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240))
-            pipeline.ReplaceDevice(std::move(camera));
-        worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
-        ticker_ = std::thread([this] {
-            while (!stop_) {
-                pipeline.tickEvent.Set();
-                std::this_thread::sleep_for(50ms);
-            }
-        });
-    }
-    ~PatternRoad() {
-        stop_ = true;
-        ticker_.join();
-        pipeline.stopCapture = 1;
-        pipeline.tickEvent.Set();
-        worker_.join();
-    }
-    FramePipeline pipeline;
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread worker_;
-    std::thread ticker_;
-};
 
 // Where each beep of `sound` starts (in seconds): the first loud sample after a quiet stretch.
 std::vector<double> BeepOnsets(const std::vector<float>& sound, int rate) {
@@ -131,7 +100,7 @@ TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame)
     setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
     ScratchFolder folder;
     const std::string path = folder.File("sync.avi");
-    PatternRoad road;
+    recording::testing::RunningPipeline road;
     ASSERT_TRUE(road.pipeline.HasDevice());
     AudioCapture microphone;
     microphone.Start(std::string(capture::kPatternMicrophonePath) + "|" +
