@@ -10,15 +10,14 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <mutex>
 
 #include "capture/PatternMicrophone.h"
+#include "capture/SourceWake.h"
 
 namespace capture {
 namespace {
@@ -70,9 +69,7 @@ struct PatternState {
     std::chrono::steady_clock::time_point nextFrame;
 
     // Wakes a frame wait when the pipeline flushes or stops.
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool unlocked = false;
+    capture::SourceWake wake;
 
     void DrawRows() {
         rowBgr.create(1, 2 * width, CV_8UC3);
@@ -163,17 +160,12 @@ gboolean Start(GstBaseSrc* source) {
 }
 
 gboolean Unlock(GstBaseSrc* source) {
-    PatternState& state = State(source);
-    std::lock_guard lock(state.mutex);
-    state.unlocked = true;
-    state.wake.notify_all();
+    State(source).wake.Unlock();
     return TRUE;
 }
 
 gboolean UnlockStop(GstBaseSrc* source) {
-    PatternState& state = State(source);
-    std::lock_guard lock(state.mutex);
-    state.unlocked = false;
+    State(source).wake.UnlockStop();
     return TRUE;
 }
 
@@ -181,11 +173,7 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     PatternState& state = State(source);
     const auto period = std::chrono::nanoseconds(1'000'000'000 / capture::kFramesPerSecond);
     while (true) {
-        {
-            std::unique_lock lock(state.mutex);
-            if (state.wake.wait_until(lock, state.nextFrame, [&] { return state.unlocked; }))
-                return GST_FLOW_FLUSHING;
-        }
+        if (!state.wake.WaitUntil(state.nextFrame)) return GST_FLOW_FLUSHING;
         if (state.presenceFile.empty()) break;
         if (!capture::FileExists(state.presenceFile)) {
             GST_ELEMENT_ERROR(source, RESOURCE, READ, ("Could not read from resource."),

@@ -4,11 +4,12 @@
 #include <gst/gst.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <numbers>
+
+#include "capture/SourceWake.h"
 
 namespace capture {
 namespace {
@@ -23,9 +24,7 @@ constexpr int16_t kToneAmplitude = 16000;
 struct MicrophoneState {
     std::string presenceFile;
     int64_t nextSample = 0;  // the next sample to make, counted on the monotonic clock
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool unlocked = false;
+    capture::SourceWake wake;
 };
 
 int64_t SampleAt(Clock::time_point time) {
@@ -98,30 +97,21 @@ gboolean MicStart(GstBaseSrc* source) {
 }
 
 gboolean MicUnlock(GstBaseSrc* source) {
-    MicrophoneState& state = MicState(source);
-    std::lock_guard lock(state.mutex);
-    state.unlocked = true;
-    state.wake.notify_all();
+    MicState(source).wake.Unlock();
     return TRUE;
 }
 
 gboolean MicUnlockStop(GstBaseSrc* source) {
-    MicrophoneState& state = MicState(source);
-    std::lock_guard lock(state.mutex);
-    state.unlocked = false;
+    MicState(source).wake.UnlockStop();
     return TRUE;
 }
 
 GstFlowReturn MicCreate(GstPushSrc* source, GstBuffer** buffer) {
     MicrophoneState& state = MicState(source);
     const int64_t first = state.nextSample;
-    {
-        // A buffer is delivered once its last sample has been captured, as a microphone's is.
-        std::unique_lock lock(state.mutex);
-        if (state.wake.wait_until(lock, capture::TimeOfSample(first + capture::kBufferFrames),
-                                  [&] { return state.unlocked; }))
-            return GST_FLOW_FLUSHING;
-    }
+    // A buffer is delivered once its last sample has been captured, as a microphone's is.
+    if (!state.wake.WaitUntil(capture::TimeOfSample(first + capture::kBufferFrames)))
+        return GST_FLOW_FLUSHING;
     if (!Present(state.presenceFile)) {
         GST_ELEMENT_ERROR(source, RESOURCE, READ, ("Could not read from resource."),
                           ("The pattern microphone was unplugged."));

@@ -164,8 +164,13 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
     const std::string path = folder.File("gone.avi");
     RecorderWorker recorder(path, pipeline, options);
     std::string error;
+    const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(recorder.Start(error)) << error;
+    auto since = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
     std::this_thread::sleep_for(1500ms);
+    const double unplugged = since();
     std::remove(presence.c_str());
     EXPECT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Lost; }, 2s));
     std::this_thread::sleep_for(1500ms);
@@ -173,7 +178,11 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
     ASSERT_NE(file, nullptr);
     std::fclose(file);
     EXPECT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Live; }, 3s));
+    const double back = since();
     std::this_thread::sleep_for(2s);
+    recorder.RequestStop();
+    const double recorded =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     recorder.StopAndWait();
     microphone.Stop();
     unsetenv("QUENVALOR_PATTERN_MICROPHONE_PRESENCE");
@@ -187,9 +196,9 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
     int rate = 0;
     const std::vector<float> sound = recording::testing::DecodeSound(path, &rate);
     ASSERT_EQ(rate, 48000);
-    // About five seconds in all: beeps before the loss and after the return, none in between,
-    // and each beep where the clock put it (a second apart), not shifted by the gap.
-    EXPECT_NEAR(sound.size() / 48000.0, 5.0, 0.3);
+    // Sound over the whole recording: beeps before the loss and after the return, none in
+    // between, and each beep where the clock put it (a second apart), not shifted by the gap.
+    EXPECT_NEAR(sound.size() / 48000.0, recorded, 0.1);
     const std::vector<double> beeps = BeepOnsets(sound, rate);
     ASSERT_GE(beeps.size(), 2u);
     EXPECT_LT(beeps.front(), 1.5);
@@ -198,5 +207,8 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
         const double apart = beeps[i] - beeps[i - 1];
         EXPECT_NEAR(apart, std::round(apart), 0.005) << "beeps at " << beeps[i - 1] << " and " << beeps[i];
     }
-    EXPECT_LT(beeps.size(), 5u) << "silence while the microphone was away";
+    for (const double beep : beeps) {
+        EXPECT_FALSE(beep > unplugged + 0.1 && beep < back - 0.1)
+            << "a beep at " << beep << " s, while the microphone was away";
+    }
 }
