@@ -428,11 +428,14 @@ void EffectEngine::FollowFaces(const std::vector<TrackedFace>& faces) {
         const cv::Rect2d placed = PlaceOnFace(following.authored, reference, chosen->rect);
         EffectBase& effect = *entry.effect;
         effect.SetPosition(ClampToInt(std::llround(placed.x)), ClampToInt(std::llround(placed.y)));
-        // Small changes of size are left out: each new size rescales the effect's pictures.
+        // Changes of size below 2 % are left out: each new size rescales the effect's pictures.
         const long long width = std::max<long long>(kMinimumSide, std::llround(placed.width));
         const long long height = std::max<long long>(kMinimumSide, std::llround(placed.height));
         const cv::Size size = effect.GetSize();
-        const bool changed = std::abs(width - size.width) >= 2 || std::abs(height - size.height) >= 2;
+        const auto differs = [](long long wanted, int current) {
+            return std::abs(wanted - current) >= std::max<long long>(2, current / 50);
+        };
+        const bool changed = differs(width, size.width) || differs(height, size.height);
         const bool allowed = width <= kMaxEffectSide && height <= kMaxEffectSide &&
                              width * height * effect.PictureCount() <= kMaxEffectPixels;
         if (changed && allowed) effect.SetSize(static_cast<int>(width), static_cast<int>(height));
