@@ -30,7 +30,7 @@ std::optional<PatternPicture> PatternPicture::FromEnvironment() {
 }
 
 void PatternPicture::Prepare(int width, int height) {
-    const double scale = 0.8 * height / picture_.rows;
+    const double scale = 0.95 * height / picture_.rows;
     const int scaledWidth = std::clamp(static_cast<int>(std::lround(picture_.cols * scale)), 1, width);
     const int scaledHeight = std::max(1, static_cast<int>(std::lround(picture_.rows * scale)));
     cv::resize(picture_, scaled_, {scaledWidth, scaledHeight}, 0, 0, cv::INTER_AREA);

@@ -17,8 +17,8 @@ public:
     static std::optional<PatternPicture> FromEnvironment();
     explicit PatternPicture(cv::Mat picture) : picture_(std::move(picture)) {}
 
-    // Sizes the picture for frames of width x height: its height becomes four fifths of the
-    // frame's, its shape kept.
+    // Sizes the picture for frames of width x height: its height becomes nineteen twentieths of
+    // the frame's, its shape kept (narrower than the frame, so it has room to drift sideways).
     void Prepare(int width, int height);
     // Frame `frameNumber` (30 a second): the picture on a grey ground, its centre going round an
     // ellipse about the frame's centre once every kFramesPerTurn frames.
