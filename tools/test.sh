@@ -8,6 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
+# Builds share compiled objects through ccache where it is installed.
+if command -v ccache >/dev/null; then
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON
 cmake --build build -j"$jobs"
