@@ -19,6 +19,7 @@
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
 #include "effects/EffectFileWriter.h"
+#include "bench/FastestRunReporter.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -171,20 +172,6 @@ void Detection(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(tracker.DetectNow(frame));
 }
 
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> milliseconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration) continue;
-            const double ms = run.GetAdjustedCPUTime() / 1000.0;
-            const auto [entry, added] = milliseconds.emplace(run.benchmark_name(), ms);
-            if (!added && ms < entry->second) entry->second = ms;
-        }
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,7 +191,7 @@ int main(int argc, char** argv) {
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("face detection at the detection width", Detection)
         ->Unit(benchmark::kMicrosecond);
-    CollectingReporter reporter;
+    bench::FastestRunReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto none = reporter.milliseconds.find("road pass, nothing on");
     const auto three = reporter.milliseconds.find("road pass, frame + animation + sepia");
