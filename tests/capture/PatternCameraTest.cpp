@@ -80,7 +80,7 @@ TEST_F(Capture_PatternDevice, IsAVideoSourceOfTheDeviceMonitorWithAStableIdentit
     EXPECT_EQ(Pattern(capture::ListVideoSources(capture::NewVideoSourceMonitor().get())), nullptr);
 }
 
-TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndFailsWithoutTheAskedSize) {
+TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndOpensACameraOfAnyMode) {
     setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 320x240", 1);
     {
         // The JPEG frames are encoded by the camera and decoded by the program.
@@ -91,10 +91,22 @@ TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndFailsWithoutTheAsk
         EXPECT_EQ(frame->size(), cv::Size(320, 240));
         EXPECT_GT(cv::mean(*frame)[2], 40.0);
     }
-    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720", 1);
+    {
+        // A camera without the asked size opens in the mode it has; the road scales it.
+        setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720", 1);
+        CCaptureDevice device;
+        ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
+        const cv::Mat* frame = device.QueryFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->size(), cv::Size(1280, 720));
+    }
+    // With every common mode on offer, an HD road gets the smallest covering raw mode.
+    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720;video/x-raw 1920x1080;"
+           "video/x-raw 1280x720;video/x-raw 640x480", 1);
     CCaptureDevice device;
-    EXPECT_FALSE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-    EXPECT_EQ(device.Failure(), CameraFailure::Failed);
+    ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 1280, 720, 30));
+    ASSERT_NE(device.QueryFrame(), nullptr);
+    EXPECT_EQ(cv::Size(device.Width(), device.Height()), cv::Size(1280, 720));
 }
 
 TEST_F(Capture_PatternDevice, BusyCameraReportsBusyOnTheBusAndASlowOneIsNotBusy) {
