@@ -40,7 +40,7 @@ RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& p
       folder_(FolderOf(outputPath_)),
       pipeline_(pipeline),
       options_(std::move(options)),
-      settings_(MakeEncoderSettings()),
+      settings_(options_.settings),
       timeline_(settings_.framesPerSecond),
       audioBytesPerFrame_(std::min<uint32_t>(AudioBytesPerFrame(settings_),
                                              static_cast<uint32_t>(kAudioInputBytes))) {}
