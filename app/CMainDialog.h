@@ -73,6 +73,10 @@ public:
     static constexpr int kWidth = 510;
     static constexpr int kHeight = 680;
     static constexpr int kTickIntervalMs = 50;     // TICK_TIMER: at most 20 frames per second
+    // The tick of a road: kTickIntervalMs in classic, else one tick per frame of its rate.
+    static int TickIntervalMs(const capture::RoadConfig& road) {
+        return road.IsClassic() ? kTickIntervalMs : 1000 / road.framesPerSecond;
+    }
     static constexpr int kClockIntervalMs = 1000;  // CLOCK_TIMER: the recording clock
     static constexpr int kShutdownPollMs = 200;
 
@@ -161,8 +165,9 @@ public:
     // Whether a press at `clientPoint` on the window's own area, in a window `windowWidth`
     // wide, drags the window: the top and bottom bands and the outer strips.
     static bool IsDragBand(const QPoint& clientPoint, int windowWidth = kWidth);
-    // The last pointer position seen over the window, in the preview's coordinates (the engine's
-    // frame pixels); outside the preview until the pointer first moves.
+    // The last pointer position seen over the window, in the preview's coordinates; outside the
+    // preview until the pointer first moves. The engine gets it in studio-frame pixels
+    // (EnginePoint).
     QPoint PreviewMousePoint() const { return previewMousePoint; }
 
     // The effect engine (null before Initialise) and the effect browser.
@@ -276,6 +281,9 @@ private:
     // took it, shows the cursor for the part of the selected effect under the pointer.
     void RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint);
     void ShowCursorForZone();
+    // The preview point in the studio frame's pixels, where the preview shows the studio frame
+    // fitted into it.
+    QPoint EnginePoint() const;
 
     // MainDialogCamera.cpp
     void StartCameras();
@@ -288,6 +296,7 @@ private:
 
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
+    capture::RoadConfig ReadRoadSetting() const;
 
     void StartCaptureWorker();
 

@@ -103,22 +103,20 @@ void CMainDialog::FillCategoryList() {
 }
 
 void CMainDialog::CreateEffectEngine() {
-    // The engine works in preview pixels.
+    // The engine works in studio-frame pixels.
     effects::EngineEvents* events = this;
-    effectEngine = std::make_unique<effects::EffectEngine>(
-        capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight, events);
+    const capture::RoadConfig road = framePipeline.Road();
+    const cv::Size studio(road.studio.width, road.studio.height);
+    effectEngine = std::make_unique<effects::EffectEngine>(studio.width, studio.height, events);
     effectEngine->SetPaintMode(false);
     // Effects of the face categories follow the face where the face detector's data is
     // installed; without it they stay where their files put them.
     if (const std::string cascade = effects::FaceTracker::FindCascade(); !cascade.empty()) {
-        faceTracker = std::make_unique<effects::FaceTracker>(
-            cascade, cv::Size(capture::FramePipeline::kPreviewWidth,
-                              capture::FramePipeline::kPreviewHeight));
+        faceTracker = std::make_unique<effects::FaceTracker>(cascade, studio);
         if (!faceTracker->Available()) faceTracker.reset();
     }
     // The worker draws the effects into every frame from now on.
-    framePipeline.effectEngine = effectEngine.get();
-    framePipeline.faceTracker = faceTracker.get();
+    framePipeline.Reconfigure(road, effectEngine.get(), faceTracker.get());
 }
 
 void CMainDialog::SelectionChanged() {

@@ -30,8 +30,8 @@ QString CameraNote(capture::CameraState state) {
 void CMainDialog::StartCameras() {
     capture::CameraEvents& events = *this;
     cameraSession = std::make_unique<capture::CameraSession>(
-        framePipeline, events, capture::FramePipeline::kOutputWidth,
-        capture::FramePipeline::kOutputHeight);
+        framePipeline, events, framePipeline.Road().camera.width,
+        framePipeline.Road().camera.height, framePipeline.Road().framesPerSecond);
     const QString remembered =
         CIniFile(settingsFile)
             .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kCameraKey), {});

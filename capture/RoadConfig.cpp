@@ -14,6 +14,11 @@ RoadConfig RoadConfig::ForRecordingSize(FrameSize size) {
     return {size, size, size, 30, RecordingFormat::Mp4};
 }
 
+int StudioPixels(const RoadConfig& road, int classicPixels) {
+    const int classicHeight = RoadConfig::Classic().studio.height;
+    return std::max(1, (classicPixels * road.studio.height + classicHeight / 2) / classicHeight);
+}
+
 const std::vector<FrameSize>& RecordingSizes() {
     static const std::vector<FrameSize> sizes{{320, 240}, {640, 480}, {1280, 720}, {1920, 1080}};
     return sizes;

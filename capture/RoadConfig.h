@@ -38,6 +38,10 @@ struct RoadConfig {
     bool operator==(const RoadConfig&) const = default;
 };
 
+// A length of `classicPixels` in the 480 x 360 studio frame, in `road`'s studio frame pixels
+// (at least 1), so that a brush covers the same share of the picture at every size.
+int StudioPixels(const RoadConfig& road, int classicPixels);
+
 // The recording sizes a user can choose, classic first.
 const std::vector<FrameSize>& RecordingSizes();
 
