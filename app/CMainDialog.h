@@ -270,6 +270,8 @@ private:
     void ConnectBrowser();
     void FillCategoryList();
     void CreateEffectEngine();
+    // A face tracker for frames of `size`, or null when face following is not available.
+    static std::unique_ptr<effects::FaceTracker> MakeFaceTracker(cv::Size size);
     // EngineEvents: each notice is posted to the window's own thread.
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
@@ -286,7 +288,13 @@ private:
     QPoint EnginePoint() const;
 
     // MainDialogCamera.cpp
-    void StartCameras();
+    // Starts the camera session for the road's camera need, with `camera` (else the remembered
+    // camera) preferred.
+    void StartCameras(std::optional<std::string> camera = std::nullopt);
+    // Switches to the recording size of `road`: remembers it, carries the effects over to an
+    // engine of its studio size, sets the tick, and opens the camera again for it. Only while
+    // nothing records.
+    void ChangeRoad(const capture::RoadConfig& road);
     void SetCameraNote(const QString& note);  // MainDialogLayout.cpp
     // CameraEvents: each notice is posted to the window's own thread.
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;

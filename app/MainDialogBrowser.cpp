@@ -102,6 +102,16 @@ void CMainDialog::FillCategoryList() {
                                QIcon(controls::ResourcePath(category.iconId)));
 }
 
+std::unique_ptr<effects::FaceTracker> CMainDialog::MakeFaceTracker(cv::Size size) {
+    // Effects of the face categories follow the face where the face detector's data is
+    // installed; without it they stay where their files put them.
+    const std::string cascade = effects::FaceTracker::FindCascade();
+    if (cascade.empty()) return nullptr;
+    auto tracker = std::make_unique<effects::FaceTracker>(cascade, size);
+    if (!tracker->Available()) return nullptr;
+    return tracker;
+}
+
 void CMainDialog::CreateEffectEngine() {
     // The engine works in studio-frame pixels.
     effects::EngineEvents* events = this;
@@ -109,12 +119,7 @@ void CMainDialog::CreateEffectEngine() {
     const cv::Size studio(road.studio.width, road.studio.height);
     effectEngine = std::make_unique<effects::EffectEngine>(studio.width, studio.height, events);
     effectEngine->SetPaintMode(false);
-    // Effects of the face categories follow the face where the face detector's data is
-    // installed; without it they stay where their files put them.
-    if (const std::string cascade = effects::FaceTracker::FindCascade(); !cascade.empty()) {
-        faceTracker = std::make_unique<effects::FaceTracker>(cascade, studio);
-        if (!faceTracker->Available()) faceTracker.reset();
-    }
+    faceTracker = MakeFaceTracker(studio);
     // The worker draws the effects into every frame from now on.
     framePipeline.Reconfigure(road, effectEngine.get(), faceTracker.get());
 }
