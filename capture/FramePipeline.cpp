@@ -134,7 +134,7 @@ const cv::Mat& FramePipeline::FitPreview(const cv::Mat& frame) {
     const cv::Rect shown = FitInto(frame.size(), preview);
     fitted_.setTo(cv::Scalar::all(0));
     cv::Mat inside = fitted_(shown);
-    cv::resize(frame, inside, shown.size(), 0, 0, cv::INTER_AREA);
+    cv::resize(frame, inside, shown.size(), 0, 0, cv::INTER_LINEAR);
     return fitted_;
 }
 
