@@ -31,10 +31,13 @@ void FramePipeline::Allocate(const RoadConfig& road) {
     // The scaled copy is needed only where the output is smaller than the studio frame.
     if (output != studio) outputScratch_.create(output, CV_8UC3);
     if (output == studio) outputScratch_.release();
-    openingPicture_.create(studio, CV_8UC3);
-    noCameraPicture_.create(studio, CV_8UC3);
-    DrawPlacard(Placard::Opening, openingPicture_);
-    DrawPlacard(Placard::NoCamera, noCameraPicture_);
+    // The placards are drawn once, at the preview's size, and scaled when they are shown.
+    if (openingPicture_.empty()) {
+        openingPicture_.create(kPreviewHeight, kPreviewWidth, CV_8UC3);
+        noCameraPicture_.create(kPreviewHeight, kPreviewWidth, CV_8UC3);
+        DrawPlacard(Placard::Opening, openingPicture_);
+        DrawPlacard(Placard::NoCamera, noCameraPicture_);
+    }
 }
 
 void FramePipeline::Reconfigure(const RoadConfig& road, effects::EffectEngine* engine,
@@ -141,8 +144,12 @@ const cv::Mat& FramePipeline::FitPreview(const cv::Mat& frame) {
 void FramePipeline::ShowPlacard() {
     switch (placard_.load()) {
         case Placard::None: break;
-        case Placard::Opening: openingPicture_.copyTo(cameraPicture_); break;
-        case Placard::NoCamera: noCameraPicture_.copyTo(cameraPicture_); break;
+        case Placard::Opening:
+            cv::resize(openingPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            break;
+        case Placard::NoCamera:
+            cv::resize(noCameraPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            break;
     }
 }
 
