@@ -8,7 +8,7 @@ namespace capture {
 
 // The container and codecs a recording is written in.
 enum class RecordingFormat {
-    Avi,  // MPEG-4 Part 2 video in AVI (classic)
+    Avi,  // MPEG-4 video in AVI (classic)
     Mp4,  // H.264 and AAC in fragmented MP4
 };
 

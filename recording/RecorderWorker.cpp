@@ -97,7 +97,9 @@ bool RecorderWorker::Start(std::string& errorText) {
     frameBuffer_.assign(kFrameBufferBytes, 0);
     audioInput_.assign(kAudioInputBytes, 0);  // silence: the program records no sound
     audioPacket_.assign(kAudioPacketBytes, 0);
-    videoPacket_.assign(kVideoPacketBytes, 0);
+    // A key frame of a busy picture at the larger sizes can outgrow the classic packet buffer.
+    videoPacket_.assign(
+        std::max(kVideoPacketBytes, I420FrameBytes(settings_.width, settings_.height)), 0);
     // The first slot shows the picture of the moment the recording starts.
     TakeOutputFrame();
     startTime_ = options_.now();

@@ -81,32 +81,28 @@ TEST_F(Capture_PatternDevice, IsAVideoSourceOfTheDeviceMonitorWithAStableIdentit
 }
 
 TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndOpensACameraOfAnyMode) {
-    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 320x240", 1);
-    {
-        // The JPEG frames are encoded by the camera and decoded by the program.
+    // The first frame of the pattern camera offering `modes`, opened for a picture of
+    // `width` x `height` at `rate`; empty when it does not open.
+    const auto firstFrame = [](const char* modes, int width, int height, int rate) {
+        setenv("QUENVALOR_PATTERN_CAMERA_MODES", modes, 1);
         CCaptureDevice device;
-        ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-        const cv::Mat* frame = device.QueryFrame();
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->size(), cv::Size(320, 240));
-        EXPECT_GT(cv::mean(*frame)[2], 40.0);
-    }
-    {
-        // A camera without the asked size opens in the mode it has; the road scales it.
-        setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720", 1);
-        CCaptureDevice device;
-        ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-        const cv::Mat* frame = device.QueryFrame();
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->size(), cv::Size(1280, 720));
-    }
-    // With every common mode on offer, an HD road gets the smallest covering raw mode.
-    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720;video/x-raw 1920x1080;"
-           "video/x-raw 1280x720;video/x-raw 640x480", 1);
-    CCaptureDevice device;
-    ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 1280, 720, 30));
-    ASSERT_NE(device.QueryFrame(), nullptr);
-    EXPECT_EQ(cv::Size(device.Width(), device.Height()), cv::Size(1280, 720));
+        cv::Mat frame;
+        if (device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, width, height, rate))
+            if (const cv::Mat* grabbed = device.QueryFrame()) grabbed->copyTo(frame);
+        return frame;
+    };
+    // The JPEG frames are encoded by the camera and decoded by the program.
+    const cv::Mat jpeg = firstFrame("image/jpeg 320x240", 320, 240, 20);
+    ASSERT_EQ(jpeg.size(), cv::Size(320, 240));
+    EXPECT_GT(cv::mean(jpeg)[2], 40.0);
+    // A camera without the asked size opens in the mode it has; the road scales it.
+    EXPECT_EQ(firstFrame("image/jpeg 1280x720", 320, 240, 20).size(), cv::Size(1280, 720));
+    // With larger and smaller modes on offer, an HD road gets the smallest that covers it.
+    EXPECT_EQ(firstFrame("image/jpeg 1280x720;video/x-raw 1920x1080;video/x-raw 1280x720;"
+                         "video/x-raw 640x480",
+                         1280, 720, 30)
+                  .size(),
+              cv::Size(1280, 720));
 }
 
 TEST_F(Capture_PatternDevice, BusyCameraReportsBusyOnTheBusAndASlowOneIsNotBusy) {
