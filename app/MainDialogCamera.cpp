@@ -58,7 +58,7 @@ void CMainDialog::ChangeRoad(const capture::RoadConfig& road) {
     // The camera is asked again, for a mode that covers the new size. It is let go first, so
     // the new request does not find it busy.
     const std::string camera = currentCamera;
-    cameraSession->Stop();
+    if (cameraSession) cameraSession->Stop();
     framePipeline.ReplaceDevice(nullptr);
     cameraSession.reset();
     StartCameras(camera);

@@ -229,3 +229,25 @@ TEST(Capture_FramePipeline, HdRoadDrawsEffectsInStudioPixelsRecordsTheStudioFram
     pipeline.CopyOutputFrame(output);
     EXPECT_EQ(output.size(), cv::Size(320, 240));
 }
+
+TEST(Capture_RoadConfig, RecordingSizeSettingReadsTheFourSizesAndAnythingElseAsClassic) {
+    const capture::RoadConfig classic = capture::RoadConfig::Classic();
+    EXPECT_EQ(classic.studio, (capture::FrameSize{480, 360}));
+    EXPECT_EQ(classic.recording, (capture::FrameSize{320, 240}));
+    EXPECT_EQ(classic.framesPerSecond, 20);
+    EXPECT_EQ(classic.format, capture::RecordingFormat::Avi);
+    for (const char* damaged : {"", "800x600", "1280x720junk", "1280 x 720", "-1280x720", "x",
+                                "99999999999x720", "1280x"})
+        EXPECT_TRUE(capture::RoadConfigFromText(damaged).IsClassic()) << damaged;
+    EXPECT_TRUE(capture::RoadConfigFromText("320x240").IsClassic());
+    const capture::RoadConfig hd = capture::RoadConfigFromText(" 1920x1080 ");
+    EXPECT_EQ(hd.studio, (capture::FrameSize{1920, 1080}));
+    EXPECT_EQ(hd.recording, hd.studio);
+    EXPECT_EQ(hd.framesPerSecond, 30);
+    EXPECT_EQ(hd.format, capture::RecordingFormat::Mp4);
+    EXPECT_EQ(capture::RecordingSizeText(hd), "1920x1080");
+    // Brushes keep their share of the picture.
+    EXPECT_EQ(capture::StudioPixels(classic, 5), 5);
+    EXPECT_EQ(capture::StudioPixels(hd, 5), 15);
+    EXPECT_EQ(capture::StudioPixels(capture::RoadConfigFromText("640x480"), 1), 1);
+}
