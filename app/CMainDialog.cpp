@@ -65,6 +65,7 @@ void CMainDialog::Initialise() {
 
     // The cameras are listed and the remembered (or first) camera opened off the window's
     // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
+    framePipeline.Reconfigure(ReadRoadSetting(), nullptr, nullptr);
     StartCameras();
     recording::InitColourTables();
     recordState = RecordState::Idle;
@@ -79,7 +80,7 @@ void CMainDialog::Initialise() {
     // and the worker.
     framePipeline.stopCapture = 0;
     connect(&tickTimer, &QTimer::timeout, this, [this] { framePipeline.tickEvent.Set(); });
-    tickTimer.start(kTickIntervalMs);
+    tickTimer.start(TickIntervalMs(framePipeline.Road()));
     StartCaptureWorker();
 }
 

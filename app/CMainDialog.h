@@ -73,6 +73,10 @@ public:
     static constexpr int kWidth = 510;
     static constexpr int kHeight = 680;
     static constexpr int kTickIntervalMs = 50;     // TICK_TIMER: at most 20 frames per second
+    // The tick of a road: kTickIntervalMs in classic, else one tick per frame of its rate.
+    static int TickIntervalMs(const capture::RoadConfig& road) {
+        return road.IsClassic() ? kTickIntervalMs : 1000 / road.framesPerSecond;
+    }
     static constexpr int kClockIntervalMs = 1000;  // CLOCK_TIMER: the recording clock
     static constexpr int kShutdownPollMs = 200;
 
@@ -161,8 +165,9 @@ public:
     // Whether a press at `clientPoint` on the window's own area, in a window `windowWidth`
     // wide, drags the window: the top and bottom bands and the outer strips.
     static bool IsDragBand(const QPoint& clientPoint, int windowWidth = kWidth);
-    // The last pointer position seen over the window, in the preview's coordinates (the engine's
-    // frame pixels); outside the preview until the pointer first moves.
+    // The last pointer position seen over the window, in the preview's coordinates; outside the
+    // preview until the pointer first moves. The engine gets it in studio-frame pixels
+    // (EnginePoint).
     QPoint PreviewMousePoint() const { return previewMousePoint; }
 
     // The effect engine (null before Initialise) and the effect browser.
@@ -265,6 +270,8 @@ private:
     void ConnectBrowser();
     void FillCategoryList();
     void CreateEffectEngine();
+    // A face tracker for frames of `size`, or null when face following is not available.
+    static std::unique_ptr<effects::FaceTracker> MakeFaceTracker(cv::Size size);
     // EngineEvents: each notice is posted to the window's own thread.
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
@@ -276,9 +283,18 @@ private:
     // took it, shows the cursor for the part of the selected effect under the pointer.
     void RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint);
     void ShowCursorForZone();
+    // The preview point in the studio frame's pixels, where the preview shows the studio frame
+    // fitted into it.
+    QPoint EnginePoint() const;
 
     // MainDialogCamera.cpp
-    void StartCameras();
+    // Starts the camera session for the road's camera need, with `camera` (else the remembered
+    // camera) preferred.
+    void StartCameras(std::optional<std::string> camera = std::nullopt);
+    // Switches to the recording size of `road`: remembers it, carries the effects over to an
+    // engine of its studio size, sets the tick, and opens the camera again for it. Only while
+    // nothing records.
+    void ChangeRoad(const capture::RoadConfig& road);
     void SetCameraNote(const QString& note);  // MainDialogLayout.cpp
     // CameraEvents: each notice is posted to the window's own thread.
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
@@ -288,6 +304,7 @@ private:
 
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
+    capture::RoadConfig ReadRoadSetting() const;
 
     void StartCaptureWorker();
 

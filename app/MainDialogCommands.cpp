@@ -57,7 +57,8 @@ void CMainDialog::ConnectCommands() {
         connect(Button(command.id), &controls::CHoverButton::clicked, this, command.handler);
     for (const BrushButton& brush : kBrushButtons)
         connect(Button(brush.id), &controls::CHoverButton::clicked, this, [this, brush] {
-            if (effectEngine) effectEngine->SetBrushWidth(brush.width);
+            if (effectEngine)
+                effectEngine->SetBrushWidth(capture::StudioPixels(framePipeline.Road(), brush.width));
         });
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/CHoverButton.h"
@@ -15,6 +16,8 @@ namespace capture {
 namespace {
 
 constexpr QRect kComboPlace(30, 100, 200, 20);
+constexpr QPoint kSizePromptTopLeft(30, 132);
+constexpr QRect kSizePlace(30, 158, 200, 20);
 constexpr QRect kOkPlace(270, 200, 97, 30);
 constexpr QRect kCancelPlace(380, 200, 97, 30);
 // The title is drawn left-aligned at the top of this rectangle, the prompt from this point.
@@ -42,6 +45,7 @@ std::function<int(CSourceDialog&)>& RunHandler() {
 CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       comboBox_(new QComboBox(this)),
+      sizeBox_(new QComboBox(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
       background_(skinFolder + "register_bk.bmp") {
@@ -49,6 +53,14 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
 
     SetDevices(devices);
     comboBox_->setGeometry(kComboPlace);
+    for (const FrameSize& size : RecordingSizes()) {
+        const RoadConfig road = RoadConfig::ForRecordingSize(size);
+        sizeBox_->addItem(QStringLiteral("%1 x %2%3")
+                              .arg(size.width)
+                              .arg(size.height)
+                              .arg(road.IsClassic() ? QStringLiteral(" (classic)") : QString()));
+    }
+    sizeBox_->setGeometry(kSizePlace);
 
     cancelButton_->setGeometry(kCancelPlace);
     cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
@@ -93,8 +105,17 @@ void CSourceDialog::SetRunHandler(std::function<int(CSourceDialog&)> handler) {
     RunHandler() = std::move(handler);
 }
 
+void CSourceDialog::SetRecordingSize(const RoadConfig& road) {
+    const auto& sizes = RecordingSizes();
+    const auto found = std::find(sizes.begin(), sizes.end(), road.recording);
+    sizeBox_->setCurrentIndex(found == sizes.end() ? 0 : static_cast<int>(found - sizes.begin()));
+}
+
 void CSourceDialog::OnOk() {
     selection_ = comboBox_->currentIndex();
+    const int size = sizeBox_->currentIndex();
+    if (size >= 0 && size < static_cast<int>(RecordingSizes().size()))
+        chosenRoad_ = RoadConfig::ForRecordingSize(RecordingSizes()[size]);
     accept();
 }
 
@@ -126,6 +147,8 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setPen(kPromptColour);
     painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
                      QStringLiteral("Please select webcam source :"));
+    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
+                     QStringLiteral("Recording size :"));
 }
 
 void CSourceDialog::mousePressEvent(QMouseEvent* event) {

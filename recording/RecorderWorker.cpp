@@ -40,7 +40,7 @@ RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& p
       folder_(FolderOf(outputPath_)),
       pipeline_(pipeline),
       options_(std::move(options)),
-      settings_(MakeEncoderSettings()),
+      settings_(options_.settings),
       timeline_(settings_.framesPerSecond),
       audioBytesPerFrame_(std::min<uint32_t>(AudioBytesPerFrame(settings_),
                                              static_cast<uint32_t>(kAudioInputBytes))) {}
@@ -97,7 +97,9 @@ bool RecorderWorker::Start(std::string& errorText) {
     frameBuffer_.assign(kFrameBufferBytes, 0);
     audioInput_.assign(kAudioInputBytes, 0);  // silence: the program records no sound
     audioPacket_.assign(kAudioPacketBytes, 0);
-    videoPacket_.assign(kVideoPacketBytes, 0);
+    // A key frame of a busy picture at the larger sizes can outgrow the classic packet buffer.
+    videoPacket_.assign(
+        std::max(kVideoPacketBytes, I420FrameBytes(settings_.width, settings_.height)), 0);
     // The first slot shows the picture of the moment the recording starts.
     TakeOutputFrame();
     startTime_ = options_.now();
