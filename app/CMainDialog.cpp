@@ -7,7 +7,10 @@
 
 #include <chrono>
 
+#include "app/DataFolder.h"
+#include "app/FullScreenPreview.h"
 #include "app/PreviewWidget.h"
+#include "app/SnapshotCountdown.h"
 #include "controls/CIconListBox.h"
 #include "controls/ProgramResources.h"
 #include "recording/ColourConversion.h"
@@ -30,6 +33,11 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     ConnectBrowser();
     ConnectStudio();
     SetUpRecording();
+    snapshotCountdown = new SnapshotCountdown(this);
+    connect(snapshotCountdown, &SnapshotCountdown::Changed, preview, &PreviewWidget::SetCountdown);
+    connect(snapshotCountdown, &SnapshotCountdown::Finished, this, [this] {
+        if (TakeSnapshot()) preview->Flash();
+    });
 }
 
 CMainDialog::~CMainDialog() {
@@ -42,9 +50,10 @@ void CMainDialog::Initialise() {
     if (initialised) return;
     initialised = true;
 
-    // Folders: everything the program reads lies beside the executable, whatever the current
-    // folder is.
-    if (programFolder.isEmpty()) programFolder = QCoreApplication::applicationDirPath();
+    // Folders: everything the program reads lies beside the executable or in the installed data
+    // folder, whatever the current folder is.
+    if (programFolder.isEmpty())
+        programFolder = FindDataFolder(QCoreApplication::applicationDirPath());
     effectsFolder = programFolder + "/Effects/";
     thumbnailsFolder = programFolder + "/EffectsBmps/";
     skinFolder = programFolder + "/skin/";
@@ -60,6 +69,8 @@ void CMainDialog::Initialise() {
     // Shape, skin and place the controls; read the output folder. Then the face: the one asked
     // for on the command line, else the one the settings file keeps.
     LayOut();
+    ConnectShortcuts();
+    SetPictureOptions(PictureOptions::Read(settingsFile));
     if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
         SetLayoutMode(face);
 
@@ -97,6 +108,8 @@ void CMainDialog::ShutdownSequence() {
 
     // Flags first, then the events, so a woken worker always finds its flag set. A running
     // recording ends at this moment; it gets no row, as the window is closing.
+    snapshotCountdown->Cancel();
+    fullScreenPreview.reset();
     RequestRecordersStop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();

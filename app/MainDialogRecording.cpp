@@ -163,12 +163,13 @@ void CMainDialog::FinishRecorders() {
     finishingRecorders.clear();
 }
 
-void CMainDialog::TakeSnapshot() {
+bool CMainDialog::TakeSnapshot() {
     const std::string path = recording::OutputFilePath(
         FileFolder().toStdString(), recording::SnapshotFileName(std::time(nullptr)));
     std::string error;
-    if (!recording::SaveSnapshot(framePipeline, path, error))
-        ShowUserMessage(QString::fromStdString(error));
+    if (recording::SaveSnapshot(framePipeline, path, error)) return true;
+    ShowUserMessage(QString::fromStdString(error));
+    return false;
 }
 
 }  // namespace app

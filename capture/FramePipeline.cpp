@@ -35,9 +35,10 @@ void FramePipeline::RunPass() {
     //  3. draw the active effects and the paint layer onto a copy of it; with nothing on, the
     //     camera picture itself goes on, uncopied;
     //  4. show that frame as the preview, with the selection border on a further copy when an
-    //     effect is selected: the border belongs to editing, not to the picture;
+    //     effect is selected: the border belongs to editing, not to the picture; mirrored as a
+    //     whole when the preview mirror is on;
     //  5. scale the frame without the border into the 320 x 240 output frame, which the
-    //     recorder and the snapshot copy whole;
+    //     recorder and the snapshot copy whole; mirrored when the output mirror is on;
     //  6. signal the output's consumers.
     {
         // The device lock spans the grab and the use of the device's image, so a camera swap on
@@ -57,9 +58,14 @@ void FramePipeline::RunPass() {
         effectEngine->DrawSelectionBorder(bordered_);
         shownPreview_ = &bordered_;
     }
+    if (mirrorPreview) {
+        cv::flip(*shownPreview_, mirrored_, 1);
+        shownPreview_ = &mirrored_;
+    }
     if (previewSink) previewSink->PresentPreview(*shownPreview_);
     // Scale outside the lock, then publish with one copy under it.
     cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+    if (mirrorOutput) cv::flip(outputScratch_, outputScratch_, 1);
     {
         std::lock_guard lock(outputMutex_);
         outputScratch_.copyTo(outputFrame_);

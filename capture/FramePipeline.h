@@ -42,6 +42,11 @@ public:
     // The effects drawn onto every frame (480 x 360 frames); set before the worker starts, or
     // left null for the camera picture alone.
     effects::EffectEngine* effectEngine = nullptr;
+    // Mirrors, left to right: the preview as a whole (the picture, its effects and the selection
+    // border), and separately the output frame that recordings and snapshots take. Effects are
+    // drawn unmirrored either way; whoever feeds the engine the mouse flips x to match.
+    std::atomic<bool> mirrorPreview{false};
+    std::atomic<bool> mirrorOutput{false};
 
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.
@@ -65,6 +70,7 @@ private:
     cv::Mat cameraPicture_;
     cv::Mat effectsFrame_;   // the camera picture with the effects, while any are on
     cv::Mat bordered_;       // that frame with the selection border, while one shows
+    cv::Mat mirrored_;       // the preview mirrored, while the preview mirror is on
     const cv::Mat* shownPreview_ = &cameraPicture_;
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;

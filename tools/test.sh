@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure)
 
@@ -17,6 +17,6 @@ cmake --build build -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENVALOR_SANITIZE=ON \
-    -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
+    -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON -DQUENVALOR_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure)
