@@ -70,7 +70,7 @@ void CMainDialog::Initialise() {
     // for on the command line, else the one the settings file keeps.
     LayOut();
     ConnectShortcuts();
-    SetPictureOptions(PictureOptions::Read(settingsFile));
+    ApplyPictureOptions(PictureOptions::Read(settingsFile));
     if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
         SetLayoutMode(face);
 

@@ -247,6 +247,10 @@ private:
     // Whether the window's own area at `clientPoint` is bare: no control lies over it.
     bool IsBareBand(const QPoint& clientPoint) const;
 
+    // MainDialogPicture.cpp
+    // Puts the choices to use without keeping them.
+    void ApplyPictureOptions(const PictureOptions& options);
+
     // MainDialogShortcuts.cpp
     // Makes the shortcuts and adds each to its button's tooltip; after the layout has given the
     // tooltips.

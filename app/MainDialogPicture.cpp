@@ -12,12 +12,16 @@
 
 namespace app {
 
-void CMainDialog::SetPictureOptions(const PictureOptions& options) {
+void CMainDialog::ApplyPictureOptions(const PictureOptions& options) {
     pictureOptions = options;
     framePipeline.mirrorPreview = options.mirrorPreview;
     framePipeline.mirrorOutput = options.mirrorOutput;
+}
+
+void CMainDialog::SetPictureOptions(const PictureOptions& options) {
+    ApplyPictureOptions(options);
     // A file that cannot be written keeps the choices for this run only.
-    if (!settingsFile.isEmpty()) options.Write(settingsFile);
+    options.Write(settingsFile);
 }
 
 void CMainDialog::RequestSnapshot() {

@@ -70,14 +70,17 @@ xdotool mousemove --sync 858 133 click 1
 sleep 0.6
 after=$(pixel 22 281)
 [ "$before" != "$after" ] || fail "the installed effect changes nothing in the preview ($after)"
-# Ctrl+E goes back to the classic window and keeps the choice where the user can write.
-xdotool windowfocus --sync "$window" key ctrl+e
+# Ctrl+E goes back to the classic window and keeps the choice: in the user's configuration
+# folder, as the prefix cannot be written; for root it can, so the choice stays beside the data.
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+e
 sleep 0.5
 kill -TERM "$pid"
 wait "$pid" || fail "the installed program did not end cleanly"
 pid=""
-grep -qi "^Layout=classic" "$XDG_CONFIG_HOME/Quenvalor/Quenvalor.ini" 2>/dev/null ||
-    fail "the layout was not kept in the user's configuration folder"
+settings="$XDG_CONFIG_HOME/Quenvalor/Quenvalor.ini"
+[ "$(id -u)" = 0 ] && settings="$prefix/share/quenvalor/Quenvalor.ini"
+grep -qi "^Layout=classic" "$settings" 2>/dev/null || fail "the layout was not kept in $settings"
 
 # The package: its Depends is worked out from the linked libraries.
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1 ||
@@ -89,6 +92,7 @@ for library in libqt6widgets6 libopencv-core libopencv-imgcodecs libgstreamer1.0
     libgstreamer-plugins-base1.0-0 libavcodec libavformat libpng16; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
-dpkg-deb -c "$deb" | grep -q "./usr/share/quenvalor/skin/back_ui.bmp" || fail "the package lacks the skin"
-dpkg-deb -c "$deb" | grep -q "./usr/bin/quenvalor$" || fail "the package lacks the program"
+dpkg-deb -c "$deb" >"$scratch/contents"
+grep -q "./usr/share/quenvalor/skin/back_ui.bmp" "$scratch/contents" || fail "the package lacks the skin"
+grep -q "./usr/bin/quenvalor$" "$scratch/contents" || fail "the package lacks the program"
 echo "install and package: files, validators, the installed program and the package's Depends as expected"
