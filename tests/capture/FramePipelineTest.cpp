@@ -172,3 +172,51 @@ TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnl
     pipeline.RunPass();
     EXPECT_EQ(sink.lastData, cameraPicture);
 }
+
+TEST(Capture_FramePipeline, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
+    const effect_file_test::ScratchFolder folder("pipeline-mirror");
+    // A selected red block at (60, 45), 120 x 90, over no camera: a picture that stands still.
+    const std::string red = loader_test::WriteEffect(
+        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
+    effects::EffectEngine engine(480, 360);
+    engine.SetPaintMode(false);
+    FramePipeline pipeline;
+    KeepingSink sink;
+    pipeline.previewSink = &sink;
+    pipeline.effectEngine = &engine;
+    ASSERT_TRUE(engine.LoadEffectFile(red, -1));
+    ASSERT_TRUE(engine.Select(0));
+    const cv::Vec3b pureRed(0, 0, 255);
+    const cv::Vec3b borderGrey(100, 100, 100);
+
+    // Both off: preview and output as drawn.
+    pipeline.RunPass();
+    cv::Mat unmirrored = sink.last.clone();
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
+    EXPECT_NE(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
+
+    // The preview mirror: the picture with its effect and its selection border, as a whole.
+    pipeline.mirrorPreview = true;
+    pipeline.RunPass();
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(45, 479 - 60), borderGrey);
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 479 - 120), pureRed);
+    EXPECT_NE(sink.last.at<cv::Vec3b>(90, 120), pureRed);
+    cv::Mat flippedBack;
+    cv::flip(sink.last, flippedBack, 1);
+    EXPECT_EQ(cv::norm(flippedBack, unmirrored, cv::NORM_INF), 0);
+    // ... and the output is left alone.
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
+
+    // The output mirror alone: recordings and snapshots flip, the preview does not.
+    pipeline.mirrorPreview = false;
+    pipeline.mirrorOutput = true;
+    pipeline.RunPass();
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
+    EXPECT_NE(output.at<cv::Vec3b>(60, 80), pureRed);
+    EXPECT_EQ(output.at<cv::Vec3b>(31, 320 - 1 - 41), pureRed) << "no border in the output";
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 120), pureRed);
+}
