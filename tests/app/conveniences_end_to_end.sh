@@ -6,94 +6,28 @@
 set -u
 program="$1"
 eft="$2"
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-build=$(dirname "$program")
-folder="$scratch/program"
-output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-ln -s "$build/skin" "$folder/skin"
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
+source "$(dirname "$0")/../support/end_to_end.sh"
+make_program_folder "$program" "$eft"
 
-# The shipped effects, and first in Animations an opaque orange block of 100 x 80 at (40, 40).
-for tree in Effects EffectsBmps; do
-    mkdir "$folder/$tree"
-    for category in "$build/$tree"/*; do
-        mkdir "$folder/$tree/$(basename "$category")"
-        ln -s "$category"/* "$folder/$tree/$(basename "$category")/"
-    done
-done
-echo '{"type":1,"frameCount":1,"width":100,"height":80,"x":40,"y":40,"delays":[100]}' >"$scratch/block.json"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=16x16 -frames:v 1 "$scratch/block.png"
-"$eft" pack "$scratch/block.json" "$scratch/block.png" "$folder/Effects/Animations/block.eft" >/dev/null ||
-    fail "cannot pack the test's effect"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=80x60 -frames:v 1 "$folder/EffectsBmps/Animations/block.bmp"
-orange="250 130 20"
-grey="100 100 100"
-
-pixel() {
-    ffmpeg -v error -i "$1" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" -f rawvideo -pix_fmt rgb24 - |
-        od -An -tu1 | xargs
-}
-near() {
-    local a=($1) b=($2) tolerance=$3 i
-    for i in 0 1 2; do
-        local d=$((a[i] - b[i]))
-        [ "${d#-}" -le "$tolerance" ] || return 1
-    done
-}
-expect_near() { near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"; }
-screen() {
-    xwd -root -silent -out "$scratch/screen.xwd"
-    ffmpeg -v error -y -i "$scratch/screen.xwd" "$scratch/screen.png"
-    [ -z "${QUENVALOR_E2E_SHOTS:-}" ] || cp "$scratch/screen.png" "$QUENVALOR_E2E_SHOTS/$1.png"
-}
-preview_pixel() { pixel "$scratch/screen.png" $((16 + $1)) $((101 + $2)); }
 # Parts per thousand of a picture's area (a crop of it when given) that are nearly white.
 bright_share() {
     ffmpeg -v error -i "$1" -frames:v 1 -vf "${2:+crop=$2,}format=gray" -f rawvideo -pix_fmt gray - |
         od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { n++; if ($1 >= 245) b++ } END { print int(1000 * b / n) }'
 }
-newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
 count() { ls "$1"/*"$2" 2>/dev/null | wc -l; }
-wait_for_window() {
-    window=""
-    for _ in $(seq 1 200); do
-        window=$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" 2>/dev/null | head -n 1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "no window within 20 seconds"
+focus_window() {
+    wait_for_window
     sleep 1  # the camera starts
     xdotool windowfocus --sync "$window"
 }
 width() { eval "$(xdotool getwindowgeometry --shell "$window")"; echo "$WIDTH"; }
 press() { xdotool key "$1"; sleep "${2:-0.4}"; }
-expect_clean_end() {
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "still running five seconds after $1"
-    wait "$pid"
-    [ $? = 0 ] || fail "a bad exit status after $1"
-}
 
 # The shortcuts, in the classic window.
 printf '[General]\nFilePath=%s\n' "$output" >"$folder/Quenvalor.ini"
 "$folder/quenvalor" --classic 2>>"$scratch/program.log" &
 pid=$!
-wait_for_window
+focus_window
 press Return
 press Escape
 kill -0 "$pid" 2>/dev/null || fail "Enter or Escape ended the program"
@@ -129,7 +63,7 @@ printf '[General]\nFilePath=%s\nMirrorPreview=1\nSnapshotCountdown=3\n' "$output
 rm -f "$output"/*.jpg
 env -u QUENVALOR_PATTERN_CAMERA "$folder/quenvalor" --studio 2>>"$scratch/program.log" &
 pid=$!
-wait_for_window
+focus_window
 # Animations, then the block: drawn at x 40..139 of the frame, so at 340..439 of the preview.
 xdotool mousemove --sync 585 118 click 1
 sleep 0.3

@@ -7,44 +7,10 @@
 set -u
 program="$1"
 eft="$2"
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+source "$(dirname "$0")/../support/end_to_end.sh"
+make_program_folder "$program" "$eft"
 build=$(dirname "$program")
-folder="$scratch/program"
-output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-ln -s "$build/skin" "$folder/skin"
 printf '[General]\nFilePath=%s\n' "$output" >"$folder/Quenvalor.ini"
-command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
-
-# The shipped effects, and in Animations an effect of this test's own: an opaque orange block of
-# 100 x 80 at (40, 40), which sorts first, so its thumbnail is the grid's first.
-for tree in Effects EffectsBmps; do
-    mkdir "$folder/$tree"
-    for category in "$build/$tree"/*; do
-        mkdir "$folder/$tree/$(basename "$category")"
-        ln -s "$category"/* "$folder/$tree/$(basename "$category")/"
-    done
-done
-echo '{"type":1,"frameCount":1,"width":100,"height":80,"x":40,"y":40,"delays":[100]}' >"$scratch/block.json"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=16x16 -frames:v 1 "$scratch/block.png"
-"$eft" pack "$scratch/block.json" "$scratch/block.png" "$folder/Effects/Animations/block.eft" >/dev/null ||
-    fail "cannot pack the test's effect"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=80x60 -frames:v 1 "$folder/EffectsBmps/Animations/block.bmp"
-orange="250 130 20"
-grey="100 100 100"
-white="255 255 255"
 
 # The colour of the gold frame's border at (6, 180) of the 480 x 360 frame, as the effect tool
 # draws it.
@@ -52,57 +18,15 @@ ffmpeg -v error -f lavfi -i color=c=black:s=480x360 -frames:v 1 "$scratch/black.
 "$eft" render --input "$scratch/black.png" --output "$scratch/gold.png" \
     --effect "$build/Effects/Frames/gold_frame.eft" >/dev/null || fail "cannot render the gold frame"
 
-# "R G B" of the pixel at x, y of a picture, or of a video's frame at `seconds`.
-pixel() {
-    ffmpeg -v error ${4:+-ss "$4"} -i "$1" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" -f rawvideo -pix_fmt rgb24 - |
-        od -An -tu1 | xargs
-}
-# Whether two colours are within `tolerance` of each other in every channel.
-near() {
-    local a=($1) b=($2) tolerance=$3 i
-    for i in 0 1 2; do
-        local d=$((a[i] - b[i]))
-        [ "${d#-}" -le "$tolerance" ] || return 1
-    done
-}
-expect_near() {  # what, actual, expected, tolerance
-    near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"
-}
 gold=$(pixel "$scratch/gold.png" 6 180)
 [ "$gold" != "0 0 0" ] || fail "the gold frame draws nothing at (6, 180)"
 
-screen() {
-    xwd -root -silent -out "$scratch/screen.xwd"
-    ffmpeg -v error -y -i "$scratch/screen.xwd" "$scratch/screen.png"
-    [ -z "${QUENVALOR_E2E_SHOTS:-}" ] || cp "$scratch/screen.png" "$QUENVALOR_E2E_SHOTS/$1.png"
-}
-preview_pixel() { pixel "$scratch/screen.png" $((16 + $1)) $((101 + $2)); }
 preview_digest() {  # a 10 x 300 strip along the preview's left edge
     xwd -root -silent -out "$scratch/strip.xwd"
     ffmpeg -v error -i "$scratch/strip.xwd" -vf crop=10:300:16:131 -f rawvideo -pix_fmt rgb24 - |
         md5sum | cut -d' ' -f1
 }
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; }
-newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
-
-wait_for_window() {
-    window=""
-    for _ in $(seq 1 200); do
-        window=$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" 2>/dev/null | head -n 1)
-        [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    fail "no window within 20 seconds"
-}
-expect_clean_end() {
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "still running five seconds after $1"
-    wait "$pid"
-    [ $? = 0 ] || fail "a bad exit status after $1"
-}
 
 # The command line refuses what it does not know.
 "$folder/quenvalor" --wide 2>"$scratch/refusal"

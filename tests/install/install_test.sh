@@ -10,15 +10,8 @@ cpack="$2"
 build="$3"
 version="$4"
 app_id=org.quenvalor.Quenvalor
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
-    exit 1
-}
-scratch=$(mktemp -d)
-trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/../support/end_to_end.sh"
+export XDG_CONFIG_HOME="$HOME/.config"
 prefix="$scratch/prefix"
 
 "$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" || fail "cmake --install failed"
@@ -41,34 +34,24 @@ grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo
 grep -q "^Exec=quenvalor$" "$prefix/share/applications/$app_id.desktop" || fail "the entry does not start quenvalor"
 
 # The installed program from another folder, its prefix read-only as a system's would be.
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 chmod -R a-w "$prefix"
 "$prefix/bin/quenvalor" --version | grep -q "$version" || fail "--version does not say $version"
 (cd "$scratch" && exec "$prefix/bin/quenvalor" --studio 2>"$scratch/program.log") &
 pid=$!
-window=""
-for _ in $(seq 1 200); do
-    window=$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the installed program shows no window"
+wait_for_window
 sleep 1
-pixel() {
-    xwd -root -silent -out "$scratch/screen.xwd"
-    ffmpeg -v error -y -i "$scratch/screen.xwd" -vf "format=rgb24,crop=1:1:$1:$2" -f rawvideo -pix_fmt rgb24 - |
-        od -An -tu1 | xargs
-}
+screen installed
 # The window's plain base colour shows only where the skin is missing.
-[ "$(pixel 5 300)" != "30 35 45" ] || fail "the installed program shows no skin"
+[ "$(pixel "$scratch/screen.png" 5 300)" != "30 35 45" ] || fail "the installed program shows no skin"
 # Frames, then the gold frame: its border appears at the preview's left edge.
 xdotool mousemove --sync 585 358 click 1
 sleep 0.3
-before=$(pixel 22 281)
+screen before_effect
+before=$(preview_pixel 6 180)
 xdotool mousemove --sync 858 133 click 1
 sleep 0.6
-after=$(pixel 22 281)
+screen installed_effect
+after=$(preview_pixel 6 180)
 [ "$before" != "$after" ] || fail "the installed effect changes nothing in the preview ($after)"
 # Ctrl+E goes back to the classic window and keeps the choice: in the user's configuration
 # folder, as the prefix cannot be written; for root it can, so the choice stays beside the data.
@@ -76,8 +59,7 @@ xdotool windowfocus --sync "$window"
 xdotool key ctrl+e
 sleep 0.5
 kill -TERM "$pid"
-wait "$pid" || fail "the installed program did not end cleanly"
-pid=""
+expect_clean_end "SIGTERM"
 settings="$XDG_CONFIG_HOME/Quenvalor/Quenvalor.ini"
 [ "$(id -u)" = 0 ] && settings="$prefix/share/quenvalor/Quenvalor.ini"
 grep -qi "^Layout=classic" "$settings" 2>/dev/null || fail "the layout was not kept in $settings"
