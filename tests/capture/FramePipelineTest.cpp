@@ -120,19 +120,28 @@ struct KeepingSink : capture::PreviewSink {
     }
 };
 
+// A road with an effect engine and a sink that keeps the preview, and an effect file for it: an
+// opaque pure-red block of 120 x 90 at (60, 45).
+struct RedBlockRoad {
+    explicit RedBlockRoad(const char* folderName) : folder(folderName) {
+        engine.SetPaintMode(false);
+        pipeline.previewSink = &sink;
+        pipeline.effectEngine = &engine;
+    }
+    const effect_file_test::ScratchFolder folder;
+    const std::string red = loader_test::WriteEffect(
+        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
+    effects::EffectEngine engine{480, 360};
+    FramePipeline pipeline;
+    KeepingSink sink;
+};
+
 }  // namespace
 
 TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnlyThePreview) {
-    const effect_file_test::ScratchFolder folder("pipeline-effects");
-    // An opaque pure-red block of 120 x 90 at (60, 45), and a pattern camera behind it.
-    const std::string red = loader_test::WriteEffect(
-        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
-    effects::EffectEngine engine(480, 360);
-    engine.SetPaintMode(false);
-    FramePipeline pipeline;
-    KeepingSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.effectEngine = &engine;
+    // The red block, and a pattern camera behind it.
+    RedBlockRoad road("pipeline-effects");
+    auto& [folder, red, engine, pipeline, sink] = road;
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
     pipeline.ReplaceDevice(std::move(device));
@@ -174,16 +183,9 @@ TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnl
 }
 
 TEST(Capture_FramePipeline, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
-    const effect_file_test::ScratchFolder folder("pipeline-mirror");
-    // A selected red block at (60, 45), 120 x 90, over no camera: a picture that stands still.
-    const std::string red = loader_test::WriteEffect(
-        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
-    effects::EffectEngine engine(480, 360);
-    engine.SetPaintMode(false);
-    FramePipeline pipeline;
-    KeepingSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.effectEngine = &engine;
+    // The red block, selected, over no camera: a picture that stands still.
+    RedBlockRoad road("pipeline-mirror");
+    auto& [folder, red, engine, pipeline, sink] = road;
     ASSERT_TRUE(engine.LoadEffectFile(red, -1));
     ASSERT_TRUE(engine.Select(0));
     const cv::Vec3b pureRed(0, 0, 255);
