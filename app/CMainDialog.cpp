@@ -33,11 +33,7 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     ConnectBrowser();
     ConnectStudio();
     SetUpRecording();
-    snapshotCountdown = new SnapshotCountdown(this);
-    connect(snapshotCountdown, &SnapshotCountdown::Changed, preview, &PreviewWidget::SetCountdown);
-    connect(snapshotCountdown, &SnapshotCountdown::Finished, this, [this] {
-        if (TakeSnapshot()) preview->Flash();
-    });
+    ConnectSnapshotCountdown();
 }
 
 CMainDialog::~CMainDialog() {
@@ -106,10 +102,12 @@ void CMainDialog::ShutdownSequence() {
     if (shutdownStarted) return;
     shutdownStarted = true;
 
-    // Flags first, then the events, so a woken worker always finds its flag set. A running
-    // recording ends at this moment; it gets no row, as the window is closing.
+    // A snapshot still counting down is not taken.
     snapshotCountdown->Cancel();
     fullScreenPreview.reset();
+
+    // Flags first, then the events, so a woken worker always finds its flag set. A running
+    // recording ends at this moment; it gets no row, as the window is closing.
     RequestRecordersStop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();

@@ -248,6 +248,7 @@ private:
     bool IsBareBand(const QPoint& clientPoint) const;
 
     // MainDialogPicture.cpp
+    void ConnectSnapshotCountdown();
     // Puts the choices to use without keeping them.
     void ApplyPictureOptions(const PictureOptions& options);
 

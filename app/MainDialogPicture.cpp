@@ -12,6 +12,14 @@
 
 namespace app {
 
+void CMainDialog::ConnectSnapshotCountdown() {
+    snapshotCountdown = new SnapshotCountdown(this);
+    connect(snapshotCountdown, &SnapshotCountdown::Changed, preview, &PreviewWidget::SetCountdown);
+    connect(snapshotCountdown, &SnapshotCountdown::Finished, this, [this] {
+        if (TakeSnapshot()) preview->Flash();
+    });
+}
+
 void CMainDialog::ApplyPictureOptions(const PictureOptions& options) {
     pictureOptions = options;
     framePipeline.mirrorPreview = options.mirrorPreview;
