@@ -160,15 +160,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ConveniencesFixture, ButtonsTooltipsNameTheirShortcuts) {
-    Start();
-    EXPECT_EQ(dialog.Button(app::kRecord)->toolTip(), "Start Record Webcam (Ctrl+R)");
-    EXPECT_EQ(dialog.Button(app::kStopRecord)->toolTip(), "Stop Record Webcam (Ctrl+Shift+R)");
-    EXPECT_EQ(dialog.Button(app::kSnap)->toolTip(), "Take snapshot (Space)");
-    EXPECT_EQ(dialog.Button(app::kStudioToggle)->toolTip(), "Effects (Ctrl+E)");
-    EXPECT_EQ(dialog.Button(app::kClose)->toolTip(), "Quit (Ctrl+Q)");
-}
-
 TEST_F(ConveniencesFixture, StartsWithTheKeptChoicesWithoutRewritingTheFile) {
     Start("MirrorPreview=1\nSnapshotCountdown=3\n");
     const QString before = ReadText(folder.SettingsFile());
