@@ -29,7 +29,7 @@ constexpr int kCheckColumn = 0;
 constexpr int kFileNameColumn = 1;
 constexpr int kDurationColumn = 2;
 
-CRecordingsList::Services DesktopServices() {
+CRecordingsList::Services RealServices() {
     return {
         [](const QUrl& url) { return QDesktopServices::openUrl(url); },
         [](QWidget* parent, const QString& currentName) {
@@ -51,7 +51,7 @@ QFont ListFont(int weight) {
 }  // namespace
 
 CRecordingsList::CRecordingsList(QWidget* parent)
-    : controls::CCheckListCtrl(parent), services_(DesktopServices()) {
+    : controls::CCheckListCtrl(parent), services_(RealServices()) {
     // The window's skin draws the frame around the list's place.
     setFrameShape(QFrame::NoFrame);
     fileCheckTimer_.setInterval(kFileCheckIntervalMs);
