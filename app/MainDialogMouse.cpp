@@ -65,6 +65,9 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
     switch (type) {
         case QEvent::MouseMove:
             previewMousePoint = preview->mapFrom(this, windowPoint.toPoint());
+            // In a mirrored preview the effects lie where the mirror shows them.
+            if (framePipeline.mirrorPreview)
+                previewMousePoint.setX(preview->width() - 1 - previewMousePoint.x());
             effectEngine->MouseMove(EnginePoint().x(), EnginePoint().y());
             break;
         case QEvent::MouseButtonPress:

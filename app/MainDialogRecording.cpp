@@ -228,13 +228,14 @@ void CMainDialog::ShowRepairResult(const recording::RepairResult& result) {
         SetStatusText(text);
 }
 
-void CMainDialog::TakeSnapshot() {
+bool CMainDialog::TakeSnapshot() {
     // A second snapshot within the same second gets a numbered name of its own.
     const std::string path = recording::OutputFilePath(
         FileFolder().toStdString(), recording::SnapshotFileName(std::time(nullptr)));
     std::string error;
-    if (!recording::SaveSnapshot(framePipeline, path, error))
-        ShowUserMessage(QString::fromStdString(error));
+    if (recording::SaveSnapshot(framePipeline, path, error)) return true;
+    ShowUserMessage(QString::fromStdString(error));
+    return false;
 }
 
 }  // namespace app

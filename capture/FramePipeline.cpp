@@ -82,9 +82,10 @@ void FramePipeline::RunPass() {
     //     on, the camera picture itself goes on, uncopied;
     //  4. show that frame, fitted into 480 x 360, as the preview, with the selection border on
     //     a further copy when an effect is selected: the border belongs to editing, not to the
-    //     picture;
+    //     picture; mirrored as a whole when the preview mirror is on;
     //  5. scale the frame without the border into the 320 x 240 output frame in classic (else
-    //     the frame is the output), which the recorder and the snapshot copy whole;
+    //     the frame is the output), which the recorder and the snapshot copy whole; mirrored
+    //     when the output mirror is on;
     //  6. signal the output's consumers.
     std::lock_guard passLock(passMutex_);
     {
@@ -111,13 +112,22 @@ void FramePipeline::RunPass() {
         editing = &bordered_;
     }
     shownPreview_ = &FitPreview(*editing);
+    if (mirrorPreview) {
+        cv::flip(*shownPreview_, mirrored_, 1);
+        shownPreview_ = &mirrored_;
+    }
     if (previewSink) previewSink->PresentPreview(*shownPreview_);
-    if (picture->size() == outputFrame_.size()) {
+    if (picture->size() == outputFrame_.size() && !mirrorOutput) {
         std::lock_guard lock(outputMutex_);
         picture->copyTo(outputFrame_);
     } else {
-        // Scale outside the lock, then publish with one copy under it.
-        cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+        // Scale or mirror outside the lock, then publish with one copy under it.
+        if (picture->size() == outputScratch_.size()) {
+            cv::flip(*picture, outputScratch_, 1);
+        } else {
+            cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+            if (mirrorOutput) cv::flip(outputScratch_, outputScratch_, 1);
+        }
         std::lock_guard lock(outputMutex_);
         outputScratch_.copyTo(outputFrame_);
     }

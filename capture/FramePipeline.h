@@ -57,6 +57,12 @@ public:
                      effects::FaceTracker* tracker);
     RoadConfig Road() const;
 
+    // Mirrors, left to right: the preview as a whole (the picture, its effects and the selection
+    // border), and separately the output frame that recordings and snapshots take. Effects are
+    // drawn unmirrored either way; whoever feeds the engine the mouse flips x to match.
+    std::atomic<bool> mirrorPreview{false};
+    std::atomic<bool> mirrorOutput{false};
+
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.
     std::unique_ptr<CCaptureDevice> ReplaceDevice(std::unique_ptr<CCaptureDevice> device);
@@ -102,6 +108,7 @@ private:
     cv::Mat effectsFrame_;   // the camera picture with the effects, while any are on
     cv::Mat bordered_;       // that frame with the selection border, while one shows
     cv::Mat fitted_;         // the preview of a studio frame of another size than 480 x 360
+    cv::Mat mirrored_;       // the preview mirrored, while the preview mirror is on
     const cv::Mat* shownPreview_ = &cameraPicture_;
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;

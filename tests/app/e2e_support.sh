@@ -135,3 +135,20 @@ check_complete() {
         fail "$file lasts $(duration_of "$file") s, less than $seconds s"
 }
 newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
+
+# "R G B" of the pixel at x, y of a picture, or of a video's frame at `seconds`.
+pixel() {  # file x y [seconds]
+    ffmpeg -v error ${4:+-ss "$4"} -i "$1" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" -f rawvideo -pix_fmt rgb24 - |
+        od -An -tu1 | xargs
+}
+# Whether two colours are within `tolerance` of each other in every channel.
+near() {
+    local a=($1) b=($2) tolerance=$3 i
+    for i in 0 1 2; do
+        local d=$((a[i] - b[i]))
+        [ "${d#-}" -le "$tolerance" ] || return 1
+    done
+}
+expect_near() {  # what, actual, expected, tolerance
+    near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"
+}

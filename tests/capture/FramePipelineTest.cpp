@@ -121,19 +121,28 @@ struct KeepingSink : capture::PreviewSink {
     }
 };
 
+// A road with an effect engine and a sink that keeps the preview, and an effect file for it: an
+// opaque pure-red block of 120 x 90 at (60, 45).
+struct RedBlockRoad {
+    explicit RedBlockRoad(const char* folderName) : folder(folderName) {
+        engine.SetPaintMode(false);
+        pipeline.previewSink = &sink;
+        pipeline.effectEngine = &engine;
+    }
+    const effect_file_test::ScratchFolder folder;
+    const std::string red = loader_test::WriteEffect(
+        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
+    effects::EffectEngine engine{480, 360};
+    FramePipeline pipeline;
+    KeepingSink sink;
+};
+
 }  // namespace
 
 TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnlyThePreview) {
-    const effect_file_test::ScratchFolder folder("pipeline-effects");
-    // An opaque pure-red block of 120 x 90 at (60, 45), and a pattern camera behind it.
-    const std::string red = loader_test::WriteEffect(
-        folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
-    effects::EffectEngine engine(480, 360);
-    engine.SetPaintMode(false);
-    FramePipeline pipeline;
-    KeepingSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.effectEngine = &engine;
+    // The red block, and a pattern camera behind it.
+    RedBlockRoad road("pipeline-effects");
+    auto& [folder, red, engine, pipeline, sink] = road;
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
     pipeline.ReplaceDevice(std::move(device));
@@ -250,4 +259,45 @@ TEST(Capture_RoadConfig, RecordingSizeSettingReadsTheFourSizesAndAnythingElseAsC
     EXPECT_EQ(capture::StudioPixels(classic, 5), 5);
     EXPECT_EQ(capture::StudioPixels(hd, 5), 15);
     EXPECT_EQ(capture::StudioPixels(capture::RoadConfigFromText("640x480"), 1), 1);
+}
+
+TEST(Capture_FramePipeline, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
+    // The red block, selected, over no camera: a picture that stands still.
+    RedBlockRoad road("pipeline-mirror");
+    auto& [folder, red, engine, pipeline, sink] = road;
+    ASSERT_TRUE(engine.LoadEffectFile(red, -1));
+    ASSERT_TRUE(engine.Select(0));
+    const cv::Vec3b pureRed(0, 0, 255);
+    const cv::Vec3b borderGrey(100, 100, 100);
+
+    // Both off: preview and output as drawn.
+    pipeline.RunPass();
+    cv::Mat unmirrored = sink.last.clone();
+    cv::Mat output;
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
+    EXPECT_NE(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
+
+    // The preview mirror: the picture with its effect and its selection border, as a whole.
+    pipeline.mirrorPreview = true;
+    pipeline.RunPass();
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(45, 479 - 60), borderGrey);
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 479 - 120), pureRed);
+    EXPECT_NE(sink.last.at<cv::Vec3b>(90, 120), pureRed);
+    cv::Mat flippedBack;
+    cv::flip(sink.last, flippedBack, 1);
+    EXPECT_EQ(cv::norm(flippedBack, unmirrored, cv::NORM_INF), 0);
+    // ... and the output is left alone.
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
+
+    // The output mirror alone: recordings and snapshots flip, the preview does not.
+    pipeline.mirrorPreview = false;
+    pipeline.mirrorOutput = true;
+    pipeline.RunPass();
+    pipeline.CopyOutputFrame(output);
+    EXPECT_EQ(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
+    EXPECT_NE(output.at<cv::Vec3b>(60, 80), pureRed);
+    EXPECT_EQ(output.at<cv::Vec3b>(31, 320 - 1 - 41), pureRed) << "no border in the output";
+    EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 120), pureRed);
 }
