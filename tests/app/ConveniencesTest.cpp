@@ -228,6 +228,10 @@ TEST_F(ConveniencesFixture, InAMirroredPreviewAClickLandsOnTheEffectUnderThePoin
 TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot) {
     Start("SnapshotCountdown=3\n");
     WaitForPicture();
+    // The picture stands still once the window has found that there is no camera.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialog.Pipeline().CurrentPlacard() == capture::Placard::NoCamera; }, 5000));
+    QTest::qWait(4 * CMainDialog::kTickIntervalMs);
     app::PreviewWidget* preview = dialog.Preview();
     QSignalSpy finished(&dialog.Countdown(), &app::SnapshotCountdown::Finished);
     // Right after the window has taken the snapshot: the flash is on, the number gone.
@@ -260,7 +264,9 @@ TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot
     dialog.Pipeline().CopyOutputFrame(outputFrame);
     const QImage road(outputFrame.data, outputFrame.cols, outputFrame.rows,
                         static_cast<int>(outputFrame.step), QImage::Format_BGR888);
-    EXPECT_EQ(DifferingPixels(QImage(output + '/' + files[0]), road), 0);
+    // JPEG rings a little at the no-camera picture's sharp edges; the number or the flash would
+    // change thousands of pixels.
+    EXPECT_LT(DifferingPixels(QImage(output + '/' + files[0]), road), 1000);
     // The flash fades out.
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->FlashStrength() == 0; }, 2000));
 }
