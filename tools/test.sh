@@ -34,7 +34,7 @@ bash tests/support/fetch_face_photo.sh build-sanitize/test-data
 # window's recording tests), to keep the run short.
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
 CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_TSAN=ON \
-    -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
+    -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON -DQUENVALOR_BENCHMARKS=OFF
 cmake --build build-tsan -j"$jobs" --target recording_tests recording_crash_writer capture_tests \
     platform_tests effects_tests app_tests
 (
