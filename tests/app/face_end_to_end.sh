@@ -37,12 +37,16 @@ check_hat() {  # picture scale what
     read -r fx fy fw fh <<<"$found"
     x=$(awk -v fx="$fx" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fx + fw / 2)) }')
     y=$(awk -v fy="$fy" -v fh="$fh" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fy + fh / 2 - 125 * fw / 150)) }')
-    # The tracker follows a moving face a few tenths of a second behind, so the crown may stand
-    # a little to one side of where the face is now.
-    local reach dx
-    reach=$(awk -v fw="$fw" -v k="$2" 'BEGIN { print int(k * fw / 8) }')
-    for dx in 0 "-$reach" "$reach"; do
-        [ "$(brightness "$1" $((x + dx)) "$y")" -lt 70 ] && { face_x=$fx; return 0; }
+    # The tracker follows a moving face up to about half a second behind (one detection interval
+    # plus the detection itself, longer on a busy machine), so the crown may stand up to a quarter
+    # of the face's width to one side of where the face is now, and a little above or below. The
+    # crown's sheen is lighter than its sides, so a row of points across it is tried.
+    local reach dx dy
+    reach=$(awk -v fw="$fw" -v k="$2" 'BEGIN { print int(k * fw / 4) }')
+    for dy in 0 $((-reach / 3)) $((reach / 3)); do
+        for dx in $(seq "-$reach" $((reach / 4 > 0 ? reach / 4 : 1)) "$reach"); do
+            [ "$(brightness "$1" $((x + dx)) $((y + dy)))" -lt 70 ] && { face_x=$fx; return 0; }
+        done
     done
     fail "$3: no hat near ($x, $y) above the face at ($found)"
 }
