@@ -76,6 +76,8 @@ int CCaptureApp::Run(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenvalor"));
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quenvalor.Quenvalor"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(controls::ApplicationIcon());
 

@@ -7,7 +7,10 @@
 
 #include <chrono>
 
+#include "app/DataFolder.h"
+#include "app/FullScreenPreview.h"
 #include "app/PreviewWidget.h"
+#include "app/SnapshotCountdown.h"
 #include "controls/CIconListBox.h"
 #include "controls/ProgramResources.h"
 #include "recording/ColourConversion.h"
@@ -30,6 +33,7 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     ConnectBrowser();
     ConnectStudio();
     SetUpRecording();
+    ConnectSnapshotCountdown();
 }
 
 CMainDialog::~CMainDialog() {
@@ -42,9 +46,10 @@ void CMainDialog::Initialise() {
     if (initialised) return;
     initialised = true;
 
-    // Folders: everything the program reads lies beside the executable, whatever the current
-    // folder is.
-    if (programFolder.isEmpty()) programFolder = QCoreApplication::applicationDirPath();
+    // Folders: everything the program reads lies beside the executable or in the installed data
+    // folder, whatever the current folder is.
+    if (programFolder.isEmpty())
+        programFolder = FindDataFolder(QCoreApplication::applicationDirPath());
     effectsFolder = programFolder + "/Effects/";
     thumbnailsFolder = programFolder + "/EffectsBmps/";
     skinFolder = programFolder + "/skin/";
@@ -60,11 +65,14 @@ void CMainDialog::Initialise() {
     // Shape, skin and place the controls; read the output folder. Then the face: the one asked
     // for on the command line, else the one the settings file keeps.
     LayOut();
+    ConnectShortcuts();
+    ApplyPictureOptions(PictureOptions::Read(settingsFile));
     if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
         SetLayoutMode(face);
 
     // The cameras are listed and the remembered (or first) camera opened off the window's
     // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
+    framePipeline.Reconfigure(ReadRoadSetting(), nullptr, nullptr);
     StartCameras();
     StartMicrophone();
     recording::InitColourTables();
@@ -80,7 +88,7 @@ void CMainDialog::Initialise() {
     // and the worker.
     framePipeline.stopCapture = 0;
     connect(&tickTimer, &QTimer::timeout, this, [this] { framePipeline.tickEvent.Set(); });
-    tickTimer.start(kTickIntervalMs);
+    tickTimer.start(TickIntervalMs(framePipeline.Road()));
     StartCaptureWorker();
 }
 
@@ -106,6 +114,10 @@ void CMainDialog::StartCaptureWorker() {
 void CMainDialog::ShutdownSequence() {
     if (shutdownStarted) return;
     shutdownStarted = true;
+
+    // A snapshot still counting down is not taken.
+    snapshotCountdown->Cancel();
+    fullScreenPreview.reset();
 
     // Flags first, then the events, so a woken worker always finds its flag set. A running
     // recording ends at this moment; it gets no row, as the window is closing.

@@ -23,6 +23,7 @@
 
 #include "app/MainLayout.h"
 #include "capture/CameraSession.h"
+#include "app/PictureOptions.h"
 #include "capture/DeviceList.h"
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
@@ -51,7 +52,9 @@ class CSourceDialog;
 
 namespace app {
 
+class FullScreenPreview;
 class PreviewWidget;
+class SnapshotCountdown;
 
 // The settings file's words for the two faces; anything unknown means classic.
 QString LayoutSettingValue(LayoutMode mode);
@@ -63,7 +66,8 @@ LayoutMode LayoutFromSettingValue(const QString& value);
 // MainDialogLayout.cpp (controls, shape, painting), MainDialogCommands.cpp (commands, tray,
 // About), MainDialogSettings.cpp (output folder), MainDialogMouse.cpp (keys, mouse, dragging),
 // MainDialogCamera.cpp (cameras), MainDialogRecording.cpp (recording, clock, snapshot),
-// MainDialogBrowser.cpp (effect categories, thumbnails, current effects).
+// MainDialogBrowser.cpp (effect categories, thumbnails, current effects), MainDialogShortcuts.cpp
+// (keyboard, full-screen preview), MainDialogPicture.cpp (mirrors, snapshot countdown).
 //
 // The window hears from its effect engine through EngineEvents and from its camera session through
 // CameraEvents, and handles each notice after the event it is in, on its own thread.
@@ -73,11 +77,15 @@ public:
     static constexpr int kWidth = 510;
     static constexpr int kHeight = 680;
     static constexpr int kTickIntervalMs = 50;     // TICK_TIMER: at most 20 frames per second
+    // The tick of a road: kTickIntervalMs in classic, else one tick per frame of its rate.
+    static int TickIntervalMs(const capture::RoadConfig& road) {
+        return road.IsClassic() ? kTickIntervalMs : 1000 / road.framesPerSecond;
+    }
     static constexpr int kClockIntervalMs = 1000;  // CLOCK_TIMER: the recording clock
     static constexpr int kShutdownPollMs = 200;
 
     // `programFolder` is where the program's data (skin/, Effects/, EffectsBmps/, README.md) and
-    // its settings file are found; empty means the executable's folder.
+    // its settings file are found; empty means the one FindDataFolder finds for the executable.
     explicit CMainDialog(QWidget* parent = nullptr, const QString& programFolder = QString());
     ~CMainDialog() override;
 
@@ -105,7 +113,12 @@ public:
     // Recording and snapshots.
     void StartRecording();
     void StopRecording();
-    void TakeSnapshot();
+    // Saves the output frame as a snapshot now; false (after telling the user) when it fails.
+    bool TakeSnapshot();
+    // The snapshot command: after the countdown the settings ask for, if any, the snapshot and
+    // a flash in the preview. Ignored while a countdown runs.
+    void RequestSnapshot();
+    SnapshotCountdown& Countdown() const { return *snapshotCountdown; }
     RecordState GetRecordState() const { return recordState; }
     const QString& RecordingPath() const { return recordingPath; }
     const QString& RecordingName() const { return recordingName; }
@@ -158,6 +171,18 @@ public:
                                                                                : statusText;
     }
 
+    // The mirrors and the snapshot countdown: in use, and kept in the settings file by
+    // SetPictureOptions (MainDialogPicture.cpp).
+    const PictureOptions& Options() const { return pictureOptions; }
+    void SetPictureOptions(const PictureOptions& options);
+    // The menu of a right click on the window's bands or the preview: the mirrors, the
+    // countdown, the full-screen preview and the About box.
+    std::unique_ptr<QMenu> MakeContextMenu();
+
+    // The preview on a whole screen (F11), and back (MainDialogShortcuts.cpp).
+    void ToggleFullScreenPreview();
+    FullScreenPreview* FullScreen() const { return fullScreenPreview.get(); }
+
     // The output folder, as the folder edit holds it, and the file it is kept in.
     QString OutputFolder() const;
     const QString& SettingsFile() const { return settingsFile; }
@@ -165,8 +190,9 @@ public:
     // Whether a press at `clientPoint` on the window's own area, in a window `windowWidth`
     // wide, drags the window: the top and bottom bands and the outer strips.
     static bool IsDragBand(const QPoint& clientPoint, int windowWidth = kWidth);
-    // The last pointer position seen over the window, in the preview's coordinates (the engine's
-    // frame pixels); outside the preview until the pointer first moves.
+    // The last pointer position seen over the window, in the preview's coordinates (flipped left
+    // to right while the preview is mirrored); outside the preview until the pointer first moves.
+    // The engine gets it in studio-frame pixels (EnginePoint).
     QPoint PreviewMousePoint() const { return previewMousePoint; }
 
     // The effect engine (null before Initialise) and the effect browser.
@@ -261,6 +287,16 @@ private:
     // Whether the window's own area at `clientPoint` is bare: no control lies over it.
     bool IsBareBand(const QPoint& clientPoint) const;
 
+    // MainDialogPicture.cpp
+    void ConnectSnapshotCountdown();
+    // Puts the choices to use without keeping them.
+    void ApplyPictureOptions(const PictureOptions& options);
+
+    // MainDialogShortcuts.cpp
+    // Makes the shortcuts and adds each to its button's tooltip; after the layout has given the
+    // tooltips.
+    void ConnectShortcuts();
+
     // MainDialogCommands.cpp
     void ConnectCommands();
     void CreateTrayIcon();
@@ -269,6 +305,8 @@ private:
     void ConnectBrowser();
     void FillCategoryList();
     void CreateEffectEngine();
+    // A face tracker for frames of `size`, or null when face following is not available.
+    static std::unique_ptr<effects::FaceTracker> MakeFaceTracker(cv::Size size);
     // EngineEvents: each notice is posted to the window's own thread.
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
@@ -280,9 +318,18 @@ private:
     // took it, shows the cursor for the part of the selected effect under the pointer.
     void RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint);
     void ShowCursorForZone();
+    // The preview point in the studio frame's pixels, where the preview shows the studio frame
+    // fitted into it.
+    QPoint EnginePoint() const;
 
     // MainDialogCamera.cpp
-    void StartCameras();
+    // Starts the camera session for the road's camera need, with `camera` (else the remembered
+    // camera) preferred.
+    void StartCameras(std::optional<std::string> camera = std::nullopt);
+    // Switches to the recording size of `road`: remembers it, carries the effects over to an
+    // engine of its studio size, sets the tick, and opens the camera again for it. Only while
+    // nothing records.
+    void ChangeRoad(const capture::RoadConfig& road);
     void SetCameraNote(const QString& note);  // MainDialogLayout.cpp
     // CameraEvents: each notice is posted to the window's own thread.
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
@@ -302,6 +349,7 @@ private:
 
     // MainDialogSettings.cpp
     void ReadOutputFolderSetting();
+    capture::RoadConfig ReadRoadSetting() const;
 
     void StartCaptureWorker();
 
@@ -391,6 +439,10 @@ private:
     QString elapsedText = QStringLiteral("00:00:00");
     QTimer clockTimer;             // CLOCK_TIMER
     QTimer finishedRecorderCheck;  // runs while stopped recorders finish their files
+
+    PictureOptions pictureOptions;
+    SnapshotCountdown* snapshotCountdown = nullptr;  // a child of the window
+    std::unique_ptr<FullScreenPreview> fullScreenPreview;
 
     std::unique_ptr<QMenu> trayMenu;
     std::unique_ptr<QSystemTrayIcon> trayIcon;

@@ -102,23 +102,26 @@ void CMainDialog::FillCategoryList() {
                                QIcon(controls::ResourcePath(category.iconId)));
 }
 
-void CMainDialog::CreateEffectEngine() {
-    // The engine works in preview pixels.
-    effects::EngineEvents* events = this;
-    effectEngine = std::make_unique<effects::EffectEngine>(
-        capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight, events);
-    effectEngine->SetPaintMode(false);
+std::unique_ptr<effects::FaceTracker> CMainDialog::MakeFaceTracker(cv::Size size) {
     // Effects of the face categories follow the face where the face detector's data is
     // installed; without it they stay where their files put them.
-    if (const std::string cascade = effects::FaceTracker::FindCascade(); !cascade.empty()) {
-        faceTracker = std::make_unique<effects::FaceTracker>(
-            cascade, cv::Size(capture::FramePipeline::kPreviewWidth,
-                              capture::FramePipeline::kPreviewHeight));
-        if (!faceTracker->Available()) faceTracker.reset();
-    }
+    const std::string cascade = effects::FaceTracker::FindCascade();
+    if (cascade.empty()) return nullptr;
+    auto tracker = std::make_unique<effects::FaceTracker>(cascade, size);
+    if (!tracker->Available()) return nullptr;
+    return tracker;
+}
+
+void CMainDialog::CreateEffectEngine() {
+    // The engine works in studio-frame pixels.
+    effects::EngineEvents* events = this;
+    const capture::RoadConfig road = framePipeline.Road();
+    const cv::Size studio(road.studio.width, road.studio.height);
+    effectEngine = std::make_unique<effects::EffectEngine>(studio.width, studio.height, events);
+    effectEngine->SetPaintMode(false);
+    faceTracker = MakeFaceTracker(studio);
     // The worker draws the effects into every frame from now on.
-    framePipeline.effectEngine = effectEngine.get();
-    framePipeline.faceTracker = faceTracker.get();
+    framePipeline.Reconfigure(road, effectEngine.get(), faceTracker.get());
 }
 
 void CMainDialog::SelectionChanged() {

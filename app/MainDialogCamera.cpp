@@ -1,6 +1,9 @@
 // Cameras: the camera session that keeps the chosen camera running while cameras come and go,
-// the camera list it keeps current, the camera chooser (with its microphone choice), the "Camera"
-// setting, and what the status line says about the camera.
+// the camera list it keeps current, the camera chooser with the recording size and the microphone
+// choice, the "Camera" and "RecordingSize" settings, and what the status line says about the
+// camera.
+
+#include <QComboBox>
 
 #include <memory>
 
@@ -27,16 +30,39 @@ QString CameraNote(capture::CameraState state) {
 
 }  // namespace
 
-void CMainDialog::StartCameras() {
+void CMainDialog::StartCameras(std::optional<std::string> camera) {
     capture::CameraEvents& events = *this;
     cameraSession = std::make_unique<capture::CameraSession>(
-        framePipeline, events, capture::FramePipeline::kOutputWidth,
-        capture::FramePipeline::kOutputHeight);
+        framePipeline, events, framePipeline.Road().camera.width,
+        framePipeline.Road().camera.height, framePipeline.Road().framesPerSecond);
     const QString remembered =
         CIniFile(settingsFile)
             .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kCameraKey), {});
-    cameraSession->Start(remembered.toStdString());
+    cameraSession->Start(camera.value_or(remembered.toStdString()));
     SetCameraNote(CameraNote(cameraSession->State()));
+}
+
+void CMainDialog::ChangeRoad(const capture::RoadConfig& road) {
+    CIniFile(settingsFile)
+        .WriteString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kRecordingSizeKey),
+                     QString::fromStdString(capture::RecordingSizeText(road)));
+    // The effects move to an engine of the new studio size, in the same places relative to the
+    // picture; the old engine and tracker go once the road has let go of them.
+    const cv::Size studio(road.studio.width, road.studio.height);
+    std::unique_ptr<effects::EffectEngine> engine = effectEngine->RebuiltFor(studio, this);
+    std::unique_ptr<effects::FaceTracker> tracker = faceTracker ? MakeFaceTracker(studio) : nullptr;
+    framePipeline.Reconfigure(road, engine.get(), tracker.get());
+    effectEngine = std::move(engine);
+    faceTracker = std::move(tracker);
+    OnSelectionChanged();
+    tickTimer.setInterval(TickIntervalMs(road));
+    // The camera is asked again, for a mode that covers the new size. It is let go first, so
+    // the new request does not find it busy.
+    const std::string camera = currentCamera;
+    if (cameraSession) cameraSession->Stop();
+    framePipeline.ReplaceDevice(nullptr);
+    cameraSession.reset();
+    StartCameras(camera);
 }
 
 void CMainDialog::RefreshDeviceList() {
@@ -59,6 +85,9 @@ void CMainDialog::SelectWebcamSource() {
     // The capture worker goes on with the current camera while the dialog is open, and the
     // dialog's lines follow the cameras plugged in and out meanwhile.
     capture::CSourceDialog dialog(deviceList, skinFolder, this);
+    dialog.SetRecordingSize(framePipeline.Road());
+    // A recording keeps the size it started with.
+    dialog.SizeBox()->setEnabled(recordState == RecordState::Idle);
     // The microphone line picked is heard at once, so the meter shows whether it hears the
     // user; Cancel goes back to the microphone of before.
     const std::string microphoneBefore = microphoneSetting;
@@ -80,6 +109,8 @@ void CMainDialog::SelectWebcamSource() {
         return;
     }
     ChooseMicrophone(dialog.MicrophoneSetting());
+    if (recordState == RecordState::Idle && !(dialog.ChosenRoad() == framePipeline.Road()))
+        ChangeRoad(dialog.ChosenRoad());
     const int selection = dialog.Selection();
     if (selection < 0 || selection >= deviceList.Count()) return;
     OpenCamera(deviceList[selection].id);

@@ -11,6 +11,7 @@
 #include "app/CMainDialog.h"
 #include "app/DesktopServices.h"
 #include "app/StringTable.h"
+#include "app/PreviewWidget.h"
 #include "controls/CHoverButton.h"
 #include "controls/ProgramResources.h"
 
@@ -44,7 +45,7 @@ void CMainDialog::ConnectCommands() {
         {kOpenFolder, &CMainDialog::OnOpenFolder},
         {kRecord, &CMainDialog::StartRecording},
         {kStopRecord, &CMainDialog::StopRecording},
-        {kSnap, &CMainDialog::TakeSnapshot},
+        {kSnap, &CMainDialog::RequestSnapshot},
         {kWebcamSource, &CMainDialog::SelectWebcamSource},
         {kErase, &CMainDialog::OnErase},
         {kBrush, &CMainDialog::OnBrush},
@@ -57,7 +58,8 @@ void CMainDialog::ConnectCommands() {
         connect(Button(command.id), &controls::CHoverButton::clicked, this, command.handler);
     for (const BrushButton& brush : kBrushButtons)
         connect(Button(brush.id), &controls::CHoverButton::clicked, this, [this, brush] {
-            if (effectEngine) effectEngine->SetBrushWidth(brush.width);
+            if (effectEngine)
+                effectEngine->SetBrushWidth(capture::StudioPixels(framePipeline.Road(), brush.width));
         });
 }
 
@@ -142,12 +144,9 @@ void CMainDialog::OnChooseColour() {
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     // The window has no system menu of the platform; its own menu, on the bands it is dragged
-    // by, offers the About box.
-    if (!IsBareBand(event->pos())) return;
-    QMenu menu;
-    connect(menu.addAction(LoadStringResource(kIdsAboutBox)), &QAction::triggered, this,
-            &CMainDialog::ShowAboutBox);
-    menu.exec(event->globalPos());
+    // by and on the preview, offers the picture choices and the About box.
+    if (!IsBareBand(event->pos()) && !preview->geometry().contains(event->pos())) return;
+    MakeContextMenu()->exec(event->globalPos());
 }
 
 void CMainDialog::ShowAboutBox() {

@@ -3,8 +3,8 @@
 // by its bands.
 //
 // The preview lets the mouse through, so the window receives what happens over it and hands it
-// to the effect engine in the preview's coordinates, which are the engine's frame pixels. Presses
-// and releases act at the point of the last move.
+// to the effect engine in the studio frame's pixels (the preview shows the studio frame fitted
+// into it). Presses and releases act at the point of the last move.
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +15,7 @@
 
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
+#include "capture/StudioGeometry.h"
 
 namespace app {
 namespace {
@@ -64,11 +65,14 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
     switch (type) {
         case QEvent::MouseMove:
             previewMousePoint = preview->mapFrom(this, windowPoint.toPoint());
-            effectEngine->MouseMove(previewMousePoint.x(), previewMousePoint.y());
+            // In a mirrored preview the effects lie where the mirror shows them.
+            if (framePipeline.mirrorPreview)
+                previewMousePoint.setX(preview->width() - 1 - previewMousePoint.x());
+            effectEngine->MouseMove(EnginePoint().x(), EnginePoint().y());
             break;
         case QEvent::MouseButtonPress:
             if (!previewArea.contains(previewMousePoint)) return;
-            effectEngine->MouseDown(previewMousePoint.x(), previewMousePoint.y());
+            effectEngine->MouseDown(EnginePoint().x(), EnginePoint().y());
             break;
         case QEvent::MouseButtonRelease: {
             // A drag that started on the preview ends with its button wherever it is released;
@@ -86,6 +90,14 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
     ShowCursorForZone();
 }
 
+QPoint CMainDialog::EnginePoint() const {
+    const capture::FrameSize studio = framePipeline.Road().studio;
+    const cv::Point point = capture::DisplayToPicture(
+        {previewMousePoint.x(), previewMousePoint.y()}, {studio.width, studio.height},
+        {capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight});
+    return {point.x, point.y};
+}
+
 void CMainDialog::ShowCursorForZone() {
     // The sizing cursors are for effects only: none while nothing is selected or while painting.
     const int selected = effectEngine->SelectedIndex();
@@ -95,7 +107,7 @@ void CMainDialog::ShowCursorForZone() {
         setCursor(Qt::ArrowCursor);
         return;
     }
-    const int zone = effectEngine->HitTestSelected(previewMousePoint.x(), previewMousePoint.y());
+    const int zone = effectEngine->HitTestSelected(EnginePoint().x(), EnginePoint().y());
     if (zone >= 0 && zone < static_cast<int>(kZoneCursors.size()))
         setCursor(kZoneCursors[static_cast<size_t>(zone)]);
 }

@@ -15,6 +15,7 @@
 #include "app/UserMessages.h"
 #include "recording/CRecordingsList.h"
 #include "recording/OutputNames.h"
+#include "recording/RoadRecording.h"
 #include "recording/Snapshot.h"
 
 namespace app {
@@ -59,10 +60,13 @@ void CMainDialog::StartRecording() {
 
     // A name taken already (a recording stopped within the same second, a clock set back) gets
     // a number; a recorder still finishing its file is never disturbed.
+    const capture::RoadConfig road = framePipeline.Road();
     const std::string stampedPath = recording::OutputFilePath(
-        FileFolder().toStdString(), recording::RecordingFileName(std::time(nullptr)));
+        FileFolder().toStdString(), recording::RecordingFileName(std::time(nullptr), road));
 
     recording::RecorderOptions options;
+    options.settings = recording::EncoderSettingsFor(road);
+    options.createEncoder = [road] { return recording::CreateEncoderFor(road); };
     if (encoderFactory) options.createEncoder = encoderFactory;
     if (freeSpaceSource) options.freeBytes = freeSpaceSource;
     options.sound = SoundForRecording();
@@ -225,13 +229,14 @@ void CMainDialog::ShowRepairResult(const recording::RepairResult& result) {
         SetStatusText(text);
 }
 
-void CMainDialog::TakeSnapshot() {
+bool CMainDialog::TakeSnapshot() {
     // A second snapshot within the same second gets a numbered name of its own.
     const std::string path = recording::OutputFilePath(
         FileFolder().toStdString(), recording::SnapshotFileName(std::time(nullptr)));
     std::string error;
-    if (!recording::SaveSnapshot(framePipeline, path, error))
-        ShowUserMessage(QString::fromStdString(error));
+    if (recording::SaveSnapshot(framePipeline, path, error)) return true;
+    ShowUserMessage(QString::fromStdString(error));
+    return false;
 }
 
 }  // namespace app

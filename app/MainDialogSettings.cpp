@@ -1,5 +1,6 @@
 // The output folder: read from the settings file at start-up, chosen with the browse command,
 // opened with the open command. The folder edit holds it for the recorder and the snapshot.
+// The recording size, read at start-up.
 
 #include <QDir>
 #include <QLineEdit>
@@ -29,6 +30,14 @@ void CMainDialog::ReadOutputFolderSetting() {
     // recording into such a folder reports its own failure.
     QDir().mkdir(folder);
     folderEdit->setText(folder);
+}
+
+capture::RoadConfig CMainDialog::ReadRoadSetting() const {
+    return capture::RoadConfigFromText(
+        CIniFile(settingsFile)
+            .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kRecordingSizeKey),
+                        {})
+            .toStdString());
 }
 
 void CMainDialog::OnBrowseFolder() {

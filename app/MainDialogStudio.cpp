@@ -4,9 +4,6 @@
 // and the current-effects table, so recording stays at hand while effects are on. The Effects
 // button in the top band and Ctrl+E switch faces; the choice is kept in the settings file.
 
-#include <QKeySequence>
-#include <QShortcut>
-
 #include "app/CIniFile.h"
 #include "app/CMainDialog.h"
 #include "app/Settings.h"
@@ -33,8 +30,6 @@ LayoutMode LayoutFromSettingValue(const QString& value) {
 }
 
 void CMainDialog::ConnectStudio() {
-    auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
-    connect(toggle, &QShortcut::activated, this, &CMainDialog::ToggleLayout);
     connect(Button(kStudioToggle), &controls::CHoverButton::clicked, this,
             &CMainDialog::ToggleLayout);
     connect(Button(kRecordingsTab), &controls::CHoverButton::clicked, this,

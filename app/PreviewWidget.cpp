@@ -2,12 +2,23 @@
 
 #include <QMetaObject>
 #include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
 
 namespace app {
+namespace {
+constexpr int kFlashFrameMs = 30;
+}  // namespace
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    flashTimer_.setInterval(kFlashFrameMs);
+    connect(&flashTimer_, &QTimer::timeout, this, [this] {
+        if (FlashStrength() <= 0) flashTimer_.stop();
+        Refresh();
+    });
 }
 
 void PreviewWidget::PresentPreview(const cv::Mat& previewFrame) {
@@ -18,7 +29,7 @@ void PreviewWidget::PresentPreview(const cv::Mat& previewFrame) {
         for (int row = 0; row < previewFrame.rows; ++row)
             std::memcpy(picture_.scanLine(row), previewFrame.ptr(row), previewFrame.cols * 3);
     }
-    QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &PreviewWidget::Refresh, Qt::QueuedConnection);
 }
 
 QImage PreviewWidget::CurrentPicture() const {
@@ -26,13 +37,71 @@ QImage PreviewWidget::CurrentPicture() const {
     return picture_.copy();
 }
 
+void PreviewWidget::SetCountdown(int number) {
+    if (number == countdown_) return;
+    countdown_ = number;
+    Refresh();
+}
+
+void PreviewWidget::Flash() {
+    flashClock_.start();
+    flashTimer_.start();
+    Refresh();
+}
+
+double PreviewWidget::FlashStrength() const {
+    if (!flashClock_.isValid()) return 0;
+    return std::max(0.0, 1.0 - static_cast<double>(flashClock_.elapsed()) / kFlashMs);
+}
+
+void PreviewWidget::Refresh() {
+    update();
+    emit Changed();
+}
+
+void PreviewWidget::PaintInto(QPainter& painter, const QRect& target) const {
+    painter.fillRect(target, Qt::black);
+    QRect place = target;
+    {
+        std::lock_guard lock(pictureMutex_);
+        if (!picture_.isNull()) {
+            const QSize fitted = picture_.size().scaled(target.size(), Qt::KeepAspectRatio);
+            place = QRect(QPoint(), fitted);
+            place.moveCenter(target.center());
+            if (fitted == picture_.size())
+                painter.drawImage(place.topLeft(), picture_);
+            else
+                painter.drawImage(place, picture_);
+        }
+    }
+    if (const double flash = FlashStrength(); flash > 0) {
+        QColor white(Qt::white);
+        white.setAlphaF(static_cast<float>(flash));
+        painter.fillRect(place, white);
+    }
+    if (countdown_ > 0) {
+        // White digits with a dark outline read on any picture.
+        QFont font = painter.font();
+        font.setPixelSize(place.height() / 2);
+        font.setBold(true);
+        QPainterPath digits;
+        const QString text = QString::number(countdown_);
+        const QFontMetrics metrics(font);
+        const QRect box = metrics.boundingRect(text);
+        digits.addText(place.center().x() - box.width() / 2 - box.left(),
+                       place.center().y() + metrics.capHeight() / 2, font, text);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 0, 0, 200), std::max(2, place.height() / 90)));
+        painter.setBrush(Qt::white);
+        painter.drawPath(digits);
+        painter.restore();
+    }
+}
+
 void PreviewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    std::lock_guard lock(pictureMutex_);
-    if (picture_.isNull())
-        painter.fillRect(rect(), Qt::black);
-    else
-        painter.drawImage(0, 0, picture_);
+    PaintInto(painter, rect());
 }
 
 }  // namespace app

@@ -19,6 +19,8 @@ QString DefaultOutputFolder();
 inline constexpr const char* kSettingsSection = "General";
 inline constexpr const char* kOutputFolderKey = "FilePath";
 inline constexpr const char* kLayoutKey = "Layout";
+// The recording size, written like "1280x720"; anything else means 320 x 240 (classic).
+inline constexpr const char* kRecordingSizeKey = "RecordingSize";
 // The chosen camera's identity.
 inline constexpr const char* kCameraKey = "Camera";
 // The chosen microphone's identity, or "None"; unset: the sound server's default source.

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <optional>
 #include <thread>
 
 #include "capture/GstSupport.h"
+#include "capture/ModeNegotiation.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
@@ -19,13 +21,20 @@ std::vector<VideoSource> EnumerateVideoSources() {
     return ListVideoSources(NewVideoSourceMonitor().get());
 }
 
-// Everything after the camera: the size request (raw or JPEG frames of exactly the asked size; a
-// camera that offers neither fails to negotiate), decoding, conversion to BGR and the grabber.
-std::string GrabberDescription(int width, int height) {
-    const std::string size = ",width=" + std::to_string(width) + ",height=" + std::to_string(height);
-    return "capsfilter name=request caps=\"video/x-raw" + size + ";image/jpeg" + size +
-           "\" ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
+// Everything after the camera: the mode request (`requestCaps`; empty takes whatever the camera
+// offers), decoding, conversion to BGR and the grabber.
+std::string GrabberDescription(const std::string& requestCaps) {
+    return "capsfilter name=request" + (requestCaps.empty() ? "" : " caps=\"" + requestCaps + "\"") +
+           " ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
            "appsink name=grabber max-buffers=1 drop=true sync=false";
+}
+
+// The caps that ask `device` for the mode negotiated for the road's need; empty when the camera
+// names no raw or JPEG mode (it is then taken in whatever mode it offers).
+std::string NegotiatedRequest(GstDevice* device, const CameraNeed& need) {
+    CapsRef caps(gst_device_get_caps(device));
+    const std::optional<OfferedMode> mode = ChooseCameraMode(OfferedModesOf(caps.get(), need), need);
+    return mode ? ModeRequestCaps(*mode) : std::string();
 }
 
 // A pipeline made from `description`, or null when it cannot be made. A description that names a
@@ -115,24 +124,27 @@ int CCaptureDevice::GetDeviceName(int position, char* buffer, int capacity) {
     return 1;
 }
 
-bool CCaptureDevice::OpenDevice(int position, int requestedWidth, int requestedHeight) {
+bool CCaptureDevice::OpenDevice(int position, int requestedWidth, int requestedHeight,
+                                int framesPerSecond) {
     if (position < 0 || graphReady) return false;
     std::vector<VideoSource> sources = EnumerateVideoSources();
     if (position >= static_cast<int>(sources.size())) return false;
-    return StartDevice(sources[position].device.get(), requestedWidth, requestedHeight) &&
+    return StartDevice(sources[position].device.get(), requestedWidth, requestedHeight,
+                       framesPerSecond) &&
            WaitForFirstFrame();
 }
 
-bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requestedHeight) {
+bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requestedHeight,
+                                 int framesPerSecond) {
     if (graphReady || !device) return false;
-    // A camera that cannot join the pipeline (it offers no mode of the asked size, for example)
-    // fails like one whose pipeline reports an error.
+    // A camera that cannot join the pipeline fails like one whose pipeline reports an error.
     startFailure = CameraFailure::Failed;
     GstElement* camera = gst_device_create_element(device, nullptr);
     if (!camera) return false;
     // The pipeline is made from the description of everything after the camera; the camera joins
     // it in front of the size request.
-    GstElement* element = ParsePipeline(GrabberDescription(requestedWidth, requestedHeight));
+    GstElement* element = ParsePipeline(GrabberDescription(
+        NegotiatedRequest(device, {requestedWidth, requestedHeight, framesPerSecond})));
     if (!element) {
         gst_object_unref(gst_object_ref_sink(camera));
         return false;

@@ -23,7 +23,7 @@ enum class CameraFailure {
 // One opened camera. Frames are pulled on demand with QueryFrame; each is a top-down BGR image
 // of Width() x Height() owned by the device.
 //
-// The camera runs in a GStreamer pipeline: source ! (size request) ! decode ! videoconvert !
+// The camera runs in a GStreamer pipeline: source ! (mode request) ! decode ! videoconvert !
 // BGR ! appsink. The appsink keeps only the newest sample, so a pull always gets the latest
 // picture. Sources come from GStreamer's device monitor, the program's pattern camera among
 // them. Every error the pipeline posts is kept (Failure), and every frame that reaches the
@@ -51,15 +51,16 @@ public:
     // The names of all sources from one enumeration, indexed by position.
     static std::vector<std::string> ListDeviceNames();
 
-    // Opens the source at `position` and asks it for `width` x `height`, waiting until the first
-    // frame arrives, the pipeline reports an error, or kStartTimeout passes. False on an error.
-    // The frame size is what the camera agreed to, which Width() and Height() report afterwards.
-    bool OpenDevice(int position, int width, int height);
+    // Opens the source at `position` in the mode negotiated for a picture of `width` x `height`
+    // at `framesPerSecond` (see ChooseCameraMode), waiting until the first frame arrives, the
+    // pipeline reports an error, or kStartTimeout passes. False on an error. The frame size is
+    // the camera's mode, which Width() and Height() report afterwards; the road scales it.
+    bool OpenDevice(int position, int width, int height, int framesPerSecond = 20);
     // The same for a source given as a GStreamer element description (for example a test source).
     bool OpenSourceDescription(const std::string& sourceDescription, int width, int height);
-    // Starts `device` with the size request and returns without waiting for a frame; the caller
+    // Starts `device` in the negotiated mode and returns without waiting for a frame; the caller
     // watches FramesDelivered and Failure. False when the pipeline cannot be made or started.
-    bool StartDevice(GstDevice* device, int width, int height);
+    bool StartDevice(GstDevice* device, int width, int height, int framesPerSecond = 20);
 
     // Grabs the newest frame, waiting at most kGrabTimeout. Null when there is none, at once
     // when the pipeline has failed. The image stays valid until the next QueryFrame or

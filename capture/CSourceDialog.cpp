@@ -28,6 +28,9 @@ constexpr int kMeterIntervalMs = 50;
 // The meter spans -60 dB (empty) to 0 dB (full) of full scale.
 constexpr double kMeterFloorDb = -60;
 constexpr const char* kNoMicrophoneLine = "None";
+// The recording sizes stand to the right of the cameras.
+constexpr QPoint kSizePromptTopLeft(270, 80);
+constexpr QRect kSizePlace(270, 100, 200, 20);
 constexpr QRect kOkPlace(270, 200, 97, 30);
 constexpr QRect kCancelPlace(380, 200, 97, 30);
 // The title is drawn left-aligned at the top of this rectangle, the prompt from this point.
@@ -57,6 +60,7 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
       comboBox_(new QComboBox(this)),
       microphoneBox_(new QComboBox(this)),
       meterTimer_(new QTimer(this)),
+      sizeBox_(new QComboBox(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
       background_(skinFolder + "register_bk.bmp") {
@@ -77,6 +81,14 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         update(kMeterPlace);
     });
     meterTimer_->start();
+    for (const FrameSize& size : RecordingSizes()) {
+        const RoadConfig road = RoadConfig::ForRecordingSize(size);
+        sizeBox_->addItem(QStringLiteral("%1 x %2%3")
+                              .arg(size.width)
+                              .arg(size.height)
+                              .arg(road.IsClassic() ? QStringLiteral(" (classic)") : QString()));
+    }
+    sizeBox_->setGeometry(kSizePlace);
 
     cancelButton_->setGeometry(kCancelPlace);
     cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
@@ -146,8 +158,17 @@ void CSourceDialog::SetRunHandler(std::function<int(CSourceDialog&)> handler) {
     RunHandler() = std::move(handler);
 }
 
+void CSourceDialog::SetRecordingSize(const RoadConfig& road) {
+    const auto& sizes = RecordingSizes();
+    const auto found = std::find(sizes.begin(), sizes.end(), road.recording);
+    sizeBox_->setCurrentIndex(found == sizes.end() ? 0 : static_cast<int>(found - sizes.begin()));
+}
+
 void CSourceDialog::OnOk() {
     selection_ = comboBox_->currentIndex();
+    const int size = sizeBox_->currentIndex();
+    if (size >= 0 && size < static_cast<int>(RecordingSizes().size()))
+        chosenRoad_ = RoadConfig::ForRecordingSize(RecordingSizes()[size]);
     accept();
 }
 
@@ -190,6 +211,8 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
                            QSize(static_cast<int>(std::lround(inside.width() * shownLevel_)),
                                  inside.height())),
                      kMeterBar);
+    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
+                     QStringLiteral("Recording size :"));
 }
 
 void CSourceDialog::mousePressEvent(QMouseEvent* event) {

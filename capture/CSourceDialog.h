@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capture/DeviceList.h"
+#include "capture/RoadConfig.h"
 
 class QComboBox;
 class QTimer;
@@ -22,8 +23,9 @@ class CHoverButton;
 namespace capture {
 
 // The skinned camera chooser: a borderless 500 x 299 dialog with rounded top corners, centred
-// over its owner, that lists the cameras in a combo box. OK closes it with Accepted and the
-// chosen line in Selection(); Cancel closes it with Rejected. It is dragged by its surface.
+// over its owner, that lists the cameras in a combo box and, beside it, the recording sizes. OK
+// closes it with Accepted, the chosen line in Selection() and the chosen size in ChosenRoad();
+// Cancel closes it with Rejected. It is dragged by its surface.
 //
 // Below the cameras, a "Microphone" combo box lists "None" and then the microphones, with a small
 // live level meter beside it, so the user sees that the chosen microphone hears them.
@@ -62,6 +64,11 @@ public:
     int DoModal();
     // The combo line chosen with OK; 0 until then, -1 when no line was selected.
     int Selection() const { return selection_; }
+    // Shows `road`'s recording size as the chosen one.
+    void SetRecordingSize(const RoadConfig& road);
+    // The road of the size chosen with OK; classic until then.
+    const RoadConfig& ChosenRoad() const { return chosenRoad_; }
+    QComboBox* SizeBox() const { return sizeBox_; }
 
     QComboBox* ComboBox() const { return comboBox_; }
     controls::CHoverButton* OkButton() const { return okButton_; }
@@ -94,11 +101,13 @@ private:
     QTimer* meterTimer_;
     std::function<double()> levelSource_;
     double shownLevel_ = 0;
+    QComboBox* sizeBox_;  // one line per entry of RecordingSizes()
     controls::CHoverButton* okButton_;
     controls::CHoverButton* cancelButton_;
     QPixmap background_;
     std::vector<std::string> ids_;  // the camera of each line
     int selection_ = 0;
+    RoadConfig chosenRoad_ = RoadConfig::Classic();
 
     // Dragging by mouse movements, where the window system cannot move the window itself.
     bool dragging_ = false;

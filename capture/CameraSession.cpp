@@ -9,8 +9,13 @@ namespace capture {
 
 using Clock = std::chrono::steady_clock;
 
-CameraSession::CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height)
-    : pipeline_(pipeline), events_(events), width_(width), height_(height) {}
+CameraSession::CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height,
+                             int framesPerSecond)
+    : pipeline_(pipeline),
+      events_(events),
+      width_(width),
+      height_(height),
+      framesPerSecond_(framesPerSecond) {}
 
 CameraSession::~CameraSession() { Stop(); }
 
@@ -174,7 +179,7 @@ void CameraSession::BeginOpen(bool quiet) {
     }
     const VideoSource* source = Find(target_);
     auto device = std::make_unique<CCaptureDevice>();
-    if (!source || !device->StartDevice(source->device.get(), width_, height_)) {
+    if (!source || !device->StartDevice(source->device.get(), width_, height_, framesPerSecond_)) {
         const CameraFailure failure = device->Failure();
         OpenFailed(failure == CameraFailure::None ? CameraFailure::Failed : failure);
         return;

@@ -59,8 +59,10 @@ public:
     static constexpr std::chrono::milliseconds kRetry{1000};
     static constexpr std::chrono::milliseconds kLongestRetry{8000};
 
-    // Cameras are asked for `width` x `height`.
-    CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height);
+    // Cameras are opened in the mode negotiated for a picture of `width` x `height` at
+    // `framesPerSecond` (see ChooseCameraMode).
+    CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height,
+                  int framesPerSecond = 20);
     ~CameraSession();
     CameraSession(const CameraSession&) = delete;
     CameraSession& operator=(const CameraSession&) = delete;
@@ -97,6 +99,7 @@ private:
     CameraEvents& events_;
     const int width_;
     const int height_;
+    const int framesPerSecond_;
 
     // Shared with the callers.
     mutable std::mutex mutex_;

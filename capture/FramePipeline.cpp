@@ -2,19 +2,55 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include "capture/StudioGeometry.h"
 #include "platform/Clock.h"
 #include "platform/VirtualCameraSection.h"
 
 namespace capture {
 
-FramePipeline::FramePipeline()
-    : cameraPicture_(kPreviewHeight, kPreviewWidth, CV_8UC3, cv::Scalar::all(0)),
-      outputFrame_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
-      outputScratch_(kOutputHeight, kOutputWidth, CV_8UC3, cv::Scalar::all(0)),
-      openingPicture_(cameraPicture_.size(), CV_8UC3),
-      noCameraPicture_(cameraPicture_.size(), CV_8UC3) {
-    DrawPlacard(Placard::Opening, openingPicture_);
-    DrawPlacard(Placard::NoCamera, noCameraPicture_);
+FramePipeline::FramePipeline(const RoadConfig& road) { Allocate(road); }
+
+void FramePipeline::Allocate(const RoadConfig& road) {
+    {
+        std::lock_guard lock(roadMutex_);
+        road_ = road;
+    }
+    const cv::Size studio(road.studio.width, road.studio.height);
+    const cv::Size output(road.recording.width, road.recording.height);
+    cameraPicture_.create(studio, CV_8UC3);
+    cameraPicture_.setTo(cv::Scalar::all(0));
+    effectsFrame_.release();
+    bordered_.release();
+    fitted_.release();
+    shownPreview_ = &cameraPicture_;
+    {
+        std::lock_guard lock(outputMutex_);
+        outputFrame_.create(output, CV_8UC3);
+        outputFrame_.setTo(cv::Scalar::all(0));
+    }
+    // The scaled copy is needed only where the output is smaller than the studio frame.
+    if (output != studio) outputScratch_.create(output, CV_8UC3);
+    if (output == studio) outputScratch_.release();
+    // The placards are drawn once, at the preview's size, and scaled when they are shown.
+    if (openingPicture_.empty()) {
+        openingPicture_.create(kPreviewHeight, kPreviewWidth, CV_8UC3);
+        noCameraPicture_.create(kPreviewHeight, kPreviewWidth, CV_8UC3);
+        DrawPlacard(Placard::Opening, openingPicture_);
+        DrawPlacard(Placard::NoCamera, noCameraPicture_);
+    }
+}
+
+void FramePipeline::Reconfigure(const RoadConfig& road, effects::EffectEngine* engine,
+                                effects::FaceTracker* tracker) {
+    std::lock_guard lock(passMutex_);
+    effectEngine = engine;
+    faceTracker = tracker;
+    if (!(road == road_)) Allocate(road);
+}
+
+RoadConfig FramePipeline::Road() const {
+    std::lock_guard lock(roadMutex_);
+    return road_;
 }
 
 std::unique_ptr<CCaptureDevice> FramePipeline::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
@@ -38,19 +74,23 @@ void FramePipeline::CopyOutputFrame(
 void FramePipeline::RunPass() {
     // The frame road:
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
-    //  2. scale it into the 480 x 360 camera picture (bilinear); without a frame the picture is
+    //  2. scale it into the camera picture, of the studio frame's size (bilinear; 480 x 360
+    //     stretched in classic, else cropped to the studio's shape first); without a frame it is
     //     the placard that has been set (opening, or no camera), or else keeps its last
     //     contents (black until a camera delivers);
     //  3. while an effect follows the face, hand the picture to the face tracker (which never
     //     makes the road wait) and place the following effects on the faces it follows; then
     //     draw the active effects and the paint layer onto a copy of the picture; with nothing
     //     on, the camera picture itself goes on, uncopied;
-    //  4. show that frame as the preview, with the selection border on a further copy when an
-    //     effect is selected: the border belongs to editing, not to the picture;
-    //  5. scale the frame without the border into the 320 x 240 output frame, which the
-    //     recorder and the snapshot copy whole, with the capture time of its camera picture
-    //     (which places it on the recording's timeline);
+    //  4. show that frame, fitted into 480 x 360, as the preview, with the selection border on
+    //     a further copy when an effect is selected: the border belongs to editing, not to the
+    //     picture; mirrored as a whole when the preview mirror is on;
+    //  5. scale the frame without the border into the 320 x 240 output frame in classic (else
+    //     the frame is the output), which the recorder and the snapshot copy whole, with the
+    //     capture time of its camera picture (which places it on the recording's timeline);
+    //     mirrored when the output mirror is on;
     //  6. signal the output's consumers.
+    std::lock_guard passLock(passMutex_);
     std::optional<std::chrono::steady_clock::time_point> captured;
     {
         // The device lock spans the grab and the use of the device's image, so a camera swap on
@@ -58,7 +98,7 @@ void FramePipeline::RunPass() {
         std::lock_guard lock(deviceMutex_);
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
         if (grabbed) {
-            cv::resize(*grabbed, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            PlaceCameraFrame(*grabbed);
             captured = device_->FrameCaptureTime();
         }
         if (!grabbed) ShowPlacard();
@@ -72,16 +112,30 @@ void FramePipeline::RunPass() {
         cameraPicture_.copyTo(effectsFrame_);
         if (effectEngine->Render(effectsFrame_, false)) picture = &effectsFrame_;
     }
-    shownPreview_ = picture;
+    const cv::Mat* editing = picture;
     if (effectEngine && effectEngine->ShowsSelectionBorder()) {
         picture->copyTo(bordered_);
         effectEngine->DrawSelectionBorder(bordered_);
-        shownPreview_ = &bordered_;
+        editing = &bordered_;
+    }
+    shownPreview_ = &FitPreview(*editing);
+    if (mirrorPreview) {
+        cv::flip(*shownPreview_, mirrored_, 1);
+        shownPreview_ = &mirrored_;
     }
     if (previewSink) previewSink->PresentPreview(*shownPreview_);
-    // Scale outside the lock, then publish with one copy under it.
-    cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
-    {
+    if (picture->size() == outputFrame_.size() && !mirrorOutput) {
+        std::lock_guard lock(outputMutex_);
+        picture->copyTo(outputFrame_);
+        outputCaptured_ = captured;
+    } else {
+        // Scale or mirror outside the lock, then publish with one copy under it.
+        if (picture->size() == outputScratch_.size()) {
+            cv::flip(*picture, outputScratch_, 1);
+        } else {
+            cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
+            if (mirrorOutput) cv::flip(outputScratch_, outputScratch_, 1);
+        }
         std::lock_guard lock(outputMutex_);
         outputScratch_.copyTo(outputFrame_);
         outputCaptured_ = captured;
@@ -89,11 +143,32 @@ void FramePipeline::RunPass() {
     frameReadyEvent.Set();
 }
 
+void FramePipeline::PlaceCameraFrame(const cv::Mat& grabbed) {
+    const cv::Rect part = road_.IsClassic() ? cv::Rect({}, grabbed.size())
+                                            : CropToFill(grabbed.size(), cameraPicture_.size());
+    cv::resize(grabbed(part), cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+}
+
+const cv::Mat& FramePipeline::FitPreview(const cv::Mat& frame) {
+    const cv::Size preview(kPreviewWidth, kPreviewHeight);
+    if (frame.size() == preview) return frame;
+    if (fitted_.size() != preview) fitted_.create(preview, CV_8UC3);
+    const cv::Rect shown = FitInto(frame.size(), preview);
+    fitted_.setTo(cv::Scalar::all(0));
+    cv::Mat inside = fitted_(shown);
+    cv::resize(frame, inside, shown.size(), 0, 0, cv::INTER_LINEAR);
+    return fitted_;
+}
+
 void FramePipeline::ShowPlacard() {
     switch (placard_.load()) {
         case Placard::None: break;
-        case Placard::Opening: openingPicture_.copyTo(cameraPicture_); break;
-        case Placard::NoCamera: noCameraPicture_.copyTo(cameraPicture_); break;
+        case Placard::Opening:
+            cv::resize(openingPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            break;
+        case Placard::NoCamera:
+            cv::resize(noCameraPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
+            break;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "capture/CCaptureDevice.h"
 #include "capture/CameraPlacard.h"
+#include "capture/RoadConfig.h"
 #include "effects/EffectEngine.h"
 #include "effects/FaceTracker.h"
 #include "platform/AutoResetEvent.h"
@@ -33,8 +34,8 @@ public:
     static constexpr int kOutputWidth = 320;
     static constexpr int kOutputHeight = 240;
 
-    // Creates the events and the black start-up frames.
-    FramePipeline();
+    // Creates the events and the black start-up frames of `road`.
+    explicit FramePipeline(const RoadConfig& road = RoadConfig::Classic());
 
     platform::AutoResetEvent tickEvent;        // set by every tick of the window's timer
     platform::AutoResetEvent frameReadyEvent;  // set by the worker after each output frame
@@ -43,12 +44,26 @@ public:
 
     // Where the worker shows the preview; set before the worker starts.
     PreviewSink* previewSink = nullptr;
-    // The effects drawn onto every frame (480 x 360 frames); set before the worker starts, or
-    // left null for the camera picture alone.
+    // The effects drawn onto every frame (frames of the studio size); set before the worker
+    // starts, or left null for the camera picture alone. Replaced later only by Reconfigure.
     effects::EffectEngine* effectEngine = nullptr;
     // Finds the faces that following effects are placed on; set before the worker starts, or
     // left null when face following is not available.
     effects::FaceTracker* faceTracker = nullptr;
+
+    // Switches the road to `road` with the engine and face tracker made for its studio frame
+    // (either may be null). Waits for a pass under way to end, so the worker never draws with an
+    // engine of the old size; the next pass uses the new road. The output frame has the new size
+    // from then on.
+    void Reconfigure(const RoadConfig& road, effects::EffectEngine* engine,
+                     effects::FaceTracker* tracker);
+    RoadConfig Road() const;
+
+    // Mirrors, left to right: the preview as a whole (the picture, its effects and the selection
+    // border), and separately the output frame that recordings and snapshots take. Effects are
+    // drawn unmirrored either way; whoever feeds the engine the mouse flips x to match.
+    std::atomic<bool> mirrorPreview{false};
+    std::atomic<bool> mirrorOutput{false};
 
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.
@@ -60,12 +75,14 @@ public:
     void SetPlacard(Placard placard) { placard_ = placard; }
     Placard CurrentPlacard() const { return placard_; }
 
-    // A whole copy of the latest output frame (320 x 240 BGR), never one half-written. With
-    // `captured`, also when the camera picture in it was captured (on the monotonic clock), or
-    // nothing when it shows no camera picture of its own (a placard, the start-up black).
+    // A whole copy of the latest output frame (BGR of the recording size: 320 x 240 in classic,
+    // else the studio frame itself), never one half-written. With `captured`, also when the
+    // camera picture in it was captured (on the monotonic clock), or nothing when it shows no
+    // camera picture of its own (a placard, the start-up black).
     void CopyOutputFrame(cv::Mat& destination,
                          std::optional<std::chrono::steady_clock::time_point>* captured = nullptr) const;
-    // The preview frame last shown (480 x 360 BGR); for the worker's thread and for tests.
+    // The preview frame last shown (480 x 360 BGR: the studio frame fitted in, with bars where
+    // its shape differs); for the worker's thread and for tests.
     const cv::Mat& PreviewFrame() const { return *shownPreview_; }
 
     // One pass of the frame road: grab, scale, draw the effects, show the preview, scale to the
@@ -73,9 +90,21 @@ public:
     void RunPass();
 
 private:
-    // Puts the current placard, if any, into the preview.
+    // Sizes the frames for `road`; the pass lock is held or the worker has not started.
+    void Allocate(const RoadConfig& road);
+    // Puts the current placard, if any, into the camera picture.
     void ShowPlacard();
+    // Scales the camera frame into the camera picture: stretched in classic, otherwise cropped
+    // to the studio frame's shape, centred, and scaled.
+    void PlaceCameraFrame(const cv::Mat& grabbed);
+    // The frame to show as the preview: `frame` itself at 480 x 360, else fitted into it.
+    const cv::Mat& FitPreview(const cv::Mat& frame);
 
+    mutable std::mutex passMutex_;  // held for a whole pass and by Reconfigure
+    // The road; written under both locks, so a pass reads it under the pass lock and anyone
+    // else under roadMutex_ without waiting for a pass.
+    mutable std::mutex roadMutex_;
+    RoadConfig road_;
     mutable std::mutex deviceMutex_;
     std::unique_ptr<CCaptureDevice> device_;
     // Written by the worker only. The camera picture keeps the last grab, so effects are drawn
@@ -83,6 +112,8 @@ private:
     cv::Mat cameraPicture_;
     cv::Mat effectsFrame_;   // the camera picture with the effects, while any are on
     cv::Mat bordered_;       // that frame with the selection border, while one shows
+    cv::Mat fitted_;         // the preview of a studio frame of another size than 480 x 360
+    cv::Mat mirrored_;       // the preview mirrored, while the preview mirror is on
     const cv::Mat* shownPreview_ = &cameraPicture_;
     mutable std::mutex outputMutex_;
     cv::Mat outputFrame_;

@@ -15,8 +15,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <mutex>
+#include <optional>
 
 #include "capture/PatternMicrophone.h"
+#include "capture/PatternPicture.h"
 #include "capture/SourceWake.h"
 
 namespace capture {
@@ -37,10 +40,6 @@ constexpr std::array<std::array<uint8_t, 3>, 8> kBars{{{191, 191, 191},
                                                        {191, 0, 0},
                                                        {0, 0, 0}}};
 
-uint8_t Clamp(double value) {
-    return static_cast<uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value + 0.5);
-}
-
 bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 // Whether the text of the file at `path` begins with `word`.
@@ -55,6 +54,8 @@ bool FileSays(const std::string& path, const char* word) {
 struct PatternState {
     std::vector<CameraMode> modes;
     std::string presenceFile;
+    // A picture shown instead of the bars, when one was asked for.
+    std::optional<PatternPicture> picture = PatternPicture::FromEnvironment();
 
     // The negotiated mode. Every row of the picture is the same, so one row twice the frame's
     // width is drawn once per mode, and each frame copies the window of it at the scroll offset.
@@ -78,19 +79,7 @@ struct PatternState {
             const auto& bar = kBars[static_cast<size_t>((x % width) * 8 / width)];
             rowBgr.at<cv::Vec3b>(0, x) = cv::Vec3b(bar[0], bar[1], bar[2]);
         }
-        // YUY2: two pixels share U and V; limited-range BT.601.
-        for (int x = 0; x < 2 * width; x += 2) {
-            const cv::Vec3b first = rowBgr.at<cv::Vec3b>(0, x);
-            const cv::Vec3b second = rowBgr.at<cv::Vec3b>(0, x + 1);
-            auto luma = [](const cv::Vec3b& p) {
-                return Clamp(16 + 0.257 * p[2] + 0.504 * p[1] + 0.098 * p[0]);
-            };
-            uint8_t* out = &rowYuy2[static_cast<size_t>(2 * x)];
-            out[0] = luma(first);
-            out[1] = Clamp(128 - 0.148 * first[2] - 0.291 * first[1] + 0.439 * first[0]);
-            out[2] = luma(second);
-            out[3] = Clamp(128 + 0.439 * first[2] - 0.368 * first[1] - 0.071 * first[0]);
-        }
+        BgrToYuy2(rowBgr, rowYuy2.data());
     }
 };
 
@@ -144,6 +133,7 @@ gboolean SetCaps(GstBaseSrc* source, GstCaps* caps) {
     state.jpeg = gst_structure_has_name(structure, capture::kJpegMedia);
     state.DrawRows();
     state.frameBgr.create(state.height, state.width, CV_8UC3);
+    if (state.picture) state.picture->Prepare(state.width, state.height);
     return TRUE;
 }
 
@@ -191,7 +181,21 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     const int offset = static_cast<int>((state.frameNumber * capture::kScrollPixelsPerFrame) %
                                         static_cast<uint64_t>(state.width)) & ~1;
     GstBuffer* out = nullptr;
-    if (state.jpeg) {
+    if (state.picture) {
+        state.picture->Draw(state.frameNumber, state.frameBgr);
+        if (square)
+            state.frameBgr(cv::Rect(0, 0, squareWidth, squareHeight)).setTo(cv::Scalar::all(255));
+        if (state.jpeg) {
+            cv::imencode(".jpg", state.frameBgr, state.encoded);
+            out = gst_buffer_new_memdup(state.encoded.data(), state.encoded.size());
+        } else {
+            out = gst_buffer_new_allocate(nullptr, state.frameBgr.total() * 2, nullptr);
+            GstMapInfo map;
+            gst_buffer_map(out, &map, GST_MAP_WRITE);
+            capture::BgrToYuy2(state.frameBgr, map.data);
+            gst_buffer_unmap(out, &map);
+        }
+    } else if (state.jpeg) {
         for (int row = 0; row < state.height; ++row)
             std::memcpy(state.frameBgr.ptr(row), state.rowBgr.ptr(0) + 3 * offset,
                         static_cast<size_t>(3 * state.width));

@@ -428,11 +428,14 @@ void EffectEngine::FollowFaces(const std::vector<TrackedFace>& faces) {
         const cv::Rect2d placed = PlaceOnFace(following.authored, reference, chosen->rect);
         EffectBase& effect = *entry.effect;
         effect.SetPosition(ClampToInt(std::llround(placed.x)), ClampToInt(std::llround(placed.y)));
-        // Small changes of size are left out: each new size rescales the effect's pictures.
+        // Changes of size below 2 % are left out: each new size rescales the effect's pictures.
         const long long width = std::max<long long>(kMinimumSide, std::llround(placed.width));
         const long long height = std::max<long long>(kMinimumSide, std::llround(placed.height));
         const cv::Size size = effect.GetSize();
-        const bool changed = std::abs(width - size.width) >= 2 || std::abs(height - size.height) >= 2;
+        const auto differs = [](long long wanted, int current) {
+            return std::abs(wanted - current) >= std::max<long long>(2, current / 50);
+        };
+        const bool changed = differs(width, size.width) || differs(height, size.height);
         const bool allowed = width <= kMaxEffectSide && height <= kMaxEffectSide &&
                              width * height * effect.PictureCount() <= kMaxEffectPixels;
         if (changed && allowed) effect.SetSize(static_cast<int>(width), static_cast<int>(height));
@@ -560,6 +563,37 @@ bool EffectEngine::DoDragResize(int x, int y) {
 void EffectEngine::SetCanvasSelected(bool selected) {
     if (canvas_.IsSelected() && !selected) canvas_.EndStroke();
     canvas_.SetSelected(selected);
+}
+
+std::unique_ptr<EffectEngine> EffectEngine::RebuiltFor(cv::Size frameSize,
+                                                      EngineEvents* events) const {
+    auto engine = std::make_unique<EffectEngine>(frameSize.width, frameSize.height, events);
+    std::lock_guard lock(mutex_);
+    const double sx = double(frameSize.width) / frameSize_.width;
+    const double sy = double(frameSize.height) / frameSize_.height;
+    const auto scaled = [&](const cv::Rect2d& rect) {
+        return cv::Rect2d(rect.x * sx, rect.y * sy, rect.width * sx, rect.height * sy);
+    };
+    for (const Entry& entry : effects_) {
+        if (!engine->LoadEffectFile(entry.path, -1)) continue;
+        Entry& copy = engine->effects_.back();
+        // Effects without a rectangle (filters, scenes) are laid out by the frame's size alone.
+        if (const std::optional<EffectRect> rect = entry.effect->GetRect();
+            rect && copy.effect->GetRect()) {
+            copy.effect->SetPosition(static_cast<int>(std::lround(rect->left * sx)),
+                                     static_cast<int>(std::lround(rect->top * sy)));
+            copy.effect->SetSize(
+                std::max(1, static_cast<int>(std::lround((1.0 * rect->right - rect->left) * sx))),
+                std::max(1, static_cast<int>(std::lround((1.0 * rect->bottom - rect->top) * sy))));
+        }
+        copy.effect->SetActive(entry.effect->IsActive());
+        copy.following = entry.following;
+        copy.following.faceId = 0;  // the new size comes with a new face tracker
+        copy.following.authored = scaled(entry.following.authored);
+        if (entry.following.face) copy.following.face = scaled(*entry.following.face);
+    }
+    engine->canvas_.TakeScaled(canvas_);
+    return engine;
 }
 
 }  // namespace effects

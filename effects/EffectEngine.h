@@ -151,6 +151,12 @@ public:
 
     cv::Size FrameSize() const { return frameSize_; }
 
+    // A new engine for frames of `frameSize` that carries this engine's effects over: loaded
+    // afresh from their files for the new size, in their order, active or not, following the
+    // face or not, each at the same place and size relative to the frame; the paint layer and the
+    // brush scaled with the frame. The selection is not carried over.
+    std::unique_ptr<EffectEngine> RebuiltFor(cv::Size frameSize, EngineEvents* events) const;
+
 private:
     // How an effect follows the face.
     struct Following {

@@ -73,25 +73,37 @@ int ClampToInt(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+// Authored-frame pixels along an axis of `frameExtent` pixels (of `authoredExtent` in the
+// authored frame); unchanged on the authored frame itself.
+int AuthoredToFrame(long long units, int frameExtent, int authoredExtent) {
+    if (frameExtent == authoredExtent || frameExtent <= 0) return ClampToInt(units);
+    return ClampToInt(units * frameExtent / authoredExtent);
+}
+
 std::optional<cv::Size> EffectSize(const EffectDescriptor& d, cv::Size frameSize) {
     if (d.sizeMode == 1 && (frameSize.width != 0 || frameSize.height != 0)) {
         return cv::Size(
             ClampToInt(static_cast<long long>(d.widthPercent) * frameSize.width / 100),
             ClampToInt(static_cast<long long>(d.heightPercent) * frameSize.height / 100));
     }
-    if (d.sizeMode == 0 || d.sizeMode == 1) return cv::Size(d.width, d.height);
+    if (d.sizeMode == 0 || d.sizeMode == 1)
+        return cv::Size(AuthoredToFrame(d.width, frameSize.width, kAuthoredFrameWidth),
+                        AuthoredToFrame(d.height, frameSize.height, kAuthoredFrameHeight));
     return std::nullopt;
 }
 
-void PlaceEffect(EffectBase& effect, const EffectDescriptor& d) {
-    if (d.randomPosition == 0) {
-        effect.SetPosition(d.x, d.y);
-        return;
+void PlaceEffect(EffectBase& effect, const EffectDescriptor& d, cv::Size frameSize) {
+    int x = d.x;
+    int y = d.y;
+    if (d.randomPosition != 0) {
+        // Two draws in this order; the second gives x.
+        const int first = std::rand();
+        const int second = std::rand();
+        x = second % 200;
+        y = first % 200;
     }
-    // Two draws in this order; the second gives x.
-    const int first = std::rand();
-    const int second = std::rand();
-    effect.SetPosition(second % 200, first % 200);
+    effect.SetPosition(AuthoredToFrame(x, frameSize.width, kAuthoredFrameWidth),
+                       AuthoredToFrame(y, frameSize.height, kAuthoredFrameHeight));
 }
 
 std::optional<int> ScaleToFrame(int32_t units, int frameExtent, int32_t referenceSize) {
@@ -223,7 +235,7 @@ bool LoadImageInto(EffectBase& effect, const EffectDescriptor& descriptor, int k
     if (!effect.Load(*picture, kind, descriptor.frameCount, size->width, size->height)) {
         return false;
     }
-    PlaceEffect(effect, descriptor);
+    PlaceEffect(effect, descriptor, frameSize);
     return true;
 }
 
@@ -242,7 +254,8 @@ std::optional<std::vector<Quadrangle>> QuadsFromDescriptor(const EffectDescripto
         for (size_t i = 0; i < quad.size(); ++i) {
             const EffectDescriptor::Point& point = fileQuad[kFileCorner[i]];
             if (!scaled) {
-                quad[i] = {point.x, point.y};
+                quad[i] = {AuthoredToFrame(point.x, frameSize.width, kAuthoredFrameWidth),
+                           AuthoredToFrame(point.y, frameSize.height, kAuthoredFrameHeight)};
                 continue;
             }
             const auto x = ScaleToFrame(point.x, frameSize.width, descriptor.referenceSize);

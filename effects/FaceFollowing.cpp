@@ -27,11 +27,8 @@ cv::Rect2d PlaceOnFace(const cv::Rect2d& authored, const cv::Rect2d& reference,
 
 cv::Rect2d AuthoredFromPlaced(const cv::Rect2d& placed, const cv::Rect2d& reference,
                               const cv::Rect2d& face) {
-    const double scale = reference.width / face.width;
-    const cv::Point2d from = Centre(face);
-    const cv::Point2d to = Centre(reference);
-    return {to.x + (placed.x - from.x) * scale, to.y + (placed.y - from.y) * scale,
-            placed.width * scale, placed.height * scale};
+    // Placing on a face and back are the same mapping, from one face to the other.
+    return PlaceOnFace(placed, face, reference);
 }
 
 }  // namespace effects

@@ -94,9 +94,10 @@ void FaceTracker::DetectLoop() {
 std::vector<cv::Rect> FaceTracker::Detect(const cv::Mat& grey, double scaleToFrame) {
     std::vector<cv::Rect> faces;
     try {
-        // Faces smaller than a tenth of the picture's width are too small to carry an effect.
-        // Five neighbours keep the false finds of a busy background out.
-        const int smallest = std::max(12, grey.cols / 10);
+        // A face narrower than an eighth of the picture is too far from the camera to carry an
+        // effect, and leaving the smaller scales out saves most of the detector's work. Five
+        // neighbours keep the false finds of a busy background out.
+        const int smallest = std::max(12, grey.cols / 8);
         cascade_.detectMultiScale(grey, faces, 1.1, 5, 0, {smallest, smallest});
     } catch (const cv::Exception&) {
         return {};
@@ -142,14 +143,21 @@ std::vector<TrackedFace> FaceTracker::Step() {
     for (Track& track : tracks_) {
         cv::Rect2d& rect = track.face.rect;
         const cv::Rect2d& target = track.target;
+        // Position and size settle apart: a face that moves keeps its size, and the detector's
+        // wobble of a few pixels in size does not rescale the effects on it.
         const double still = kStillness * rect.width;
-        const double moved = std::max({std::abs(target.x - rect.x), std::abs(target.y - rect.y),
-                                       std::abs(target.width - rect.width)});
-        if (moved > still) {
+        if (std::max(std::abs(target.x - rect.x), std::abs(target.y - rect.y)) > still) {
             rect.x += (target.x - rect.x) * kSmoothing;
             rect.y += (target.y - rect.y) * kSmoothing;
-            rect.width += (target.width - rect.width) * kSmoothing;
-            rect.height += (target.height - rect.height) * kSmoothing;
+        }
+        if (std::abs(target.width - rect.width) > 2 * still) {
+            const double grow = (target.width - rect.width) * kSmoothing;
+            const double growHeight = (target.height - rect.height) * kSmoothing;
+            // Grows about its centre, so the centre stays where the position put it.
+            rect.x -= grow / 2;
+            rect.y -= growHeight / 2;
+            rect.width += grow;
+            rect.height += growHeight;
         }
         faces.push_back(track.face);
     }

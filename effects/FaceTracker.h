@@ -48,7 +48,7 @@ public:
 
     // Detection works on frames reduced to this width.
     static constexpr int kDetectionWidth = 240;
-    static constexpr uint32_t kDetectionIntervalMs = 200;
+    static constexpr uint32_t kDetectionIntervalMs = 250;
     // Each step covers this share of the way to the latest detection.
     static constexpr double kSmoothing = 0.35;
     // Differences below this share of the face's width are the detector's noise, not motion.

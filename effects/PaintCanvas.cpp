@@ -65,6 +65,20 @@ void PaintCanvas::SetBrushColour(int red, int green, int blue) {
     brushColour_ = cv::Scalar(blue, green, red, 0);
 }
 
+void PaintCanvas::TakeScaled(const PaintCanvas& other) {
+    if (!other.imageB_.empty() && !imageB_.empty()) {
+        cv::resize(other.imageB_, imageB_, imageB_.size(), 0, 0, cv::INTER_LINEAR);
+        cv::resize(other.coverage_, coverage_, coverage_.size(), 0, 0, cv::INTER_LINEAR);
+    }
+    hasPaint_ = other.hasPaint_;
+    paintEnabled_ = other.paintEnabled_;
+    brushColour_ = other.brushColour_;
+    eraser_ = other.eraser_;
+    const int otherHeight = std::max(other.coverage_.rows, 1);
+    brushWidth_ = std::clamp((other.brushWidth_ * coverage_.rows + otherHeight / 2) / otherHeight, 1,
+                             kMaxBrushWidth);
+}
+
 void PaintCanvas::Clear() {
     if (!imageB_.empty()) imageB_.setTo(cv::Scalar::all(0));
     if (!coverage_.empty()) coverage_.setTo(cv::Scalar::all(0));

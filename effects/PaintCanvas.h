@@ -51,6 +51,11 @@ public:
     // calls it when the canvas stops being selected.
     void EndStroke();
 
+    // Takes `other`'s paint scaled to this canvas's size, and its settings, with the brush width
+    // scaled by the ratio of the heights, so that the paint and the brush cover the same share
+    // of the picture.
+    void TakeScaled(const PaintCanvas& other);
+
     const cv::Mat& ColourLayer() const { return imageB_; }
     const cv::Mat& CoverageMask() const { return coverage_; }
 

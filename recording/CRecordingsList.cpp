@@ -1,8 +1,14 @@
 #include "recording/CRecordingsList.h"
 
+#include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
 #include <QUrl>
 
 #include <algorithm>
@@ -25,6 +31,20 @@ constexpr int kCheckColumn = 0;
 constexpr int kFileNameColumn = 1;
 constexpr int kDurationColumn = 2;
 
+CRecordingsList::Services RealServices() {
+    return {
+        [](const QUrl& url) { return QDesktopServices::openUrl(url); },
+        [](QWidget* parent, const QString& currentName) {
+            return QInputDialog::getText(parent, QStringLiteral("Rename recording"),
+                                         QStringLiteral("New file name:"), QLineEdit::Normal,
+                                         currentName);
+        },
+        [](QWidget* parent, const QString& message) {
+            QMessageBox::warning(parent, QStringLiteral("Quenvalor"), message);
+        },
+    };
+}
+
 QFont ListFont(int weight) {
     QFont font(QStringLiteral("Arial"));
     font.setWeight(static_cast<QFont::Weight>(weight));
@@ -32,7 +52,8 @@ QFont ListFont(int weight) {
 }
 }  // namespace
 
-CRecordingsList::CRecordingsList(QWidget* parent) : controls::CCheckListCtrl(parent) {
+CRecordingsList::CRecordingsList(QWidget* parent)
+    : controls::CCheckListCtrl(parent), services_(RealServices()) {
     // The window's skin draws the frame around the list's place.
     setFrameShape(QFrame::NoFrame);
     fileCheckTimer_.setInterval(kFileCheckIntervalMs);
@@ -104,8 +125,15 @@ void CRecordingsList::RebuildRows() {
 
 void CRecordingsList::RefreshFileStates() {
     const int rows = std::min(RowCount(), static_cast<int>(entries_.size()));
-    for (int row = 0; row < rows; ++row)
-        SetRowEnabled(row, QFileInfo::exists(entries_[row].fullPath));
+    for (int row = 0; row < rows; ++row) {
+        const bool present = QFileInfo::exists(entries_[row].fullPath);
+        const QString name =
+            entries_[row].fileName + (present ? QString() : QString::fromLatin1(kMissingMark));
+        if (CellText(row, kFileNameColumn) != name)
+            SetCellText(row, kFileNameColumn, name, QColor::fromRgb(kRowTextColour),
+                        QColor::fromRgb(kRowBackgroundColour));
+        if (IsRowEnabled(row) != present) SetRowEnabled(row, present);
+    }
 }
 
 void CRecordingsList::OnCellClicked(int row, int column) {
@@ -123,15 +151,105 @@ void CRecordingsList::OnColumnClicked(int column) {
     for (RecordingEntry& entry : entries_) entry.checked = state;
 }
 
-void CRecordingsList::OpenRecording(int row) {
-    if (row < 0 || row >= static_cast<int>(entries_.size())) return;
-    const QString& path = entries_[row].fullPath;
-    // A file that has gone since the last look is greyed out rather than handed on.
-    if (!QFileInfo::exists(path)) {
-        SetRowEnabled(row, false);
+const RecordingEntry* CRecordingsList::PresentEntry(int row) {
+    if (row < 0 || row >= static_cast<int>(entries_.size())) return nullptr;
+    // A file that has gone since the last look is marked rather than handed on.
+    if (!QFileInfo::exists(entries_[row].fullPath)) {
+        RefreshFileStates();
+        return nullptr;
+    }
+    return &entries_[row];
+}
+
+bool CRecordingsList::OpenRecording(int row) {
+    const RecordingEntry* entry = PresentEntry(row);
+    return entry && services_.openUrl(QUrl::fromLocalFile(entry->fullPath));
+}
+
+bool CRecordingsList::ShowInFolder(int row) {
+    const RecordingEntry* entry = PresentEntry(row);
+    return entry && services_.openUrl(QUrl::fromLocalFile(QFileInfo(entry->fullPath).path()));
+}
+
+bool CRecordingsList::RenameRecording(int row, QString newFileName) {
+    const RecordingEntry* entry = PresentEntry(row);
+    newFileName = newFileName.trimmed();
+    if (!entry || newFileName.isEmpty() || newFileName == entry->fileName) return false;
+    // A name, not a path: the recording stays in its folder.
+    if (newFileName.contains(QLatin1Char('/')) || newFileName == QLatin1String(".") ||
+        newFileName == QLatin1String("..")) {
+        services_.showError(this, QStringLiteral("\"%1\" is not a file name.").arg(newFileName));
+        return false;
+    }
+    const QString suffix = QFileInfo(entry->fileName).suffix();
+    if (!suffix.isEmpty() && QFileInfo(newFileName).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+        newFileName += QLatin1Char('.') + suffix;
+    const QString newPath = QFileInfo(entry->fullPath).dir().filePath(newFileName);
+    // QFile::rename never replaces an existing file, so no other recording is lost.
+    if (QFileInfo::exists(newPath) || !QFile::rename(entry->fullPath, newPath)) {
+        services_.showError(this, QStringLiteral("Could not rename \"%1\" to \"%2\". A file of "
+                                                 "that name may exist already.")
+                                      .arg(entry->fileName, newFileName));
+        return false;
+    }
+    RecordingEntry& renamed = entries_[row];
+    renamed.fileName = newFileName;
+    renamed.fullPath = newPath;
+    RebuildRows();
+    return true;
+}
+
+bool CRecordingsList::TrashRecording(int row) {
+    const RecordingEntry* entry = PresentEntry(row);
+    if (!entry) return false;
+    QFile file(entry->fullPath);
+    if (!file.moveToTrash()) {
+        services_.showError(this, QStringLiteral("Could not move \"%1\" to the trash.")
+                                      .arg(entry->fileName));
+        return false;
+    }
+    entries_.erase(entries_.begin() + row);
+    RebuildRows();
+    return true;
+}
+
+std::unique_ptr<QMenu> CRecordingsList::MakeRowMenu(int row) {
+    if (row < 0 || row >= static_cast<int>(entries_.size())) return nullptr;
+    const bool present = QFileInfo::exists(entries_[row].fullPath);
+    auto menu = std::make_unique<QMenu>();
+    const auto add = [this, &menu, present](const QString& text, auto action) {
+        QAction* item = menu->addAction(text);
+        item->setEnabled(present);
+        connect(item, &QAction::triggered, this, action);
+    };
+    // The entry is looked up again when an item is chosen: the list may have changed meanwhile.
+    const QString path = entries_[row].fullPath;
+    const auto rowOfPath = [this, path] {
+        const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                        [&path](const RecordingEntry& e) { return e.fullPath == path; });
+        return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+    };
+    add(QStringLiteral("Open"), [this, rowOfPath] { OpenRecording(rowOfPath()); });
+    add(QStringLiteral("Show in folder"), [this, rowOfPath] { ShowInFolder(rowOfPath()); });
+    add(QStringLiteral("Rename..."), [this, rowOfPath] {
+        const int current = rowOfPath();
+        if (current < 0) return;
+        const QString name = services_.askNewName(this, entries_[current].fileName);
+        if (!name.isEmpty()) RenameRecording(rowOfPath(), name);
+    });
+    menu->addSeparator();
+    add(QStringLiteral("Move to trash"), [this, rowOfPath] { TrashRecording(rowOfPath()); });
+    return menu;
+}
+
+void CRecordingsList::contextMenuEvent(QContextMenuEvent* event) {
+    const int row = indexAt(event->pos()).row();
+    if (std::unique_ptr<QMenu> menu = MakeRowMenu(row)) {
+        menu->exec(event->globalPos());
+        event->accept();
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    CCheckListCtrl::contextMenuEvent(event);
 }
 
 void CRecordingsList::showEvent(QShowEvent* event) {

@@ -2,10 +2,15 @@
 
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "controls/CCheckListCtrl.h"
+
+class QMenu;
 
 namespace recording {
 
@@ -20,14 +25,26 @@ struct RecordingEntry {
 // The recordings made since the program started, newest first, one row each with its file
 // name and duration. The rows are rebuilt from the entries after every change; the row check
 // boxes write their state back into the entries, so a rebuild keeps it. A double click opens
-// the recording with the desktop's default handler; a row whose file has gone from the disk is
-// greyed out.
+// the recording with the desktop's default handler; a row whose file has gone from the disk
+// (renamed, moved or trashed outside the program) is greyed out and marked "(missing)". A right
+// click on a row offers Open, Show in folder, Rename and Move to trash.
 class CRecordingsList : public controls::CCheckListCtrl {
     Q_OBJECT
 public:
     static constexpr QRgb kRowTextColour = 0x000000;
     static constexpr QRgb kRowBackgroundColour = 0xFAFAFA;
     static constexpr int kFileCheckIntervalMs = 2000;
+
+    static constexpr const char* kMissingMark = " (missing)";
+
+    // The desktop's services the row actions use. Tests replace them to run without a desktop
+    // and a person.
+    struct Services {
+        std::function<bool(const QUrl&)> openUrl;
+        // The new file name the user typed, or an empty string when they cancelled.
+        std::function<QString(QWidget* parent, const QString& currentName)> askNewName;
+        std::function<void(QWidget* parent, const QString& message)> showError;
+    };
 
     explicit CRecordingsList(QWidget* parent = nullptr);
 
@@ -45,18 +62,39 @@ public:
 
     const std::vector<RecordingEntry>& Entries() const { return entries_; }
 
-    // Greys out the rows whose file no longer exists and brings back those whose file is there.
+    // Greys out and marks the rows whose file no longer exists, and brings back those whose file
+    // is there again.
     void RefreshFileStates();
+
+    // The row actions. Each refuses a row out of range or a missing file, and tells the user why
+    // through the services when the file system refuses.
+    // Opens the recording with the desktop's default handler.
+    bool OpenRecording(int row);
+    // Opens the folder that holds the recording.
+    bool ShowInFolder(int row);
+    // Renames the file to `newFileName` in its folder; an existing file of that name is never
+    // replaced. A name without the recording's extension gets it.
+    bool RenameRecording(int row, QString newFileName);
+    // Moves the file to the desktop's trash (it can be restored from there) and drops its row.
+    bool TrashRecording(int row);
+    // The menu of a right click on `row`; nullptr outside the rows. Actions that need the file
+    // are disabled while it is missing.
+    std::unique_ptr<QMenu> MakeRowMenu(int row);
+
+    Services& RowServices() { return services_; }
 
 protected:
     void OnCellClicked(int row, int column) override;
     void OnColumnClicked(int column) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void OpenRecording(int row);
+    // The row's entry when its file exists; otherwise marks the row and gives nullptr.
+    const RecordingEntry* PresentEntry(int row);
 
+    Services services_;
     std::vector<RecordingEntry> entries_;
     QTimer fileCheckTimer_;
 };

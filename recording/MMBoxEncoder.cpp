@@ -65,12 +65,24 @@ struct HandedPacket {
     int streamIndex = 0;
 };
 
-class AviEncoder final : public MMBoxInstance {
-public:
-    explicit AviEncoder(AudioTrackCodec audioCodec)
-        : audioCodec_(audioCodec), received_(av_packet_alloc()), writing_(av_packet_alloc()) {}
+// Parses "key=value:key=value" into a dictionary; false when the text cannot be read.
+bool ParseOptions(const std::string& text, AVDictionary** dictionary) {
+    return text.empty() || av_dict_parse_string(dictionary, text.c_str(), "=", ":", 0) >= 0;
+}
 
-    ~AviEncoder() override {
+struct DictionaryFree {
+    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
+};
+
+class FfmpegEncoder final : public MMBoxInstance {
+public:
+    FfmpegEncoder(ContainerProfile profile, AudioTrackCodec audioCodec)
+        : profile_(std::move(profile)),
+          audioCodec_(audioCodec),
+          received_(av_packet_alloc()),
+          writing_(av_packet_alloc()) {}
+
+    ~FfmpegEncoder() override {
         if (output_ && !finished_) Finish();
     }
 
@@ -78,9 +90,10 @@ public:
         if (output_) return Fail("a file is already open");
         if (!received_ || !writing_) return Fail("out of memory");
         AVFormatContext* output = nullptr;
-        int result = avformat_alloc_output_context2(&output, nullptr, "avi", path.c_str());
+        int result =
+            avformat_alloc_output_context2(&output, nullptr, profile_.muxer.c_str(), path.c_str());
         if (result < 0 || !output)
-            return Fail("the AVI writer is missing (" + ErrorText(result) + ")");
+            return Fail("the " + profile_.muxer + " writer is missing (" + ErrorText(result) + ")");
         output_.reset(output);
         // A new file only: whatever stands at the path is left alone.
         const int fd = OpenNewFile(path);
@@ -109,7 +122,13 @@ public:
             return Fail("the recording settings are not supported");
         }
         if (!OpenVideo(settings) || !OpenAudio(settings)) return false;
-        const int result = avformat_write_header(output_.get(), nullptr);
+        AVDictionary* options = nullptr;
+        const bool parsed = ParseOptions(profile_.muxerOptions, &options);
+        std::unique_ptr<AVDictionary, DictionaryFree> optionsOwner(options);
+        if (!parsed) return Fail("the file options cannot be read");
+        const int result = avformat_write_header(output_.get(), &options);
+        optionsOwner.release();
+        optionsOwner.reset(options);
         if (result < 0) return Fail(ErrorText(result));
         headerWritten_ = true;
         oneSecondOfVideo_ = std::max<int64_t>(av_rescale_q(1, {1, 1}, videoStream_->time_base), 1);
@@ -191,8 +210,8 @@ private:
     int Channels() const { return audio_->ch_layout.nb_channels; }
 
     bool OpenVideo(const EncoderSettings& settings) {
-        const AVCodec* codec = avcodec_find_encoder_by_name("mpeg4");
-        if (!codec) return Fail("the MPEG-4 video encoder is missing");
+        const AVCodec* codec = avcodec_find_encoder_by_name(profile_.videoCodec.c_str());
+        if (!codec) return Fail("the " + profile_.videoCodec + " video encoder is missing");
         video_.reset(avcodec_alloc_context3(codec));
         videoFrame_.reset(av_frame_alloc());
         if (!video_ || !videoFrame_) return Fail("out of memory");
@@ -205,10 +224,16 @@ private:
         video_->bit_rate = settings.videoBitRate > 0 ? settings.videoBitRate : 384000;
         video_->gop_size = settings.framesPerSecond;  // a key frame every second
         video_->max_b_frames = 0;
-        video_->codec_tag = MKTAG('X', 'V', 'I', 'D');
+        video_->codec_tag = profile_.videoTag;
         if (output_->oformat->flags & AVFMT_GLOBALHEADER)
             video_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-        int result = avcodec_open2(video_.get(), codec, nullptr);
+        AVDictionary* options = nullptr;
+        const bool parsed = ParseOptions(profile_.videoOptions, &options);
+        std::unique_ptr<AVDictionary, DictionaryFree> optionsOwner(options);
+        if (!parsed) return Fail("the video encoder's options cannot be read");
+        int result = avcodec_open2(video_.get(), codec, &options);
+        optionsOwner.release();
+        optionsOwner.reset(options);
         if (result < 0) return Fail("the video encoder did not start (" + ErrorText(result) + ")");
 
         videoStream_ = avformat_new_stream(output_.get(), nullptr);
@@ -229,7 +254,12 @@ private:
     bool OpenAudio(const EncoderSettings& settings) {
         const AVCodec* codec = nullptr;
         AVSampleFormat format = AV_SAMPLE_FMT_S16;
-        if (audioCodec_ == AudioTrackCodec::Mp3WhenAvailable) {
+        if (!profile_.audioCodec.empty()) {
+            codec = avcodec_find_encoder_by_name(profile_.audioCodec.c_str());
+            if (!codec || !Supports(codec, AV_SAMPLE_FMT_FLTP))
+                return Fail("the " + profile_.audioCodec + " audio encoder is missing");
+            format = AV_SAMPLE_FMT_FLTP;
+        } else if (audioCodec_ == AudioTrackCodec::Mp3WhenAvailable) {
             const AVCodec* mp3 = avcodec_find_encoder_by_name("libmp3lame");
             if (mp3 && Supports(mp3, AV_SAMPLE_FMT_S16P)) {
                 codec = mp3;
@@ -334,6 +364,12 @@ private:
                 auto* plane = reinterpret_cast<int16_t*>(frame->data[channel]);
                 for (int i = 0; i < count; ++i) plane[i] = interleaved[i * channels + channel];
             }
+        } else if (audio_->sample_fmt == AV_SAMPLE_FMT_FLTP) {
+            for (int channel = 0; channel < channels; ++channel) {
+                auto* plane = reinterpret_cast<float*>(frame->data[channel]);
+                for (int i = 0; i < count; ++i)
+                    plane[i] = interleaved[i * channels + channel] / 32768.0f;
+            }
         } else {
             std::memcpy(frame->data[0], interleaved, sizeof(int16_t) * count * channels);
         }
@@ -401,6 +437,7 @@ private:
         return true;
     }
 
+    ContainerProfile profile_;
     AudioTrackCodec audioCodec_;
     std::unique_ptr<FileOutput> file_;  // outlives output_, which writes through it
     OutputPtr output_;
@@ -429,9 +466,16 @@ private:
 
 }  // namespace
 
+std::unique_ptr<MMBoxInstance> CreateFfmpegEncoder(ContainerProfile profile,
+                                                   AudioTrackCodec audioCodec) {
+    if (!avcodec_find_encoder_by_name(profile.videoCodec.c_str())) return nullptr;
+    if (!profile.audioCodec.empty() && !avcodec_find_encoder_by_name(profile.audioCodec.c_str()))
+        return nullptr;
+    return std::make_unique<FfmpegEncoder>(std::move(profile), audioCodec);
+}
+
 std::unique_ptr<MMBoxInstance> CreateMMBoxDLLInstance(AudioTrackCodec audioCodec) {
-    if (!avcodec_find_encoder_by_name("mpeg4")) return nullptr;
-    return std::make_unique<AviEncoder>(audioCodec);
+    return CreateFfmpegEncoder({"avi", "mpeg4", MKTAG('X', 'V', 'I', 'D'), "", "", ""}, audioCodec);
 }
 
 }  // namespace recording

@@ -51,6 +51,23 @@ enum class AudioTrackCodec {
     Pcm,               // 16-bit PCM
 };
 
+// What distinguishes one kind of file the FFmpeg encoder writes from another.
+struct ContainerProfile {
+    std::string muxer;                 // the FFmpeg muxer's name
+    std::string videoCodec;            // the FFmpeg video encoder's name
+    uint32_t videoTag = 0;             // the video track's codec tag; 0 leaves the muxer's own
+    std::string videoOptions;          // "key=value:key=value" for the video encoder
+    std::string muxerOptions;          // the same for the muxer's header
+    // The audio encoder's name; empty for the AVI choice of `AudioTrackCodec`.
+    std::string audioCodec;
+};
+
+// Makes an encoder that writes the file `profile` describes, or null when its video or audio
+// encoder is missing from the FFmpeg build. The file is flushed after its header and then once
+// per second of video.
+std::unique_ptr<MMBoxInstance> CreateFfmpegEncoder(
+    ContainerProfile profile, AudioTrackCodec audioCodec = AudioTrackCodec::Mp3WhenAvailable);
+
 // Makes an encoder that writes an AVI file: MPEG-4 Part 2 video (tagged XVID) at the settings'
 // size, frame rate and video bit rate, and a stereo audio track at the settings' sample rate
 // (MP3 at the audio bit rate, or PCM). The file is flushed after its header and then once per

@@ -40,7 +40,7 @@ RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& p
       folder_(FolderOf(outputPath_)),
       pipeline_(pipeline),
       options_(std::move(options)),
-      settings_(MakeEncoderSettings()),
+      settings_(options_.settings),
       timeline_(settings_.framesPerSecond),
       soundTimeline_(settings_.audioSampleRate, settings_.audioChannels) {}
 
@@ -97,7 +97,9 @@ bool RecorderWorker::Start(std::string& errorText) {
     // Room for the sound of the longest stretch handed at once, so the loop allocates nothing.
     soundOut_.reserve(kAudioInputBytes / sizeof(int16_t));
     audioPacket_.assign(kAudioPacketBytes, 0);
-    videoPacket_.assign(kVideoPacketBytes, 0);
+    // A key frame of a busy picture at the larger sizes can outgrow the classic packet buffer.
+    videoPacket_.assign(
+        std::max(kVideoPacketBytes, I420FrameBytes(settings_.width, settings_.height)), 0);
     // The first slot shows the picture of the moment the recording starts.
     TakeOutputFrame();
     startTime_ = options_.now();

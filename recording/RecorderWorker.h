@@ -30,6 +30,8 @@ namespace recording {
 std::optional<uint64_t> FreeBytesOnFileSystem(const std::string& folder);
 
 struct RecorderOptions {
+    // The picture size, rate and audio format of the file (see EncoderSettingsFor).
+    EncoderSettings settings = MakeEncoderSettings();
     // Makes the encoder; the FFmpeg AVI encoder unless a test puts in its own.
     std::function<std::unique_ptr<MMBoxInstance>()> createEncoder = [] {
         return CreateMMBoxDLLInstance();

@@ -3,7 +3,7 @@
 # Safe to run again: apt only adds what is missing.
 set -euo pipefail
 packages=(
-    build-essential cmake pkg-config clang libclang-rt-14-dev
+    build-essential cmake pkg-config ccache clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev libopencv-calib3d-dev
     libopencv-objdetect-dev opencv-data
@@ -13,6 +13,7 @@ packages=(
     libavcodec-dev libavformat-dev libavutil-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps ffmpeg fonts-liberation fonts-dejavu-core
+    desktop-file-utils appstream file dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

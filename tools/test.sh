@@ -8,8 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
+# Builds share compiled objects through ccache where it is installed.
+if command -v ccache >/dev/null; then
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON
 cmake --build build -j"$jobs"
 # A photograph of a face for the face-following tests, fetched from Debian's archive.
 bash tests/support/fetch_face_photo.sh build/test-data
@@ -20,7 +24,7 @@ bash tests/support/fetch_face_photo.sh build/test-data
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENVALOR_SANITIZE=ON \
-    -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
+    -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON -DQUENVALOR_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$jobs"
 bash tests/support/fetch_face_photo.sh build-sanitize/test-data
 (cd build-sanitize && ctest --output-on-failure)
@@ -30,7 +34,7 @@ bash tests/support/fetch_face_photo.sh build-sanitize/test-data
 # window's recording tests), to keep the run short.
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
 CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_TSAN=ON \
-    -DQUENVALOR_WERROR=ON -DQUENVALOR_BENCHMARKS=OFF
+    -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON -DQUENVALOR_BENCHMARKS=OFF
 cmake --build build-tsan -j"$jobs" --target recording_tests recording_crash_writer capture_tests \
     platform_tests effects_tests app_tests
 (

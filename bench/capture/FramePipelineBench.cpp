@@ -1,6 +1,6 @@
 // Times one pass of the frame road (scaling, effects, preview hand-over, output) with nothing on
 // and with three everyday effects on (a picture frame, a looping masked animation and a sepia
-// filter), single-threaded, and prints what the effects add per frame against the pass with
+// filter), single-threaded, in classic and at every larger recording size, and prints what the effects add per frame against the pass with
 // none, measured in the same run.
 
 #include <benchmark/benchmark.h>
@@ -19,6 +19,7 @@
 #include "capture/FramePipeline.h"
 #include "effects/EffectEngine.h"
 #include "effects/EffectFileWriter.h"
+#include "bench/FastestRunReporter.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -105,11 +106,12 @@ struct NullSink : capture::PreviewSink {
     void PresentPreview(const cv::Mat& frame) override { benchmark::DoNotOptimize(frame.data); }
 };
 
-void Pass(benchmark::State& state, bool withEffects) {
+void Pass(benchmark::State& state, bool withEffects,
+          const capture::RoadConfig& road = capture::RoadConfig::Classic()) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("quenvalor-road-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    effects::EffectEngine engine(kWidth, kHeight);
+    effects::EffectEngine engine(road.studio.width, road.studio.height);
     if (withEffects) {
         for (const std::string& path : WriteThreeEffects(folder)) {
             if (!engine.LoadEffectFile(path, -1)) state.SkipWithError("an effect did not load");
@@ -118,7 +120,7 @@ void Pass(benchmark::State& state, bool withEffects) {
     capture::FramePipeline pipeline;
     NullSink sink;
     pipeline.previewSink = &sink;
-    pipeline.effectEngine = &engine;
+    pipeline.Reconfigure(road, &engine, nullptr);
     uint32_t now = 1000;
     for (auto _ : state) {
         // The animation moves on by a frame's time each pass, as it does live.
@@ -171,20 +173,6 @@ void Detection(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(tracker.DetectNow(frame));
 }
 
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> milliseconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration) continue;
-            const double ms = run.GetAdjustedCPUTime() / 1000.0;
-            const auto [entry, added] = milliseconds.emplace(run.benchmark_name(), ms);
-            if (!added && ms < entry->second) entry->second = ms;
-        }
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,7 +192,19 @@ int main(int argc, char** argv) {
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("face detection at the detection width", Detection)
         ->Unit(benchmark::kMicrosecond);
-    CollectingReporter reporter;
+    // The larger recording sizes, whose studio frame is the recording size.
+    for (const capture::FrameSize& size : capture::RecordingSizes()) {
+        const capture::RoadConfig road = capture::RoadConfig::ForRecordingSize(size);
+        if (road.IsClassic()) continue;
+        const std::string name = "road pass " + capture::RecordingSizeText(road);
+        benchmark::RegisterBenchmark((name + ", nothing on").c_str(),
+                                     [road](benchmark::State& state) { Pass(state, false, road); })
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + ", frame + animation + sepia").c_str(),
+                                     [road](benchmark::State& state) { Pass(state, true, road); })
+            ->Unit(benchmark::kMicrosecond);
+    }
+    bench::FastestRunReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto none = reporter.milliseconds.find("road pass, nothing on");
     const auto three = reporter.milliseconds.find("road pass, frame + animation + sepia");

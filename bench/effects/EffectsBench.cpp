@@ -20,6 +20,7 @@
 #include "effects/AnimationEffect.h"
 #include "effects/FilterEffect.h"
 #include "effects/Warps.h"
+#include "bench/FastestRunReporter.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -293,23 +294,6 @@ void RegisterAll() {
     for (const auto& [name, make] : analogues) Register(name, make);
 }
 
-// Keeps each operation's fastest time per iteration, in milliseconds, over the repetitions.
-// CPU time, since other work on the machine stretches the wall clock; the fastest repetition is
-// the one least disturbed.
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> milliseconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration) continue;
-            const double ms = run.GetAdjustedCPUTime() / 1000.0;  // microseconds
-            const auto [entry, added] = milliseconds.emplace(run.benchmark_name(), ms);
-            if (!added && ms < entry->second) entry->second = ms;
-        }
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -317,7 +301,7 @@ int main(int argc, char** argv) {
     platform::Clock::SetFixedTime(1000);
     benchmark::Initialize(&argc, argv);
     RegisterAll();
-    CollectingReporter reporter;
+    bench::FastestRunReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf(

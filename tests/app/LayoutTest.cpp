@@ -73,11 +73,14 @@ TEST_F(LayoutFixture, ButtonsCarryTheirSkinAndTooltips) {
         EXPECT_FALSE(button->PictureFor(Picture::Click).isNull()) << entry.id;
     }
     EXPECT_EQ(dialog.Button(app::kWebcamSource)->toolTip(), QStringLiteral("Select Source Webcam"));
-    EXPECT_EQ(dialog.Button(app::kRecord)->toolTip(), QStringLiteral("Start Record Webcam"));
-    EXPECT_EQ(dialog.Button(app::kStopRecord)->toolTip(), QStringLiteral("Stop Record Webcam"));
     EXPECT_EQ(dialog.Button(app::kHome)->toolTip(), QStringLiteral("Visit official website"));
-    EXPECT_EQ(dialog.Button(app::kSnap)->toolTip(), QStringLiteral("Take snapshot"));
-    EXPECT_TRUE(dialog.Button(app::kClose)->toolTip().isEmpty());
+    // A button with a shortcut names it.
+    EXPECT_EQ(dialog.Button(app::kRecord)->toolTip(), "Start Record Webcam (Ctrl+R)");
+    EXPECT_EQ(dialog.Button(app::kStopRecord)->toolTip(), "Stop Record Webcam (Ctrl+Shift+R)");
+    EXPECT_EQ(dialog.Button(app::kSnap)->toolTip(), "Take snapshot (Space)");
+    EXPECT_EQ(dialog.Button(app::kStudioToggle)->toolTip(), "Effects (Ctrl+E)");
+    EXPECT_EQ(dialog.Button(app::kClose)->toolTip(), "Quit (Ctrl+Q)");
+    EXPECT_TRUE(dialog.Button(app::kMinimize)->toolTip().isEmpty());
 }
 
 TEST_F(LayoutFixture, RenderedWindowShowsSkinTitleClockAndStatus) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
 #include "app/MainLayout.h"
@@ -321,4 +322,51 @@ TEST_F(WebcamSourceFixture, MicrophoneChoiceShowsItsLevelAndIsKeptByIdentity) {
     }
     EXPECT_EQ(remembered(), "None");
     unsetenv("QUENVALOR_PATTERN_MICROPHONE");
+}
+
+TEST_F(WebcamSourceFixture, RecordingSizeIsChosenBesideTheCamerasKeptAndCarriesTheEffectsAlong) {
+    // An effect at (100, 100)-(200, 180) of the 480 x 360 studio frame, moved by the mouse.
+    const app_test::EffectSet effects{folder.Path()};
+    effects::EffectEngine* engine = dialog.Engine();
+    ASSERT_TRUE(engine->LoadEffectFile(
+        effects.Effect("Faces/red.eft", {100, 100, 100, 80}).toStdString(), -1));
+    engine->MouseDown(150, 140);
+    engine->MouseMove(170, 150);
+    engine->MouseUp();
+    {
+        DialogRun run([](CSourceDialog& shown) {
+            EXPECT_TRUE(shown.SizeBox()->isEnabled());
+            EXPECT_EQ(shown.SizeBox()->currentText(), QStringLiteral("320 x 240 (classic)"));
+            shown.SizeBox()->setCurrentIndex(2);
+            return ChooseLine(shown, 0);
+        });
+        dialog.Button(app::kWebcamSource)->click();
+        ASSERT_EQ(run.runs, 1);
+    }
+    const capture::RoadConfig road = dialog.Pipeline().Road();
+    EXPECT_EQ(road.recording, (capture::FrameSize{1280, 720}));
+    EXPECT_EQ(road.framesPerSecond, 30);
+    const QSettings settings(folder.SettingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(settings.value("RecordingSize").toString(), QStringLiteral("1280x720"));
+
+    // The effect stands where it stood, relative to the picture, in the new studio frame.
+    ASSERT_NE(dialog.Engine(), engine);
+    ASSERT_EQ(dialog.Engine()->FrameSize(), cv::Size(1280, 720));
+    const effects::EffectRect rect = dialog.Engine()->Describe(0)->rect;
+    EXPECT_EQ(rect.left, 320);   // 120 x 1280 / 480
+    EXPECT_EQ(rect.top, 220);    // 110 x 720 / 360
+    EXPECT_EQ(rect.right, 587);  // 220 x 1280 / 480, rounded
+    EXPECT_EQ(rect.bottom, 380);
+
+    // The camera comes back, and the recorded frame is the studio frame with the effect.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
+    EXPECT_TRUE(PreviewMoves());
+    cv::Mat output;
+    dialog.Pipeline().CopyOutputFrame(output);
+    ASSERT_EQ(output.size(), cv::Size(1280, 720));
+    EXPECT_EQ(output.at<cv::Vec3b>(300, 450), cv::Vec3b(0, 0, 255));
+    // The preview shows it fitted into 480 x 360, between bars above and below.
+    const QImage preview = dialog.Preview()->CurrentPicture();
+    EXPECT_EQ(qGray(preview.pixel(240, 10)), 0);
+    EXPECT_EQ(preview.pixel(169, 112 + 45), qRgb(255, 0, 0)) << "the effect in the preview";
 }

@@ -48,12 +48,21 @@ bool OpensAMenu(Trigger trigger) {
 
 }  // namespace
 
-TEST(App_Studio, StudioShowsTheBrowserToolsAndModesAndClassicPutsEverythingBack) {
+// A window started in the studio, shown, from a program folder of its own.
+class StudioFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.SetStartLayout(LayoutMode::Studio);
+        dialog.Initialise();
+        dialog.show();
+    }
+    void TearDown() override { dialog.ShutdownSequence(); }
+
     app_test::ProgramFolder folder;
-    CMainDialog dialog(nullptr, folder.Path());
-    dialog.SetStartLayout(LayoutMode::Studio);
-    dialog.Initialise();
-    dialog.show();
+    CMainDialog dialog{nullptr, folder.Path()};
+};
+
+TEST_F(StudioFixture, StudioShowsTheBrowserToolsAndModesAndClassicPutsEverythingBack) {
 
     EXPECT_EQ(dialog.Layout(), LayoutMode::Studio);
     EXPECT_GE(dialog.width(), 940);
@@ -98,7 +107,6 @@ TEST(App_Studio, StudioShowsTheBrowserToolsAndModesAndClassicPutsEverythingBack)
     QTest::keyClick(&dialog, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(dialog.Layout(), LayoutMode::Studio);
     EXPECT_EQ(LayoutSetting(folder.SettingsFile()), QStringLiteral("studio"));
-    dialog.ShutdownSequence();
 }
 
 TEST(App_Studio, TheKeptLayoutOpensNextTimeAndAnUnknownValueMeansClassic) {
@@ -127,12 +135,7 @@ TEST(App_Studio, TheKeptLayoutOpensNextTimeAndAnUnknownValueMeansClassic) {
     dialog.ShutdownSequence();
 }
 
-TEST(App_Studio, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
-    app_test::ProgramFolder folder;
-    CMainDialog dialog(nullptr, folder.Path());
-    dialog.SetStartLayout(LayoutMode::Studio);
-    dialog.Initialise();
-    dialog.show();
+TEST_F(StudioFixture, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     QWidget* list = dialog.RecordingsList();
@@ -164,7 +167,6 @@ TEST(App_Studio, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &move);
     EXPECT_EQ(dialog.pos(), start);
-    dialog.ShutdownSequence();
 }
 
 TEST(App_CommandLine, ReadsTheFacesHelpAndVersionAndRefusesTheRest) {

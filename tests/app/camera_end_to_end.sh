@@ -24,7 +24,7 @@ for attempt in 1 2 3; do
     started=$(now)
     launch 2 0.02
     appeared=$(since "$started")
-    awk -v t="$appeared" 'BEGIN { exit !(t < 1) }' && break
+    awk -v t="$appeared" -v l="$(scaled 1)" 'BEGIN { exit !(t < l) }' && break
     [ "$attempt" = 3 ] && fail "the window took a second or more to appear at each of three starts"
     kill "$pid"
     wait "$pid"

@@ -37,11 +37,15 @@ close=(479 14)
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.2; xdotool mousemove 300 300; }
 now() { date +%s.%N; }
 
+# Time limits are stretched by QUENVALOR_E2E_TIME_SCALE (a sanitizer build runs several times
+# slower than the program users get).
+scaled() { awk -v t="$1" -v k="${QUENVALOR_E2E_TIME_SCALE:-1}" 'BEGIN { print t * k }'; }
+
 # Starts the program and waits up to `limit` seconds for its window, looking every `step` seconds.
 launch() {  # limit step
     "$folder/quenvalor" 2>>"$scratch/program.log" &
     pid=$!
-    for _ in $(seq 1 "$(awk -v l="$1" -v s="$2" 'BEGIN { print int(l / s) }')"); do
+    for _ in $(seq 1 "$(awk -v l="$(scaled "$1")" -v s="$2" 'BEGIN { print int(l / s) }')"); do
         xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" >/dev/null 2>&1 && return 0
         sleep "$2"
     done
@@ -61,9 +65,10 @@ preview_share() { screen; colour_share "$scratch/screen.xwd" 480 360 16 101; }
 since() { awk -v s="$1" -v n="$(now)" 'BEGIN { print n - s }'; }
 # Waits up to `limit` seconds for the preview to show the camera (live) or the grey picture (gone).
 wait_preview() {  # live|gone limit
-    local start
+    local start limit
     start=$(now)
-    while awk -v t="$(since "$start")" -v l="$2" 'BEGIN { exit !(t < l) }'; do
+    limit=$(scaled "$2")
+    while awk -v t="$(since "$start")" -v l="$limit" 'BEGIN { exit !(t < l) }'; do
         share=$(preview_share)
         if [ "$1" = live ] && [ "$share" -gt 50 ]; then return 0; fi
         if [ "$1" = gone ] && [ "$share" -lt 5 ]; then return 0; fi
@@ -135,3 +140,20 @@ check_complete() {
         fail "$file lasts $(duration_of "$file") s, less than $seconds s"
 }
 newest() { ls -t "$1"/*"$2" 2>/dev/null | head -n 1; }
+
+# "R G B" of the pixel at x, y of a picture, or of a video's frame at `seconds`.
+pixel() {  # file x y [seconds]
+    ffmpeg -v error ${4:+-ss "$4"} -i "$1" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" -f rawvideo -pix_fmt rgb24 - |
+        od -An -tu1 | xargs
+}
+# Whether two colours are within `tolerance` of each other in every channel.
+near() {
+    local a=($1) b=($2) tolerance=$3 i
+    for i in 0 1 2; do
+        local d=$((a[i] - b[i]))
+        [ "${d#-}" -le "$tolerance" ] || return 1
+    done
+}
+expect_near() {  # what, actual, expected, tolerance
+    near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"
+}

@@ -35,22 +35,6 @@ ffmpeg -v error -f lavfi -i color=c=black:s=480x360 -frames:v 1 "$scratch/black.
 "$eft" render --input "$scratch/black.png" --output "$scratch/gold.png" \
     --effect "$build/Effects/Frames/gold_frame.eft" >/dev/null || fail "cannot render the gold frame"
 
-# "R G B" of the pixel at x, y of a picture, or of a video's frame at `seconds`.
-pixel() {
-    ffmpeg -v error ${4:+-ss "$4"} -i "$1" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" -f rawvideo -pix_fmt rgb24 - |
-        od -An -tu1 | xargs
-}
-# Whether two colours are within `tolerance` of each other in every channel.
-near() {
-    local a=($1) b=($2) tolerance=$3 i
-    for i in 0 1 2; do
-        local d=$((a[i] - b[i]))
-        [ "${d#-}" -le "$tolerance" ] || return 1
-    done
-}
-expect_near() {  # what, actual, expected, tolerance
-    near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"
-}
 gold=$(pixel "$scratch/gold.png" 6 180)
 [ "$gold" != "0 0 0" ] || fail "the gold frame draws nothing at (6, 180)"
 

@@ -80,21 +80,29 @@ TEST_F(Capture_PatternDevice, IsAVideoSourceOfTheDeviceMonitorWithAStableIdentit
     EXPECT_EQ(Pattern(capture::ListVideoSources(capture::NewVideoSourceMonitor().get())), nullptr);
 }
 
-TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndFailsWithoutTheAskedSize) {
-    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 320x240", 1);
-    {
-        // The JPEG frames are encoded by the camera and decoded by the program.
+TEST_F(Capture_PatternDevice, NegotiatesARestrictedJpegModeAndOpensACameraOfAnyMode) {
+    // The first frame of the pattern camera offering `modes`, opened for a picture of
+    // `width` x `height` at `rate`; empty when it does not open.
+    const auto firstFrame = [](const char* modes, int width, int height, int rate) {
+        setenv("QUENVALOR_PATTERN_CAMERA_MODES", modes, 1);
         CCaptureDevice device;
-        ASSERT_TRUE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-        const cv::Mat* frame = device.QueryFrame();
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->size(), cv::Size(320, 240));
-        EXPECT_GT(cv::mean(*frame)[2], 40.0);
-    }
-    setenv("QUENVALOR_PATTERN_CAMERA_MODES", "image/jpeg 1280x720", 1);
-    CCaptureDevice device;
-    EXPECT_FALSE(device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-    EXPECT_EQ(device.Failure(), CameraFailure::Failed);
+        cv::Mat frame;
+        if (device.OpenDevice(CCaptureDevice::GetDeviceCount() - 1, width, height, rate))
+            if (const cv::Mat* grabbed = device.QueryFrame()) grabbed->copyTo(frame);
+        return frame;
+    };
+    // The JPEG frames are encoded by the camera and decoded by the program.
+    const cv::Mat jpeg = firstFrame("image/jpeg 320x240", 320, 240, 20);
+    ASSERT_EQ(jpeg.size(), cv::Size(320, 240));
+    EXPECT_GT(cv::mean(jpeg)[2], 40.0);
+    // A camera without the asked size opens in the mode it has; the road scales it.
+    EXPECT_EQ(firstFrame("image/jpeg 1280x720", 320, 240, 20).size(), cv::Size(1280, 720));
+    // With larger and smaller modes on offer, an HD road gets the smallest that covers it.
+    EXPECT_EQ(firstFrame("image/jpeg 1280x720;video/x-raw 1920x1080;video/x-raw 1280x720;"
+                         "video/x-raw 640x480",
+                         1280, 720, 30)
+                  .size(),
+              cv::Size(1280, 720));
 }
 
 TEST_F(Capture_PatternDevice, BusyCameraReportsBusyOnTheBusAndASlowOneIsNotBusy) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -197,6 +199,123 @@ TEST_F(RecordingsListTest, DoubleClickOpensTheRecordingWhenItsFileExists) {
     DoubleClick(0, 2);
     EXPECT_EQ(opened.urls.size(), 1u);
     EXPECT_FALSE(list.IsRowEnabled(0));
+}
+
+// The row menu with the desktop replaced: opened addresses, the name the user types and the
+// errors shown are collected.
+class RecordingsListMenuTest : public RecordingsListTest {
+protected:
+    void SetUp() override {
+        RecordingsListTest::SetUp();
+        list.RowServices().openUrl = [this](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        list.RowServices().askNewName = [this](QWidget*, const QString& current) {
+            askedWith.push_back(current);
+            return typedName;
+        };
+        list.RowServices().showError = [this](QWidget*, const QString& message) {
+            errors.push_back(message);
+        };
+    }
+    // Chooses the menu item `text` of `row`'s menu, as a click would.
+    void Choose(int row, const QString& text) {
+        const std::unique_ptr<QMenu> menu = list.MakeRowMenu(row);
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == text) {
+                ASSERT_TRUE(action->isEnabled()) << text.toStdString();
+                action->trigger();
+                return;
+            }
+        FAIL() << "no item " << text.toStdString();
+    }
+    QStringList EnabledItems(int row) {
+        QStringList items;
+        const std::unique_ptr<QMenu> menu = list.MakeRowMenu(row);
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->isEnabled()) items << action->text();
+        return items;
+    }
+
+    std::vector<QUrl> opened;
+    QStringList askedWith;
+    QStringList errors;
+    QString typedName;
+};
+
+TEST_F(RecordingsListMenuTest, OpenAndShowInFolderHandTheFileAndItsFolderToTheDesktop) {
+    Record("a.avi", "00:00:01");
+    EXPECT_EQ(EnabledItems(0),
+              QStringList({"Open", "Show in folder", "Rename...", "Move to trash"}));
+    EXPECT_EQ(list.MakeRowMenu(1), nullptr);
+    Choose(0, "Open");
+    Choose(0, "Show in folder");
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(folder.filePath("a.avi")));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(folder.path()));
+}
+
+TEST_F(RecordingsListMenuTest, RenameKeepsTheExtensionAndNeverReplacesAnotherFile) {
+    Record("first.avi", "00:00:01");
+    Record("second.avi", "00:00:02");
+    typedName = "holiday";
+    Choose(1, "Rename...");
+    EXPECT_EQ(askedWith, QStringList({"first.avi"}));
+    EXPECT_TRUE(QFile::exists(folder.filePath("holiday.avi")));
+    EXPECT_FALSE(QFile::exists(folder.filePath("first.avi")));
+    EXPECT_EQ(list.Entries()[1].fileName, "holiday.avi");
+    EXPECT_EQ(list.Entries()[1].fullPath, folder.filePath("holiday.avi"));
+    EXPECT_EQ(list.CellText(1, 1), "holiday.avi");
+    EXPECT_TRUE(list.IsRowEnabled(1));
+
+    // Onto the other recording: refused, both files kept, the user told.
+    EXPECT_FALSE(list.RenameRecording(0, "holiday.avi"));
+    EXPECT_TRUE(QFile::exists(folder.filePath("second.avi")));
+    EXPECT_TRUE(QFile::exists(folder.filePath("holiday.avi")));
+    EXPECT_EQ(errors.size(), 1);
+    // A path is not a name; a cancelled dialog changes nothing.
+    EXPECT_FALSE(list.RenameRecording(0, "../elsewhere.avi"));
+    EXPECT_EQ(errors.size(), 2);
+    typedName.clear();
+    Choose(0, "Rename...");
+    EXPECT_EQ(list.Entries()[0].fileName, "second.avi");
+}
+
+TEST_F(RecordingsListMenuTest, MoveToTrashUsesTheDesktopsTrashAndDropsTheRow) {
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    Record("keep.avi", "00:00:01");
+    Record("unwanted.avi", "00:00:02");
+    Choose(0, "Move to trash");
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(QFile::exists(folder.filePath("unwanted.avi")));
+    ASSERT_EQ(list.Entries().size(), 1u);
+    EXPECT_EQ(list.Entries()[0].fileName, "keep.avi");
+    EXPECT_EQ(list.RowCount(), 1);
+    // Restorable: the file sits in the trash (on the same disk as the recordings here) with
+    // the record of where it came from.
+    const QDir trash(dataHome.path() + "/Trash");
+    EXPECT_EQ(QDir(trash.filePath("files")).entryList({"unwanted*.avi"}, QDir::Files).size(), 1);
+    EXPECT_EQ(QDir(trash.filePath("info")).entryList({"unwanted*.trashinfo"}, QDir::Files).size(), 1);
+}
+
+TEST_F(RecordingsListMenuTest, FilesRenamedOrTrashedElsewhereShowAsMissing) {
+    Record("moved.avi", "00:00:03");
+    ASSERT_TRUE(QFile::rename(folder.filePath("moved.avi"), folder.filePath("other.avi")));
+    list.RefreshFileStates();
+    EXPECT_EQ(list.CellText(0, 1), "moved.avi (missing)");
+    EXPECT_FALSE(list.IsRowEnabled(0));
+    EXPECT_TRUE(EnabledItems(0).isEmpty()) << "nothing to open, rename or trash";
+    EXPECT_FALSE(list.OpenRecording(0));
+    EXPECT_FALSE(list.TrashRecording(0));
+    EXPECT_TRUE(opened.empty());
+
+    ASSERT_TRUE(QFile::rename(folder.filePath("other.avi"), folder.filePath("moved.avi")));
+    list.RefreshFileStates();
+    EXPECT_EQ(list.CellText(0, 1), "moved.avi");
+    EXPECT_TRUE(list.IsRowEnabled(0));
 }
 
 #include "RecordingsListTest.moc"

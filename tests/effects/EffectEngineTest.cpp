@@ -293,3 +293,47 @@ TEST_F(Effects_EffectEngine, ResizingALongStripIsCappedByItsPixelsAcrossAllFrame
     EXPECT_TRUE(engine.DragResize(999, 999));
     EXPECT_EQ(RectOf(0), cv::Rect(0, 0, 1000, 1000));
 }
+
+TEST_F(Effects_EffectEngine, RebuiltForAnotherSizeKeepsEachEffectsShareOfThePicture) {
+    const std::string moved = Add(1, {100, 100, 100, 80}, {0, 0, 255, 255});
+    const std::string resting = Add(1, {0, 0, 48, 36}, {0, 255, 0, 255});
+    engine.DeactivateByName(resting);
+    Drag({150, 140}, {180, 120});
+    ASSERT_EQ(RectOf(0), cv::Rect(130, 80, 100, 80));
+    // A stroke on the paint layer, drawn by the renders between the mouse's moves.
+    cv::Mat frame(360, 480, CV_8UC3, cv::Scalar::all(0));
+    engine.SetPaintMode(true);
+    engine.SetBrushWidth(4);
+    engine.MouseDown(300, 300);
+    for (const int x : {310, 330, 360}) {
+        engine.Render(frame, false);
+        engine.MouseMove(x, 300);
+    }
+    engine.Render(frame, false);
+    engine.MouseUp();
+    ASSERT_GT(frame.at<cv::Vec3b>(300, 330)[0], 200);
+    engine.SetPaintMode(false);
+
+    const auto rebuilt = engine.RebuiltFor({1280, 720}, &events);
+    ASSERT_EQ(rebuilt->FrameSize(), cv::Size(1280, 720));
+    ASSERT_EQ(rebuilt->EffectCount(), 2);
+    const effects::EffectRect rect = rebuilt->Describe(0)->rect;
+    EXPECT_EQ(cv::Rect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+              cv::Rect(347, 160, 267, 160));
+    EXPECT_EQ(rebuilt->Describe(0)->path, moved);
+    EXPECT_FALSE(rebuilt->Describe(1)->active);
+
+    cv::Mat hd(720, 1280, CV_8UC3, cv::Scalar::all(0));
+    ASSERT_TRUE(rebuilt->Render(hd, false));
+    EXPECT_EQ(hd.at<cv::Vec3b>(240, 480), cv::Vec3b(0, 0, 255)) << "the moved effect, scaled";
+    EXPECT_EQ(hd.at<cv::Vec3b>(20, 40), cv::Vec3b(0, 0, 0)) << "the inactive one stays off";
+    EXPECT_GT(hd.at<cv::Vec3b>(600, 880)[0], 200) << "the stroke, where it was";
+    EXPECT_EQ(hd.at<cv::Vec3b>(620, 880), cv::Vec3b(0, 0, 0)) << "and as wide as its share";
+
+    // An effect loaded afresh at the new size lies where it lies at 480 x 360, in proportion.
+    EffectEngine hdEngine(1280, 720);
+    ASSERT_TRUE(hdEngine.LoadEffectFile(moved, -1));
+    const effects::EffectRect fresh = hdEngine.Describe(0)->rect;
+    EXPECT_EQ(cv::Rect(fresh.left, fresh.top, fresh.right - fresh.left, fresh.bottom - fresh.top),
+              cv::Rect(266, 200, 266, 160));
+}

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "AviProbe.h"
 #include "recording/ColourConversion.h"
 #include "recording/EncoderSettings.h"
 #include "recording/MMBoxEncoder.h"
+#include "recording/RoadRecording.h"
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -30,8 +32,9 @@ std::vector<uint8_t> FlatFrame(uint8_t y, uint8_t cb, uint8_t cr) {
 }
 
 // Drives the encoder the way the recorder does, `frames` times with the same picture.
-void EncodeFrames(MMBoxInstance& encoder, const std::vector<uint8_t>& frame, int frames) {
-    std::vector<uint8_t> silence(AudioBytesPerFrame(MakeEncoderSettings()), 0);
+void EncodeFrames(MMBoxInstance& encoder, const std::vector<uint8_t>& frame, int frames,
+                  const EncoderSettings& settings = MakeEncoderSettings()) {
+    std::vector<uint8_t> silence(AudioBytesPerFrame(settings), 0);
     std::vector<uint8_t> audioPacket(512000), videoPacket(1024000);
     for (int i = 0; i < frames; ++i) {
         int length = 0;
@@ -179,4 +182,48 @@ TEST(Recording_Encoder, PacketLargerThanTheBufferIsRefused) {
     EXPECT_EQ(encoder->GetVideoPacket(tiny, &length), -1);
     EXPECT_FALSE(encoder->WriteVideoPacket(tiny)) << "nothing was handed out";
     EXPECT_TRUE(encoder->Finish());
+}
+
+TEST(Recording_Encoder, HdRoadWritesAFragmentedMp4ThatKeepsAllButItsLastSecondWhenCutOff) {
+    ScratchFolder folder;
+    const capture::RoadConfig road = capture::RoadConfigFromText("1280x720");
+    const EncoderSettings settings = EncoderSettingsFor(road);
+    const std::string path = folder.File(RecordingFileName(0, road));
+    ASSERT_EQ(path.substr(path.size() - 4), ".mp4");
+    auto encoder = CreateEncoderFor(road);
+    ASSERT_NE(encoder, nullptr);
+    ASSERT_TRUE(encoder->OpenFile(settings, path));
+    ASSERT_TRUE(encoder->Begin(settings)) << encoder->LastError();
+    // A moving picture: a bright bar steps across a grey frame.
+    std::vector<uint8_t> frame(I420FrameBytes(1280, 720), 128);
+    for (int second = 0; second < 3; ++second) {
+        for (int step = 0; step < 30; ++step) {
+            std::fill(frame.begin(), frame.begin() + 1280 * 720, 60);
+            for (int row = 0; row < 720; ++row)
+                std::fill_n(frame.begin() + row * 1280 + (second * 30 + step) * 12, 40, 230);
+            EncodeFrames(*encoder, frame, 1, settings);
+        }
+    }
+    // Cut off now, as a crash would: what is on the disk already plays.
+    const std::string cut = folder.File("cut.mp4");
+    std::filesystem::copy_file(path, cut);
+    EXPECT_GE(ProbeAvi(cut).videoPackets, 60) << "all but the last second";
+    ASSERT_TRUE(encoder->Finish()) << encoder->LastError();
+
+    const AviFacts facts = ProbeAvi(path);
+    ASSERT_TRUE(facts.opened);
+    EXPECT_NE(facts.format.find("mp4"), std::string::npos);
+    EXPECT_EQ(facts.videoCodec, AV_CODEC_ID_H264);
+    EXPECT_EQ(facts.width, 1280);
+    EXPECT_EQ(facts.height, 720);
+    EXPECT_EQ(av_cmp_q(facts.frameRate, AVRational{30, 1}), 0);
+    EXPECT_EQ(facts.videoPackets, 90);
+    EXPECT_GE(facts.keyFrames, 3) << "a key frame, and a fragment, every second";
+    EXPECT_EQ(facts.audioCodec, AV_CODEC_ID_AAC);
+    EXPECT_EQ(facts.sampleRate, 48000);
+    EXPECT_EQ(facts.channels, 2);
+    EXPECT_GT(facts.audioPackets, 0);
+    if (recording::testing::FfprobeInstalled()) {
+        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The frame road as the program runs it, for the live recording tests: the pattern camera, the
-// capture worker, and a tick every 50 ms.
+// capture worker, and a tick at the road's rate (every 50 ms in classic).
 
 #include <atomic>
 #include <chrono>
@@ -11,22 +11,25 @@
 
 #include "capture/CCaptureDevice.h"
 #include "capture/FramePipeline.h"
+#include "capture/RoadConfig.h"
 
 namespace recording::testing {
 
 class RunningPipeline {
 public:
-    RunningPipeline() {
+    explicit RunningPipeline(const capture::RoadConfig& road = capture::RoadConfig::Classic()) {
         setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+        pipeline.Reconfigure(road, nullptr, nullptr);
         auto camera = std::make_unique<capture::CCaptureDevice>();
-        if (camera->OpenDevice(capture::CCaptureDevice::GetDeviceCount() - 1, 320, 240)) {
+        if (camera->OpenDevice(capture::CCaptureDevice::GetDeviceCount() - 1, road.camera.width,
+                               road.camera.height, road.framesPerSecond)) {
             pipeline.ReplaceDevice(std::move(camera));
         }
         worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
-        ticker_ = std::thread([this] {
+        ticker_ = std::thread([this, period = std::chrono::milliseconds(1000 / road.framesPerSecond)] {
             while (!stopTicks_) {
                 pipeline.tickEvent.Set();
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                std::this_thread::sleep_for(period);
             }
         });
     }

@@ -16,6 +16,7 @@
 #include "capture/AudioCapture.h"
 #include "capture/PatternDevices.h"
 #include "recording/RecorderWorker.h"
+#include "recording/RoadRecording.h"
 
 using capture::AudioCapture;
 using capture::FramePipeline;
@@ -96,11 +97,15 @@ TEST(Recording_Sound, ChoiceByIdentityDefaultSourceOrFirstListed) {
     EXPECT_EQ(capture::ChooseMicrophone({}, ""), -1);
 }
 
-TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame) {
+// Classic AVI with MP3 at 20 frames per second, and MP4 with AAC at 30.
+class Recording_SoundSync : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame) {
     setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+    const capture::RoadConfig config = capture::RoadConfigFromText(GetParam());
     ScratchFolder folder;
-    const std::string path = folder.File("sync.avi");
-    recording::testing::RunningPipeline road;
+    const std::string path = folder.File(recording::RecordingFileName(0, config));
+    recording::testing::RunningPipeline road(config);
     ASSERT_TRUE(road.pipeline.HasDevice());
     AudioCapture microphone;
     microphone.Start(std::string(capture::kPatternMicrophonePath) + "|" +
@@ -108,6 +113,8 @@ TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame)
     ASSERT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Live; }, 5s));
     RecorderOptions options;
     options.sound = &microphone;
+    options.settings = recording::EncoderSettingsFor(config);
+    options.createEncoder = [config] { return recording::CreateEncoderFor(config); };
     RecorderWorker recorder(path, road.pipeline, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
@@ -122,15 +129,16 @@ TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame)
     const std::vector<double> squares = SquareOnsets(path);
     ASSERT_GE(beeps.size(), 10u);
     ASSERT_GE(squares.size(), 10u);
-    // Every beep has its square within one frame period (50 ms), and there are no extra ones.
-    // (A beep in the file's last frame may come after the last picture.)
+    // Every beep has its square within one frame period, and there are no extra ones. (A beep in
+    // the file's last frame may come after the last picture.)
+    const double framePeriod = 1.0 / config.framesPerSecond;
     const double end = static_cast<double>(sound.size()) / rate;
     for (const double beep : beeps) {
         if (beep > end - 0.1) continue;
         const auto nearest = std::min_element(squares.begin(), squares.end(), [&](double a, double b) {
             return std::abs(a - beep) < std::abs(b - beep);
         });
-        EXPECT_LE(std::abs(*nearest - beep), 0.0505) << "beep at " << beep << " s, square at "
+        EXPECT_LE(std::abs(*nearest - beep), framePeriod + 0.0005) << "beep at " << beep << " s, square at "
                                                      << *nearest << " s";
     }
     EXPECT_LE(std::max(beeps.size(), squares.size()) - std::min(beeps.size(), squares.size()), 1u);
@@ -138,6 +146,8 @@ TEST(Recording_Sound, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOneFrame)
         EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Roads, Recording_SoundSync, ::testing::Values("320x240", "640x480"));
 
 TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
     setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);

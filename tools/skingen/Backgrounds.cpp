@@ -60,6 +60,15 @@ void DrawWell(QPainter& painter, const QRect& inside, const QColor& fill) {
     painter.fillRect(inside, fill);
 }
 
+// The small spaced capitals that name a part of the window.
+QFont CaptionFont() {
+    QFont caption(QStringLiteral("Liberation Sans"));
+    caption.setPixelSize(10);
+    caption.setBold(true);
+    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    return caption;
+}
+
 constexpr int kHeight = 680;
 constexpr int kTopBandHeight = 100;
 constexpr int kBottomBandTop = 620;
@@ -89,11 +98,7 @@ QImage DrawRecorderFace(int width, bool listCaption) {
     DrawWell(painter, preview, Qt::black);
     const QRect list = PlaceOf(app::kRecordingsList);
     DrawWell(painter, list, kListBack);
-    QFont caption(QStringLiteral("Liberation Sans"));
-    caption.setPixelSize(10);
-    caption.setBold(true);
-    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    painter.setFont(caption);
+    painter.setFont(CaptionFont());
     painter.setPen(kMutedOnLight);
     if (listCaption)
         painter.drawText(
@@ -140,11 +145,7 @@ QImage DrawStudioBackground() {
                       lastTool.right() - firstTool.left() + 19,
                       lastTool.bottom() - firstTool.top() + 10);
     DrawWell(painter, panel, QColor(250, 251, 253));
-    QFont caption(QStringLiteral("Liberation Sans"));
-    caption.setPixelSize(10);
-    caption.setBold(true);
-    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    painter.setFont(caption);
+    painter.setFont(CaptionFont());
     painter.setPen(kMutedOnLight);
     const QRect firstWidth = PlaceOf(app::kBrush1);
     painter.drawText(QRect(firstWidth.left(), firstTool.top(), 200, firstWidth.top() - firstTool.top() - 4),

@@ -7,6 +7,10 @@
 
 namespace skingen {
 
+// The sizes the application icon is drawn in: those the program carries and those of the
+// desktop's icon theme (the build installs each as its hicolor size).
+inline constexpr int kApplicationIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 // The application icon, `size` pixels square, transparent around its rounded tile: a camera
 // lens with a red recording dot.
 QImage DrawApplicationIcon(int size);

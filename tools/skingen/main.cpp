@@ -132,7 +132,7 @@ void WriteSkin(Writer& writer, const QString& skinFolder) {
 }
 
 void WritePictures(Writer& writer, const QString& pictureFolder) {
-    for (const int size : {16, 24, 32, 48, 64, 256})
+    for (const int size : kApplicationIconSizes)
         writer.Save(DrawApplicationIcon(size),
                     pictureFolder + QStringLiteral("quenvalor_%1.png").arg(size));
 
