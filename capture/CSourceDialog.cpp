@@ -29,7 +29,7 @@ constexpr int kMeterIntervalMs = 50;
 constexpr double kMeterFloorDb = -60;
 constexpr const char* kNoMicrophoneLine = "None";
 // The recording sizes stand to the right of the cameras.
-constexpr QPoint kSizePromptTopLeft(270, 80);
+constexpr QPoint kSizePromptTopLeft(270, 60);
 constexpr QRect kSizePlace(270, 100, 200, 20);
 constexpr QRect kOkPlace(270, 200, 97, 30);
 constexpr QRect kCancelPlace(380, 200, 97, 30);
@@ -200,6 +200,8 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setPen(kPromptColour);
     painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
                      QStringLiteral("Please select webcam source :"));
+    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
+                     QStringLiteral("Recording size :"));
     painter.drawText(kMicrophonePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
                      QStringLiteral("Microphone :"));
 
@@ -211,8 +213,6 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
                            QSize(static_cast<int>(std::lround(inside.width() * shownLevel_)),
                                  inside.height())),
                      kMeterBar);
-    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Recording size :"));
 }
 
 void CSourceDialog::mousePressEvent(QMouseEvent* event) {

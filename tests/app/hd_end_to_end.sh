@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The recording sizes with the real program on a virtual display: a camera that offers one mode
 # only opens and previews at every size, and a five-second 1280 x 720 recording made by clicks is
-# an MP4 with H.264 at 30 frames per second and AAC that ffprobe reads without a warning.
+# an MP4 with H.264 at 30 frames per second and AAC that ffprobe reads without a warning, with
+# the pattern microphone's beep in every second of its sound.
 set -u
 source "$(dirname "$0")/e2e_support.sh" "$1"
 
@@ -19,9 +20,10 @@ for modes in "image/jpeg 1280x720" "video/x-raw 640x480"; do
     done
 done
 
-# A five-second HD recording.
+# A five-second HD recording, with the pattern microphone chosen.
 set_size 1280x720
-start_program
+echo "Microphone=pattern:microphone|Pattern Microphone" >>"$folder/Quenvalor.ini"
+QUENVALOR_PATTERN_MICROPHONE=1 start_program
 click "${record[@]}"
 started=$(now)
 sleep "$(awk -v s="$started" -v n="$(now)" 'BEGIN { print 5 - (n - s) }')"
@@ -42,6 +44,12 @@ duration=$(duration_of "$file")
 seconds=$(awk -v a="$started" -v b="$stopped" 'BEGIN { print b - a }')
 awk -v d="$duration" -v s="$seconds" 'BEGIN { exit !(d - s < 0.5 && s - d < 0.5) }' ||
     fail "$file lasts $duration s, the recording ran $seconds s"
+# The loudest sample of each whole second of the sound (0 to 32767): a beep starts every second.
+loudest=$(ffmpeg -v error -i "$file" -map 0:a -ac 1 -ar 8000 -f s16le - | od -An -v -td2 -w2 |
+    awk '{ v = $1 < 0 ? -$1 : $1; s = int((NR - 1) / 8000); if (v > m[s]) m[s] = v; n = s }
+         END { for (i = 0; i < n; i++) printf "%d ", m[i] }')
+[ "$(echo "$loudest" | wc -w)" -ge 4 ] || fail "the sound lasts under four seconds: $loudest"
+for peak in $loudest; do [ "$peak" -gt 3000 ] || fail "a second without the beep: $loudest"; done
 digest() { ffmpeg -v error -ss "$2" -i "$1" -frames:v 1 -f rawvideo -pix_fmt rgb24 - | md5sum; }
 [ "$(digest "$file" 1)" != "$(digest "$file" 4)" ] || fail "the picture does not move"
 click "${snap[@]}"
