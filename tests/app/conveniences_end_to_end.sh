@@ -4,10 +4,8 @@
 # Ctrl+Q quits; then a mirrored studio preview with an effect on, a click on the mirrored effect,
 # and a snapshot countdown that shows in the preview but not in the snapshot.
 set -u
-program="$1"
-eft="$2"
-source "$(dirname "$0")/../support/end_to_end.sh"
-make_program_folder "$program" "$eft"
+source "$(dirname "$0")/e2e_support.sh" "$1"
+add_block_effect "$2"
 
 # Parts per thousand of a picture's area (a crop of it when given) that are nearly white.
 bright_share() {
@@ -48,7 +46,7 @@ full=$(xdotool search --onlyvisible --name "Quenvalor preview" 2>/dev/null | hea
 [ -n "$full" ] || fail "F11 showed no full-screen preview"
 eval "$(xdotool getwindowgeometry --shell "$full")"
 [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 1024 ] || fail "the full-screen preview is ${WIDTH}x${HEIGHT}"
-screen fullscreen
+shot fullscreen
 # The moving picture fills the screen's height.
 [ "$(pixel "$scratch/screen.png" 640 512)" != "0 0 0" ] || fail "the full-screen preview is black"
 press F11 0.8
@@ -69,20 +67,20 @@ xdotool mousemove --sync 585 118 click 1
 sleep 0.3
 xdotool mousemove --sync 690 133 click 1
 sleep 0.5
-screen mirrored
+shot mirrored
 expect_near "the mirrored block" "$(preview_pixel 390 80)" "$orange" 12
 near "$(preview_pixel 90 80)" "$orange" 40 && fail "the block shows unmirrored"
 # A click on the block where the mirror shows it selects it; the border is mirrored too.
 xdotool mousemove --sync $((16 + 390)) $((101 + 80)) click 1
 sleep 0.4
-screen selected
+shot selected
 expect_near "the mirrored selection border" "$(preview_pixel 438 41)" "$grey" 6
 
 xdotool mousemove --sync 300 660  # away from the preview
-screen before_countdown
+shot before_countdown
 before=$(bright_share "$scratch/screen.png" 480:360:16:101)
 press space 1
-screen countdown
+shot countdown
 during=$(bright_share "$scratch/screen.png" 480:360:16:101)
 [ "$during" -ge $((before + 15)) ] || fail "no countdown in the preview ($before, then $during per thousand bright)"
 [ "$(count "$output" .jpg)" = 0 ] || fail "the snapshot came before the countdown's end"

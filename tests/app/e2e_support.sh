@@ -77,6 +77,17 @@ wait_preview() {  # live|gone limit
     return 1
 }
 
+# Sets `window` to the program's window once it shows, within 20 seconds.
+wait_for_window() {
+    window=""
+    for _ in $(seq 1 "$(awk -v l="$(scaled 200)" 'BEGIN { print int(l) }')"); do
+        window=$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor v2.2.32" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    fail "no window within $(scaled 20) seconds"
+}
+
 start_program() {
     launch 20 0.1 || fail "no window within 20 seconds"
     wait_preview live 10 || fail "the camera did not start within 10 seconds"
@@ -93,6 +104,7 @@ expect_clean_end() {
     wait "$pid"
     status=$?
     [ "$status" = 0 ] || [ -n "${2:-}" ] || fail "exit status $status after $1"
+    pid=""
 }
 
 # The message box's window, waited for up to `tenths` tenths of a second; empty when none came.
@@ -157,3 +169,36 @@ near() {
 expect_near() {  # what, actual, expected, tolerance
     near "$2" "$3" "$4" || fail "$1 is ($2), expected ($3)"
 }
+
+# The screen as $scratch/screen.png, kept as `name`.png when QUENVALOR_E2E_SHOTS names a folder.
+shot() {  # name
+    screen
+    ffmpeg -v error -y -i "$scratch/screen.xwd" "$scratch/screen.png"
+    [ -z "${QUENVALOR_E2E_SHOTS:-}" ] || cp "$scratch/screen.png" "$QUENVALOR_E2E_SHOTS/$1.png"
+}
+# A pixel of the preview in the last shot, by preview coordinates (window at (0, 0)).
+preview_pixel() { pixel "$scratch/screen.png" $((16 + $1)) $((101 + $2)); }
+
+# Puts the shipped effects in the program folder category by category, and in Animations an
+# effect of the run's own: an opaque orange block of 100 x 80 at (40, 40), which sorts first, so
+# its thumbnail is the grid's first. Argument: the effect tool.
+add_block_effect() {
+    local build tree category
+    build=$(dirname "$program")
+    for tree in Effects EffectsBmps; do
+        rm "$folder/$tree"
+        mkdir "$folder/$tree"
+        for category in "$build/$tree"/*; do
+            mkdir "$folder/$tree/$(basename "$category")"
+            ln -s "$category"/* "$folder/$tree/$(basename "$category")/"
+        done
+    done
+    echo '{"type":1,"frameCount":1,"width":100,"height":80,"x":40,"y":40,"delays":[100]}' >"$scratch/block.json"
+    ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=16x16 -frames:v 1 "$scratch/block.png"
+    "$1" pack "$scratch/block.json" "$scratch/block.png" "$folder/Effects/Animations/block.eft" >/dev/null ||
+        fail "cannot pack the test's effect"
+    ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=80x60 -frames:v 1 "$folder/EffectsBmps/Animations/block.bmp"
+}
+orange="250 130 20"
+grey="100 100 100"
+white="255 255 255"

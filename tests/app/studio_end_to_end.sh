@@ -10,24 +10,7 @@ eft="$2"
 build=$(dirname "$program")
 set_output_folder "$output"
 
-# The shipped effects, and in Animations an effect of this test's own: an opaque orange block of
-# 100 x 80 at (40, 40), which sorts first, so its thumbnail is the grid's first.
-for tree in Effects EffectsBmps; do
-    rm "$folder/$tree"
-    mkdir "$folder/$tree"
-    for category in "$build/$tree"/*; do
-        mkdir "$folder/$tree/$(basename "$category")"
-        ln -s "$category"/* "$folder/$tree/$(basename "$category")/"
-    done
-done
-echo '{"type":1,"frameCount":1,"width":100,"height":80,"x":40,"y":40,"delays":[100]}' >"$scratch/block.json"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=16x16 -frames:v 1 "$scratch/block.png"
-"$eft" pack "$scratch/block.json" "$scratch/block.png" "$folder/Effects/Animations/block.eft" >/dev/null ||
-    fail "cannot pack the test's effect"
-ffmpeg -v error -f lavfi -i color=c=0xFA8214:s=80x60 -frames:v 1 "$folder/EffectsBmps/Animations/block.bmp"
-orange="250 130 20"
-grey="100 100 100"
-white="255 255 255"
+add_block_effect "$eft"
 
 # The colour of the gold frame's border at (6, 180) of the 480 x 360 frame, as the effect tool
 # draws it.
@@ -38,12 +21,6 @@ ffmpeg -v error -f lavfi -i color=c=black:s=480x360 -frames:v 1 "$scratch/black.
 gold=$(pixel "$scratch/gold.png" 6 180)
 [ "$gold" != "0 0 0" ] || fail "the gold frame draws nothing at (6, 180)"
 
-shot() {
-    screen
-    ffmpeg -v error -y -i "$scratch/screen.xwd" "$scratch/screen.png"
-    [ -z "${QUENVALOR_E2E_SHOTS:-}" ] || cp "$scratch/screen.png" "$QUENVALOR_E2E_SHOTS/$1.png"
-}
-preview_pixel() { pixel "$scratch/screen.png" $((16 + $1)) $((101 + $2)); }
 preview_digest() {  # a 10 x 300 strip along the preview's left edge
     xwd -root -silent -out "$scratch/strip.xwd"
     ffmpeg -v error -i "$scratch/strip.xwd" -vf crop=10:300:16:131 -f rawvideo -pix_fmt rgb24 - |
