@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "capture/BufferHandOff.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
@@ -233,6 +234,7 @@ void AudioCapture::Run(std::string setting) {
             std::chrono::duration_cast<std::chrono::nanoseconds>(kPull).count()));
         if (sample) {
             GstBuffer* buffer = gst_sample_get_buffer(sample.get());
+            MarkBufferTakenOver(buffer);
             GstMapInfo map;
             if (buffer && gst_buffer_map(buffer, &map, GST_MAP_READ)) {
                 // The running time of the first sample plus the pipeline's base time is the

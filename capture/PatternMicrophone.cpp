@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "capture/BufferHandOff.h"
 #include "capture/SourceWake.h"
 
 namespace capture {
@@ -146,6 +147,7 @@ GstFlowReturn MicCreate(GstPushSrc* source, GstBuffer** buffer) {
     // microphone that overran its buffer does.
     state.nextSample = std::max(first + capture::kBufferFrames,
                                 capture::SampleAt(capture::Clock::now()) - capture::kBufferFrames);
+    capture::MarkBufferHandedOn(out);
     *buffer = out;
     return GST_FLOW_OK;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <gst/gst.h>
 #include <signal.h>
 #include <spawn.h>
@@ -38,7 +39,8 @@ public:
         const std::string protocol =
             "module-native-protocol-unix socket=" + socket_ + " auth-anonymous=1";
         std::vector<std::string> arguments = {
-            "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
+            // Should the test die, the server ends once its clients are gone.
+            "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=20", "--system=false",
             "--use-pid-file=false", "--disallow-exit", "--log-target=stderr", "--log-level=0",
             "-L", protocol, "-L", "module-null-sink sink_name=tone rate=48000 channels=2",
             "-L", "module-always-sink"};
@@ -56,7 +58,16 @@ public:
         std::vector<char*> envp;
         for (std::string& entry : environment) envp.push_back(entry.data());
         envp.push_back(nullptr);
-        if (posix_spawnp(&pid_, "pulseaudio", nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        // Its output goes to a file, so that a server outliving a crashed test never holds the
+        // test runner's output open.
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        const std::string log = folder_.File("server.log");
+        posix_spawn_file_actions_addopen(&files, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_adddup2(&files, 1, 2);
+        const int spawned = posix_spawnp(&pid_, "pulseaudio", &files, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&files);
+        if (spawned != 0) {
             pid_ = -1;
             return;
         }

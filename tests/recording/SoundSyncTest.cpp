@@ -37,18 +37,36 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     return true;
 }
 
-// Where each beep of `sound` starts (in seconds): the first loud sample after a quiet stretch.
+// Where each whole beep of `sound` starts (in seconds): the first loud sample after a quiet
+// stretch. A beep shorter than its 100 ms was cut by a gap in the sound (the microphone starting
+// or coming back part-way through it, or falling behind on a busy machine) and is left out, as
+// its start is not where the clock put it.
 std::vector<double> BeepOnsets(const std::vector<float>& sound, int rate) {
     std::vector<double> onsets;
-    std::size_t quiet = static_cast<std::size_t>(rate);  // counts as quiet before the file starts
+    const std::size_t quietBefore = static_cast<std::size_t>(rate / 2);
+    const std::size_t wholeBeep = static_cast<std::size_t>(rate * 0.095);
+    std::size_t quiet = quietBefore;  // counts as quiet before the file starts
+    std::size_t start = 0;
+    std::size_t lastLoud = 0;
+    bool inBeep = false;
+    auto endBeep = [&] {
+        if (inBeep && lastLoud - start >= wholeBeep) onsets.push_back(double(start) / rate);
+        inBeep = false;
+    };
     for (std::size_t i = 0; i < sound.size(); ++i) {
         if (std::abs(sound[i]) > 0.05f) {
-            if (quiet >= static_cast<std::size_t>(rate / 2)) onsets.push_back(double(i) / rate);
+            if (quiet >= quietBefore) {
+                endBeep();
+                start = i;
+                inBeep = true;
+            }
+            lastLoud = i;
             quiet = 0;
         } else {
             ++quiet;
         }
     }
+    endBeep();
     return onsets;
 }
 
