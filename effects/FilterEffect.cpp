@@ -65,10 +65,6 @@ const cv::Mat* FilterEffect::CurrentImage(const cv::Mat& frame) {
     return &imageB_;
 }
 
-void FilterEffect::RefreshFromSource(const cv::Mat& frame) {
-    if (!imageB_.empty() && !frame.empty()) ScaleInto(frame, imageB_);
-}
-
 bool FilterEffect::RunFilter(cv::Mat& image) {
     if (image.empty() || image.type() != CV_8UC3) return false;
     const int kind = settings.filterKind;

@@ -67,8 +67,9 @@ public:
     const cv::Mat* CurrentImage(const cv::Mat& frame) override;
     // A filter layer is opaque.
     const cv::Mat* CurrentMask() override { return nullptr; }
-    // Scales the frame into the layer picture.
-    void RefreshFromSource(const cv::Mat& frame) override;
+    // Nothing to do: CurrentImage rebuilds the whole layer picture from the frame every time,
+    // so a copy made here would only be overwritten.
+    void RefreshFromSource(const cv::Mat&) override {}
 
     // Runs the operation of filterKind on an 8-bit BGR image in place. False only for an empty
     // image or one of another type; kinds without an operation leave the image as it is.
