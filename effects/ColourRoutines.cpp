@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "effects/SaturationShiftAvx2.h"
+
 namespace effects {
 namespace {
 
@@ -214,7 +216,7 @@ inline v_uint8x16 Narrow(const v_int32x4 in[4]) {
 
 // Shifts the saturation of `count` consecutive BGR pixels.
 void ShiftRun(uint8_t* pixels, int count, int shift) {
-    int i = 0;
+    int i = ShiftSaturationAvx2(pixels, count, shift);
 #if CV_SIMD128
     const v_float32x4 shiftVector = cv::v_setall_f32(static_cast<float>(shift));
     for (; i + 16 <= count; i += 16) {
