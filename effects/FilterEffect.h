@@ -62,6 +62,10 @@ class FilterEffect : public LayerEffect {
 public:
     FilterEffect();
 
+    // A filter over the whole frame that draws no selection border runs on the frame itself
+    // (the copy it would otherwise filter would only be copied back whole); any other is drawn
+    // as a layer.
+    bool Apply(cv::Mat& frame, bool drawSelection) override;
     // Copies the frame, runs the filter on the copy and scales it into the layer picture.
     // nullptr while the effect has no layer picture.
     const cv::Mat* CurrentImage(const cv::Mat& frame) override;
