@@ -119,11 +119,10 @@ const cv::Mat* AnimationEffect::CurrentMask() {
 }
 
 const MaskRuns* AnimationEffect::CurrentRuns(const cv::Mat* mask) {
-    if (!mask || masksOut_.empty() || mask < masksOut_.data() ||
-        mask >= masksOut_.data() + masksOut_.size()) {
-        return nullptr;
+    for (size_t i = 0; i < masksOut_.size(); ++i) {
+        if (mask == &masksOut_[i]) return RunsOf(*mask, i);
     }
-    return RunsOf(*mask, static_cast<size_t>(mask - masksOut_.data()));
+    return nullptr;
 }
 
 void AnimationEffect::RefreshFromSource(const cv::Mat&) {
