@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "effects/SaturationShiftAvx2.h"
+#include "effects/Avx2Routines.h"
 
 namespace effects {
 namespace {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "effects/Avx2Routines.h"
+
 namespace effects {
 namespace {
 
@@ -15,7 +17,7 @@ inline int DivideBy255(int v) {
 // Blends `count` BGR pixels of the layer `e` onto the frame `f` by the mask values `a`, as
 // CompositeLayer describes; `inverted` selects mode 1.
 void BlendSpan(uint8_t* f, const uint8_t* e, const uint8_t* a, int count, bool inverted) {
-    int c = 0;
+    int c = BlendAvx2(f, e, a, count, inverted);
 #if CV_SIMD128
     // 16 pixels at a time in 16-bit lanes: under * F + over * E is at most 255 * 255 and the
     // division's intermediate at most 65280, so nothing wraps and the result is the scalar one.

@@ -1,4 +1,4 @@
-#include "effects/SaturationShiftAvx2.h"
+#include "effects/Avx2Routines.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 
@@ -8,8 +8,8 @@ namespace effects {
 namespace {
 
 // Only these functions use AVX2; they run after the processor check below. The float
-// operations are those of the 128-bit path in the same order, without fused multiply-adds, so
-// every pixel comes out the same.
+// operations of the saturation shift are those of its 128-bit path in the same order, without
+// fused multiply-adds, so every pixel comes out the same.
 #define QUENVALOR_AVX2 __attribute__((target("avx2")))
 #define QUENVALOR_AVX2_INLINE QUENVALOR_AVX2 inline __attribute__((always_inline))
 
@@ -142,43 +142,87 @@ QUENVALOR_AVX2_INLINE __m128i Narrow(__m256i low, __m256i high) {
     return _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
 }
 
+// The three channels of 16 BGR pixels, one vector each.
+QUENVALOR_AVX2_INLINE void Split(const uint8_t* p, __m128i channel[3]) {
+    const __m128i in[3] = {_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16)),
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32))};
+    for (int k = 0; k < 3; ++k) {
+        channel[k] = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(in[0], Mask(kMasks.split[k][0])),
+                                               _mm_shuffle_epi8(in[1], Mask(kMasks.split[k][1]))),
+                                  _mm_shuffle_epi8(in[2], Mask(kMasks.split[k][2])));
+    }
+}
+
+// Stores the three channel vectors as 16 BGR pixels.
+QUENVALOR_AVX2_INLINE void Join(const __m128i channel[3], uint8_t* p) {
+    for (int v = 0; v < 3; ++v) {
+        const __m128i joined =
+            _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(channel[0], Mask(kMasks.join[v][0])),
+                                      _mm_shuffle_epi8(channel[1], Mask(kMasks.join[v][1]))),
+                         _mm_shuffle_epi8(channel[2], Mask(kMasks.join[v][2])));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16 * v), joined);
+    }
+}
+
 QUENVALOR_AVX2 int ShiftBlocks(uint8_t* pixels, int count, int shift) {
     const __m256 shiftVector = _mm256_set1_ps(static_cast<float>(shift));
     int i = 0;
     for (; i + 16 <= count; i += 16) {
         uint8_t* p = pixels + i * 3;
-        const __m128i in[3] = {_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
-                               _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16)),
-                               _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32))};
         __m128i channel[3];
-        for (int k = 0; k < 3; ++k) {
-            channel[k] = _mm_or_si128(
-                _mm_or_si128(_mm_shuffle_epi8(in[0], Mask(kMasks.split[k][0])),
-                             _mm_shuffle_epi8(in[1], Mask(kMasks.split[k][1]))),
-                _mm_shuffle_epi8(in[2], Mask(kMasks.split[k][2])));
-        }
+        Split(p, channel);
         __m256i low[3], high[3];
         ShiftEight(channel[0], channel[1], channel[2], shiftVector, low[0], low[1], low[2]);
         ShiftEight(_mm_srli_si128(channel[0], 8), _mm_srli_si128(channel[1], 8),
                    _mm_srli_si128(channel[2], 8), shiftVector, high[0], high[1], high[2]);
         __m128i out[3];
         for (int k = 0; k < 3; ++k) out[k] = Narrow(low[k], high[k]);
-        for (int v = 0; v < 3; ++v) {
-            const __m128i joined = _mm_or_si128(
-                _mm_or_si128(_mm_shuffle_epi8(out[0], Mask(kMasks.join[v][0])),
-                             _mm_shuffle_epi8(out[1], Mask(kMasks.join[v][1]))),
-                _mm_shuffle_epi8(out[2], Mask(kMasks.join[v][2])));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16 * v), joined);
-        }
+        Join(out, p);
     }
     return i;
+}
+
+QUENVALOR_AVX2 int BlendBlocks(uint8_t* f, const uint8_t* e, const uint8_t* a, int count,
+                               bool inverted) {
+    const __m256i k255 = _mm256_set1_epi16(255);
+    const __m256i one = _mm256_set1_epi16(1);
+    int i = 0;
+    for (; i + 16 <= count; i += 16) {
+        const __m256i alpha =
+            _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i)));
+        const __m256i over = inverted ? _mm256_sub_epi16(k255, alpha) : alpha;
+        const __m256i under = _mm256_sub_epi16(k255, over);
+        __m128i frame[3], layer[3];
+        Split(f + i * 3, frame);
+        Split(e + i * 3, layer);
+        for (int k = 0; k < 3; ++k) {
+            // At most 255 * 255 and, in the division by 255, 65280: no 16-bit lane wraps.
+            const __m256i v =
+                _mm256_add_epi16(_mm256_mullo_epi16(under, _mm256_cvtepu8_epi16(frame[k])),
+                                 _mm256_mullo_epi16(over, _mm256_cvtepu8_epi16(layer[k])));
+            const __m256i q = _mm256_srli_epi16(
+                _mm256_add_epi16(_mm256_add_epi16(v, one), _mm256_srli_epi16(v, 8)), 8);
+            frame[k] = _mm_packus_epi16(_mm256_castsi256_si128(q), _mm256_extracti128_si256(q, 1));
+        }
+        Join(frame, f + i * 3);
+    }
+    return i;
+}
+
+bool HasAvx2() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
 }
 
 }  // namespace
 
 int ShiftSaturationAvx2(uint8_t* pixels, int count, int shift) {
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available ? ShiftBlocks(pixels, count, shift) : 0;
+    return HasAvx2() ? ShiftBlocks(pixels, count, shift) : 0;
+}
+
+int BlendAvx2(uint8_t* f, const uint8_t* e, const uint8_t* a, int count, bool inverted) {
+    return HasAvx2() ? BlendBlocks(f, e, a, count, inverted) : 0;
 }
 
 }  // namespace effects
@@ -188,6 +232,10 @@ int ShiftSaturationAvx2(uint8_t* pixels, int count, int shift) {
 namespace effects {
 
 int ShiftSaturationAvx2(uint8_t*, int, int) {
+    return 0;
+}
+
+int BlendAvx2(uint8_t*, const uint8_t*, const uint8_t*, int, bool) {
     return 0;
 }
 
