@@ -59,6 +59,7 @@ bool AnimationEffect::Load(const DecodedPicture& picture, int, int frameCount, i
     }
     framesOut_ = CopyAll(framesSrc_);
     masksOut_ = CopyAll(masksSrc_);
+    ForgetRuns();
     outputStale_ = false;
     return true;
 }
@@ -117,10 +118,18 @@ const cv::Mat* AnimationEffect::CurrentMask() {
     return &masksOut_[PickFrame().index];
 }
 
+const MaskRuns* AnimationEffect::CurrentRuns(const cv::Mat* mask) {
+    for (size_t i = 0; i < masksOut_.size(); ++i) {
+        if (mask == &masksOut_[i]) return RunsOf(*mask, i);
+    }
+    return nullptr;
+}
+
 void AnimationEffect::RefreshFromSource(const cv::Mat&) {
     if (!outputStale_) return;
     for (size_t i = 0; i < framesOut_.size(); ++i) ScaleInto(framesSrc_[i], framesOut_[i]);
     for (size_t i = 0; i < masksOut_.size(); ++i) ScaleInto(masksSrc_[i], masksOut_[i]);
+    ForgetRuns();
     outputStale_ = false;
 }
 
@@ -130,6 +139,7 @@ void AnimationEffect::DrawBorder() {
         cv::Mat* mask = i < masksOut_.size() ? &masksOut_[i] : nullptr;
         DrawSelectionBorder(framesOut_[i], mask, borderWidth_, borderGrey_);
     }
+    ForgetRuns();
     outputStale_ = true;
 }
 
@@ -138,6 +148,7 @@ void AnimationEffect::Resize(int width, int height) {
     if (framesOut_.empty() || framesOut_[0].size() == cv::Size(width, height)) return;
     ResizeAll(framesOut_, {width, height});
     ResizeAll(masksOut_, {width, height});
+    ForgetRuns();
     outputStale_ = true;
 }
 

@@ -32,6 +32,7 @@ public:
     const cv::Mat* CurrentImage(const cv::Mat& frame) override;
     // The mask of the frame for the current time; never ends the animation.
     const cv::Mat* CurrentMask() override;
+    const MaskRuns* CurrentRuns(const cv::Mat* mask) override;
     void RefreshFromSource(const cv::Mat& frame) override;
     void DrawBorder() override;
     void Resize(int width, int height) override;

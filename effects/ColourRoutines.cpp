@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "effects/Avx2Routines.h"
+
 namespace effects {
 namespace {
 
@@ -81,17 +83,24 @@ inline v_float32x4 ToFloat(const v_uint32x4& v) {
     return cv::v_cvt_f32(cv::v_reinterpret_as_s32(v));
 }
 
-// One channel of the HSL to RGB conversion for x already brought into 0..360.
-inline v_float32x4 HueChannel(const v_float32x4& x, const v_float32x4& m1, const v_float32x4& m2) {
-    const v_float32x4 sixty = cv::v_setall_f32(60.f);
-    const v_float32x4 below60 = x < sixty;
+// Which part of the HSL to RGB conversion one channel takes, for x already brought into
+// 0..360: the rising ramp below 60, m2 below 180, the falling ramp below 240 and m1 above. `t`
+// is the ramp's position, x on the rising ramp and 240 - x on the falling one.
+struct ChannelPart {
+    v_float32x4 onRamp, onTop, t;
+};
+
+inline ChannelPart PartOf(const v_float32x4& x) {
+    const v_float32x4 below60 = x < cv::v_setall_f32(60.f);
     const v_float32x4 below180 = x < cv::v_setall_f32(180.f);
     const v_float32x4 below240 = x < cv::v_setall_f32(240.f);
-    // The rising ramp (x below 60) and the falling one (180 to 240) share one division.
-    const v_float32x4 t = cv::v_select(below60, x, cv::v_setall_f32(240.f) - x);
-    const v_float32x4 ramp = m1 + (m2 - m1) * t / sixty;
-    const v_float32x4 onRamp = below60 | (below240 ^ below180);
-    return cv::v_select(onRamp, ramp, cv::v_select(below180, m2, m1));
+    return {below60 | (below240 ^ below180), below180,
+            cv::v_select(below60, x, cv::v_setall_f32(240.f) - x)};
+}
+
+inline v_float32x4 ChannelValue(const ChannelPart& part, const v_float32x4& ramp,
+                                const v_float32x4& m1, const v_float32x4& m2) {
+    return cv::v_select(part.onRamp, ramp, cv::v_select(part.onTop, m2, m1));
 }
 
 inline v_int32x4 ToByteValue(const v_float32x4& v) {
@@ -187,9 +196,16 @@ inline void ShiftFour(const WideHslTerms& terms, const v_float32x4& shift, v_int
     const v_float32x4 full = cv::v_setall_f32(360.f);
     const v_float32x4 xr = h + third;  // 120..480
     const v_float32x4 xb = h - third;  // -120..240
-    r = ToByteValue(HueChannel(cv::v_select(xr > full, xr - full, xr), m1, m2));
-    g = ToByteValue(HueChannel(h, m1, m2));
-    b = ToByteValue(HueChannel(cv::v_select(xb < cv::v_setzero_f32(), xb + full, xb), m1, m2));
+    const ChannelPart red = PartOf(cv::v_select(xr > full, xr - full, xr));
+    const ChannelPart green = PartOf(h);
+    const ChannelPart blue = PartOf(cv::v_select(xb < cv::v_setzero_f32(), xb + full, xb));
+    // The channels' ramps lie 120 degrees apart, so at most one channel of a pixel is on its
+    // ramp and one division serves all three.
+    const v_float32x4 t = cv::v_select(red.onRamp, red.t, cv::v_select(green.onRamp, green.t, blue.t));
+    const v_float32x4 ramp = m1 + (m2 - m1) * t / cv::v_setall_f32(60.f);
+    r = ToByteValue(ChannelValue(red, ramp, m1, m2));
+    g = ToByteValue(ChannelValue(green, ramp, m1, m2));
+    b = ToByteValue(ChannelValue(blue, ramp, m1, m2));
 }
 
 // Four vectors of 4 ints narrowed to 16 bytes, saturating.
@@ -200,7 +216,7 @@ inline v_uint8x16 Narrow(const v_int32x4 in[4]) {
 
 // Shifts the saturation of `count` consecutive BGR pixels.
 void ShiftRun(uint8_t* pixels, int count, int shift) {
-    int i = 0;
+    int i = ShiftSaturationAvx2(pixels, count, shift);
 #if CV_SIMD128
     const v_float32x4 shiftVector = cv::v_setall_f32(static_cast<float>(shift));
     for (; i + 16 <= count; i += 16) {

@@ -51,6 +51,13 @@ FilterEffect::FilterEffect() {
     kind_ = EffectKind::kFilter;
 }
 
+bool FilterEffect::Apply(cv::Mat& frame, bool drawSelection) {
+    const bool wholeFrame = x_ == 0 && y_ == 0 && GetSize() == frame.size() &&
+                            imageB_.size() == frame.size() && frame.type() == CV_8UC3;
+    if (wholeFrame && !(drawSelection && selected_)) return RunFilter(frame);
+    return LayerEffect::Apply(frame, drawSelection);
+}
+
 const cv::Mat* FilterEffect::CurrentImage(const cv::Mat& frame) {
     if (imageB_.empty() || frame.empty() || frame.type() != CV_8UC3) return nullptr;
     if (imageB_.size() == frame.size()) {
@@ -63,10 +70,6 @@ const cv::Mat* FilterEffect::CurrentImage(const cv::Mat& frame) {
     RunFilter(work_);
     ScaleInto(work_, imageB_);
     return &imageB_;
-}
-
-void FilterEffect::RefreshFromSource(const cv::Mat& frame) {
-    if (!imageB_.empty() && !frame.empty()) ScaleInto(frame, imageB_);
 }
 
 bool FilterEffect::RunFilter(cv::Mat& image) {

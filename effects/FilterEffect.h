@@ -62,13 +62,18 @@ class FilterEffect : public LayerEffect {
 public:
     FilterEffect();
 
+    // A filter over the whole frame that draws no selection border runs on the frame itself
+    // (the copy it would otherwise filter would only be copied back whole); any other is drawn
+    // as a layer.
+    bool Apply(cv::Mat& frame, bool drawSelection) override;
     // Copies the frame, runs the filter on the copy and scales it into the layer picture.
     // nullptr while the effect has no layer picture.
     const cv::Mat* CurrentImage(const cv::Mat& frame) override;
     // A filter layer is opaque.
     const cv::Mat* CurrentMask() override { return nullptr; }
-    // Scales the frame into the layer picture.
-    void RefreshFromSource(const cv::Mat& frame) override;
+    // Nothing to do: CurrentImage rebuilds the whole layer picture from the frame every time,
+    // so a copy made here would only be overwritten.
+    void RefreshFromSource(const cv::Mat&) override {}
 
     // Runs the operation of filterKind on an 8-bit BGR image in place. False only for an empty
     // image or one of another type; kinds without an operation leave the image as it is.

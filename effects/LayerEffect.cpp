@@ -18,6 +18,7 @@ bool LayerEffect::Load(const DecodedPicture& picture, int kind, int frameCount, 
     imageB_ = imageA_.clone();
     maskSrc_ = PictureToMaskImage(picture);
     maskOut_ = maskSrc_.clone();
+    ForgetRuns();
     outputStale_ = false;
     kind_ = kind;
     return true;
@@ -31,7 +32,8 @@ bool LayerEffect::Apply(cv::Mat& frame, bool drawSelection) {
     const cv::Mat* image = CurrentImage(frame);
     if (drawSelection && selected_) DrawBorder();
     if (!image || image->empty()) return false;
-    CompositeLayer(frame, *image, CurrentMask(), {x_, y_}, blendMode_);
+    const cv::Mat* mask = CurrentMask();
+    CompositeLayer(frame, *image, mask, {x_, y_}, blendMode_, CurrentRuns(mask));
     return true;
 }
 
@@ -78,15 +80,28 @@ const cv::Mat* LayerEffect::CurrentMask() {
     return maskOut_.empty() ? nullptr : &maskOut_;
 }
 
+const MaskRuns* LayerEffect::CurrentRuns(const cv::Mat* mask) {
+    return mask == &maskOut_ ? RunsOf(maskOut_, 0) : nullptr;
+}
+
+const MaskRuns* LayerEffect::RunsOf(const cv::Mat& mask, size_t index) {
+    if (runs_.size() <= index) runs_.resize(index + 1);
+    MaskRuns& runs = runs_[index];
+    if (runs.Empty() || !runs.Fits(mask)) runs = MaskRuns(mask);
+    return &runs;
+}
+
 void LayerEffect::RefreshFromSource(const cv::Mat&) {
     if (!outputStale_) return;
     if (!imageA_.empty() && !imageB_.empty()) ScaleInto(imageA_, imageB_);
     if (!maskSrc_.empty() && !maskOut_.empty()) ScaleInto(maskSrc_, maskOut_);
+    ForgetRuns();
     outputStale_ = false;
 }
 
 void LayerEffect::DrawBorder() {
     DrawSelectionBorder(imageB_, maskOut_.empty() ? nullptr : &maskOut_, borderWidth_, borderGrey_);
+    ForgetRuns();
     outputStale_ = true;
 }
 
@@ -106,6 +121,7 @@ void LayerEffect::Resize(int width, int height) {
         cv::resize(maskOut_, scaledMask, {width, height}, 0, 0, cv::INTER_LINEAR);
         maskOut_ = scaledMask;
     }
+    ForgetRuns();
     outputStale_ = true;
 }
 

@@ -3,7 +3,9 @@
 #include <opencv2/core.hpp>
 
 #include <cstdint>
+#include <vector>
 
+#include "effects/Compositing.h"
 #include "effects/EffectBase.h"
 
 namespace effects {
@@ -30,6 +32,8 @@ public:
     virtual const cv::Mat* CurrentImage(const cv::Mat& frame);
     // The mask that goes with the current picture, or nullptr for an opaque layer.
     virtual const cv::Mat* CurrentMask();
+    // The coverage runs of `mask`, one of this effect's output masks, or nullptr.
+    virtual const MaskRuns* CurrentRuns(const cv::Mat* mask);
     // Rebuilds the output pictures from their sources, which also removes a drawn border.
     virtual void RefreshFromSource(const cv::Mat& frame);
     // Draws the selection border into the output picture and mask.
@@ -43,6 +47,12 @@ public:
     void SetBorderWidth(int width) { borderWidth_ = width; }
 
 protected:
+    // The runs of output mask number `index`, cut from `mask` when it is first drawn after a
+    // change, so compositing a still overlay costs no scan of its mask per frame.
+    const MaskRuns* RunsOf(const cv::Mat& mask, size_t index);
+    // Called whenever an output mask changes, so its runs are cut again.
+    void ForgetRuns() { runs_.clear(); }
+
     cv::Mat maskOut_;  // mask at output size
     cv::Mat maskSrc_;  // mask at picture size
     int blendMode_ = 0;
@@ -51,6 +61,9 @@ protected:
     // Set when the output pictures differ from what a refresh would make of the sources (a
     // border was drawn or the size changed), so an unchanged output is not rebuilt.
     bool outputStale_ = false;
+
+private:
+    std::vector<MaskRuns> runs_;
 };
 
 // Scales `source` into `destination`, keeping the destination's size (bilinear).

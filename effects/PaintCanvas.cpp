@@ -43,7 +43,8 @@ bool PaintCanvas::Apply(cv::Mat& frame, bool) {
         previousPoint_ = Position();
         previousPressed_ = selected_;
     }
-    Blend(frame);
+    // Until something is painted the coverage is clear everywhere and blending changes nothing.
+    if (hasPaint_) Blend(frame);
     return true;
 }
 

@@ -376,3 +376,24 @@ TEST(Effects_FilterEffect, SmallerRectangleShowsTheWholeFilteredFrameScaledDown)
     EXPECT_EQ(frame.at<cv::Vec3b>(9, 12), cv::Vec3b(40, 40, 40));
     EXPECT_EQ(frame.at<cv::Vec3b>(2, 4), cv::Vec3b(40, 40, 40));
 }
+
+TEST(Effects_FilterEffect, WholeFrameFilterGivesTheSameFrameInPlaceAsThroughItsLayer) {
+    FilterEffect filter;
+    filter.settings.filterKind = effects::FilterKind::kSepia;
+    filter.SetSize(16, 12);
+    const cv::Mat input = RandomFrame(16, 12, 13);
+    cv::Mat expected = input.clone();
+    ASSERT_TRUE(filter.RunFilter(expected));
+    cv::Mat first = input.clone();
+    ASSERT_TRUE(filter.Apply(first, false));  // makes the layer picture
+    cv::Mat again = input.clone();
+    ASSERT_TRUE(filter.Apply(again, false));  // filters the frame itself
+    EXPECT_EQ(CountDifferences(first, expected), 0);
+    EXPECT_EQ(CountDifferences(again, expected), 0);
+
+    filter.SetSelected(true);
+    cv::Mat selected = input.clone();
+    ASSERT_TRUE(filter.Apply(selected, true));
+    EXPECT_EQ(selected.at<cv::Vec3b>(0, 0), cv::Vec3b(100, 100, 100)) << "the border is drawn";
+    EXPECT_EQ(selected.at<cv::Vec3b>(6, 8), expected.at<cv::Vec3b>(6, 8));
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 
 #include "effects/Compositing.h"
 #include "effects/LayerEffect.h"
@@ -78,6 +79,49 @@ TEST(Effects_Compositing, MatchesThePlainBlendOnRandomPictures) {
                 << "mode " << mode << " at " << at;
         }
     }
+}
+
+TEST(Effects_Compositing, MaskRunsGiveThePlainBlend) {
+    // A frame-like mask: opaque edges that fade through partial values into a clear middle, with
+    // lone clear, opaque and partial pixels inside, over widths that leave remainders after the
+    // 16-pixel steps.
+    const cv::Mat frame = RandomFrame(90, 40, 5);
+    const cv::Mat layer = RandomFrame(71, 33, 6);
+    cv::Mat mask(33, 71, CV_8UC1, cv::Scalar(255));
+    cv::rectangle(mask, {6, 5}, {64, 27}, cv::Scalar(200), -1);
+    cv::rectangle(mask, {9, 8}, {61, 24}, cv::Scalar(0), -1);
+    cv::RNG(7).fill(mask(cv::Rect(3, 2, 5, 29)), cv::RNG::UNIFORM, 0, 256);
+    mask.at<uint8_t>(15, 30) = 255;
+    mask.at<uint8_t>(16, 30) = 1;
+    mask.at<uint8_t>(0, 40) = 0;
+    mask.at<uint8_t>(0, 41) = 254;
+    const effects::MaskRuns runs(mask);
+    for (int mode : {0, 1}) {
+        for (cv::Point at : {cv::Point(3, 4), cv::Point(-20, -5), cv::Point(50, 20),
+                             cv::Point(-8, 10)}) {
+            cv::Mat actual = frame.clone();
+            CompositeLayer(actual, layer, &mask, at, mode, &runs);
+            EXPECT_EQ(CountDifferences(actual, ReferenceComposite(frame, layer, mask, at, mode)), 0)
+                << "mode " << mode << " at " << at;
+        }
+    }
+}
+
+TEST(Effects_LayerEffect, SelectionBorderIsCompositedAfterTheMaskChanges) {
+    // The border makes the clear mask opaque at the edges; the runs cut before must not be used.
+    LayerEffect layer;
+    LoadSolidLayer(layer, 20, 10, 200, 0);
+    cv::Mat before = Solid(30, 20, 0);
+    layer.Apply(before, false);
+    EXPECT_EQ(cv::countNonZero(before.reshape(1)), 0) << "a clear layer draws nothing";
+    layer.SetSelected(true);
+    cv::Mat selected = Solid(30, 20, 0);
+    layer.Apply(selected, true);
+    EXPECT_EQ(selected.at<cv::Vec3b>(0, 0), cv::Vec3b(100, 100, 100)) << "border drawn";
+    EXPECT_EQ(selected.at<cv::Vec3b>(5, 10), cv::Vec3b(0, 0, 0)) << "middle still clear";
+    cv::Mat after = Solid(30, 20, 0);
+    layer.Apply(after, false);
+    EXPECT_EQ(cv::countNonZero(after.reshape(1)), 0) << "the border goes with the selection";
 }
 
 TEST(Effects_Compositing, ClipsAtEveryFrameEdge) {
