@@ -4,6 +4,8 @@
 
 #include <immintrin.h>
 
+#include <atomic>
+
 namespace effects {
 namespace {
 
@@ -210,9 +212,11 @@ QUENVALOR_AVX2 int BlendBlocks(uint8_t* f, const uint8_t* e, const uint8_t* a, i
     return i;
 }
 
+std::atomic<bool> avx2Allowed{true};
+
 bool HasAvx2() {
     static const bool available = __builtin_cpu_supports("avx2");
-    return available;
+    return available && avx2Allowed.load(std::memory_order_relaxed);
 }
 
 }  // namespace
@@ -223,6 +227,10 @@ int ShiftSaturationAvx2(uint8_t* pixels, int count, int shift) {
 
 int BlendAvx2(uint8_t* f, const uint8_t* e, const uint8_t* a, int count, bool inverted) {
     return HasAvx2() ? BlendBlocks(f, e, a, count, inverted) : 0;
+}
+
+void AllowAvx2(bool allowed) {
+    avx2Allowed = allowed;
 }
 
 }  // namespace effects
@@ -238,6 +246,8 @@ int ShiftSaturationAvx2(uint8_t*, int, int) {
 int BlendAvx2(uint8_t*, const uint8_t*, const uint8_t*, int, bool) {
     return 0;
 }
+
+void AllowAvx2(bool) {}
 
 }  // namespace effects
 

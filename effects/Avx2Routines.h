@@ -17,4 +17,8 @@ int ShiftSaturationAvx2(uint8_t* pixels, int count, int shift);
 // AVX2. Returns how many pixels it blended (a multiple of 16, 0 without AVX2).
 int BlendAvx2(uint8_t* f, const uint8_t* e, const uint8_t* a, int count, bool inverted);
 
+// Whether the routines above may use AVX2 at all (they may by default); tests turn it off to run
+// the portable paths on a processor that has AVX2.
+void AllowAvx2(bool allowed);
+
 }  // namespace effects

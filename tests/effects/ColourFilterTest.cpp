@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "effects/Avx2Routines.h"
 #include "effects/ColourRoutines.h"
 #include "effects/FilterEffect.h"
 #include "tests/effects/EffectTestSupport.h"
@@ -102,24 +103,29 @@ TEST(Effects_ColourRoutines, BrightnessContrastTable) {
 }
 
 TEST(Effects_ColourRoutines, SaturationShiftMatchesThePlainConversionOnRandomFrames) {
-    for (int shift : {-300, -255, -100, -1, 0, 37, 255}) {
-        // Widths that leave a remainder after the 16-pixel steps.
-        const cv::Mat input = RandomFrame(53, 9, 100 + shift);
-        cv::Mat actual = input.clone();
-        effects::ShiftSaturation(actual, shift);
-        int mismatches = 0;
-        for (int r = 0; r < input.rows; ++r) {
-            for (int c = 0; c < input.cols; ++c) {
-                const cv::Vec3b expected = ReferenceSaturation(input.at<cv::Vec3b>(r, c), shift);
-                if (actual.at<cv::Vec3b>(r, c) != expected && ++mismatches <= 3) {
-                    ADD_FAILURE() << "shift " << shift << " pixel " << input.at<cv::Vec3b>(r, c)
-                                  << " gave " << actual.at<cv::Vec3b>(r, c) << ", expected "
-                                  << expected;
+    // With the processor's 256-bit routines where it has them, and with the portable ones.
+    for (const bool avx2 : {true, false}) {
+        effects::AllowAvx2(avx2);
+        for (int shift : {-300, -255, -100, -1, 0, 37, 255}) {
+            // Widths that leave a remainder after the 16-pixel steps.
+            const cv::Mat input = RandomFrame(53, 9, 100 + shift);
+            cv::Mat actual = input.clone();
+            effects::ShiftSaturation(actual, shift);
+            int mismatches = 0;
+            for (int r = 0; r < input.rows; ++r) {
+                for (int c = 0; c < input.cols; ++c) {
+                    const cv::Vec3b expected = ReferenceSaturation(input.at<cv::Vec3b>(r, c), shift);
+                    if (actual.at<cv::Vec3b>(r, c) != expected && ++mismatches <= 3) {
+                        ADD_FAILURE() << "shift " << shift << " pixel " << input.at<cv::Vec3b>(r, c)
+                                      << " gave " << actual.at<cv::Vec3b>(r, c) << ", expected "
+                                      << expected << (avx2 ? "" : " without AVX2");
+                    }
                 }
             }
+            EXPECT_EQ(mismatches, 0) << "shift " << shift << (avx2 ? "" : " without AVX2");
         }
-        EXPECT_EQ(mismatches, 0) << "shift " << shift;
     }
+    effects::AllowAvx2(true);
 }
 
 TEST(Effects_ColourRoutines, SaturationShiftOverEveryColourOfACube) {

@@ -3,6 +3,7 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "effects/Avx2Routines.h"
 #include "effects/Compositing.h"
 #include "effects/LayerEffect.h"
 #include "tests/effects/EffectTestSupport.h"
@@ -71,14 +72,19 @@ TEST(Effects_Compositing, MatchesThePlainBlendOnRandomPictures) {
     const cv::Mat layer = RandomFrame(29, 23, 2);
     cv::Mat mask(23, 29, CV_8UC1);
     cv::RNG(3).fill(mask, cv::RNG::UNIFORM, 0, 256);
-    for (int mode : {0, 1}) {
-        for (cv::Point at : {cv::Point(5, 7), cv::Point(-10, -4), cv::Point(40, 30)}) {
-            cv::Mat actual = frame.clone();
-            CompositeLayer(actual, layer, &mask, at, mode);
-            EXPECT_EQ(CountDifferences(actual, ReferenceComposite(frame, layer, mask, at, mode)), 0)
-                << "mode " << mode << " at " << at;
+    // With the processor's 256-bit routines where it has them, and with the portable ones.
+    for (bool avx2 : {true, false}) {
+        effects::AllowAvx2(avx2);
+        for (int mode : {0, 1}) {
+            for (cv::Point at : {cv::Point(5, 7), cv::Point(-10, -4), cv::Point(40, 30)}) {
+                cv::Mat actual = frame.clone();
+                CompositeLayer(actual, layer, &mask, at, mode);
+                EXPECT_EQ(CountDifferences(actual, ReferenceComposite(frame, layer, mask, at, mode)), 0)
+                    << "mode " << mode << " at " << at << (avx2 ? "" : " without AVX2");
+            }
         }
     }
+    effects::AllowAvx2(true);
 }
 
 TEST(Effects_Compositing, MaskRunsGiveThePlainBlend) {
