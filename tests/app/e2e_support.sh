@@ -1,7 +1,8 @@
 # Shared by the end-to-end scripts that drive the real program on a virtual display: a scratch
 # folder of the run's own with the program, its data folders, a home and a lock folder, and the
 # helpers that start the program, click its buttons and read what it shows and writes.
-# Source it with the program's path in $1; it sets $scratch, $folder and $output.
+# Source it with the program's path in $1; it sets $scratch, $folder and $output. With an empty
+# $1 (a program installed elsewhere) there is no program folder.
 program="$1"
 pid=""
 fail() {
@@ -15,7 +16,8 @@ fail() {
 # settings file that names the output folder; home and lock folder are this run's too.
 scratch=$(mktemp -d)
 trap 'cleanup_scratch' EXIT
-cleanup_scratch() { rm -rf "$scratch"; }
+# A run may leave read-only folders behind (an installation prefix, a folder a test locked).
+cleanup_scratch() { chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"; }
 # GStreamer's plugin registry stays in the user's cache, so a run does not start by scanning every
 # plugin again.
 export XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}"
@@ -23,9 +25,12 @@ export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 folder="$scratch/program"
 output="$scratch/output"
-mkdir "$folder" "$output"
-cp "$program" "$folder/quenvalor"
-for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
+mkdir "$output"
+if [ -n "$program" ]; then
+    mkdir "$folder"
+    cp "$program" "$folder/quenvalor"
+    for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
+fi
 command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
 set_output_folder() { printf '[General]\nFilePath=%s\n' "$1" >"$folder/Quenvalor.ini"; }
 

@@ -10,7 +10,7 @@ cpack="$2"
 build="$3"
 version="$4"
 app_id=org.quenvalor.Quenvalor
-source "$(dirname "$0")/../support/end_to_end.sh"
+source "$(dirname "$0")/../app/e2e_support.sh" ""
 export XDG_CONFIG_HOME="$HOME/.config"
 prefix="$scratch/prefix"
 
@@ -40,17 +40,17 @@ chmod -R a-w "$prefix"
 pid=$!
 wait_for_window
 sleep 1
-screen installed
+shot installed
 # The window's plain base colour shows only where the skin is missing.
 [ "$(pixel "$scratch/screen.png" 5 300)" != "30 35 45" ] || fail "the installed program shows no skin"
 # Frames, then the gold frame: its border appears at the preview's left edge.
 xdotool mousemove --sync 585 358 click 1
 sleep 0.3
-screen before_effect
+shot before_effect
 before=$(preview_pixel 6 180)
 xdotool mousemove --sync 858 133 click 1
 sleep 0.6
-screen installed_effect
+shot installed_effect
 after=$(preview_pixel 6 180)
 [ "$before" != "$after" ] || fail "the installed effect changes nothing in the preview ($after)"
 # Ctrl+E goes back to the classic window and keeps the choice: in the user's configuration
