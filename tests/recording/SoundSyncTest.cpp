@@ -28,6 +28,20 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// ThreadSanitizer runs the frame road several times slower, so that it may miss the first frame
+// with the square and show the next one: there a square may lie one frame period further off.
+#if defined(__SANITIZE_THREAD__)
+constexpr int kFramePeriodsAllowed = 2;
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+constexpr int kFramePeriodsAllowed = 2;
+#else
+constexpr int kFramePeriodsAllowed = 1;
+#endif
+#else
+constexpr int kFramePeriodsAllowed = 1;
+#endif
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
@@ -37,12 +51,17 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     return true;
 }
 
-// Where each whole beep of `sound` starts (in seconds): the first loud sample after a quiet
-// stretch. A beep shorter than its 100 ms was cut by a gap in the sound (the microphone starting
-// or coming back part-way through it, or falling behind on a busy machine) and is left out, as
-// its start is not where the clock put it.
-std::vector<double> BeepOnsets(const std::vector<float>& sound, int rate) {
-    std::vector<double> onsets;
+// A beep of the sound: where it starts (in seconds), the first loud sample after a quiet
+// stretch, and whether it lasts its whole 100 ms. A shorter one was cut by a gap in the sound (the
+// microphone starting or coming back part-way through it, or falling behind on a busy machine),
+// so its start is not where the clock put it.
+struct Beep {
+    double onset;
+    bool whole;
+};
+
+std::vector<Beep> FindBeeps(const std::vector<float>& sound, int rate) {
+    std::vector<Beep> beeps;
     const std::size_t quietBefore = static_cast<std::size_t>(rate / 2);
     const std::size_t wholeBeep = static_cast<std::size_t>(rate * 0.095);
     std::size_t quiet = quietBefore;  // counts as quiet before the file starts
@@ -50,7 +69,7 @@ std::vector<double> BeepOnsets(const std::vector<float>& sound, int rate) {
     std::size_t lastLoud = 0;
     bool inBeep = false;
     auto endBeep = [&] {
-        if (inBeep && lastLoud - start >= wholeBeep) onsets.push_back(double(start) / rate);
+        if (inBeep) beeps.push_back({double(start) / rate, lastLoud - start >= wholeBeep});
         inBeep = false;
     };
     for (std::size_t i = 0; i < sound.size(); ++i) {
@@ -67,7 +86,14 @@ std::vector<double> BeepOnsets(const std::vector<float>& sound, int rate) {
         }
     }
     endBeep();
-    return onsets;
+    return beeps;
+}
+
+// The distance from `time` to the nearest of `times`.
+double Nearest(const std::vector<double>& times, double time) {
+    double nearest = 1e9;
+    for (const double each : times) nearest = std::min(nearest, std::abs(each - time));
+    return nearest;
 }
 
 // When each run of frames with the white square starts (in seconds).
@@ -143,23 +169,26 @@ TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOne
     int rate = 0;
     const std::vector<float> sound = recording::testing::DecodeSound(path, &rate);
     ASSERT_EQ(rate, 48000);
-    const std::vector<double> beeps = BeepOnsets(sound, rate);
+    const std::vector<Beep> beeps = FindBeeps(sound, rate);
     const std::vector<double> squares = SquareOnsets(path);
     ASSERT_GE(beeps.size(), 10u);
     ASSERT_GE(squares.size(), 10u);
-    // Every beep has its square within one frame period, and there are no extra ones. (A beep in
-    // the file's last frame may come after the last picture.)
+    // Every whole beep has its square within one frame period (a beep in the file's last frame
+    // may come after the last picture), and every square has its beep.
     const double framePeriod = 1.0 / config.framesPerSecond;
     const double end = static_cast<double>(sound.size()) / rate;
-    for (const double beep : beeps) {
-        if (beep > end - 0.1) continue;
-        const auto nearest = std::min_element(squares.begin(), squares.end(), [&](double a, double b) {
-            return std::abs(a - beep) < std::abs(b - beep);
-        });
-        EXPECT_LE(std::abs(*nearest - beep), framePeriod + 0.0005) << "beep at " << beep << " s, square at "
-                                                     << *nearest << " s";
+    std::vector<double> onsets;
+    int timed = 0;
+    for (const Beep& beep : beeps) {
+        onsets.push_back(beep.onset);
+        if (!beep.whole || beep.onset > end - 0.1) continue;
+        ++timed;
+        EXPECT_LE(Nearest(squares, beep.onset), kFramePeriodsAllowed * framePeriod + 0.0005)
+            << "beep at " << beep.onset << " s";
     }
-    EXPECT_LE(std::max(beeps.size(), squares.size()) - std::min(beeps.size(), squares.size()), 1u);
+    EXPECT_GE(timed, 8);
+    for (const double square : squares)
+        EXPECT_LE(Nearest(onsets, square), 0.1) << "a square at " << square << " s without a beep";
     if (recording::testing::FfprobeInstalled()) {
         EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
     }
@@ -227,16 +256,19 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
     // Sound over the whole recording: beeps before the loss and after the return, none in
     // between, and each beep where the clock put it (a second apart), not shifted by the gap.
     EXPECT_NEAR(sound.size() / 48000.0, recorded, 0.1);
-    const std::vector<double> beeps = BeepOnsets(sound, rate);
+    const std::vector<Beep> beeps = FindBeeps(sound, rate);
     ASSERT_GE(beeps.size(), 2u);
-    EXPECT_LT(beeps.front(), 1.5);
-    EXPECT_GT(beeps.back(), 3.5);
-    for (std::size_t i = 1; i < beeps.size(); ++i) {
-        const double apart = beeps[i] - beeps[i - 1];
-        EXPECT_NEAR(apart, std::round(apart), 0.005) << "beeps at " << beeps[i - 1] << " and " << beeps[i];
+    EXPECT_LT(beeps.front().onset, 1.5);
+    EXPECT_GT(beeps.back().onset, 3.5);
+    std::vector<double> whole;
+    for (const Beep& beep : beeps) {
+        EXPECT_FALSE(beep.onset > unplugged + 0.1 && beep.onset < back - 0.1)
+            << "a beep at " << beep.onset << " s, while the microphone was away";
+        if (beep.whole) whole.push_back(beep.onset);
     }
-    for (const double beep : beeps) {
-        EXPECT_FALSE(beep > unplugged + 0.1 && beep < back - 0.1)
-            << "a beep at " << beep << " s, while the microphone was away";
+    ASSERT_GE(whole.size(), 2u);
+    for (std::size_t i = 1; i < whole.size(); ++i) {
+        const double apart = whole[i] - whole[i - 1];
+        EXPECT_NEAR(apart, std::round(apart), 0.005) << "beeps at " << whole[i - 1] << " and " << whole[i];
     }
 }
