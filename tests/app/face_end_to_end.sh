@@ -26,29 +26,31 @@ brightness() {
     ffmpeg -v error -i "$1" -frames:v 1 -vf "format=gray,crop=5:5:$(($2 - 2)):$(($3 - 2))" -f rawvideo - |
         od -An -v -tu1 | awk '{ for (i = 1; i <= NF; i++) { s += $i; n++ } } END { print int(s / n) }'
 }
-# Checks that the hat is dark above the face of `picture`: the hat's crown is authored at
+# Checks that the hat is dark above a face of `picture`: the hat's crown is authored at
 # (240, 45), 125 above the reference face's centre, which scales by the face's width over 150.
-# `scale` maps the tool's 480 x 360 frame to the picture's pixels. Leaves the face's left edge in
-# face_x.
+# `scale` maps the tool's 480 x 360 frame to the picture's pixels. Every face the tool finds is
+# tried, as it may also find a false one in the busy picture beside the real face. Leaves the left
+# edge of the face with the hat in face_x.
 check_hat() {  # picture scale what
-    local found x y
-    found=$(faces "$1" | head -n 1)
+    local found fx fy fw fh x y reach dx dy
+    found=$(faces "$1")
     [ -n "$found" ] || fail "no face found in $3"
-    read -r fx fy fw fh <<<"$found"
-    x=$(awk -v fx="$fx" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fx + fw / 2)) }')
-    y=$(awk -v fy="$fy" -v fh="$fh" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fy + fh / 2 - 125 * fw / 150)) }')
-    # The tracker follows a moving face up to about half a second behind (one detection interval
-    # plus the detection itself, longer on a busy machine), so the crown may stand up to a quarter
-    # of the face's width to one side of where the face is now, and a little above or below. The
-    # crown's sheen is lighter than its sides, so a row of points across it is tried.
-    local reach dx dy
-    reach=$(awk -v fw="$fw" -v k="$2" 'BEGIN { print int(k * fw / 4) }')
-    for dy in 0 $((-reach / 3)) $((reach / 3)); do
-        for dx in $(seq "-$reach" $((reach / 4 > 0 ? reach / 4 : 1)) "$reach"); do
-            [ "$(brightness "$1" $((x + dx)) $((y + dy)))" -lt 70 ] && { face_x=$fx; return 0; }
+    while read -r fx fy fw fh; do
+        x=$(awk -v fx="$fx" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fx + fw / 2)) }')
+        y=$(awk -v fy="$fy" -v fh="$fh" -v fw="$fw" -v k="$2" 'BEGIN { print int(k * (fy + fh / 2 - 125 * fw / 150)) }')
+        # The tracker follows a moving face up to about half a second behind (one detection
+        # interval plus the detection itself, longer on a busy machine), so the crown may stand
+        # up to a quarter of the face's width to one side of where the face is now, and a little
+        # above or below. The crown's sheen is lighter than its sides, so a row of points across
+        # it is tried.
+        reach=$(awk -v fw="$fw" -v k="$2" 'BEGIN { print int(k * fw / 4) }')
+        for dy in 0 $((-reach / 3)) $((reach / 3)); do
+            for dx in $(seq "-$reach" $((reach / 4 > 0 ? reach / 4 : 1)) "$reach"); do
+                [ "$(brightness "$1" $((x + dx)) $((y + dy)))" -lt 70 ] && { face_x=$fx; return 0; }
+            done
         done
-    done
-    fail "$3: no hat near ($x, $y) above the face at ($found)"
+    done <<<"$found"
+    fail "$3: no hat above any face found ($(echo $found))"
 }
 preview_picture() {
     screen

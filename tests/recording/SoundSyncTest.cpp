@@ -187,8 +187,12 @@ TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOne
             << "beep at " << beep.onset << " s";
     }
     EXPECT_GE(timed, 8);
-    for (const double square : squares)
+    // The file's first picture is the one shown when the recording started, which may have been
+    // captured in a beep just before: that square's beep is not in the file.
+    for (const double square : squares) {
+        if (square < framePeriod) continue;
         EXPECT_LE(Nearest(onsets, square), 0.1) << "a square at " << square << " s without a beep";
+    }
     if (recording::testing::FfprobeInstalled()) {
         EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"), "");
     }
