@@ -28,12 +28,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// ThreadSanitizer runs the frame road several times slower, so that it may miss the first frame
-// with the square and show the next one: there a square may lie one frame period further off.
-#if defined(__SANITIZE_THREAD__)
+// The sanitizer builds run the frame road several times slower, so that it may miss the first
+// frame with the square and show the next one: there a square may lie one frame period further
+// off.
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
 constexpr int kFramePeriodsAllowed = 2;
 #elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
+#if __has_feature(thread_sanitizer) || __has_feature(address_sanitizer)
 constexpr int kFramePeriodsAllowed = 2;
 #else
 constexpr int kFramePeriodsAllowed = 1;
