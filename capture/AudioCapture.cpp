@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "capture/BufferHandOff.h"
+#include "capture/HandOff.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
@@ -102,9 +102,11 @@ struct AudioCapture::Pipeline {
 
     ~Pipeline() {
         if (pipeline) gst_element_set_state(pipeline.get(), GST_STATE_NULL);
+        MarkTakenOver(this);
     }
 
     static GstBusSyncReply OnMessage(GstBus*, GstMessage* message, gpointer data) {
+        const HandedOverCall call(data);
         if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR ||
             GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) {
             static_cast<Pipeline*>(data)->failed = true;
@@ -139,6 +141,7 @@ struct AudioCapture::Pipeline {
         gst_object_unref(system);
         GstRef<GstBus> bus(gst_element_get_bus(bin));
         gst_bus_set_sync_handler(bus.get(), &Pipeline::OnMessage, opened.get(), nullptr);
+        MarkHandedOver(opened.get());
         if (gst_element_set_state(bin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
             return nullptr;
         }
@@ -234,7 +237,7 @@ void AudioCapture::Run(std::string setting) {
             std::chrono::duration_cast<std::chrono::nanoseconds>(kPull).count()));
         if (sample) {
             GstBuffer* buffer = gst_sample_get_buffer(sample.get());
-            MarkBufferTakenOver(buffer);
+            MarkTakenOver(buffer);
             GstMapInfo map;
             if (buffer && gst_buffer_map(buffer, &map, GST_MAP_READ)) {
                 // The running time of the first sample plus the pipeline's base time is the

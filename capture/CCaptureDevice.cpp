@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "capture/GstSupport.h"
+#include "capture/HandOff.h"
 #include "capture/ModeNegotiation.h"
 #include "capture/VideoSources.h"
 
@@ -62,6 +63,7 @@ struct CCaptureDevice::Pipeline {
 
     ~Pipeline() {
         if (pipeline) gst_element_set_state(pipeline.get(), GST_STATE_NULL);
+        MarkTakenOver(this);
     }
 
     // Keeps the first error the pipeline posts and counts the frames that reach the grabber.
@@ -74,6 +76,7 @@ struct CCaptureDevice::Pipeline {
     }
 
     static GstBusSyncReply OnMessage(GstBus*, GstMessage* message, gpointer data) {
+        const HandedOverCall call(data);
         if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
             GError* error = nullptr;
             gchar* details = nullptr;
@@ -93,7 +96,10 @@ struct CCaptureDevice::Pipeline {
         return GST_BUS_DROP;
     }
 
-    static GstPadProbeReturn OnBuffer(GstPad*, GstPadProbeInfo*, gpointer data) {
+    // Also hands each frame over to the thread that pulls it from the grabber.
+    static GstPadProbeReturn OnBuffer(GstPad*, GstPadProbeInfo* info, gpointer data) {
+        const HandedOverCall call(data);
+        MarkHandedOver(GST_PAD_PROBE_INFO_BUFFER(info));
         auto* self = static_cast<Pipeline*>(data);
         self->lastFrameNanoseconds = SteadyNanoseconds(std::chrono::steady_clock::now());
         ++self->frames;
@@ -182,6 +188,7 @@ bool CCaptureDevice::OpenSourceDescription(const std::string& sourceDescription,
 bool CCaptureDevice::StartPipeline(std::unique_ptr<Pipeline> pipeline, int requestedWidth,
                                    int requestedHeight) {
     pipeline->Watch();
+    MarkHandedOver(pipeline.get());
     // Frames are timed on the monotonic clock, the one sound capture times are on too.
     GstClock* system = gst_system_clock_obtain();
     gst_pipeline_use_clock(GST_PIPELINE(pipeline->pipeline.get()), system);
@@ -235,6 +242,7 @@ const cv::Mat* CCaptureDevice::QueryFrame() {
         GST_APP_SINK(pipeline_->appsink),
         std::chrono::duration_cast<std::chrono::nanoseconds>(kGrabTimeout).count()));
     if (!sample) return nullptr;
+    MarkTakenOver(gst_sample_get_buffer(sample.get()));
     const GstClockTime pts = GST_BUFFER_PTS(gst_sample_get_buffer(sample.get()));
     frameCaptureTime =
         GST_CLOCK_TIME_IS_VALID(pts)

@@ -18,6 +18,7 @@
 #include <mutex>
 #include <optional>
 
+#include "capture/HandOff.h"
 #include "capture/PatternMicrophone.h"
 #include "capture/PatternPicture.h"
 #include "capture/SourceWake.h"
@@ -105,11 +106,13 @@ PatternState& State(gpointer source) {
 }
 
 void Finalize(GObject* object) {
+    capture::MarkTakenOver(object);
     delete reinterpret_cast<QuenvalorPatternSrc*>(object)->state;
     G_OBJECT_CLASS(quenvalor_pattern_src_parent_class)->finalize(object);
 }
 
 GstCaps* GetCaps(GstBaseSrc* source, GstCaps* filter) {
+    const capture::HandedOverCall call(source);
     GstCaps* caps = capture::CameraModeCaps(State(source).modes);
     if (!filter) return caps;
     GstCaps* wanted = gst_caps_intersect_full(filter, caps, GST_CAPS_INTERSECT_FIRST);
@@ -118,6 +121,7 @@ GstCaps* GetCaps(GstBaseSrc* source, GstCaps* filter) {
 }
 
 gboolean SetCaps(GstBaseSrc* source, GstCaps* caps) {
+    const capture::HandedOverCall call(source);
     PatternState& state = State(source);
     if (!state.presenceFile.empty() && capture::FileSays(state.presenceFile, "busy")) {
         GST_ELEMENT_ERROR(source, RESOURCE, BUSY, ("Device is busy."),
@@ -138,6 +142,7 @@ gboolean SetCaps(GstBaseSrc* source, GstCaps* caps) {
 }
 
 gboolean Start(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     PatternState& state = State(source);
     if (!state.presenceFile.empty() && !capture::FileExists(state.presenceFile)) {
         GST_ELEMENT_ERROR(source, RESOURCE, OPEN_READ, ("Could not open device."),
@@ -150,16 +155,19 @@ gboolean Start(GstBaseSrc* source) {
 }
 
 gboolean Unlock(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     State(source).wake.Unlock();
     return TRUE;
 }
 
 gboolean UnlockStop(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     State(source).wake.UnlockStop();
     return TRUE;
 }
 
 GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
+    const capture::HandedOverCall call(source);
     PatternState& state = State(source);
     const auto period = std::chrono::nanoseconds(1'000'000'000 / capture::kFramesPerSecond);
     while (true) {
@@ -320,6 +328,7 @@ GstElement* CreatePatternCameraSource(const std::vector<CameraMode>& modes,
         g_object_new(quenvalor_pattern_src_get_type(), nullptr));
     source->state->modes = modes;
     source->state->presenceFile = presenceFile;
+    MarkHandedOver(source);
     return GST_ELEMENT(source);
 }
 

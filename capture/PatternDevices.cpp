@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "capture/HandOff.h"
 #include "capture/PatternCamera.h"
 #include "capture/PatternMicrophone.h"
 
@@ -71,6 +72,7 @@ struct PatternDeviceClass {
 };
 
 GstElement* CreateElement(GstDevice* device, const gchar* name) {
+    MarkTakenOver(device);
     const PatternDeviceKind& kind = *reinterpret_cast<PatternDevice*>(device)->kind;
     GstElement* element = kind.createElement(PresenceFile(kind));
     if (element && name) gst_object_set_name(GST_OBJECT(element), name);
@@ -102,6 +104,8 @@ GstDevice* MakeDevice(const PatternDeviceKind& kind) {
     gst_caps_unref(caps);
     gst_structure_free(properties);
     device->kind = &kind;
+    // The provider's thread makes the device; the program's thread opens it.
+    MarkHandedOver(device);
     return GST_DEVICE(device);
 }
 

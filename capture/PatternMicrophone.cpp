@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "capture/BufferHandOff.h"
+#include "capture/HandOff.h"
 #include "capture/SourceWake.h"
 
 namespace capture {
@@ -74,6 +74,7 @@ bool Present(const std::string& presenceFile) {
 }
 
 void MicFinalize(GObject* object) {
+    capture::MarkTakenOver(object);
     delete reinterpret_cast<QuenvalorPatternMic*>(object)->state;
     G_OBJECT_CLASS(quenvalor_pattern_mic_parent_class)->finalize(object);
 }
@@ -87,6 +88,7 @@ GstCaps* MicGetCaps(GstBaseSrc*, GstCaps* filter) {
 }
 
 gboolean MicStart(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     MicrophoneState& state = MicState(source);
     if (!Present(state.presenceFile)) {
         GST_ELEMENT_ERROR(source, RESOURCE, OPEN_READ, ("Could not open device."),
@@ -98,16 +100,19 @@ gboolean MicStart(GstBaseSrc* source) {
 }
 
 gboolean MicUnlock(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     MicState(source).wake.Unlock();
     return TRUE;
 }
 
 gboolean MicUnlockStop(GstBaseSrc* source) {
+    const capture::HandedOverCall call(source);
     MicState(source).wake.UnlockStop();
     return TRUE;
 }
 
 GstFlowReturn MicCreate(GstPushSrc* source, GstBuffer** buffer) {
+    const capture::HandedOverCall call(source);
     MicrophoneState& state = MicState(source);
     const int64_t first = state.nextSample;
     // A buffer is delivered once its last sample has been captured, as a microphone's is.
@@ -147,7 +152,7 @@ GstFlowReturn MicCreate(GstPushSrc* source, GstBuffer** buffer) {
     // microphone that overran its buffer does.
     state.nextSample = std::max(first + capture::kBufferFrames,
                                 capture::SampleAt(capture::Clock::now()) - capture::kBufferFrames);
-    capture::MarkBufferHandedOn(out);
+    capture::MarkHandedOver(out);
     *buffer = out;
     return GST_FLOW_OK;
 }

@@ -156,7 +156,8 @@ bool IsUnfinishedAvi(const std::string& path) {
     return unfinished;
 }
 
-bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel) {
+bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
+                     const RepairObserver& observer) {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
@@ -168,11 +169,13 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel) {
     if (!input) return false;
     const int copied = CopyPackets(input.get(), copyPath, cancel);
     input.reset();
+    if (copied > 0 && observer.written) observer.written(copyPath);
     // The copy must hold every whole frame and read back as a finished file before it may take
     // the original's place.
     const bool sound = copied > 0 && !cancel && !IsUnfinishedAvi(copyPath) &&
                        CountVideoPackets(copyPath) == copied;
-    if (!sound || std::rename(copyPath.c_str(), path.c_str()) != 0) {
+    if (sound && observer.readBack) observer.readBack(copyPath);
+    if (!sound || cancel || std::rename(copyPath.c_str(), path.c_str()) != 0) {
         unlink(copyPath.c_str());
         return false;
     }
@@ -181,7 +184,8 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel) {
 
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         std::chrono::system_clock::time_point before,
-                                        const std::atomic<bool>& cancel) {
+                                        const std::atomic<bool>& cancel,
+                                        const RepairObserver& observer) {
     RepairResult result;
     std::vector<std::string> names;
     if (DIR* listing = opendir(folder.c_str())) {
@@ -200,7 +204,7 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         const int64_t changedNs =
             int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
         if (changedNs >= beforeNs || !IsUnfinishedAvi(path)) continue;
-        if (RepairRecording(path, cancel))
+        if (RepairRecording(path, cancel, observer))
             ++result.repaired;
         else if (!cancel)
             ++result.failed;
@@ -209,15 +213,16 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
 }
 
 RepairJob::RepairJob(std::string folder, std::chrono::system_clock::time_point before,
-                     std::function<void(const RepairResult&)> done)
+                     std::function<void(const RepairResult&)> done, RepairObserver observer)
     : shared_(std::make_shared<Shared>()) {
     shared_->done = std::move(done);
     // The thread owns a share of the state, so it may outlive this object (see Stop).
-    std::thread([shared = shared_, folder = std::move(folder), before] {
+    std::thread([shared = shared_, folder = std::move(folder), before,
+                 observer = std::move(observer)] {
         RepairResult result;
         // Nothing thrown leaves the thread; a failed search repairs nothing.
         try {
-            result = RepairUnfinishedRecordings(folder, before, shared->cancel);
+            result = RepairUnfinishedRecordings(folder, before, shared->cancel, observer);
         } catch (...) {
             result = {};
         }

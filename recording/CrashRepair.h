@@ -20,12 +20,22 @@ bool IsRecordingFileName(std::string_view fileName);
 // past the end of the file. A file that is no AVI at all is not unfinished.
 bool IsUnfinishedAvi(const std::string& path);
 
+// The two moments of a repair at which the hidden copy stands complete beside the original: once
+// it is written (before it is read back) and once it has read back (before it replaces the
+// original). Tests step in there to make the later steps fail as a disk or a user could.
+struct RepairObserver {
+    std::function<void(const std::string& copyPath)> written;
+    std::function<void(const std::string& copyPath)> readBack;
+};
+
 // Rewrites the unfinished recording at `path` into a complete AVI file with the same streams
 // and packets (a cut-off last packet is dropped). The repaired copy is written beside it under a
 // hidden name, synced to the disk and read back; only then does it take the original's place.
-// False, with the original left as it was, when the file cannot be read, the copy cannot be
-// written or does not read back, or `cancel` is set meanwhile.
-bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel);
+// False, with the original left as it was and no copy left behind, when the file cannot be read,
+// the copy cannot be written, does not read back or cannot take the original's place, or
+// `cancel` is set meanwhile.
+bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
+                     const RepairObserver& observer = {});
 
 struct RepairResult {
     int repaired = 0;
@@ -36,7 +46,8 @@ struct RepairResult {
 // `before` (so a recording this run has started is never taken for a cut-off one).
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         std::chrono::system_clock::time_point before,
-                                        const std::atomic<bool>& cancel);
+                                        const std::atomic<bool>& cancel,
+                                        const RepairObserver& observer = {});
 
 // RepairUnfinishedRecordings on a thread of its own, so whoever starts it never waits for the
 // disk. `done` is called on that thread with the result, unless the job was stopped first.
@@ -45,7 +56,7 @@ public:
     static constexpr std::chrono::milliseconds kStopWait{2000};
 
     RepairJob(std::string folder, std::chrono::system_clock::time_point before,
-              std::function<void(const RepairResult&)> done);
+              std::function<void(const RepairResult&)> done, RepairObserver observer = {});
     // Stop(kStopWait).
     ~RepairJob();
     RepairJob(const RepairJob&) = delete;

@@ -3,13 +3,13 @@
 # photograph of a face drifting round the frame, a top hat is added from the Accessories, and in
 # the preview and in a recording it sits on the head wherever the face has gone (a hat, not the
 # sunglasses: the detector that checks the frames must still see the eyes). Without
-# the face detector's data the program runs as before and says so. Skips (status 77) without the
-# photograph that the test set-up fetches.
+# the face detector's data the program runs as before and says so. Needs the photograph that the
+# test set-up fetches.
 set -u
 source "$(dirname "$0")/e2e_support.sh" "$1"
 eft="$2"
 photo="$3"
-[ -s "$photo" ] || { echo "SKIP: no face photograph at $photo"; exit 77; }
+[ -s "$photo" ] || missing "no face photograph at $photo"
 set_output_folder "$output"
 echo "Layout=studio" >>"$folder/Quenvalor.ini"
 export QUENVALOR_PATTERN_CAMERA=1 QUENVALOR_PATTERN_CAMERA_PICTURE="$photo"

@@ -16,7 +16,7 @@ for modes in "image/jpeg 1280x720" "video/x-raw 640x480"; do
         QUENVALOR_PATTERN_CAMERA_MODES="$modes" start_program
         screenshot "preview-${size}-${modes//[ \/]/-}"
         kill "$pid"
-        expect_clean_end "SIGTERM with $modes at $size" any
+        expect_clean_end "SIGTERM with $modes at $size"
     done
 done
 

@@ -12,6 +12,7 @@
 #include "effects/FaceFollowing.h"
 #include "effects/FaceTracker.h"
 #include "tests/effects/LoaderTestSupport.h"
+#include "tests/support/Prerequisite.h"
 
 using effects::EffectEngine;
 using effects::TrackedFace;
@@ -112,9 +113,9 @@ TEST(Effects_FaceFollowing, EffectsKeepToTheirFaceAndTheUsersOffset) {
 
 TEST(Effects_FaceTracker, FindsThePhotographsFaceAndFollowsItSmoothly) {
     const std::string cascade = effects::FaceTracker::FindCascade();
-    if (cascade.empty()) GTEST_SKIP() << "no frontal-face cascade (package opencv-data)";
+    QUENVALOR_REQUIRE(!cascade.empty(), "no frontal-face cascade (package opencv-data)");
     const cv::Mat still = FacePhoto();
-    if (still.empty()) GTEST_SKIP() << "no face photograph (tests/support/fetch_face_photo.sh)";
+    QUENVALOR_REQUIRE(!still.empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
 
     effects::FaceTracker tracker(cascade, still.size());
     ASSERT_TRUE(tracker.Available());

@@ -5,10 +5,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <thread>
 
 #include "AviProbe.h"
 #include "CrashWriter.h"
@@ -16,6 +19,7 @@
 
 using recording::IsRecordingFileName;
 using recording::IsUnfinishedAvi;
+using recording::RepairResult;
 using recording::RepairUnfinishedRecordings;
 using recording::testing::CommandOutput;
 using recording::testing::FfprobeInstalled;
@@ -108,4 +112,76 @@ TEST(Recording_CrashRepair, OnlyTheProgramsOwnCutOffRecordingsFromBeforeTheStart
     EXPECT_EQ(Contents(unreadable), broken) << "a file that cannot be repaired is left as it is";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 5)
         << "no repair copy is left behind";
+}
+
+// The repair's later steps failing as a disk or a user could make them fail: the copy does not
+// read back (cut short), the copy is gone before it can take the original's place, and the repair
+// job stopped while it holds a complete copy. Each time the original stays as it was and no copy
+// is left behind.
+TEST(Recording_CrashRepair, RepairThatFailsOrIsStoppedLeavesTheOriginalUntouched) {
+    ScratchFolder folder;
+    const std::string path = folder.File("2026-12-07 10-04-31.avi");
+    ASSERT_GT(recording::testing::RecordUntilKilled(path, 1500ms), 0);
+    const std::string original = Contents(path);
+    const auto start = std::chrono::system_clock::now() + 1s;
+    auto expectUntouched = [&](const char* what) {
+        EXPECT_EQ(Contents(path), original) << what;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+            << what << ": no copy is left behind";
+    };
+    const std::atomic<bool> cancel{false};
+
+    recording::RepairObserver cutShort;
+    cutShort.written = [](const std::string& copy) {
+        std::filesystem::resize_file(copy, std::filesystem::file_size(copy) / 2);
+    };
+    RepairResult result = RepairUnfinishedRecordings(folder.path(), start, cancel, cutShort);
+    EXPECT_EQ(result.repaired, 0);
+    EXPECT_EQ(result.failed, 1);
+    expectUntouched("a copy that does not read back");
+
+    recording::RepairObserver copyGone;
+    copyGone.readBack = [](const std::string& copy) { std::filesystem::remove(copy); };
+    result = RepairUnfinishedRecordings(folder.path(), start, cancel, copyGone);
+    EXPECT_EQ(result.failed, 1);
+    expectUntouched("a copy that cannot be renamed");
+
+    // The job's thread holds on the written copy until the job has been stopped; it is then left
+    // behind by Stop and must drop the copy by itself once it goes on.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool reached = false;
+        bool open = false;
+    };
+    auto gate = std::make_shared<Gate>();
+    recording::RepairObserver held;
+    held.written = [gate](const std::string&) {
+        std::unique_lock lock(gate->mutex);
+        gate->reached = true;
+        gate->changed.notify_all();
+        gate->changed.wait(lock, [&] { return gate->open; });
+    };
+    auto doneCalled = std::make_shared<std::atomic<bool>>(false);
+    {
+        recording::RepairJob job(
+            folder.path(), start, [doneCalled](const RepairResult&) { *doneCalled = true; }, held);
+        {
+            std::unique_lock lock(gate->mutex);
+            ASSERT_TRUE(gate->changed.wait_for(lock, 30s, [&] { return gate->reached; }));
+        }
+        job.Stop(50ms);
+        EXPECT_FALSE(job.HasEnded());
+        {
+            std::lock_guard lock(gate->mutex);
+            gate->open = true;
+        }
+        gate->changed.notify_all();
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (!job.HasEnded() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(10ms);
+        EXPECT_TRUE(job.HasEnded());
+    }
+    EXPECT_FALSE(*doneCalled) << "a stopped job reports nothing";
+    expectUntouched("a stopped job");
 }

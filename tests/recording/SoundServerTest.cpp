@@ -17,6 +17,7 @@
 #include "MediaDecode.h"
 #include "capture/AudioCapture.h"
 #include "recording/RecorderWorker.h"
+#include "tests/support/Prerequisite.h"
 
 extern char** environ;
 
@@ -116,11 +117,11 @@ private:
 }  // namespace
 
 TEST(Recording_SoundServer, DefaultSourceOfTheServerIsRecordedOverTheWholeFile) {
-    if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "pulseaudio is not installed";
+    QUENVALOR_REQUIRE(std::system("command -v pulseaudio >/dev/null 2>&1") == 0,
+                      "pulseaudio is not installed");
     capture::ListMicrophones();  // starts GStreamer before the server's tone pipeline is made
     PulseServer server;
-    if (!server.Running()) GTEST_SKIP() << "the PulseAudio server did not start";
+    QUENVALOR_REQUIRE(server.Running(), "the PulseAudio server did not start");
 
     const auto microphones = capture::ListMicrophones();
     const int chosen = capture::ChooseMicrophone(microphones, "");

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/effects/EffectFileTestBytes.h"
+#include "tests/support/Prerequisite.h"
 
 using Json = nlohmann::json;
 using namespace effect_file_test;
@@ -284,7 +285,8 @@ TEST_F(Tools_EftRender, BadArgumentsAndFilesEndWithStatusOne) {
 
 TEST_F(Tools_EftRender, FollowFacePlacesEffectsAroundTheFaceOfThePicture) {
     const std::string photo = QUENVALOR_BUILD_DIR "/test-data/face.png";
-    if (cv::imread(photo).empty()) GTEST_SKIP() << "no face photograph (tests/support/fetch_face_photo.sh)";
+    QUENVALOR_REQUIRE(!cv::imread(photo).empty(),
+                      "no face photograph (tests/support/fetch_face_photo.sh)");
     input = photo;
     // Glasses authored 60 x 20 at (210, 150), around the reference face centred at (240, 170)
     // and 150 wide.
