@@ -106,8 +106,7 @@ void CMainDialog::StartCaptureWorker() {
         }
         if (failure.isEmpty()) return;
         framePipeline.captureStopped = 1;
-        QMetaObject::invokeMethod(
-            this, [this, failure] { OnWorkerFailed(failure); }, Qt::QueuedConnection);
+        windowCalls->Post([this, failure] { OnWorkerFailed(failure); });
     });
 }
 

@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/CallQueue.h"
 #include "app/MainLayout.h"
 #include "capture/CameraSession.h"
 #include "app/PictureOptions.h"
@@ -392,6 +393,8 @@ private:
     std::optional<LayoutMode> startLayout;
     bool effectsPageShown = false;
     std::map<int, QWidget*> controls;  // by layout id; children of the window
+    // Notices from the camera, road, recorder, microphone and repair threads, run on this thread.
+    CallQueue* windowCalls = new CallQueue(this);
     PreviewWidget* preview = nullptr;
     QLineEdit* clockEdit = nullptr;
     QLineEdit* folderEdit = nullptr;

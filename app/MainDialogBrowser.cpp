@@ -131,8 +131,7 @@ void CMainDialog::SelectionChanged() {
 void CMainDialog::EffectEnded(const std::string& effectPath) {
     // Called on the rendering thread: the path is copied into the posted notice.
     const QString path = QFile::decodeName(QByteArray::fromStdString(effectPath));
-    QMetaObject::invokeMethod(
-        this, [this, path] { OnEffectEnded(path); }, Qt::QueuedConnection);
+    windowCalls->Post([this, path] { OnEffectEnded(path); });
 }
 
 void CMainDialog::OnShowCategory() {

@@ -117,18 +117,14 @@ void CMainDialog::SelectWebcamSource() {
 }
 
 void CMainDialog::CamerasChanged(const std::vector<capture::CameraDescription>& cameras) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, cameras] {
-            deviceList.Refresh(cameras);
-            if (sourceDialog) sourceDialog->SetDevices(deviceList);
-        },
-        Qt::QueuedConnection);
+    windowCalls->Post([this, cameras] {
+        deviceList.Refresh(cameras);
+        if (sourceDialog) sourceDialog->SetDevices(deviceList);
+    });
 }
 
 void CMainDialog::CameraStateChanged(const std::string& id, capture::CameraState state) {
-    QMetaObject::invokeMethod(
-        this, [this, id, state] { OnCameraStateChanged(id, state); }, Qt::QueuedConnection);
+    windowCalls->Post([this, id, state] { OnCameraStateChanged(id, state); });
 }
 
 void CMainDialog::OnCameraStateChanged(const std::string& id, capture::CameraState state) {
@@ -144,15 +140,12 @@ void CMainDialog::OnCameraStateChanged(const std::string& id, capture::CameraSta
 }
 
 void CMainDialog::CameraOpenFailed(const std::string& id, capture::CameraFailure failure) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, id, failure] {
-            if (id == chosenCamera) chosenCamera.clear();
-            ShowUserMessage(failure == capture::CameraFailure::Busy
-                                ? QStringLiteral("This webcam is occupied, please select another one")
-                                : QStringLiteral("Fail to open the webcam!"));
-        },
-        Qt::QueuedConnection);
+    windowCalls->Post([this, id, failure] {
+        if (id == chosenCamera) chosenCamera.clear();
+        ShowUserMessage(failure == capture::CameraFailure::Busy
+                            ? QStringLiteral("This webcam is occupied, please select another one")
+                            : QStringLiteral("Fail to open the webcam!"));
+    });
 }
 
 }  // namespace app

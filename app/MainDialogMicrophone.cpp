@@ -19,17 +19,14 @@ void CMainDialog::UseMicrophone(const std::string& setting) {
     microphoneSetting = setting;
     if (!microphone) microphone = std::make_unique<capture::AudioCapture>();
     microphone->Start(setting, [this](capture::MicrophoneState state) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, state] {
+        windowCalls->Post([this, state] {
                 // A microphone that goes away leaves the recording to go on with silence, and
                 // says so until it is back.
                 microphoneNote = state == capture::MicrophoneState::Lost
                                      ? QStringLiteral("Microphone lost: recording silence")
                                      : QString();
                 SetCameraNote(cameraNote);  // repaints the status line
-            },
-            Qt::QueuedConnection);
+            });
     });
 }
 

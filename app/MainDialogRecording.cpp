@@ -73,12 +73,9 @@ void CMainDialog::StartRecording() {
     const int serial = ++recordingCount;
     // A failure part-way arrives on the recorder's thread; the window handles it on its own.
     options.onFailure = [this, serial](const std::string& message) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, serial, text = QString::fromStdString(message)] {
-                OnRecordingFailed(serial, text);
-            },
-            Qt::QueuedConnection);
+        windowCalls->Post([this, serial, text = QString::fromStdString(message)] {
+            OnRecordingFailed(serial, text);
+        });
     };
     auto worker = std::make_unique<recording::RecorderWorker>(stampedPath, framePipeline, options);
     std::string error;
@@ -207,8 +204,7 @@ void CMainDialog::CheckForUnfinishedRecordings() {
     if (repairJob || shutdownStarted) return;
     repairJob = std::make_unique<recording::RepairJob>(
         FileFolder().toStdString(), runStarted, [this](const recording::RepairResult& result) {
-            QMetaObject::invokeMethod(
-                this, [this, result] { ShowRepairResult(result); }, Qt::QueuedConnection);
+            windowCalls->Post([this, result] { ShowRepairResult(result); });
         });
 }
 

@@ -29,7 +29,9 @@ void PreviewWidget::PresentPreview(const cv::Mat& previewFrame) {
         for (int row = 0; row < previewFrame.rows; ++row)
             std::memcpy(picture_.scanLine(row), previewFrame.ptr(row), previewFrame.cols * 3);
     }
-    QMetaObject::invokeMethod(this, &PreviewWidget::Refresh, Qt::QueuedConnection);
+    // By name, so that Qt makes and frees the queued call itself (the picture is handed over
+    // under the mutex above).
+    QMetaObject::invokeMethod(this, "Refresh", Qt::QueuedConnection);
 }
 
 QImage PreviewWidget::CurrentPicture() const {

@@ -51,7 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Refresh();
+    Q_INVOKABLE void Refresh();
 
     mutable std::mutex pictureMutex_;
     QImage picture_;

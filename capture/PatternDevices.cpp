@@ -180,6 +180,8 @@ GList* Probe(GstDeviceProvider* provider) {
 }
 
 gboolean StartProvider(GstDeviceProvider* provider) {
+    // GStreamer starts and stops a provider under its own lock, from whichever thread monitors.
+    const HandedOverCall call(provider);
     const PatternDeviceKind& kind = KindOf(provider);
     // The switch is read at every start, so a program (or a test) decides before it monitors.
     if (Switched(kind)) reinterpret_cast<PatternProvider*>(provider)->watch = new PresenceWatch(provider, kind);
@@ -187,6 +189,7 @@ gboolean StartProvider(GstDeviceProvider* provider) {
 }
 
 void StopProvider(GstDeviceProvider* provider) {
+    const HandedOverCall call(provider);
     auto* pattern = reinterpret_cast<PatternProvider*>(provider);
     delete pattern->watch;
     pattern->watch = nullptr;

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <span>
+#include <vector>
 
 #include "recording/ColourConversion.h"
 #include "recording/OutputNames.h"
@@ -143,8 +146,13 @@ void RecorderWorker::Abandon(std::unique_ptr<RecorderWorker> recorder) {
         recorder->listening_ = false;
     }
     if (recorder->thread_.joinable()) recorder->thread_.detach();
-    // Left allocated on purpose: the detached thread may still be using it.
-    [[maybe_unused]] RecorderWorker* kept = recorder.release();
+    // Kept until the process ends, on purpose: the detached thread may still be using it. The
+    // list keeps it reachable, so that a leak checker tells it from a real leak.
+    static std::mutex keptMutex;
+    static std::vector<std::unique_ptr<RecorderWorker>>* const kept =
+        new std::vector<std::unique_ptr<RecorderWorker>>;
+    std::lock_guard lock(keptMutex);
+    kept->push_back(std::move(recorder));
 }
 
 std::optional<std::string> RecorderWorker::FailureText() const {

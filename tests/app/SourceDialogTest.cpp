@@ -273,8 +273,21 @@ TEST_F(WebcamSourceFixture, DialogListFollowsCamerasPluggedInAndOut) {
     EXPECT_TRUE(folder.messages.empty());
 }
 
-TEST_F(WebcamSourceFixture, MicrophoneChoiceShowsItsLevelAndIsKeptByIdentity) {
-    setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+// The pattern microphone is switched on before the window starts: its threads read the
+// environment, which may not change under them.
+class WebcamSourceWithMicrophone : public WebcamSourceFixture {
+protected:
+    void SetUp() override {
+        setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+        WebcamSourceFixture::SetUp();
+    }
+    void TearDown() override {
+        WebcamSourceFixture::TearDown();
+        unsetenv("QUENVALOR_PATTERN_MICROPHONE");
+    }
+};
+
+TEST_F(WebcamSourceWithMicrophone, MicrophoneChoiceShowsItsLevelAndIsKeptByIdentity) {
     const std::string pattern =
         std::string(capture::kPatternMicrophonePath) + "|" + capture::kPatternMicrophoneName;
     auto remembered = [&] {
@@ -321,7 +334,6 @@ TEST_F(WebcamSourceFixture, MicrophoneChoiceShowsItsLevelAndIsKeptByIdentity) {
         dialog.Button(app::kWebcamSource)->click();
     }
     EXPECT_EQ(remembered(), "None");
-    unsetenv("QUENVALOR_PATTERN_MICROPHONE");
 }
 
 TEST_F(WebcamSourceFixture, RecordingSizeIsChosenBesideTheCamerasKeptAndCarriesTheEffectsAlong) {

@@ -194,9 +194,10 @@ TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOne
         const bool atAnEnd = (i == 0 && beeps[i].onset < 0.1) || beeps[i].onset > end - 0.1;
         EXPECT_TRUE(beeps[i].whole || atAnEnd) << "a beep cut short at " << beeps[i].onset << " s";
         // A beep the file's start cut into starts with the file, not with its second.
-        if (i > 0 && !(i == 1 && beeps[0].onset < 0.1))
+        if (i > 0 && !(i == 1 && beeps[0].onset < 0.1)) {
             EXPECT_NEAR(beeps[i].onset - beeps[i - 1].onset, 1.0, 0.005)
                 << "between the beeps at " << beeps[i - 1].onset << " and " << beeps[i].onset << " s";
+        }
     }
     // The file's first picture is the one shown when the recording started, which may have been
     // captured in a beep just before: that square's beep is not in the file.
