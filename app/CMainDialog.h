@@ -41,18 +41,14 @@ class CCustomButton;
 class CCustomTableControl;
 class CHoverButton;
 class CIconListBox;
+class CRecordingsList;
 class CThumbNailControl;
 class CThumbnailButton;
 }  // namespace controls
-namespace recording {
-class CRecordingsList;
-}
-namespace capture {
-class CSourceDialog;
-}
 
 namespace app {
 
+class CSourceDialog;
 class FullScreenPreview;
 class PreviewWidget;
 class SnapshotCountdown;
@@ -130,7 +126,7 @@ public:
     const QTimer& ClockTimer() const { return clockTimer; }
     // Stopped recorders still finishing their files.
     std::size_t FinishingRecorderCount() const { return finishingRecorders.size(); }
-    recording::CRecordingsList* RecordingsList() const { return recordingsList; }
+    controls::CRecordingsList* RecordingsList() const { return recordingsList; }
     // Makes the recorders' encoders instead of the AVI encoder; for tests.
     void SetEncoderFactory(std::function<std::unique_ptr<recording::MMBoxInstance>()> factory);
     // Answers the recorders' free-space questions instead of the file system; for tests.
@@ -398,7 +394,7 @@ private:
     PreviewWidget* preview = nullptr;
     QLineEdit* clockEdit = nullptr;
     QLineEdit* folderEdit = nullptr;
-    recording::CRecordingsList* recordingsList = nullptr;
+    controls::CRecordingsList* recordingsList = nullptr;
     controls::CIconListBox* categoryList = nullptr;
     controls::CThumbNailControl* thumbnailGrid = nullptr;
     controls::CCustomTableControl* effectsTable = nullptr;
@@ -412,7 +408,7 @@ private:
     std::string currentCamera;
     std::string chosenCamera;  // chosen by the user, kept in the settings once it delivers
     QString cameraNote;
-    QPointer<capture::CSourceDialog> sourceDialog;  // while the camera chooser is open
+    QPointer<app::CSourceDialog> sourceDialog;  // while the camera chooser is open
     capture::FramePipeline framePipeline;
     std::thread captureThread;
     std::unique_ptr<capture::CameraSession> cameraSession;

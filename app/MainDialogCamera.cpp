@@ -11,7 +11,7 @@
 #include "app/CMainDialog.h"
 #include "app/Settings.h"
 #include "app/UserMessages.h"
-#include "capture/CSourceDialog.h"
+#include "app/CSourceDialog.h"
 
 namespace app {
 
@@ -84,14 +84,14 @@ void CMainDialog::SelectWebcamSource() {
     }
     // The capture worker goes on with the current camera while the dialog is open, and the
     // dialog's lines follow the cameras plugged in and out meanwhile.
-    capture::CSourceDialog dialog(deviceList, skinFolder, this);
+    app::CSourceDialog dialog(deviceList, skinFolder, this);
     dialog.SetRecordingSize(framePipeline.Road());
     // A recording keeps the size it started with.
     dialog.SizeBox()->setEnabled(recordState == RecordState::Idle);
     // The microphone line picked is heard at once, so the meter shows whether it hears the
     // user; Cancel goes back to the microphone of before.
     const std::string microphoneBefore = microphoneSetting;
-    std::vector<capture::CSourceDialog::MicrophoneLine> microphones;
+    std::vector<app::CSourceDialog::MicrophoneLine> microphones;
     const std::vector<capture::MicrophoneSource> sources = capture::ListMicrophones();
     for (const capture::MicrophoneSource& source : sources)
         microphones.push_back({source.id, source.name});
@@ -99,7 +99,7 @@ void CMainDialog::SelectWebcamSource() {
     dialog.SetMicrophones(microphones,
                           current >= 0 ? sources[current].id : std::string(capture::kNoMicrophone));
     dialog.SetLevelSource([this] { return microphone ? microphone->Level() : 0.0; });
-    connect(&dialog, &capture::CSourceDialog::MicrophoneChanged, this,
+    connect(&dialog, &app::CSourceDialog::MicrophoneChanged, this,
             [this](const std::string& setting) { UseMicrophone(setting); });
     sourceDialog = &dialog;
     const int result = dialog.DoModal();

@@ -15,7 +15,7 @@
 #include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
 #include "controls/CThumbNailControl.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 
 namespace app {
 namespace {
@@ -84,7 +84,7 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
             folderEdit = new QLineEdit(this);
             return folderEdit;
         case ControlKind::RecordingsList:
-            return recordingsList = new recording::CRecordingsList(this);
+            return recordingsList = new controls::CRecordingsList(this);
         case ControlKind::EffectsTable:
             return effectsTable = new controls::CCustomTableControl(this);
         case ControlKind::CategoryList:

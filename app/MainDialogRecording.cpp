@@ -13,7 +13,7 @@
 #include "app/CMainDialog.h"
 #include "app/Settings.h"
 #include "app/UserMessages.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 #include "recording/OutputNames.h"
 #include "recording/RoadRecording.h"
 #include "recording/Snapshot.h"

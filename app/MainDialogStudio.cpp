@@ -9,7 +9,7 @@
 #include "app/Settings.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 
 namespace app {
 namespace {

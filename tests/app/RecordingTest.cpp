@@ -29,7 +29,7 @@
 #include "app/MainLayout.h"
 #include "app/Settings.h"
 #include "controls/CHoverButton.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 #include "recording/CrashRepair.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -149,7 +149,7 @@ protected:
     QString ClockText() const {
         return qobject_cast<QLineEdit*>(dialog.Control(app::kClock))->text();
     }
-    const std::vector<recording::RecordingEntry>& Rows() const {
+    const std::vector<controls::RecordingEntry>& Rows() const {
         return dialog.RecordingsList()->Entries();
     }
     QStringList Files(const QString& pattern) const {

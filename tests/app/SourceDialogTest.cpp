@@ -12,12 +12,12 @@
 #include "app/MainLayout.h"
 #include "app/PreviewWidget.h"
 #include "capture/CCaptureDevice.h"
-#include "capture/CSourceDialog.h"
+#include "app/CSourceDialog.h"
 #include "capture/PatternDevices.h"
 #include "controls/CHoverButton.h"
 
 using app::CMainDialog;
-using capture::CSourceDialog;
+using app::CSourceDialog;
 using Picture = controls::CHoverButton::Picture;
 
 namespace {

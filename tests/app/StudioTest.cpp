@@ -14,7 +14,7 @@
 #include "app/MainLayout.h"
 #include "controls/CHoverButton.h"
 #include "controls/CThumbNailControl.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 
 using app::CMainDialog;
 using app::LayoutMode;

@@ -9,12 +9,12 @@
 #include <QUrl>
 
 #include "controls/CCheckListHeader.h"
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 
 using controls::kChecked;
 using controls::kNoCheck;
 using controls::kUnchecked;
-using recording::CRecordingsList;
+using controls::CRecordingsList;
 
 namespace {
 

@@ -20,7 +20,7 @@ namespace controls {
 class CHoverButton;
 }
 
-namespace capture {
+namespace app {
 
 // The skinned camera chooser: a borderless 500 x 299 dialog with rounded top corners, centred
 // over its owner, that lists the cameras in a combo box and, beside it, the recording sizes. OK
@@ -37,11 +37,11 @@ public:
 
     // One combo line per entry of `devices`, in list order, line 0 selected. The background and
     // the button pictures come from `skinFolder` (ending with "/").
-    CSourceDialog(const DeviceList& devices, const QString& skinFolder, QWidget* owner = nullptr);
+    CSourceDialog(const capture::DeviceList& devices, const QString& skinFolder, QWidget* owner = nullptr);
 
     // Replaces the lines by the entries of `devices`, keeping the chosen camera chosen when it is
     // still listed (line 0 otherwise); the window calls it as cameras are plugged in and out.
-    void SetDevices(const DeviceList& devices);
+    void SetDevices(const capture::DeviceList& devices);
 
     // One microphone line: its identity and its name.
     struct MicrophoneLine {
@@ -65,9 +65,9 @@ public:
     // The combo line chosen with OK; 0 until then, -1 when no line was selected.
     int Selection() const { return selection_; }
     // Shows `road`'s recording size as the chosen one.
-    void SetRecordingSize(const RoadConfig& road);
+    void SetRecordingSize(const capture::RoadConfig& road);
     // The road of the size chosen with OK; classic until then.
-    const RoadConfig& ChosenRoad() const { return chosenRoad_; }
+    const capture::RoadConfig& ChosenRoad() const { return chosenRoad_; }
     QComboBox* SizeBox() const { return sizeBox_; }
 
     QComboBox* ComboBox() const { return comboBox_; }
@@ -107,11 +107,11 @@ private:
     QPixmap background_;
     std::vector<std::string> ids_;  // the camera of each line
     int selection_ = 0;
-    RoadConfig chosenRoad_ = RoadConfig::Classic();
+    capture::RoadConfig chosenRoad_ = capture::RoadConfig::Classic();
 
     // Dragging by mouse movements, where the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragGrabOffset_;
 };
 
-}  // namespace capture
+}  // namespace app

@@ -12,7 +12,7 @@
 
 class QMenu;
 
-namespace recording {
+namespace controls {
 
 // One finished recording as the list shows it.
 struct RecordingEntry {
@@ -99,4 +99,4 @@ private:
     QTimer fileCheckTimer_;
 };
 
-}  // namespace recording
+}  // namespace controls

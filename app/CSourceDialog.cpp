@@ -1,4 +1,4 @@
-#include "capture/CSourceDialog.h"
+#include "app/CSourceDialog.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -13,7 +13,12 @@
 #include "controls/CHoverButton.h"
 #include "controls/CellFont.h"
 
-namespace capture {
+namespace app {
+
+using capture::DeviceList;
+using capture::FrameSize;
+using capture::RecordingSizes;
+using capture::RoadConfig;
 
 namespace {
 
@@ -235,4 +240,4 @@ void CSourceDialog::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
 }
 
-}  // namespace capture
+}  // namespace app

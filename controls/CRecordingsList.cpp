@@ -1,4 +1,4 @@
-#include "recording/CRecordingsList.h"
+#include "controls/CRecordingsList.h"
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -18,7 +18,7 @@
 #include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
-namespace recording {
+namespace controls {
 
 namespace {
 constexpr int kFontCellHeight = 20;
@@ -263,4 +263,4 @@ void CRecordingsList::hideEvent(QHideEvent* event) {
     fileCheckTimer_.stop();
 }
 
-}  // namespace recording
+}  // namespace controls
