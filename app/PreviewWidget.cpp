@@ -3,6 +3,9 @@
 #include <QMetaObject>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
+
+#include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 
@@ -24,10 +27,13 @@ PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
 void PreviewWidget::PresentPreview(const cv::Mat& previewFrame) {
     {
         std::lock_guard lock(pictureMutex_);
+        // The window system paints 32-bit pixels: converting here, on the road's thread, spares
+        // the window's thread (and Qt's thread pool) a conversion at every paint.
         if (picture_.width() != previewFrame.cols || picture_.height() != previewFrame.rows)
-            picture_ = QImage(previewFrame.cols, previewFrame.rows, QImage::Format_BGR888);
-        for (int row = 0; row < previewFrame.rows; ++row)
-            std::memcpy(picture_.scanLine(row), previewFrame.ptr(row), previewFrame.cols * 3);
+            picture_ = QImage(previewFrame.cols, previewFrame.rows, QImage::Format_RGB32);
+        cv::Mat pixels(previewFrame.rows, previewFrame.cols, CV_8UC4, picture_.bits(),
+                       static_cast<std::size_t>(picture_.bytesPerLine()));
+        cv::cvtColor(previewFrame, pixels, cv::COLOR_BGR2BGRA);
     }
     // By name, so that Qt makes and frees the queued call itself (the picture is handed over
     // under the mutex above).
@@ -62,8 +68,8 @@ void PreviewWidget::Refresh() {
 }
 
 void PreviewWidget::PaintInto(QPainter& painter, const QRect& target) const {
-    painter.fillRect(target, Qt::black);
     QRect place = target;
+    bool pictured = false;
     {
         std::lock_guard lock(pictureMutex_);
         if (!picture_.isNull()) {
@@ -74,8 +80,13 @@ void PreviewWidget::PaintInto(QPainter& painter, const QRect& target) const {
                 painter.drawImage(place.topLeft(), picture_);
             else
                 painter.drawImage(place, picture_);
+            pictured = true;
         }
     }
+    // Black only where the picture does not reach (the bars of a picture of another shape), so
+    // no pixel is painted twice.
+    for (const QRect& band : pictured ? QRegion(target).subtracted(place) : QRegion(target))
+        painter.fillRect(band, Qt::black);
     if (const double flash = FlashStrength(); flash > 0) {
         QColor white(Qt::white);
         white.setAlphaF(static_cast<float>(flash));
