@@ -118,14 +118,13 @@ void CMainDialog::ShutdownSequence() {
     snapshotCountdown->Cancel();
     fullScreenPreview.reset();
 
-    // Flags first, then the events, so a woken worker always finds its flag set. A running
+    // Flags first, then the event, so a woken worker always finds its flag set. A running
     // recording ends at this moment; it gets no row, as the window is closing.
     RequestRecordersStop();
     // The session replaces no camera from here on.
     if (cameraSession) cameraSession->Stop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();
-    framePipeline.frameReadyEvent.Set();
     tickTimer.stop();
     if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
     // Nothing is lost at quit: every recording finishes its file before the window closes,

@@ -23,14 +23,11 @@ void FramePipeline::Allocate(const RoadConfig& road) {
     bordered_.release();
     fitted_.release();
     shownPreview_ = &cameraPicture_;
-    {
-        std::lock_guard lock(outputMutex_);
-        outputFrame_.create(output, CV_8UC3);
-        outputFrame_.setTo(cv::Scalar::all(0));
-    }
-    // The scaled copy is needed only where the output is smaller than the studio frame.
-    if (output != studio) outputScratch_.create(output, CV_8UC3);
-    if (output == studio) outputScratch_.release();
+    outputSize_ = output;
+    // Black until the first pass, at the new size.
+    cv::Mat black = outputFrames.FreePicture(output);
+    black.setTo(cv::Scalar::all(0));
+    outputFrames.Publish({black, std::nullopt});
     // The placards are drawn once, at the preview's size, and scaled when they are shown.
     if (openingPicture_.empty()) {
         openingPicture_.create(kPreviewHeight, kPreviewWidth, CV_8UC3);
@@ -66,9 +63,9 @@ bool FramePipeline::HasDevice() const {
 
 void FramePipeline::CopyOutputFrame(
     cv::Mat& destination, std::optional<std::chrono::steady_clock::time_point>* captured) const {
-    std::lock_guard lock(outputMutex_);
-    outputFrame_.copyTo(destination);
-    if (captured) *captured = outputCaptured_;
+    const PublishedFrame latest = outputFrames.Latest();
+    latest.picture.copyTo(destination);
+    if (captured) *captured = latest.captured;
 }
 
 void FramePipeline::RunPass() {
@@ -124,23 +121,18 @@ void FramePipeline::RunPass() {
         shownPreview_ = &mirrored_;
     }
     if (previewSink) previewSink->PresentPreview(*shownPreview_);
-    if (picture->size() == outputFrame_.size() && !mirrorOutput) {
-        std::lock_guard lock(outputMutex_);
-        picture->copyTo(outputFrame_);
-        outputCaptured_ = captured;
+    // The output is written into a picture no consumer holds, then published as it is.
+    cv::Mat output = outputFrames.FreePicture(outputSize_);
+    if (picture->size() == outputSize_) {
+        if (mirrorOutput)
+            cv::flip(*picture, output, 1);
+        else
+            picture->copyTo(output);
     } else {
-        // Scale or mirror outside the lock, then publish with one copy under it.
-        if (picture->size() == outputScratch_.size()) {
-            cv::flip(*picture, outputScratch_, 1);
-        } else {
-            cv::resize(*picture, outputScratch_, outputScratch_.size(), 0, 0, cv::INTER_LINEAR);
-            if (mirrorOutput) cv::flip(outputScratch_, outputScratch_, 1);
-        }
-        std::lock_guard lock(outputMutex_);
-        outputScratch_.copyTo(outputFrame_);
-        outputCaptured_ = captured;
+        cv::resize(*picture, output, outputSize_, 0, 0, cv::INTER_LINEAR);
+        if (mirrorOutput) cv::flip(output, output, 1);
     }
-    frameReadyEvent.Set();
+    outputFrames.Publish({output, captured});
 }
 
 void FramePipeline::PlaceCameraFrame(const cv::Mat& grabbed) {

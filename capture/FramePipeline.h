@@ -10,6 +10,7 @@
 
 #include "capture/CCaptureDevice.h"
 #include "capture/CameraPlacard.h"
+#include "capture/FrameHub.h"
 #include "capture/RoadConfig.h"
 #include "effects/EffectEngine.h"
 #include "effects/FaceTracker.h"
@@ -26,7 +27,7 @@ public:
 };
 
 // The state the frame road shares between the window's thread, the capture worker and the
-// consumers of the output frame (the recorder and the snapshot).
+// consumers of the output frame (the recorders and the snapshot, through outputFrames).
 class FramePipeline {
 public:
     static constexpr int kPreviewWidth = 480;
@@ -37,8 +38,10 @@ public:
     // Creates the events and the black start-up frames of `road`.
     explicit FramePipeline(const RoadConfig& road = RoadConfig::Classic());
 
-    platform::AutoResetEvent tickEvent;        // set by every tick of the window's timer
-    platform::AutoResetEvent frameReadyEvent;  // set by the worker after each output frame
+    platform::AutoResetEvent tickEvent;  // set by every tick of the window's timer
+    // Every output frame (BGR of the recording size: 320 x 240 in classic, else the studio frame
+    // itself), for the recorders and whoever else follows the road.
+    FrameHub outputFrames;
     std::atomic<int> stopCapture{0};
     std::atomic<int> captureStopped{0};
 
@@ -115,10 +118,7 @@ private:
     cv::Mat fitted_;         // the preview of a studio frame of another size than 480 x 360
     cv::Mat mirrored_;       // the preview mirrored, while the preview mirror is on
     const cv::Mat* shownPreview_ = &cameraPicture_;
-    mutable std::mutex outputMutex_;
-    cv::Mat outputFrame_;
-    std::optional<std::chrono::steady_clock::time_point> outputCaptured_;
-    cv::Mat outputScratch_;
+    cv::Size outputSize_;
     std::atomic<Placard> placard_{Placard::None};
     cv::Mat openingPicture_;   // the placards, drawn once at the preview's size
     cv::Mat noCameraPicture_;

@@ -103,8 +103,11 @@ bool RecorderWorker::Start(std::string& errorText) {
     // A key frame of a busy picture at the larger sizes can outgrow the classic packet buffer.
     videoPacket_.assign(
         std::max(kVideoPacketBytes, I420FrameBytes(settings_.width, settings_.height)), 0);
-    // The first slot shows the picture of the moment the recording starts.
-    TakeOutputFrame();
+    // Every frame the road finishes from now on comes to this recorder's own slot; the first
+    // slot of the file shows the picture of the moment the recording starts.
+    frames_ = pipeline_.outputFrames.Attach();
+    outputCopy_ = pipeline_.outputFrames.Latest().picture;
+    ConvertOutputFrame();
     startTime_ = options_.now();
     if (options_.sound) {
         options_.sound->AddListener(&soundTap_);
@@ -120,10 +123,8 @@ void RecorderWorker::RequestStop() {
     // The moment is stored before the flag, so the thread that sees the flag finds it.
     stopElapsedNs_ = Elapsed().count();
     stopRequested_ = true;
-    // Wakes the thread when it waits for a frame. Should a recording started right after this one
-    // take the signal instead, it merely handles one more frame, and this thread still sees its
-    // own flag within kIdleWait.
-    pipeline_.frameReadyEvent.Set();
+    // Wakes the thread when it waits for a frame.
+    frames_->Wake();
 }
 
 void RecorderWorker::StopAndWait() {
@@ -141,6 +142,7 @@ void RecorderWorker::Abandon(std::unique_ptr<RecorderWorker> recorder) {
     recorder->RequestStop();
     {
         std::lock_guard lock(recorder->outsideMutex_);
+        recorder->pipeline_.outputFrames.Detach(recorder->frames_);
         recorder->abandoned_ = true;
         if (recorder->listening_) recorder->options_.sound->RemoveListener(&recorder->soundTap_);
         recorder->listening_ = false;
@@ -175,6 +177,7 @@ void RecorderWorker::Run() {
         std::lock_guard lock(outsideMutex_);
         if (listening_) options_.sound->RemoveListener(&soundTap_);
         listening_ = false;
+        if (!abandoned_) pipeline_.outputFrames.Detach(frames_);
     }
     try {
         if (!encoder_->Finish() && !failed_) {
@@ -205,7 +208,7 @@ void RecorderWorker::Record() {
         if (frameArrived) {
             // The frame takes the slot of the moment its camera picture was captured, not of the
             // moment the road passed it on.
-            const std::optional<FrameTimeline::Duration> captured = CopyOutputFrame();
+            const std::optional<FrameTimeline::Duration> captured = TakeArrivedFrame();
             const FrameTimeline::FramePlan plan = timeline_.OnFrame(captured.value_or(elapsed));
             written = WriteSlots(plan.repeatsOfLast);
             // A frame whose slot is already written still becomes the picture the next slots
@@ -223,9 +226,7 @@ void RecorderWorker::Record() {
 }
 
 bool RecorderWorker::WaitForFrame() {
-    std::lock_guard lock(outsideMutex_);
-    if (abandoned_) return false;
-    return pipeline_.frameReadyEvent.WaitFor(kIdleWait);
+    return frames_->Take(arrived_, kIdleWait);
 }
 
 bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
@@ -337,21 +338,11 @@ void RecorderWorker::SoundTap::OnSound(std::chrono::steady_clock::time_point cap
     owner_.soundReached_ = std::max(owner_.soundReached_, at + length);
 }
 
-std::optional<FrameTimeline::Duration> RecorderWorker::CopyOutputFrame() {
-    std::optional<std::chrono::steady_clock::time_point> captured;
-    {
-        std::lock_guard lock(outsideMutex_);
-        if (abandoned_) return std::nullopt;
-        // A whole copy: the capture worker may be writing the next frame meanwhile.
-        pipeline_.CopyOutputFrame(outputCopy_, &captured);
-    }
-    if (!captured) return std::nullopt;
-    return std::chrono::duration_cast<FrameTimeline::Duration>(*captured - startTime_);
-}
-
-void RecorderWorker::TakeOutputFrame() {
-    CopyOutputFrame();
-    ConvertOutputFrame();
+std::optional<FrameTimeline::Duration> RecorderWorker::TakeArrivedFrame() {
+    // Published frames are never written again, so the picture is shared, not copied.
+    outputCopy_ = arrived_.picture;
+    if (!arrived_.captured) return std::nullopt;
+    return std::chrono::duration_cast<FrameTimeline::Duration>(*arrived_.captured - startTime_);
 }
 
 void RecorderWorker::ConvertOutputFrame() {

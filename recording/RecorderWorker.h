@@ -127,6 +127,9 @@ public:
     std::optional<std::string> FailureText() const;
     // Frames the file holds; final once the recorder has ended.
     int64_t FramesWritten() const { return framesWritten_; }
+    // Frames the road finished while this recorder was still busy with an earlier one, which it
+    // therefore never saw.
+    uint64_t FramesMissed() const { return frames_ ? frames_->Dropped() : 0; }
     const std::string& OutputPath() const { return outputPath_; }
 
 private:
@@ -143,12 +146,11 @@ private:
     bool WriteSound(FrameTimeline::Duration until);
     // The sound of the whole file, once the last of it has come (or kSoundHoldBack has passed).
     bool WriteLastSound();
-    // Copies the pipeline's output frame; returns when its camera picture was captured, after the
-    // start, or nothing when the frame has no capture time.
-    std::optional<FrameTimeline::Duration> CopyOutputFrame();
-    // Converts the copied frame into the frame buffer that the next slots show.
+    // Makes the frame that arrived the current one; returns when its camera picture was captured,
+    // after the start, or nothing when the frame has no capture time.
+    std::optional<FrameTimeline::Duration> TakeArrivedFrame();
+    // Converts the current frame into the frame buffer that the next slots show.
     void ConvertOutputFrame();
-    void TakeOutputFrame();
     FrameTimeline::Duration Elapsed() const;
     void ReportFailure(const std::string& reason);
 
@@ -180,7 +182,9 @@ private:
     std::vector<uint8_t> frameBuffer_;
     std::vector<uint8_t> audioPacket_;
     std::vector<uint8_t> videoPacket_;
-    cv::Mat outputCopy_;
+    std::shared_ptr<capture::FrameHub::Slot> frames_;  // this recorder's slot on the road
+    capture::PublishedFrame arrived_;
+    cv::Mat outputCopy_;  // the current frame
 
     bool startCalled_ = false;
     std::chrono::steady_clock::time_point startTime_;
@@ -193,8 +197,8 @@ private:
     std::atomic<bool> ended_{true};
     std::mutex endMutex_;
     std::condition_variable endChanged_;
-    // Guards what lies outside the recorder (the pipeline, the failure callback) against an
-    // Abandon() that lets them go.
+    // Guards what lies outside the recorder (the pipeline, the sound, the failure callback)
+    // against an Abandon() that lets them go.
     std::mutex outsideMutex_;
     bool abandoned_ = false;
     std::atomic<int64_t> framesWritten_{0};

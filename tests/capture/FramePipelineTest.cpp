@@ -34,8 +34,10 @@ struct CountingSink : capture::PreviewSink {
 
 TEST(Capture_FramePipeline, WithoutACameraEveryPassOutputsBlack) {
     FramePipeline pipeline;
+    const auto slot = pipeline.outputFrames.Attach();
     pipeline.RunPass();
-    EXPECT_TRUE(pipeline.frameReadyEvent.WaitFor(0ms));
+    capture::PublishedFrame published;
+    EXPECT_TRUE(slot->Take(published, 0ms));
     cv::Mat output;
     pipeline.CopyOutputFrame(output);
     ASSERT_EQ(output.size(), cv::Size(320, 240));
@@ -50,10 +52,12 @@ TEST(Capture_FramePipeline, WorkerTurnsTicksIntoPreviewAndOutputFramesAndStopsWh
     ASSERT_NE(device, nullptr);
     pipeline.ReplaceDevice(std::move(device));
 
+    const auto slot = pipeline.outputFrames.Attach();
     std::thread worker([&] { capture::CaptureWorker(&pipeline); });
+    capture::PublishedFrame published;
     for (int tick = 0; tick < 3; ++tick) {
         pipeline.tickEvent.Set();
-        ASSERT_TRUE(pipeline.frameReadyEvent.WaitFor(5s));
+        ASSERT_TRUE(slot->Take(published, 5s));
     }
     EXPECT_GE(sink.frames.load(), 3);
     cv::Mat output;

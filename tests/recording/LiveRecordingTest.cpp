@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <thread>
 
@@ -23,11 +24,22 @@ using SecondsD = std::chrono::duration<double>;
 
 using recording::testing::RunningPipeline;
 
-TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSeconds) {
+// Beside the recorder, a consumer of the road's frames that takes one only every 300 ms: it loses
+// frames of its own, and the recorder none.
+TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSecondsBesideASlowConsumer) {
     ScratchFolder folder;
     const std::string path = folder.File("live.avi");
     RunningPipeline running;
     ASSERT_TRUE(running.pipeline.HasDevice());
+    const auto slowSlot = running.pipeline.outputFrames.Attach();
+    std::atomic<bool> stopSlow{false};
+    std::thread slow([&] {
+        capture::PublishedFrame frame;
+        while (!stopSlow) {
+            slowSlot->Take(frame, 100ms);
+            std::this_thread::sleep_for(300ms);
+        }
+    });
     RecorderWorker recorder(path, running.pipeline);
     std::string error;
     const auto started = std::chrono::steady_clock::now();
@@ -36,6 +48,10 @@ TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSeconds) {
     recorder.RequestStop();
     const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
     recorder.StopAndWait();
+    stopSlow = true;
+    slow.join();
+    EXPECT_GT(slowSlot->Dropped(), 20u);
+    EXPECT_EQ(recorder.FramesMissed(), 0u);
 
     const AviFacts facts = ProbeAvi(path);
     ASSERT_TRUE(facts.opened);
