@@ -84,11 +84,9 @@ void CMainDialog::Initialise() {
     QMetaObject::invokeMethod(this, &CMainDialog::OnShowCategory, Qt::QueuedConnection);
     CreateEffectEngine();
 
-    // The frame road: the events and frames exist since the pipeline was made; start the tick
-    // and the worker.
+    // The frame road: the events and frames exist since the pipeline was made; the worker keeps
+    // the road's time itself.
     framePipeline.stopCapture = 0;
-    connect(&tickTimer, &QTimer::timeout, this, [this] { framePipeline.tickEvent.Set(); });
-    tickTimer.start(TickIntervalMs(framePipeline.Road()));
     StartCaptureWorker();
 }
 
@@ -125,7 +123,6 @@ void CMainDialog::ShutdownSequence() {
     if (cameraSession) cameraSession->Stop();
     framePipeline.stopCapture = 1;
     framePipeline.tickEvent.Set();
-    tickTimer.stop();
     if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
     // Nothing is lost at quit: every recording finishes its file before the window closes,
     // within a bounded wait that the status line explains.

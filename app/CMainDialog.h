@@ -73,11 +73,6 @@ class CMainDialog : public QWidget, private effects::EngineEvents, private captu
 public:
     static constexpr int kWidth = 510;
     static constexpr int kHeight = 680;
-    static constexpr int kTickIntervalMs = 50;     // TICK_TIMER: at most 20 frames per second
-    // The tick of a road: kTickIntervalMs in classic, else one tick per frame of its rate.
-    static int TickIntervalMs(const capture::RoadConfig& road) {
-        return road.IsClassic() ? kTickIntervalMs : 1000 / road.framesPerSecond;
-    }
     static constexpr int kClockIntervalMs = 1000;  // CLOCK_TIMER: the recording clock
     static constexpr int kShutdownPollMs = 200;
 
@@ -450,7 +445,6 @@ private:
     bool dragging = false;
     QPoint dragGrabOffset;
 
-    QTimer tickTimer;  // TICK_TIMER
     bool initialised = false;
     bool shutdownStarted = false;
 };

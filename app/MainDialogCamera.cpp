@@ -55,7 +55,6 @@ void CMainDialog::ChangeRoad(const capture::RoadConfig& road) {
     effectEngine = std::move(engine);
     faceTracker = std::move(tracker);
     OnSelectionChanged();
-    tickTimer.setInterval(TickIntervalMs(road));
     // The camera is asked again, for a mode that covers the new size. It is let go first, so
     // the new request does not find it busy.
     const std::string camera = currentCamera;

@@ -2,6 +2,8 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
+
 #include "capture/StudioGeometry.h"
 #include "platform/Clock.h"
 #include "platform/VirtualCameraSection.h"
@@ -169,10 +171,18 @@ int CaptureWorker(FramePipeline* pipeline) {
     // The section stays open for the life of the worker, which is the life of the program.
     platform::VirtualCameraSection virtualCamera;
     virtualCamera.Open();
+    // The road keeps its own time: a pass every period of its rate, and one at once whenever the
+    // tick event is set. After a late pass the next follows at once; missed ones are not made up.
+    auto next = std::chrono::steady_clock::now() + pipeline->Road().PassPeriod();
     while (pipeline->stopCapture == 0) {
-        pipeline->tickEvent.Wait();
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
+            next - std::chrono::steady_clock::now());
+        const bool woken = pipeline->tickEvent.WaitFor(std::max(wait, std::chrono::milliseconds(0)));
         if (pipeline->stopCapture != 0) break;
         pipeline->RunPass();
+        if (woken) continue;
+        const auto period = pipeline->Road().PassPeriod();
+        next = std::max(next + period, std::chrono::steady_clock::now());
     }
     pipeline->captureStopped = 1;
     return 1;

@@ -38,7 +38,7 @@ public:
     // Creates the events and the black start-up frames of `road`.
     explicit FramePipeline(const RoadConfig& road = RoadConfig::Classic());
 
-    platform::AutoResetEvent tickEvent;  // set by every tick of the window's timer
+    platform::AutoResetEvent tickEvent;  // asks the worker for a pass at once
     // Every output frame (BGR of the recording size: 320 x 240 in classic, else the studio frame
     // itself), for the recorders and whoever else follows the road.
     FrameHub outputFrames;
@@ -124,7 +124,8 @@ private:
     cv::Mat noCameraPicture_;
 };
 
-// The capture worker's thread procedure: one pass per tick until stopCapture is set. Returns 1.
+// The capture worker's thread procedure: a pass every period of the road's rate (and whenever the
+// tick event is set) until stopCapture is set. Returns 1.
 int CaptureWorker(FramePipeline* pipeline);
 
 }  // namespace capture

@@ -20,6 +20,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kRate = 48000;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = kRate / 100;  // 10 ms
+// What the source keeps of the sound it has not delivered yet, as a sound card's buffer does.
+constexpr int kDeviceBufferFrames = kRate / 2;  // 500 ms
 constexpr int16_t kToneAmplitude = 16000;
 
 struct MicrophoneState {
@@ -148,10 +150,12 @@ GstFlowReturn MicCreate(GstPushSrc* source, GstBuffer** buffer) {
     const GstClockTime base = gst_element_get_base_time(GST_ELEMENT(source));
     GST_BUFFER_PTS(out) = captured > static_cast<int64_t>(base) ? captured - base : 0;
     GST_BUFFER_DURATION(out) = GST_SECOND * capture::kBufferFrames / capture::kRate;
-    // A source that fell behind (the machine was busy) goes on from now, leaving a gap, as a
-    // microphone that overran its buffer does.
-    state.nextSample = std::max(first + capture::kBufferFrames,
-                                capture::SampleAt(capture::Clock::now()) - capture::kBufferFrames);
+    // A source that fell behind (the machine was busy) delivers what its device buffer still
+    // holds at once, so a short delay loses nothing; one that fell behind by more goes on from
+    // there, leaving a gap, as a microphone that overran its buffer does.
+    state.nextSample =
+        std::max(first + capture::kBufferFrames,
+                 capture::SampleAt(capture::Clock::now()) - capture::kDeviceBufferFrames);
     capture::MarkHandedOver(out);
     *buffer = out;
     return GST_FLOW_OK;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,10 @@ struct RoadConfig {
     static RoadConfig ForRecordingSize(FrameSize size);
 
     bool IsClassic() const { return *this == Classic(); }
+    // The time between two passes of the road: 50 ms in classic.
+    std::chrono::milliseconds PassPeriod() const {
+        return std::chrono::milliseconds(1000 / framesPerSecond);
+    }
     bool operator==(const RoadConfig&) const = default;
 };
 

@@ -231,7 +231,7 @@ TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot
     // The picture stands still once the window has found that there is no camera.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return dialog.Pipeline().CurrentPlacard() == capture::Placard::NoCamera; }, 5000));
-    QTest::qWait(4 * CMainDialog::kTickIntervalMs);
+    QTest::qWait(4 * capture::RoadConfig::Classic().PassPeriod().count());
     app::PreviewWidget* preview = dialog.Preview();
     QSignalSpy finished(&dialog.Countdown(), &app::SnapshotCountdown::Finished);
     // Right after the window has taken the snapshot: the flash is on, the number gone.

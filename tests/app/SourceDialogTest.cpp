@@ -196,7 +196,7 @@ protected:
     }
     // Whether the preview shows new pictures, as it does while a camera delivers.
     bool PreviewMoves() {
-        QTest::qWait(3 * CMainDialog::kTickIntervalMs);
+        QTest::qWait(3 * capture::RoadConfig::Classic().PassPeriod().count());
         const QImage before = dialog.Preview()->CurrentPicture();
         return QTest::qWaitFor([&] { return dialog.Preview()->CurrentPicture() != before; }, 3000);
     }

@@ -59,20 +59,13 @@ inline bool WaitUntil(const std::function<bool()>& condition,
     return true;
 }
 
-// A frame road running as in the program: the capture worker, woken every 50 ms. The road's
-// device is dropped at the end.
+// A frame road running as in the program: the capture worker, which makes a pass every 50 ms.
+// The road's device is dropped at the end.
 class RunningRoad {
 public:
     RunningRoad()
-        : worker_([this] { capture::CaptureWorker(&pipeline); }), ticker_([this] {
-              while (ticking_) {
-                  pipeline.tickEvent.Set();
-                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-              }
-          }) {}
+        : worker_([this] { capture::CaptureWorker(&pipeline); }) {}
     ~RunningRoad() {
-        ticking_ = false;
-        ticker_.join();
         pipeline.stopCapture = 1;
         pipeline.tickEvent.Set();
         worker_.join();
@@ -84,9 +77,7 @@ public:
     capture::FramePipeline pipeline;
 
 private:
-    std::atomic<bool> ticking_{true};
     std::thread worker_;
-    std::thread ticker_;
 };
 
 }  // namespace capture_test

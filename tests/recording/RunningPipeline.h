@@ -1,7 +1,7 @@
 #pragma once
 
-// The frame road as the program runs it, for the live recording tests: the pattern camera, the
-// capture worker, and a tick at the road's rate (every 50 ms in classic).
+// The frame road as the program runs it, for the live recording tests: the pattern camera and the
+// capture worker, which makes a pass at the road's rate (every 50 ms in classic).
 
 #include <atomic>
 #include <chrono>
@@ -26,16 +26,8 @@ public:
             pipeline.ReplaceDevice(std::move(camera));
         }
         worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
-        ticker_ = std::thread([this, period = std::chrono::milliseconds(1000 / road.framesPerSecond)] {
-            while (!stopTicks_) {
-                pipeline.tickEvent.Set();
-                std::this_thread::sleep_for(period);
-            }
-        });
     }
     ~RunningPipeline() {
-        stopTicks_ = true;
-        ticker_.join();
         pipeline.stopCapture = 1;
         pipeline.tickEvent.Set();
         worker_.join();
@@ -46,9 +38,7 @@ public:
     capture::FramePipeline pipeline;
 
 private:
-    std::atomic<bool> stopTicks_{false};
     std::thread worker_;
-    std::thread ticker_;
 };
 
 }  // namespace recording::testing
