@@ -43,11 +43,11 @@ bool InstallTerminationHandlers() {
 
 // The window whose recordings a process exit must finish. Qt ends the process with exit() when
 // it loses the display connection, without the window's shutdown sequence; this handler then
-// finishes the files on the way out.
+// finishes the files and stops the window's threads on the way out.
 CMainDialog* windowAtExit = nullptr;
 
-void FinishRecordingsAtExit() {
-    if (windowAtExit) windowAtExit->FinishRecordingsNow();
+void EndWindowAtExit() {
+    if (windowAtExit) windowAtExit->EndWithoutEventLoop();
 }
 
 }  // namespace
@@ -103,7 +103,7 @@ int CCaptureApp::Run(int argc, char** argv) {
                      Qt::QueuedConnection);
     // Registered after Qt's own start-up, so it runs before Qt's exit handlers.
     windowAtExit = &mainDialog;
-    std::atexit(FinishRecordingsAtExit);
+    std::atexit(EndWindowAtExit);
     const int status = application.exec();
     windowAtExit = nullptr;
     return status;

@@ -134,9 +134,10 @@ public:
     // crash cut off before this run began; the status line tells how many were repaired.
     void CheckForUnfinishedRecordings();
     bool RepairCheckEnded() const { return !repairJob || repairJob->HasEnded(); }
-    // Asks every recorder to stop and waits a bounded time for their files, without the event
-    // loop; for a process that is ending without its window's shutdown sequence.
-    void FinishRecordingsNow();
+    // Asks every recorder to stop and waits a bounded time for their files, then stops the road,
+    // the camera and the microphone, without the event loop; for a process that is ending
+    // without its window's shutdown sequence (Qt ends it with exit() when the display is lost).
+    void EndWithoutEventLoop();
 
     // Layout.
     LayoutMode Layout() const { return layoutMode; }

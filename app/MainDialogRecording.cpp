@@ -195,9 +195,14 @@ void CMainDialog::FinishRecorders(bool interactive) {
     finishingRecorders.clear();
 }
 
-void CMainDialog::FinishRecordingsNow() {
+void CMainDialog::EndWithoutEventLoop() {
     RequestRecordersStop();
     FinishRecorders(false);
+    if (cameraSession) cameraSession->Stop();
+    if (microphone) microphone->Stop();
+    framePipeline.stopCapture = 1;
+    framePipeline.tickEvent.Set();
+    if (captureThread.joinable()) captureThread.join();
 }
 
 void CMainDialog::CheckForUnfinishedRecordings() {
