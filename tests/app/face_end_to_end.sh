@@ -21,9 +21,10 @@ faces() {
         awk '/"faces"/ { on = 1 } on && /"(x|y|width|height)"/ { gsub(/[^0-9]/, "", $2); v[++n] = $2 }
              END { for (i = 1; i + 3 <= n; i += 4) print v[i], v[i + 1], v[i + 2], v[i + 3] }'
 }
-# Mean brightness of a 5 x 5 patch at x, y of a picture.
+# Mean brightness of a 5 x 5 patch at x, y of a picture. ffmpeg is kept off standard input, which
+# is the list of faces check_hat reads.
 brightness() {
-    ffmpeg -v error -i "$1" -frames:v 1 -vf "format=gray,crop=5:5:$(($2 - 2)):$(($3 - 2))" -f rawvideo - |
+    ffmpeg -nostdin -v error -i "$1" -frames:v 1 -vf "format=gray,crop=5:5:$(($2 - 2)):$(($3 - 2))" -f rawvideo - |
         od -An -v -tu1 | awk '{ for (i = 1; i <= NF; i++) { s += $i; n++ } } END { print int(s / n) }'
 }
 # Checks that the hat is dark above a face of `picture`: the hat's crown is authored at
