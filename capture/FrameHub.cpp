@@ -48,9 +48,12 @@ void FrameHub::Detach(const std::shared_ptr<Slot>& slot) {
 
 cv::Mat FrameHub::FreePicture(cv::Size size) {
     std::lock_guard lock(mutex_);
-    // A picture held by the list alone is free: no slot, consumer or latest frame shares it.
-    for (const cv::Mat& picture : pictures_) {
-        if (picture.size() == size && picture.u && picture.u->refcount == 1) return picture;
+    // A picture held by the list alone is free: no slot, consumer or latest frame shares it. The
+    // count is read atomically, as consumers drop their shares on their own threads; that also
+    // orders their last reads before the road writes the picture again.
+    for (cv::Mat& picture : pictures_) {
+        if (picture.size() == size && picture.u && CV_XADD(&picture.u->refcount, 0) == 1)
+            return picture;
     }
     // Pictures of another size (the road was switched) are let go.
     std::erase_if(pictures_, [size](const cv::Mat& picture) { return picture.size() != size; });
