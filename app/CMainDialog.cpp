@@ -62,17 +62,17 @@ void CMainDialog::Initialise() {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     FillCategoryList();
 
-    // Shape, skin and place the controls; read the output folder. Then the face: the one asked
+    // Shape, skin and place the controls; read the output folder. Then the layout: the one asked
     // for on the command line, else the one the settings file keeps.
     LayOut();
     ConnectShortcuts();
     ApplyPictureOptions(PictureOptions::Read(settingsFile));
-    if (const LayoutMode face = startLayout.value_or(ReadLayoutSetting()); face != layoutMode)
-        SetLayoutMode(face);
+    if (const LayoutMode layout = startLayout.value_or(ReadLayoutSetting()); layout != layoutMode)
+        SetLayoutMode(layout);
 
     // The cameras are listed and the remembered (or first) camera opened off the window's
     // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
-    framePipeline.Reconfigure(ReadRoadSetting(), nullptr, nullptr);
+    frameRoad.Reconfigure(ReadRoadSetting(), nullptr, nullptr);
     StartCameras();
     StartMicrophone();
     recording::InitColourTables();
@@ -84,9 +84,9 @@ void CMainDialog::Initialise() {
     QMetaObject::invokeMethod(this, &CMainDialog::OnShowCategory, Qt::QueuedConnection);
     CreateEffectEngine();
 
-    // The frame road: the events and frames exist since the pipeline was made; the worker keeps
+    // The frame road: the events and frames exist since the frame road was made; the worker keeps
     // the road's time itself.
-    framePipeline.stopCapture = 0;
+    frameRoad.stopCapture = 0;
     StartCaptureWorker();
 }
 
@@ -95,7 +95,7 @@ void CMainDialog::StartCaptureWorker() {
         // Nothing thrown leaves the thread: the window ends the recording and says why.
         QString failure;
         try {
-            capture::CaptureWorker(&framePipeline);
+            capture::CaptureWorker(&frameRoad);
         } catch (const std::exception& error) {
             failure = QStringLiteral("The camera picture stopped on an internal error (%1).")
                           .arg(QString::fromLocal8Bit(error.what()));
@@ -103,7 +103,7 @@ void CMainDialog::StartCaptureWorker() {
             failure = QStringLiteral("The camera picture stopped on an internal error.");
         }
         if (failure.isEmpty()) return;
-        framePipeline.captureStopped = 1;
+        frameRoad.captureStopped = 1;
         windowCalls->Post([this, failure] { OnWorkerFailed(failure); });
     });
 }
@@ -121,8 +121,8 @@ void CMainDialog::ShutdownSequence() {
     RequestRecordersStop();
     // The session replaces no camera from here on.
     if (cameraSession) cameraSession->Stop();
-    framePipeline.stopCapture = 1;
-    framePipeline.tickEvent.Set();
+    frameRoad.stopCapture = 1;
+    frameRoad.tickEvent.Set();
     if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
     // Nothing is lost at quit: every recording finishes its file before the window closes,
     // within a bounded wait that the status line explains.
@@ -133,11 +133,11 @@ void CMainDialog::ShutdownSequence() {
 
     if (captureThread.joinable()) {
         // The worker ends within one pass; a grab waits a bounded time, so this ends too.
-        while (framePipeline.captureStopped == 0)
+        while (frameRoad.captureStopped == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(kShutdownPollMs));
         captureThread.join();
     }
-    framePipeline.ReplaceDevice(nullptr);
+    frameRoad.ReplaceDevice(nullptr);
     close();
     emit ShutDown();
 }

@@ -26,7 +26,7 @@
 #include "capture/CameraSession.h"
 #include "app/PictureOptions.h"
 #include "capture/DeviceList.h"
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "effects/EffectEngine.h"
 #include "effects/FaceTracker.h"
 #include "recording/CrashRepair.h"
@@ -53,7 +53,7 @@ class FullScreenPreview;
 class PreviewWidget;
 class SnapshotCountdown;
 
-// The settings file's words for the two faces; anything unknown means classic.
+// The settings file's words for the two layouts; anything unknown means classic.
 QString LayoutSettingValue(LayoutMode mode);
 LayoutMode LayoutFromSettingValue(const QString& value);
 
@@ -141,9 +141,9 @@ public:
 
     // Layout.
     LayoutMode Layout() const { return layoutMode; }
-    // Shows the classic or the studio face: places, sizes, shape and background.
+    // Shows the classic or the studio layout: places, sizes, shape and background.
     void SetLayoutMode(LayoutMode mode);
-    // Switches to the other face and keeps the choice in the settings file.
+    // Switches to the other layout and keeps the choice in the settings file.
     void ToggleLayout();
     // In the studio, shows the current-effects table and its buttons (true) or the recordings
     // list (false) below the preview; in classic, remembers the choice for the studio.
@@ -218,7 +218,7 @@ public:
     const capture::DeviceList& Devices() const { return deviceList; }
     // The identity of the camera the session keeps open (or waits for); empty when none.
     const std::string& CurrentCamera() const { return currentCamera; }
-    capture::FramePipeline& Pipeline() { return framePipeline; }
+    capture::FrameRoad& Pipeline() { return frameRoad; }
     PreviewWidget* Preview() const { return preview; }
     const QString& ProgramFolder() const { return programFolder; }
     const QString& SkinFolder() const { return skinFolder; }
@@ -405,7 +405,7 @@ private:
     std::string chosenCamera;  // chosen by the user, kept in the settings once it delivers
     QString cameraNote;
     QPointer<app::CSourceDialog> sourceDialog;  // while the camera chooser is open
-    capture::FramePipeline framePipeline;
+    capture::FrameRoad frameRoad;
     std::thread captureThread;
     std::unique_ptr<capture::CameraSession> cameraSession;
     // Declared before the recorders, which listen to it, so it outlives them.

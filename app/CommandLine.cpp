@@ -18,19 +18,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             result.action = CommandLine::Action::ShowVersion;
             return result;
         }
-        LayoutMode face;
+        LayoutMode layout;
         if (argument == "--studio") {
-            face = LayoutMode::Studio;
+            layout = LayoutMode::Studio;
         } else if (argument == "--classic") {
-            face = LayoutMode::Classic;
+            layout = LayoutMode::Classic;
         } else if (!argument.empty() && argument[0] == '-') {
             return fail("unknown option '" + argument + "'");
         } else {
             return fail("unexpected argument '" + argument + "'");
         }
-        if (result.layout && *result.layout != face)
+        if (result.layout && *result.layout != layout)
             return fail("--studio and --classic cannot be given together");
-        result.layout = face;
+        result.layout = layout;
     }
     return result;
 }

@@ -17,12 +17,12 @@ struct CommandLine {
         Fail,         // print `error` and a hint to standard error and end with status 2
     };
     Action action = Action::Run;
-    std::optional<LayoutMode> layout;  // the face to start with, when one was asked for
+    std::optional<LayoutMode> layout;  // the layout to start with, when one was asked for
     std::string error;
 };
 
 // Reads the arguments after the program's name: --studio, --classic, -h/--help and
-// -v/--version. An unknown option, a stray argument, or both faces at once is a failure; help
+// -v/--version. An unknown option, a stray argument, or both layouts at once is a failure; help
 // and version win over everything after them, as is usual.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 

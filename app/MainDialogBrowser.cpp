@@ -115,13 +115,13 @@ std::unique_ptr<effects::FaceTracker> CMainDialog::MakeFaceTracker(cv::Size size
 void CMainDialog::CreateEffectEngine() {
     // The engine works in studio-frame pixels.
     effects::EngineEvents* events = this;
-    const capture::RoadConfig road = framePipeline.Road();
+    const capture::RoadConfig road = frameRoad.Road();
     const cv::Size studio(road.studio.width, road.studio.height);
     effectEngine = std::make_unique<effects::EffectEngine>(studio.width, studio.height, events);
     effectEngine->SetPaintMode(false);
     faceTracker = MakeFaceTracker(studio);
     // The worker draws the effects into every frame from now on.
-    framePipeline.Reconfigure(road, effectEngine.get(), faceTracker.get());
+    frameRoad.Reconfigure(road, effectEngine.get(), faceTracker.get());
 }
 
 void CMainDialog::SelectionChanged() {

@@ -33,8 +33,8 @@ QString CameraNote(capture::CameraState state) {
 void CMainDialog::StartCameras(std::optional<std::string> camera) {
     capture::CameraEvents& events = *this;
     cameraSession = std::make_unique<capture::CameraSession>(
-        framePipeline, events, framePipeline.Road().camera.width,
-        framePipeline.Road().camera.height, framePipeline.Road().framesPerSecond);
+        frameRoad, events, frameRoad.Road().camera.width,
+        frameRoad.Road().camera.height, frameRoad.Road().framesPerSecond);
     const QString remembered =
         CIniFile(settingsFile)
             .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kCameraKey), {});
@@ -51,7 +51,7 @@ void CMainDialog::ChangeRoad(const capture::RoadConfig& road) {
     const cv::Size studio(road.studio.width, road.studio.height);
     std::unique_ptr<effects::EffectEngine> engine = effectEngine->RebuiltFor(studio, this);
     std::unique_ptr<effects::FaceTracker> tracker = faceTracker ? MakeFaceTracker(studio) : nullptr;
-    framePipeline.Reconfigure(road, engine.get(), tracker.get());
+    frameRoad.Reconfigure(road, engine.get(), tracker.get());
     effectEngine = std::move(engine);
     faceTracker = std::move(tracker);
     OnSelectionChanged();
@@ -59,7 +59,7 @@ void CMainDialog::ChangeRoad(const capture::RoadConfig& road) {
     // the new request does not find it busy.
     const std::string camera = currentCamera;
     if (cameraSession) cameraSession->Stop();
-    framePipeline.ReplaceDevice(nullptr);
+    frameRoad.ReplaceDevice(nullptr);
     cameraSession.reset();
     StartCameras(camera);
 }
@@ -84,7 +84,7 @@ void CMainDialog::SelectWebcamSource() {
     // The capture worker goes on with the current camera while the dialog is open, and the
     // dialog's lines follow the cameras plugged in and out meanwhile.
     app::CSourceDialog dialog(deviceList, skinFolder, this);
-    dialog.SetRecordingSize(framePipeline.Road());
+    dialog.SetRecordingSize(frameRoad.Road());
     // A recording keeps the size it started with.
     dialog.SizeBox()->setEnabled(recordState == RecordState::Idle);
     // The microphone line picked is heard at once, so the meter shows whether it hears the
@@ -108,7 +108,7 @@ void CMainDialog::SelectWebcamSource() {
         return;
     }
     ChooseMicrophone(dialog.MicrophoneSetting());
-    if (recordState == RecordState::Idle && !(dialog.ChosenRoad() == framePipeline.Road()))
+    if (recordState == RecordState::Idle && !(dialog.ChosenRoad() == frameRoad.Road()))
         ChangeRoad(dialog.ChosenRoad());
     const int selection = dialog.Selection();
     if (selection < 0 || selection >= deviceList.Count()) return;

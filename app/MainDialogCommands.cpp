@@ -59,7 +59,7 @@ void CMainDialog::ConnectCommands() {
     for (const BrushButton& brush : kBrushButtons)
         connect(Button(brush.id), &controls::CHoverButton::clicked, this, [this, brush] {
             if (effectEngine)
-                effectEngine->SetBrushWidth(capture::StudioPixels(framePipeline.Road(), brush.width));
+                effectEngine->SetBrushWidth(capture::StudioPixels(frameRoad.Road(), brush.width));
         });
 }
 

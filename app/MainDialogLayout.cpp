@@ -1,4 +1,4 @@
-// The main window's face: its controls from the layout table, its shape, and the painting of
+// The main window's layout: its controls from the layout table, its shape, and the painting of
 // its background, title and status line.
 
 #include <QFontDatabase>
@@ -59,7 +59,7 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
 void CMainDialog::CreateControls() {
     for (const LayoutEntry& entry : kMainLayout)
         if (QWidget* control = MakeControl(entry)) controls[entry.id] = control;
-    framePipeline.previewSink = preview;
+    frameRoad.previewSink = preview;
 }
 
 QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {

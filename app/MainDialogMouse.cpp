@@ -66,7 +66,7 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
         case QEvent::MouseMove:
             previewMousePoint = preview->mapFrom(this, windowPoint.toPoint());
             // In a mirrored preview the effects lie where the mirror shows them.
-            if (framePipeline.mirrorPreview)
+            if (frameRoad.mirrorPreview)
                 previewMousePoint.setX(preview->width() - 1 - previewMousePoint.x());
             effectEngine->MouseMove(EnginePoint().x(), EnginePoint().y());
             break;
@@ -91,10 +91,10 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
 }
 
 QPoint CMainDialog::EnginePoint() const {
-    const capture::FrameSize studio = framePipeline.Road().studio;
+    const capture::FrameSize studio = frameRoad.Road().studio;
     const cv::Point point = capture::DisplayToPicture(
         {previewMousePoint.x(), previewMousePoint.y()}, {studio.width, studio.height},
-        {capture::FramePipeline::kPreviewWidth, capture::FramePipeline::kPreviewHeight});
+        {capture::FrameRoad::kPreviewWidth, capture::FrameRoad::kPreviewHeight});
     return {point.x, point.y};
 }
 

@@ -23,8 +23,8 @@ void CMainDialog::ConnectSnapshotCountdown() {
 
 void CMainDialog::ApplyPictureOptions(const PictureOptions& options) {
     pictureOptions = options;
-    framePipeline.mirrorPreview = options.mirrorPreview;
-    framePipeline.mirrorOutput = options.mirrorOutput;
+    frameRoad.mirrorPreview = options.mirrorPreview;
+    frameRoad.mirrorOutput = options.mirrorOutput;
 }
 
 void CMainDialog::SetPictureOptions(const PictureOptions& options) {

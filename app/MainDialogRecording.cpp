@@ -60,7 +60,7 @@ void CMainDialog::StartRecording() {
 
     // A name taken already (a recording stopped within the same second, a clock set back) gets
     // a number; a recorder still finishing its file is never disturbed.
-    const capture::RoadConfig road = framePipeline.Road();
+    const capture::RoadConfig road = frameRoad.Road();
     const std::string stampedPath = recording::OutputFilePath(
         FileFolder().toStdString(), recording::RecordingFileName(std::time(nullptr), road));
 
@@ -77,7 +77,7 @@ void CMainDialog::StartRecording() {
             OnRecordingFailed(serial, text);
         });
     };
-    auto worker = std::make_unique<recording::RecorderWorker>(stampedPath, framePipeline, options);
+    auto worker = std::make_unique<recording::RecorderWorker>(stampedPath, frameRoad, options);
     std::string error;
     if (!worker->Start(error)) {
         // No file was made: the window stays Ready and the list gets no row.
@@ -200,8 +200,8 @@ void CMainDialog::EndWithoutEventLoop() {
     FinishRecorders(false);
     if (cameraSession) cameraSession->Stop();
     if (microphone) microphone->Stop();
-    framePipeline.stopCapture = 1;
-    framePipeline.tickEvent.Set();
+    frameRoad.stopCapture = 1;
+    frameRoad.tickEvent.Set();
     if (captureThread.joinable()) captureThread.join();
 }
 
@@ -235,7 +235,7 @@ bool CMainDialog::TakeSnapshot() {
     const std::string path = recording::OutputFilePath(
         FileFolder().toStdString(), recording::SnapshotFileName(std::time(nullptr)));
     std::string error;
-    if (recording::SaveSnapshot(framePipeline, path, error)) return true;
+    if (recording::SaveSnapshot(frameRoad, path, error)) return true;
     ShowUserMessage(QString::fromStdString(error));
     return false;
 }

@@ -1,8 +1,8 @@
-// The window's two faces. Classic is the 510-pixel recorder. The studio widens the window so the
+// The window's two layouts. Classic is the 510-pixel recorder. The studio widens the window so the
 // effect browser, the paint tools and the Effect and Paint mode buttons appear beside the
 // recorder, and two tabs under the preview switch the place below it between the recordings list
 // and the current-effects table, so recording stays at hand while effects are on. The Effects
-// button in the top band and Ctrl+E switch faces; the choice is kept in the settings file.
+// button in the top band and Ctrl+E switch layouts; the choice is kept in the settings file.
 
 #include "app/CIniFile.h"
 #include "app/CMainDialog.h"

@@ -47,7 +47,7 @@ enum ControlId : int {
     kEffectsTab = 1046,
 };
 
-// The window's two faces. Classic is the 510-pixel recorder; the studio widens the window to
+// The window's two layouts. Classic is the 510-pixel recorder; the studio widens the window to
 // show the effect browser, the paint tools, the mode buttons and the current effects beside it.
 enum class LayoutMode { Classic, Studio };
 

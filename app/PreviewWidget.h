@@ -7,7 +7,7 @@
 
 #include <mutex>
 
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 
 namespace app {
 

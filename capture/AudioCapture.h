@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "capture/GstSupport.h"
+#include "capture/MicrophoneState.h"
 
 namespace capture {
 
@@ -49,19 +50,12 @@ struct MicrophoneSource {
 // the program's pattern devices.
 std::vector<MicrophoneSource> ListMicrophones();
 
-// The setting value that records no sound.
-inline constexpr const char* kNoMicrophone = "None";
 
 // Which of `sources` a `setting` asks for: the one of that identity; with an empty setting, the
 // sound server's default source, or the first one listed where no source is marked default; none
 // (-1) for kNoMicrophone, for an identity that is not listed, and for an empty list.
 int ChooseMicrophone(const std::vector<MicrophoneSource>& sources, const std::string& setting);
 
-enum class MicrophoneState {
-    None,  // no microphone is wanted, or none is plugged in
-    Live,  // the microphone delivers sound
-    Lost,  // the microphone went away; it is opened again when it is listed again
-};
 
 // Captures one microphone, chosen by its setting, on a thread of its own: 48 kHz stereo 16-bit
 // through an appsink, each buffer handed to the listeners with its capture time on the monotonic

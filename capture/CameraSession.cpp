@@ -9,9 +9,9 @@ namespace capture {
 
 using Clock = std::chrono::steady_clock;
 
-CameraSession::CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height,
+CameraSession::CameraSession(FrameRoad& road, CameraEvents& events, int width, int height,
                              int framesPerSecond)
-    : pipeline_(pipeline),
+    : road_(road),
       events_(events),
       width_(width),
       height_(height),
@@ -26,7 +26,7 @@ void CameraSession::Start(const std::string& preferredId) {
         std::lock_guard lock(mutex_);
         state_ = CameraState::Opening;
     }
-    pipeline_.SetPlacard(Placard::Opening);
+    road_.SetPlacard(Placard::Opening);
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -124,7 +124,7 @@ void CameraSession::Step() {
         started_ = true;
         target_ = PreferredOrFirst();
         if (target_.empty()) {
-            pipeline_.SetPlacard(Placard::NoCamera);
+            road_.SetPlacard(Placard::NoCamera);
             SetState(CameraState::NoCamera);
             return;
         }
@@ -146,8 +146,8 @@ void CameraSession::Step() {
         if (pending_->FramesDelivered() > 0) {
             live_ = pending_.get();
             since_ = now;
-            pipeline_.ReplaceDevice(std::move(pending_));
-            pipeline_.SetPlacard(Placard::None);
+            road_.ReplaceDevice(std::move(pending_));
+            road_.SetPlacard(Placard::None);
             lastOpened_ = target_;
             fallback_.clear();
             report_ = false;
@@ -174,7 +174,7 @@ void CameraSession::BeginOpen(bool quiet) {
     // An automatic retry leaves the state (lost, unavailable) and the placard as they are until
     // the camera delivers.
     if (!quiet) {
-        pipeline_.SetPlacard(Placard::Opening);
+        road_.SetPlacard(Placard::Opening);
         SetState(CameraState::Opening);
     }
     const VideoSource* source = Find(target_);
@@ -198,7 +198,7 @@ void CameraSession::OpenFailed(CameraFailure failure) {
         return;
     }
     report_ = false;
-    pipeline_.SetPlacard(Placard::NoCamera);
+    road_.SetPlacard(Placard::NoCamera);
     const auto wait = std::min<std::chrono::milliseconds>(kRetry * (1 << std::min(failuresInARow_, 4)),
                                                           kLongestRetry);
     ++failuresInARow_;
@@ -210,9 +210,9 @@ void CameraSession::OpenFailed(CameraFailure failure) {
 void CameraSession::DropLive() {
     if (!live_) return;
     live_ = nullptr;
-    pipeline_.SetPlacard(Placard::NoCamera);
+    road_.SetPlacard(Placard::NoCamera);
     // Closing the lost camera happens here, on the session's thread.
-    pipeline_.ReplaceDevice(nullptr);
+    road_.ReplaceDevice(nullptr);
 }
 
 void CameraSession::SetState(CameraState state) {

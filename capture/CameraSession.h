@@ -11,7 +11,7 @@
 
 #include "capture/CCaptureDevice.h"
 #include "capture/DeviceList.h"
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 
 typedef struct _GstDeviceMonitor GstDeviceMonitor;
 
@@ -61,7 +61,7 @@ public:
 
     // Cameras are opened in the mode negotiated for a picture of `width` x `height` at
     // `framesPerSecond` (see ChooseCameraMode).
-    CameraSession(FramePipeline& pipeline, CameraEvents& events, int width, int height,
+    CameraSession(FrameRoad& road, CameraEvents& events, int width, int height,
                   int framesPerSecond = 20);
     ~CameraSession();
     CameraSession(const CameraSession&) = delete;
@@ -95,7 +95,7 @@ private:
     const VideoSource* Find(const std::string& id) const;
     std::string PreferredOrFirst() const;
 
-    FramePipeline& pipeline_;
+    FrameRoad& road_;
     CameraEvents& events_;
     const int width_;
     const int height_;

@@ -6,12 +6,12 @@
 namespace capture {
 
 RoadConfig RoadConfig::Classic() {
-    return {{320, 240}, {480, 360}, {320, 240}, 20, RecordingFormat::Avi};
+    return {{320, 240}, {480, 360}, {320, 240}, 20};
 }
 
 RoadConfig RoadConfig::ForRecordingSize(FrameSize size) {
     if (size == Classic().recording) return Classic();
-    return {size, size, size, 30, RecordingFormat::Mp4};
+    return {size, size, size, 30};
 }
 
 int StudioPixels(const RoadConfig& road, int classicPixels) {

@@ -8,12 +8,6 @@
 
 namespace capture {
 
-// The container and codecs a recording is written in.
-enum class RecordingFormat {
-    Avi,  // MPEG-4 video in AVI (classic)
-    Mp4,  // H.264 and AAC in fragmented MP4
-};
-
 struct FrameSize {
     int width = 0;
     int height = 0;
@@ -22,18 +16,17 @@ struct FrameSize {
 
 // Everything about the frame road that follows from the recording size, handed through as one
 // value: the studio frame the effects are drawn on, the output frame that is recorded, the rate
-// the road runs at, the file format, and what the camera is asked for.
+// the road runs at, and what the camera is asked for.
 struct RoadConfig {
     FrameSize recording;  // the output frame and the recording's picture
     FrameSize studio;     // the frame the effects are drawn on
     FrameSize camera;     // the picture the camera's mode must cover
     int framesPerSecond = 20;
-    RecordingFormat format = RecordingFormat::Avi;
 
-    // 480 x 360 studio frame, 320 x 240 output at 20 frames per second, AVI.
+    // 480 x 360 studio frame, 320 x 240 output at 20 frames per second.
     static RoadConfig Classic();
     // The road for a recording of `size`: classic for 320 x 240; otherwise the studio frame is
-    // the recording size, at 30 frames per second, in MP4.
+    // the recording size, at 30 frames per second.
     static RoadConfig ForRecordingSize(FrameSize size);
 
     bool IsClassic() const { return *this == Classic(); }

@@ -7,7 +7,7 @@ namespace recording {
 
 // Keeps the timeline of a recording in step with the clock. Slot k of the file is shown from
 // k / fps to (k + 1) / fps seconds after the start; a recording that lasts N seconds gets N x fps
-// slots, whatever rate the pipeline delivers frames at. When the pipeline falls behind, the last
+// slots, whatever rate the frame road delivers frames at. When the frame road falls behind, the last
 // frame fills the slots it missed; when it runs ahead, frames whose slot is already written are
 // skipped. The recorder tells the timeline what happens and writes what it is told to.
 class FrameTimeline {

@@ -37,11 +37,11 @@ std::optional<uint64_t> FreeBytesOnFileSystem(const std::string& folder) {
     return static_cast<uint64_t>(info.f_bavail) * info.f_frsize;
 }
 
-RecorderWorker::RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
+RecorderWorker::RecorderWorker(std::string outputPath, capture::FrameRoad& frameRoad,
                                RecorderOptions options)
     : outputPath_(std::move(outputPath)),
       folder_(FolderOf(outputPath_)),
-      pipeline_(pipeline),
+      pipeline_(frameRoad),
       options_(std::move(options)),
       settings_(options_.settings),
       timeline_(settings_.framesPerSecond),

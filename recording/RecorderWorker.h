@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "capture/AudioCapture.h"
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "recording/EncoderSettings.h"
 #include "recording/FrameTimeline.h"
 #include "recording/MMBoxEncoder.h"
@@ -52,14 +52,14 @@ struct RecorderOptions {
     capture::SoundFeed* sound = nullptr;
 };
 
-// One recording: the output frames of a FramePipeline written into a new AVI file, on the
+// One recording: the output frames of a FrameRoad written into a new AVI file, on the
 // recorder's own thread. Each recording owns its stop request, so stopping one and starting the
 // next at once never revives or disturbs the previous thread while it finishes its file. A
 // recording never replaces a file: when its name is taken, it is numbered (see
 // CreateUnderFreeName), and OutputPath() gives the name it got.
 //
 // The window drives it like this:
-//   StartRecording:  auto recorder = std::make_unique<RecorderWorker>(path, pipeline, options);
+//   StartRecording:  auto recorder = std::make_unique<RecorderWorker>(path, frameRoad, options);
 //                    std::string error;
 //                    if (!recorder->Start(error)) { show `error`; stay Ready; add no list row }
 //                    list the recording under recorder->OutputPath()
@@ -96,7 +96,7 @@ public:
     // recorded; at the stop the recorder waits at most this long for the last sound.
     static constexpr std::chrono::milliseconds kSoundHoldBack{400};
 
-    RecorderWorker(std::string outputPath, capture::FramePipeline& pipeline,
+    RecorderWorker(std::string outputPath, capture::FrameRoad& frameRoad,
                    RecorderOptions options = {});
     // Stops the recording and waits until its file is finished.
     ~RecorderWorker();
@@ -118,7 +118,7 @@ public:
     bool HasEnded() const { return ended_; }
     // Gives up on a recorder whose thread did not end in time (stuck in a write on a hung
     // mount, for example). The thread is asked to stop and left to run; from now on it touches
-    // neither the pipeline nor the failure callback, so both may go away. The file stays as a
+    // neither the frame road nor the failure callback, so both may go away. The file stays as a
     // crash would leave it, for the repair at the next start. The object is deliberately never
     // freed, as its thread may still use it.
     static void Abandon(std::unique_ptr<RecorderWorker> recorder);
@@ -156,7 +156,7 @@ private:
 
     std::string outputPath_;
     std::string folder_;
-    capture::FramePipeline& pipeline_;
+    capture::FrameRoad& pipeline_;
     RecorderOptions options_;
     EncoderSettings settings_;
     std::unique_ptr<MMBoxInstance> encoder_;
@@ -197,7 +197,7 @@ private:
     std::atomic<bool> ended_{true};
     std::mutex endMutex_;
     std::condition_variable endChanged_;
-    // Guards what lies outside the recorder (the pipeline, the sound, the failure callback)
+    // Guards what lies outside the recorder (the frame road, the sound, the failure callback)
     // against an Abandon() that lets them go.
     std::mutex outsideMutex_;
     bool abandoned_ = false;

@@ -5,6 +5,10 @@
 
 namespace recording {
 
+RecordingFormat FormatFor(const capture::RoadConfig& road) {
+    return road.IsClassic() ? RecordingFormat::Avi : RecordingFormat::Mp4;
+}
+
 EncoderSettings EncoderSettingsFor(const capture::RoadConfig& road) {
     EncoderSettings settings = MakeEncoderSettings();
     settings.width = settings.secondWidth = road.recording.width;
@@ -14,12 +18,12 @@ EncoderSettings EncoderSettingsFor(const capture::RoadConfig& road) {
 }
 
 std::unique_ptr<MMBoxInstance> CreateEncoderFor(const capture::RoadConfig& road) {
-    return road.format == capture::RecordingFormat::Mp4 ? CreateMp4Encoder()
+    return FormatFor(road) == RecordingFormat::Mp4 ? CreateMp4Encoder()
                                                          : CreateMMBoxDLLInstance();
 }
 
 std::string RecordingFileName(std::time_t when, const capture::RoadConfig& road) {
-    return FormatFileStamp(when) + (road.format == capture::RecordingFormat::Mp4 ? ".mp4" : ".avi");
+    return FormatFileStamp(when) + (FormatFor(road) == RecordingFormat::Mp4 ? ".mp4" : ".avi");
 }
 
 }  // namespace recording

@@ -27,10 +27,10 @@ bool WriteAll(int fd, const std::vector<uchar>& bytes) {
 
 }  // namespace
 
-std::optional<std::string> SaveSnapshot(const capture::FramePipeline& pipeline,
+std::optional<std::string> SaveSnapshot(const capture::FrameRoad& frameRoad,
                                         const std::string& path, std::string& errorText) {
     cv::Mat frame;
-    pipeline.CopyOutputFrame(frame);
+    frameRoad.CopyOutputFrame(frame);
     std::vector<uchar> jpeg;
     bool encoded = false;
     try {

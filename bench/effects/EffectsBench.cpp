@@ -1,7 +1,7 @@
 // Times every filter kind, the warps, the rotation, the quadrangle mapping and the compositing of
 // a masked animation on a 480 x 360 frame, single-threaded, each beside the nearest OpenCV
 // operation measured in the same run. After the runs a table gives each operation's time per
-// frame, its share of the 50 ms budget of a 20-frame-per-second pipeline and its ratio to the
+// frame, its share of the 50 ms budget of a 20-frame-per-second frameRoad and its ratio to the
 // OpenCV operation.
 
 #include <benchmark/benchmark.h>

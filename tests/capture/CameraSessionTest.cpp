@@ -137,7 +137,7 @@ protected:
     }
     cv::Mat Output() const {
         cv::Mat output;
-        pipeline_.CopyOutputFrame(output);
+        frameRoad_.CopyOutputFrame(output);
         return output;
     }
     // The output the road makes of the "no camera" placard.
@@ -159,16 +159,16 @@ protected:
 
     capture_test::PatternCameraPresence presence_;
     capture_test::RunningRoad road_;
-    capture::FramePipeline& pipeline_ = road_.pipeline;
+    capture::FrameRoad& frameRoad_ = road_.frameRoad;
     HeardEvents events_;
-    capture::CameraSession session_{pipeline_, events_, 320, 240};
+    capture::CameraSession session_{frameRoad_, events_, 320, 240};
 };
 
 }  // namespace
 
 TEST_F(Capture_CameraSession, UnpluggedCameraTurnsIntoTheNoCameraPictureAndComesBackByItself) {
     session_.Start("");
-    EXPECT_EQ(pipeline_.CurrentPlacard(), capture::Placard::Opening);
+    EXPECT_EQ(frameRoad_.CurrentPlacard(), capture::Placard::Opening);
     ASSERT_TRUE(Reaches(CameraState::Live, kPatternId));
     EXPECT_TRUE(OutputMoves());
 
@@ -225,9 +225,9 @@ TEST_F(Capture_CameraSession, RemembersACameraByIdentityWhateverIsPluggedInBefor
 
     // Without a remembered camera, or with one that is not plugged in, the first is opened.
     for (const char* remembered : {"", "/dev/video7|Gone Camera"}) {
-        capture::CameraSession other(pipeline_, events_, 320, 240);
+        capture::CameraSession other(frameRoad_, events_, 320, 240);
         session_.Stop();
-        pipeline_.ReplaceDevice(nullptr);
+        frameRoad_.ReplaceDevice(nullptr);
         other.Start(remembered);
         EXPECT_TRUE(WaitUntil(
             [&] { return other.State() == CameraState::Live && other.CurrentCamera() == kDeskId; }))

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 
 // What the camera tests share: a pattern camera that can be unplugged, a running frame road, and
 // a bounded wait.
@@ -64,17 +64,17 @@ inline bool WaitUntil(const std::function<bool()>& condition,
 class RunningRoad {
 public:
     RunningRoad()
-        : worker_([this] { capture::CaptureWorker(&pipeline); }) {}
+        : worker_([this] { capture::CaptureWorker(&frameRoad); }) {}
     ~RunningRoad() {
-        pipeline.stopCapture = 1;
-        pipeline.tickEvent.Set();
+        frameRoad.stopCapture = 1;
+        frameRoad.tickEvent.Set();
         worker_.join();
-        pipeline.ReplaceDevice(nullptr);
+        frameRoad.ReplaceDevice(nullptr);
     }
     RunningRoad(const RunningRoad&) = delete;
     RunningRoad& operator=(const RunningRoad&) = delete;
 
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
 
 private:
     std::thread worker_;

@@ -27,7 +27,7 @@ TEST(Recording_CameraLoss, RecordingGoesOnThroughAnUnpluggedAndReturningCamera) 
     capture_test::PatternCameraPresence presence;
     capture_test::RunningRoad road;
     IgnoredEvents events;
-    capture::CameraSession session(road.pipeline, events, 320, 240);
+    capture::CameraSession session(road.frameRoad, events, 320, 240);
     session.Start("");
     ASSERT_TRUE(WaitUntil([&] { return session.State() == CameraState::Live; }));
 
@@ -36,7 +36,7 @@ TEST(Recording_CameraLoss, RecordingGoesOnThroughAnUnpluggedAndReturningCamera) 
     std::optional<std::string> failure;
     recording::RecorderOptions options;
     options.onFailure = [&](const std::string& message) { failure = message; };
-    recording::RecorderWorker recorder(path, road.pipeline, options);
+    recording::RecorderWorker recorder(path, road.frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     const auto started = std::chrono::steady_clock::now();

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "recording/RecorderWorker.h"
 
 int main(int argc, char** argv) {
@@ -15,12 +15,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
     auto camera = std::make_unique<capture::CCaptureDevice>();
     if (camera->OpenDevice(capture::CCaptureDevice::GetDeviceCount() - 1, 320, 240)) {
-        pipeline.ReplaceDevice(std::move(camera));
+        frameRoad.ReplaceDevice(std::move(camera));
     }
-    recording::RecorderWorker recorder(argv[1], pipeline);
+    recording::RecorderWorker recorder(argv[1], frameRoad);
     std::string error;
     if (!recorder.Start(error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     std::printf("recording\n");
     std::fflush(stdout);
     while (true) {
-        pipeline.RunPass();
+        frameRoad.RunPass();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }

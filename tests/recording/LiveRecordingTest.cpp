@@ -9,10 +9,10 @@
 
 #include "AviProbe.h"
 #include "CrashWriter.h"
-#include "RunningPipeline.h"
+#include "RunningRoad.h"
 #include "recording/RecorderWorker.h"
 
-using capture::FramePipeline;
+using capture::FrameRoad;
 using recording::RecorderWorker;
 using recording::testing::AviFacts;
 using recording::testing::CommandOutput;
@@ -22,16 +22,16 @@ using recording::testing::ScratchFolder;
 using namespace std::chrono_literals;
 using SecondsD = std::chrono::duration<double>;
 
-using recording::testing::RunningPipeline;
+using recording::testing::RunningRoad;
 
 // Beside the recorder, a consumer of the road's frames that takes one only every 300 ms: it loses
 // frames of its own, and the recorder none.
 TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSecondsBesideASlowConsumer) {
     ScratchFolder folder;
     const std::string path = folder.File("live.avi");
-    RunningPipeline running;
-    ASSERT_TRUE(running.pipeline.HasDevice());
-    const auto slowSlot = running.pipeline.outputFrames.Attach();
+    RunningRoad running;
+    ASSERT_TRUE(running.frameRoad.HasDevice());
+    const auto slowSlot = running.frameRoad.outputFrames.Attach();
     std::atomic<bool> stopSlow{false};
     std::thread slow([&] {
         capture::PublishedFrame frame;
@@ -40,7 +40,7 @@ TEST(Recording_LiveRecording, ThreeSecondsOfCameraPlayForThreeSecondsBesideASlow
             std::this_thread::sleep_for(300ms);
         }
     });
-    RecorderWorker recorder(path, running.pipeline);
+    RecorderWorker recorder(path, running.frameRoad);
     std::string error;
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(recorder.Start(error)) << error;

@@ -17,7 +17,7 @@
 #include "recording/RecorderWorker.h"
 #include "tests/support/FileSizeLimit.h"
 
-using capture::FramePipeline;
+using capture::FrameRoad;
 using recording::AudioTrackCodec;
 using recording::MMBoxInstance;
 using recording::RecorderOptions;
@@ -174,15 +174,15 @@ struct FreeSpace {
 
 TEST(Recording_RecorderWorker, FileLengthFollowsTheClockWhenThePipelineFallsBehind) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
-    RecorderWorker recorder(folder.File("slow.avi"), pipeline, WithClock(clock));
+    RecorderWorker recorder(folder.File("slow.avi"), frameRoad, WithClock(clock));
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     // Three frames in the first 100 ms, then the camera stalls until the stop at 3.03 s.
     for (auto at : {0ms, 50ms, 100ms}) {
         clock.Set(at);
-        pipeline.RunPass();
+        frameRoad.RunPass();
         std::this_thread::sleep_for(10ms);
     }
     clock.Set(3030ms);
@@ -195,14 +195,14 @@ TEST(Recording_RecorderWorker, FileLengthFollowsTheClockWhenThePipelineFallsBehi
 
 TEST(Recording_RecorderWorker, FramesThatComeFasterThanTheClockAreSkipped) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
-    RecorderWorker recorder(folder.File("fast.avi"), pipeline, WithClock(clock));
+    RecorderWorker recorder(folder.File("fast.avi"), frameRoad, WithClock(clock));
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(530ms);
     for (int pass = 0; pass < 40; ++pass) {
-        pipeline.RunPass();
+        frameRoad.RunPass();
         std::this_thread::sleep_for(2ms);
     }
     recorder.StopAndWait();
@@ -212,7 +212,7 @@ TEST(Recording_RecorderWorker, FramesThatComeFasterThanTheClockAreSkipped) {
 
 TEST(Recording_RecorderWorker, FolderThatCannotTakeTheFileFailsAtStart) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     std::string unwritable = folder.File("locked");
     std::filesystem::create_directory(unwritable);
     std::filesystem::permissions(
@@ -220,7 +220,7 @@ TEST(Recording_RecorderWorker, FolderThatCannotTakeTheFileFailsAtStart) {
     if (geteuid() == 0) unwritable = "/sys";  // the superuser writes anywhere, but not into sysfs
 
     for (const std::string& path : {folder.File("missing/a.avi"), unwritable + "/a.avi"}) {
-        RecorderWorker recorder(path, pipeline);
+        RecorderWorker recorder(path, frameRoad);
         std::string error;
         EXPECT_FALSE(recorder.Start(error)) << path;
         EXPECT_NE(error.find(path), std::string::npos) << error;
@@ -232,10 +232,10 @@ TEST(Recording_RecorderWorker, FolderThatCannotTakeTheFileFailsAtStart) {
 
 TEST(Recording_RecorderWorker, MissingEncoderFailsAtStart) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     RecorderOptions options;
     options.createEncoder = [] { return std::unique_ptr<MMBoxInstance>(); };
-    RecorderWorker recorder(folder.File("a.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("a.avi"), frameRoad, options);
     std::string error;
     EXPECT_FALSE(recorder.Start(error));
     EXPECT_EQ(error, "The video encoder could not be started.");
@@ -244,7 +244,7 @@ TEST(Recording_RecorderWorker, MissingEncoderFailsAtStart) {
 
 TEST(Recording_RecorderWorker, WriteFailurePartWayIsReportedOnceAndTheFramesBeforeItAreKept) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     RecorderOptions options = WithClock(clock);
     options.createEncoder = [] { return std::make_unique<DiskFullEncoder>(6); };
@@ -254,11 +254,11 @@ TEST(Recording_RecorderWorker, WriteFailurePartWayIsReportedOnceAndTheFramesBefo
         reported = message;
         ++reports;
     };
-    RecorderWorker recorder(folder.File("full.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("full.avi"), frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(2s);
-    pipeline.RunPass();
+    frameRoad.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << "ends by itself";
     recorder.StopAndWait();
 
@@ -272,12 +272,12 @@ TEST(Recording_RecorderWorker, WriteFailurePartWayIsReportedOnceAndTheFramesBefo
 
 TEST(Recording_RecorderWorker, FileSizeLimitPartWayIsReported) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     RecorderOptions options = WithClock(clock);
     std::atomic<int> reports{0};
     options.onFailure = [&](const std::string&) { ++reports; };
-    RecorderWorker recorder(folder.File("limited.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("limited.avi"), frameRoad, options);
     std::string error;
     {
         FileSizeLimit limit(64 * 1024);
@@ -285,7 +285,7 @@ TEST(Recording_RecorderWorker, FileSizeLimitPartWayIsReported) {
         // A minute of recording is far more than the limit allows.
         for (int second = 1; second <= 60 && !recorder.HasEnded(); ++second) {
             clock.Set(std::chrono::seconds(second));
-            pipeline.RunPass();
+            frameRoad.RunPass();
             std::this_thread::sleep_for(20ms);
         }
         ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); }));
@@ -299,21 +299,21 @@ TEST(Recording_RecorderWorker, FileSizeLimitPartWayIsReported) {
 
 TEST(Recording_RecorderWorker, StopFollowedAtOnceByAStartKeepsTheRecordingsApart) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     auto first =
-        std::make_unique<RecorderWorker>(folder.File("first.avi"), pipeline, WithClock(clock));
+        std::make_unique<RecorderWorker>(folder.File("first.avi"), frameRoad, WithClock(clock));
     std::string error;
     ASSERT_TRUE(first->Start(error)) << error;
-    pipeline.RunPass();
+    frameRoad.RunPass();
     clock.Set(1030ms);
     first->RequestStop();
-    RecorderWorker second(folder.File("second.avi"), pipeline, WithClock(clock));
+    RecorderWorker second(folder.File("second.avi"), frameRoad, WithClock(clock));
     ASSERT_TRUE(second.Start(error)) << error;
 
     // The first recording ends on its own stop request while the second one runs on.
     for (int pass = 0; pass < 5; ++pass) {
-        pipeline.RunPass();
+        frameRoad.RunPass();
         std::this_thread::sleep_for(10ms);
     }
     EXPECT_TRUE(WaitUntil([&] { return first->HasEnded(); }));
@@ -321,7 +321,7 @@ TEST(Recording_RecorderWorker, StopFollowedAtOnceByAStartKeepsTheRecordingsApart
     first.reset();
 
     clock.Set(3060ms);
-    pipeline.RunPass();
+    frameRoad.RunPass();
     second.StopAndWait();
     EXPECT_EQ(ProbeAvi(folder.File("first.avi")).videoPackets, 21) << "1.03 s";
     EXPECT_EQ(ProbeAvi(folder.File("second.avi")).videoPackets, 41) << "2.03 s";
@@ -329,24 +329,24 @@ TEST(Recording_RecorderWorker, StopFollowedAtOnceByAStartKeepsTheRecordingsApart
 
 TEST(Recording_RecorderWorker, TakenNameGetsANumberAndNoFileIsReplaced) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     const std::string path = folder.File("2010-05-17 14-03-09.avi");
-    RecorderWorker first(path, pipeline, WithClock(clock));
+    RecorderWorker first(path, frameRoad, WithClock(clock));
     std::string error;
     ASSERT_TRUE(first.Start(error)) << error;
     EXPECT_EQ(first.OutputPath(), path);
     clock.Set(5030ms);  // the first one still has 100 frames to write when it sees its stop
     first.RequestStop();
     // Started within the same second: a name of its own, while the first finishes undisturbed.
-    RecorderWorker second(path, pipeline, WithClock(clock));
+    RecorderWorker second(path, frameRoad, WithClock(clock));
     ASSERT_TRUE(second.Start(error)) << error;
     EXPECT_EQ(second.OutputPath(), folder.File("2010-05-17 14-03-09 (2).avi"));
     // A link planted at the next free name is not written through.
     const std::string target = folder.File("target");
     std::ofstream(target) << "keep";
     std::filesystem::create_symlink(target, folder.File("2010-05-17 14-03-09 (3).avi"));
-    RecorderWorker third(path, pipeline, WithClock(clock));
+    RecorderWorker third(path, frameRoad, WithClock(clock));
     ASSERT_TRUE(third.Start(error)) << error;
     EXPECT_EQ(third.OutputPath(), folder.File("2010-05-17 14-03-09 (4).avi"));
     clock.Set(5560ms);
@@ -370,12 +370,12 @@ TEST(Recording_RecorderWorker, TakenNameGetsANumberAndNoFileIsReplaced) {
 
 TEST(Recording_RecorderWorker, TooLittleFreeSpaceRefusesTheStart) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     FreeSpace space;
     space.bytes = RecorderWorker::kMinimumFreeToStart - 1;
     RecorderOptions options;
     options.freeBytes = space.Function();
-    RecorderWorker recorder(folder.File("a.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("a.avi"), frameRoad, options);
     std::string error;
     EXPECT_FALSE(recorder.Start(error));
     EXPECT_NE(error.find("not enough free space"), std::string::npos) << error;
@@ -383,30 +383,30 @@ TEST(Recording_RecorderWorker, TooLittleFreeSpaceRefusesTheStart) {
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 
     space.bytes = RecorderWorker::kMinimumFreeToStart;
-    RecorderWorker enough(folder.File("a.avi"), pipeline, options);
+    RecorderWorker enough(folder.File("a.avi"), frameRoad, options);
     EXPECT_TRUE(enough.Start(error)) << error;
 }
 
 TEST(Recording_RecorderWorker, DiskNearlyFullStopsTheRecordingWithAPlayableFile) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     FreeSpace space;
     RecorderOptions options = WithClock(clock);
     options.freeBytes = space.Function();
     FailureLog failures;
     options.onFailure = failures.Callback();
-    RecorderWorker recorder(folder.File("nearly-full.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("nearly-full.avi"), frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(1050ms);
-    pipeline.RunPass();
+    frameRoad.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.FramesWritten() >= 21; }));
     EXPECT_FALSE(recorder.HasEnded()) << "plenty of room so far";
     // Another program fills the disk.
     space.bytes = RecorderWorker::kMinimumFreeWhileRecording - 1;
     clock.Set(2100ms);
-    pipeline.RunPass();
+    frameRoad.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << "stops by itself";
 
     EXPECT_EQ(failures.count.load(), 1);
@@ -426,12 +426,12 @@ TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) 
         ScratchFolder folder;
         const std::string output = folder.File("output");
         std::filesystem::create_directory(output);
-        FramePipeline pipeline;
+        FrameRoad frameRoad;
         ManualClock clock;
         RecorderOptions options = WithClock(clock);
         FailureLog failures;
         options.onFailure = failures.Callback();
-        RecorderWorker recorder(output + "/a.avi", pipeline, options);
+        RecorderWorker recorder(output + "/a.avi", frameRoad, options);
         std::string error;
         ASSERT_TRUE(recorder.Start(error)) << error;
         if (how == "deleted")
@@ -439,7 +439,7 @@ TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) 
         else
             std::filesystem::rename(output, folder.File("elsewhere"));
         clock.Set(RecorderWorker::kWatchInterval + 10ms);
-        pipeline.RunPass();
+        frameRoad.RunPass();
         ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); })) << how;
         EXPECT_EQ(failures.count.load(), 1) << how;
         EXPECT_NE(failures.Last().find("deleted, renamed or unmounted"), std::string::npos)
@@ -453,17 +453,17 @@ TEST(Recording_RecorderWorker, OutputFolderThatGoesAwayIsNoticedAtTheNextCheck) 
 
 TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIsReported) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     RecorderOptions options = WithClock(clock);
     options.createEncoder = [] { return std::make_unique<ThrowingEncoder>(11); };
     FailureLog failures;
     options.onFailure = failures.Callback();
-    RecorderWorker recorder(folder.File("thrown.avi"), pipeline, options);
+    RecorderWorker recorder(folder.File("thrown.avi"), frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(1s);
-    pipeline.RunPass();
+    frameRoad.RunPass();
     ASSERT_TRUE(WaitUntil([&] { return recorder.HasEnded(); }));
     EXPECT_EQ(failures.count.load(), 1);
     EXPECT_NE(failures.Last().find("internal error (bad frame)"), std::string::npos)
@@ -474,19 +474,19 @@ TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIs
 TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPipeline) {
     ScratchFolder folder;
     auto gate = std::make_shared<Gate>();
-    auto pipeline = std::make_unique<FramePipeline>();
+    auto frameRoad = std::make_unique<FrameRoad>();
     RecorderOptions options;
     options.createEncoder = [gate] { return std::make_unique<StuckFinishEncoder>(gate); };
     FailureLog failures;
     options.onFailure = failures.Callback();
-    auto recorder = std::make_unique<RecorderWorker>(folder.File("stuck.avi"), *pipeline, options);
+    auto recorder = std::make_unique<RecorderWorker>(folder.File("stuck.avi"), *frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder->Start(error)) << error;
     recorder->RequestStop();
     EXPECT_FALSE(recorder->WaitUntilEnded(50ms)) << "the bounded wait gives up";
     RecorderWorker* left = recorder.get();
     RecorderWorker::Abandon(std::move(recorder));
-    pipeline.reset();  // the window goes away
+    frameRoad.reset();  // the window goes away
     gate->Open();      // the mount comes back
     EXPECT_TRUE(left->WaitUntilEnded(5s));
     EXPECT_EQ(failures.count.load(), 0);
@@ -495,23 +495,23 @@ TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPip
 
 TEST(Recording_RecorderWorker, DestroyingARunningRecorderFinishesItsFile) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
     {
-        RecorderWorker recorder(folder.File("quit.avi"), pipeline, WithClock(clock));
+        RecorderWorker recorder(folder.File("quit.avi"), frameRoad, WithClock(clock));
         std::string error;
         ASSERT_TRUE(recorder.Start(error)) << error;
         clock.Set(1030ms);
-        pipeline.RunPass();
+        frameRoad.RunPass();
     }
     EXPECT_EQ(ProbeAvi(folder.File("quit.avi")).videoPackets, 21);
 }
 
 TEST(Recording_RecorderWorker, SoundAndPictureAdvanceTogetherThroughTheFile) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     ManualClock clock;
-    RecorderWorker recorder(folder.File("interleaved.avi"), pipeline, WithClock(clock));
+    RecorderWorker recorder(folder.File("interleaved.avi"), frameRoad, WithClock(clock));
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     clock.Set(10s);

@@ -9,34 +9,34 @@
 #include "recording/Snapshot.h"
 
 using capture::CCaptureDevice;
-using capture::FramePipeline;
+using capture::FrameRoad;
 using recording::SaveSnapshot;
 using recording::testing::ScratchFolder;
 
 namespace {
 
-void UsePatternCamera(FramePipeline& pipeline) {
+void UsePatternCamera(FrameRoad& frameRoad) {
     setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
     auto device = std::make_unique<CCaptureDevice>();
     ASSERT_TRUE(device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
-    pipeline.ReplaceDevice(std::move(device));
+    frameRoad.ReplaceDevice(std::move(device));
 }
 
 }  // namespace
 
 TEST(Recording_Snapshot, WritesTheOutputFrameAsA320By240Jpeg) {
     ScratchFolder folder;
-    FramePipeline pipeline;
-    UsePatternCamera(pipeline);
-    pipeline.RunPass();
+    FrameRoad frameRoad;
+    UsePatternCamera(frameRoad);
+    frameRoad.RunPass();
     const std::string path = folder.File("2010-05-17 14-03-09.jpg");
     std::string error;
-    ASSERT_TRUE(SaveSnapshot(pipeline, path, error)) << error;
+    ASSERT_TRUE(SaveSnapshot(frameRoad, path, error)) << error;
 
     const cv::Mat saved = cv::imread(path, cv::IMREAD_COLOR);
     ASSERT_EQ(saved.size(), cv::Size(320, 240));
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     ASSERT_GT(cv::countNonZero(output.reshape(1)), 0) << "the pattern, not black";
     // JPEG is lossy; colours and their places must still match, rows top first.
     EXPECT_LT(cv::norm(saved, output, cv::NORM_L1) / output.total() / 3, 6.0);
@@ -44,9 +44,9 @@ TEST(Recording_Snapshot, WritesTheOutputFrameAsA320By240Jpeg) {
 
 TEST(Recording_Snapshot, WithoutACameraTheSnapshotIsBlack) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     std::string error;
-    ASSERT_TRUE(SaveSnapshot(pipeline, folder.File("black.jpg"), error)) << error;
+    ASSERT_TRUE(SaveSnapshot(frameRoad, folder.File("black.jpg"), error)) << error;
     const cv::Mat saved = cv::imread(folder.File("black.jpg"), cv::IMREAD_COLOR);
     ASSERT_EQ(saved.size(), cv::Size(320, 240));
     double brightest = 0;
@@ -56,27 +56,27 @@ TEST(Recording_Snapshot, WithoutACameraTheSnapshotIsBlack) {
 
 TEST(Recording_Snapshot, FolderThatDoesNotExistIsReported) {
     ScratchFolder folder;
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     const std::string path = folder.File("gone/a.jpg");
     std::string error;
-    EXPECT_FALSE(SaveSnapshot(pipeline, path, error));
+    EXPECT_FALSE(SaveSnapshot(frameRoad, path, error));
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(Recording_Snapshot, SnapshotsUnderOneNameNeverReplaceAFileOrFollowALink) {
     ScratchFolder folder;
-    FramePipeline pipeline;
-    UsePatternCamera(pipeline);
-    pipeline.RunPass();
+    FrameRoad frameRoad;
+    UsePatternCamera(frameRoad);
+    frameRoad.RunPass();
     const std::string path = folder.File("2010-05-17 14-03-09.jpg");
     const std::string target = folder.File("target");
     { std::ofstream(target) << "keep"; }
     std::filesystem::create_symlink(target, folder.File("2010-05-17 14-03-09 (2).jpg"));
     std::string error;
-    EXPECT_EQ(SaveSnapshot(pipeline, path, error), path) << error;
+    EXPECT_EQ(SaveSnapshot(frameRoad, path, error), path) << error;
     const auto firstSize = std::filesystem::file_size(path);
-    EXPECT_EQ(SaveSnapshot(pipeline, path, error), folder.File("2010-05-17 14-03-09 (3).jpg"))
+    EXPECT_EQ(SaveSnapshot(frameRoad, path, error), folder.File("2010-05-17 14-03-09 (3).jpg"))
         << error;
     EXPECT_EQ(std::filesystem::file_size(path), firstSize);
     EXPECT_EQ(cv::imread(folder.File("2010-05-17 14-03-09 (3).jpg")).size(), cv::Size(320, 240));

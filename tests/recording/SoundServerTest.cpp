@@ -140,10 +140,10 @@ TEST(Recording_SoundServer, DefaultSourceOfTheServerIsRecordedOverTheWholeFile) 
     EXPECT_EQ(microphone.State(), MicrophoneState::Live);
     ScratchFolder folder;
     const std::string path = folder.File("server.avi");
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
     recording::RecorderOptions options;
     options.sound = &microphone;
-    recording::RecorderWorker recorder(path, pipeline, options);
+    recording::RecorderWorker recorder(path, frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     std::this_thread::sleep_for(5s);

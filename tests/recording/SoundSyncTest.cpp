@@ -12,14 +12,14 @@
 
 #include "AviProbe.h"
 #include "MediaDecode.h"
-#include "RunningPipeline.h"
+#include "RunningRoad.h"
 #include "capture/AudioCapture.h"
 #include "capture/PatternDevices.h"
 #include "recording/RecorderWorker.h"
 #include "recording/RoadRecording.h"
 
 using capture::AudioCapture;
-using capture::FramePipeline;
+using capture::FrameRoad;
 using capture::MicrophoneState;
 using recording::RecorderOptions;
 using recording::RecorderWorker;
@@ -150,8 +150,8 @@ TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOne
     const capture::RoadConfig config = capture::RoadConfigFromText(GetParam());
     ScratchFolder folder;
     const std::string path = folder.File(recording::RecordingFileName(0, config));
-    recording::testing::RunningPipeline road(config);
-    ASSERT_TRUE(road.pipeline.HasDevice());
+    recording::testing::RunningRoad road(config);
+    ASSERT_TRUE(road.frameRoad.HasDevice());
     AudioCapture microphone;
     microphone.Start(std::string(capture::kPatternMicrophonePath) + "|" +
                      capture::kPatternMicrophoneName);
@@ -160,7 +160,7 @@ TEST_P(Recording_SoundSync, BeepsAndWhiteSquaresOfThePatternSourcesMeetWithinOne
     options.sound = &microphone;
     options.settings = recording::EncoderSettingsFor(config);
     options.createEncoder = [config] { return recording::CreateEncoderFor(config); };
-    RecorderWorker recorder(path, road.pipeline, options);
+    RecorderWorker recorder(path, road.frameRoad, options);
     std::string error;
     ASSERT_TRUE(recorder.Start(error)) << error;
     std::this_thread::sleep_for(11s);
@@ -232,11 +232,11 @@ TEST(Recording_Sound, MicrophoneThatGoesAwayLeavesSilenceAndComesBack) {
                          states.push_back(state);
                      });
     ASSERT_TRUE(WaitFor([&] { return microphone.State() == MicrophoneState::Live; }, 5s));
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     RecorderOptions options;
     options.sound = &microphone;
     const std::string path = folder.File("gone.avi");
-    RecorderWorker recorder(path, pipeline, options);
+    RecorderWorker recorder(path, frameRoad, options);
     std::string error;
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(recorder.Start(error)) << error;

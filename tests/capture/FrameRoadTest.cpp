@@ -5,13 +5,13 @@
 #include <atomic>
 #include <thread>
 
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "capture/StudioGeometry.h"
 #include "effects/EffectEngine.h"
 #include "tests/effects/LoaderTestSupport.h"
 
 using capture::CCaptureDevice;
-using capture::FramePipeline;
+using capture::FrameRoad;
 using namespace std::chrono_literals;
 
 namespace {
@@ -32,85 +32,85 @@ struct CountingSink : capture::PreviewSink {
 
 }  // namespace
 
-TEST(Capture_FramePipeline, WithoutACameraEveryPassOutputsBlack) {
-    FramePipeline pipeline;
-    const auto slot = pipeline.outputFrames.Attach();
-    pipeline.RunPass();
+TEST(Capture_FrameRoad, WithoutACameraEveryPassOutputsBlack) {
+    FrameRoad frameRoad;
+    const auto slot = frameRoad.outputFrames.Attach();
+    frameRoad.RunPass();
     capture::PublishedFrame published;
     EXPECT_TRUE(slot->Take(published, 0ms));
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     ASSERT_EQ(output.size(), cv::Size(320, 240));
     EXPECT_EQ(cv::countNonZero(output.reshape(1)), 0);
 }
 
-TEST(Capture_FramePipeline, WorkerTurnsTicksIntoPreviewAndOutputFramesAndStopsWhenAsked) {
-    FramePipeline pipeline;
+TEST(Capture_FrameRoad, WorkerTurnsTicksIntoPreviewAndOutputFramesAndStopsWhenAsked) {
+    FrameRoad frameRoad;
     CountingSink sink;
-    pipeline.previewSink = &sink;
+    frameRoad.previewSink = &sink;
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
-    pipeline.ReplaceDevice(std::move(device));
+    frameRoad.ReplaceDevice(std::move(device));
 
-    const auto slot = pipeline.outputFrames.Attach();
-    std::thread worker([&] { capture::CaptureWorker(&pipeline); });
+    const auto slot = frameRoad.outputFrames.Attach();
+    std::thread worker([&] { capture::CaptureWorker(&frameRoad); });
     capture::PublishedFrame published;
     for (int tick = 0; tick < 3; ++tick) {
-        pipeline.tickEvent.Set();
+        frameRoad.tickEvent.Set();
         ASSERT_TRUE(slot->Take(published, 5s));
     }
     EXPECT_GE(sink.frames.load(), 3);
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     EXPECT_GT(cv::countNonZero(output.reshape(1)), 0) << "the output carries the camera picture";
 
-    pipeline.stopCapture = 1;
-    pipeline.tickEvent.Set();
+    frameRoad.stopCapture = 1;
+    frameRoad.tickEvent.Set();
     worker.join();
-    EXPECT_EQ(pipeline.captureStopped.load(), 1);
+    EXPECT_EQ(frameRoad.captureStopped.load(), 1);
 }
 
-TEST(Capture_FramePipeline, FailedGrabKeepsTheLastPicture) {
-    FramePipeline pipeline;
+TEST(Capture_FrameRoad, FailedGrabKeepsTheLastPicture) {
+    FrameRoad frameRoad;
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
-    pipeline.ReplaceDevice(std::move(device));
-    pipeline.RunPass();
+    frameRoad.ReplaceDevice(std::move(device));
+    frameRoad.RunPass();
     cv::Mat before;
-    pipeline.CopyOutputFrame(before);
+    frameRoad.CopyOutputFrame(before);
 
     // A device that failed to open stays current and yields nothing.
-    pipeline.ReplaceDevice(std::make_unique<CCaptureDevice>());
-    pipeline.RunPass();
+    frameRoad.ReplaceDevice(std::make_unique<CCaptureDevice>());
+    frameRoad.RunPass();
     cv::Mat after;
-    pipeline.CopyOutputFrame(after);
+    frameRoad.CopyOutputFrame(after);
     EXPECT_EQ(cv::norm(before, after, cv::NORM_L1), 0.0);
 }
 
-TEST(Capture_FramePipeline, DeviceSwapsWhileTheWorkerRunsAreSafe) {
-    FramePipeline pipeline;
-    std::thread worker([&] { capture::CaptureWorker(&pipeline); });
+TEST(Capture_FrameRoad, DeviceSwapsWhileTheWorkerRunsAreSafe) {
+    FrameRoad frameRoad;
+    std::thread worker([&] { capture::CaptureWorker(&frameRoad); });
     std::atomic<bool> ticking{true};
     std::thread ticker([&] {
         while (ticking) {
-            pipeline.tickEvent.Set();
+            frameRoad.tickEvent.Set();
             std::this_thread::sleep_for(2ms);
         }
     });
-    for (int swap = 0; swap < 3; ++swap) pipeline.ReplaceDevice(OpenPatternCamera());
+    for (int swap = 0; swap < 3; ++swap) frameRoad.ReplaceDevice(OpenPatternCamera());
     // The output is a whole frame even while it is being replaced.
     cv::Mat output;
     for (int copy = 0; copy < 20; ++copy) {
-        pipeline.CopyOutputFrame(output);
+        frameRoad.CopyOutputFrame(output);
         ASSERT_EQ(output.size(), cv::Size(320, 240));
     }
-    pipeline.ReplaceDevice(nullptr);
+    frameRoad.ReplaceDevice(nullptr);
     ticking = false;
     ticker.join();
-    pipeline.stopCapture = 1;
-    pipeline.tickEvent.Set();
+    frameRoad.stopCapture = 1;
+    frameRoad.tickEvent.Set();
     worker.join();
-    EXPECT_EQ(pipeline.captureStopped.load(), 1);
+    EXPECT_EQ(frameRoad.captureStopped.load(), 1);
 }
 
 namespace {
@@ -130,36 +130,36 @@ struct KeepingSink : capture::PreviewSink {
 struct RedBlockRoad {
     explicit RedBlockRoad(const char* folderName) : folder(folderName) {
         engine.SetPaintMode(false);
-        pipeline.previewSink = &sink;
-        pipeline.effectEngine = &engine;
+        frameRoad.previewSink = &sink;
+        frameRoad.effectEngine = &engine;
     }
     const effect_file_test::ScratchFolder folder;
     const std::string red = loader_test::WriteEffect(
         folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
     effects::EffectEngine engine{480, 360};
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     KeepingSink sink;
 };
 
 }  // namespace
 
-TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnlyThePreview) {
+TEST(Capture_FrameRoad, EffectsReachPreviewAndOutputButTheSelectionBorderOnlyThePreview) {
     // The red block, and a pattern camera behind it.
-    RedBlockRoad road("pipeline-effects");
-    auto& [folder, red, engine, pipeline, sink] = road;
+    RedBlockRoad road("frameRoad-effects");
+    auto& [folder, red, engine, frameRoad, sink] = road;
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
-    pipeline.ReplaceDevice(std::move(device));
+    frameRoad.ReplaceDevice(std::move(device));
 
     // Nothing on: the camera picture is shown as it is, without a copy for the effects.
-    pipeline.RunPass();
+    frameRoad.RunPass();
     const uint8_t* cameraPicture = sink.lastData;
-    pipeline.RunPass();
+    frameRoad.RunPass();
     EXPECT_EQ(sink.lastData, cameraPicture);
 
     ASSERT_TRUE(engine.LoadEffectFile(red, -1));
     ASSERT_TRUE(engine.Select(0));
-    pipeline.RunPass();
+    frameRoad.RunPass();
     EXPECT_NE(sink.lastData, cameraPicture);
     const cv::Vec3b pureRed(0, 0, 255);
     const cv::Vec3b borderGrey(100, 100, 100);
@@ -167,7 +167,7 @@ TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnl
     EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 120), pureRed);
 
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     // (60, 45) in the 480 x 360 frame is (40, 30) in the output; one pixel in from the corner
     // lies inside the border's width, which the output must not carry.
     EXPECT_EQ(output.at<cv::Vec3b>(31, 41), pureRed) << "the output has the effect, no border";
@@ -177,13 +177,13 @@ TEST(Capture_FramePipeline, EffectsReachPreviewAndOutputButTheSelectionBorderOnl
     engine.MouseDown(100, 80);
     engine.MouseMove(200, 180);
     engine.MouseUp();
-    pipeline.RunPass();
-    pipeline.CopyOutputFrame(output);
+    frameRoad.RunPass();
+    frameRoad.CopyOutputFrame(output);
     EXPECT_EQ(output.at<cv::Vec3b>(100, 120), pureRed);
 
     // Removed: the camera picture is back, uncopied.
     engine.DeactivateAll();
-    pipeline.RunPass();
+    frameRoad.RunPass();
     EXPECT_EQ(sink.lastData, cameraPicture);
 }
 
@@ -204,8 +204,8 @@ TEST(Capture_StudioGeometry, CropFillsTheStudioShapeFitLetterboxesAndTheMouseMap
     EXPECT_LT(capture::DisplayToPicture({10, 20}, {1920, 1080}, {480, 360}).y, 0) << "on a bar";
 }
 
-TEST(Capture_FramePipeline, HdRoadDrawsEffectsInStudioPixelsRecordsTheStudioFrameAndFitsThePreview) {
-    const effect_file_test::ScratchFolder folder("pipeline-hd");
+TEST(Capture_FrameRoad, HdRoadDrawsEffectsInStudioPixelsRecordsTheStudioFrameAndFitsThePreview) {
+    const effect_file_test::ScratchFolder folder("frameRoad-hd");
     // Authored at (60, 45) sized 120 x 90 of the 480 x 360 frame: a quarter of each side in.
     const std::string red = loader_test::WriteEffect(
         folder, "red.eft", loader_test::PictureDescriptor(1, {120, 90}, {60, 45}));
@@ -213,17 +213,17 @@ TEST(Capture_FramePipeline, HdRoadDrawsEffectsInStudioPixelsRecordsTheStudioFram
     effects::EffectEngine engine(1280, 720);
     engine.SetPaintMode(false);
     ASSERT_TRUE(engine.LoadEffectFile(red, -1));
-    FramePipeline pipeline;
+    FrameRoad frameRoad;
     KeepingSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.Reconfigure(road, &engine, nullptr);
+    frameRoad.previewSink = &sink;
+    frameRoad.Reconfigure(road, &engine, nullptr);
     auto device = OpenPatternCamera();
     ASSERT_NE(device, nullptr);
-    pipeline.ReplaceDevice(std::move(device));
-    pipeline.RunPass();
+    frameRoad.ReplaceDevice(std::move(device));
+    frameRoad.RunPass();
 
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     ASSERT_EQ(output.size(), cv::Size(1280, 720));
     const cv::Vec3b pureRed(0, 0, 255);
     EXPECT_EQ(output.at<cv::Vec3b>(91, 161), pureRed) << "(160, 90): the same share of the frame";
@@ -237,9 +237,9 @@ TEST(Capture_FramePipeline, HdRoadDrawsEffectsInStudioPixelsRecordsTheStudioFram
 
     // Back to classic: the output is 320 x 240 again.
     effects::EffectEngine classic(480, 360);
-    pipeline.Reconfigure(capture::RoadConfig::Classic(), &classic, nullptr);
-    pipeline.RunPass();
-    pipeline.CopyOutputFrame(output);
+    frameRoad.Reconfigure(capture::RoadConfig::Classic(), &classic, nullptr);
+    frameRoad.RunPass();
+    frameRoad.CopyOutputFrame(output);
     EXPECT_EQ(output.size(), cv::Size(320, 240));
 }
 
@@ -248,7 +248,6 @@ TEST(Capture_RoadConfig, RecordingSizeSettingReadsTheFourSizesAndAnythingElseAsC
     EXPECT_EQ(classic.studio, (capture::FrameSize{480, 360}));
     EXPECT_EQ(classic.recording, (capture::FrameSize{320, 240}));
     EXPECT_EQ(classic.framesPerSecond, 20);
-    EXPECT_EQ(classic.format, capture::RecordingFormat::Avi);
     for (const char* damaged : {"", "800x600", "1280x720junk", "1280 x 720", "-1280x720", "x",
                                 "99999999999x720", "1280x"})
         EXPECT_TRUE(capture::RoadConfigFromText(damaged).IsClassic()) << damaged;
@@ -257,7 +256,6 @@ TEST(Capture_RoadConfig, RecordingSizeSettingReadsTheFourSizesAndAnythingElseAsC
     EXPECT_EQ(hd.studio, (capture::FrameSize{1920, 1080}));
     EXPECT_EQ(hd.recording, hd.studio);
     EXPECT_EQ(hd.framesPerSecond, 30);
-    EXPECT_EQ(hd.format, capture::RecordingFormat::Mp4);
     EXPECT_EQ(capture::RecordingSizeText(hd), "1920x1080");
     // Brushes keep their share of the picture.
     EXPECT_EQ(capture::StudioPixels(classic, 5), 5);
@@ -265,26 +263,26 @@ TEST(Capture_RoadConfig, RecordingSizeSettingReadsTheFourSizesAndAnythingElseAsC
     EXPECT_EQ(capture::StudioPixels(capture::RoadConfigFromText("640x480"), 1), 1);
 }
 
-TEST(Capture_FramePipeline, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
+TEST(Capture_FrameRoad, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
     // The red block, selected, over no camera: a picture that stands still.
-    RedBlockRoad road("pipeline-mirror");
-    auto& [folder, red, engine, pipeline, sink] = road;
+    RedBlockRoad road("frameRoad-mirror");
+    auto& [folder, red, engine, frameRoad, sink] = road;
     ASSERT_TRUE(engine.LoadEffectFile(red, -1));
     ASSERT_TRUE(engine.Select(0));
     const cv::Vec3b pureRed(0, 0, 255);
     const cv::Vec3b borderGrey(100, 100, 100);
 
     // Both off: preview and output as drawn.
-    pipeline.RunPass();
+    frameRoad.RunPass();
     cv::Mat unmirrored = sink.last.clone();
     cv::Mat output;
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
     EXPECT_NE(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
 
     // The preview mirror: the picture with its effect and its selection border, as a whole.
-    pipeline.mirrorPreview = true;
-    pipeline.RunPass();
+    frameRoad.mirrorPreview = true;
+    frameRoad.RunPass();
     EXPECT_EQ(sink.last.at<cv::Vec3b>(45, 479 - 60), borderGrey);
     EXPECT_EQ(sink.last.at<cv::Vec3b>(90, 479 - 120), pureRed);
     EXPECT_NE(sink.last.at<cv::Vec3b>(90, 120), pureRed);
@@ -292,14 +290,14 @@ TEST(Capture_FramePipeline, MirrorsFlipThePreviewWholeAndTheOutputSeparately) {
     cv::flip(sink.last, flippedBack, 1);
     EXPECT_EQ(cv::norm(flippedBack, unmirrored, cv::NORM_INF), 0);
     // ... and the output is left alone.
-    pipeline.CopyOutputFrame(output);
+    frameRoad.CopyOutputFrame(output);
     EXPECT_EQ(output.at<cv::Vec3b>(60, 80), pureRed);
 
     // The output mirror alone: recordings and snapshots flip, the preview does not.
-    pipeline.mirrorPreview = false;
-    pipeline.mirrorOutput = true;
-    pipeline.RunPass();
-    pipeline.CopyOutputFrame(output);
+    frameRoad.mirrorPreview = false;
+    frameRoad.mirrorOutput = true;
+    frameRoad.RunPass();
+    frameRoad.CopyOutputFrame(output);
     EXPECT_EQ(output.at<cv::Vec3b>(60, 320 - 1 - 80), pureRed);
     EXPECT_NE(output.at<cv::Vec3b>(60, 80), pureRed);
     EXPECT_EQ(output.at<cv::Vec3b>(31, 320 - 1 - 41), pureRed) << "no border in the output";

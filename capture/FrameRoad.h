@@ -12,8 +12,6 @@
 #include "capture/CameraPlacard.h"
 #include "capture/FrameHub.h"
 #include "capture/RoadConfig.h"
-#include "effects/EffectEngine.h"
-#include "effects/FaceTracker.h"
 #include "platform/AutoResetEvent.h"
 
 namespace capture {
@@ -26,9 +24,22 @@ public:
     virtual void PresentPreview(const cv::Mat& previewFrame) = 0;
 };
 
+// What the road draws onto the camera picture on its way to the preview and the output (the
+// effects, placed there by whoever runs the road). Called on the road's thread, one pass at a time.
+class PictureStage {
+public:
+    virtual ~PictureStage() = default;
+    // The frame the output is made from: `cameraPicture` itself when nothing is drawn, else a
+    // picture the stage keeps until its next call.
+    virtual const cv::Mat& Compose(const cv::Mat& cameraPicture) = 0;
+    // The frame the preview shows: `composed` itself, or a copy of it the stage keeps with marks
+    // that belong to editing only (the selection border).
+    virtual const cv::Mat& Decorate(const cv::Mat& composed) = 0;
+};
+
 // The state the frame road shares between the window's thread, the capture worker and the
 // consumers of the output frame (the recorders and the snapshot, through outputFrames).
-class FramePipeline {
+class FrameRoad {
 public:
     static constexpr int kPreviewWidth = 480;
     static constexpr int kPreviewHeight = 360;
@@ -36,7 +47,7 @@ public:
     static constexpr int kOutputHeight = 240;
 
     // Creates the events and the black start-up frames of `road`.
-    explicit FramePipeline(const RoadConfig& road = RoadConfig::Classic());
+    explicit FrameRoad(const RoadConfig& road = RoadConfig::Classic());
 
     platform::AutoResetEvent tickEvent;  // asks the worker for a pass at once
     // Every output frame (BGR of the recording size: 320 x 240 in classic, else the studio frame
@@ -47,19 +58,12 @@ public:
 
     // Where the worker shows the preview; set before the worker starts.
     PreviewSink* previewSink = nullptr;
-    // The effects drawn onto every frame (frames of the studio size); set before the worker
-    // starts, or left null for the camera picture alone. Replaced later only by Reconfigure.
-    effects::EffectEngine* effectEngine = nullptr;
-    // Finds the faces that following effects are placed on; set before the worker starts, or
-    // left null when face following is not available.
-    effects::FaceTracker* faceTracker = nullptr;
 
-    // Switches the road to `road` with the engine and face tracker made for its studio frame
-    // (either may be null). Waits for a pass under way to end, so the worker never draws with an
-    // engine of the old size; the next pass uses the new road. The output frame has the new size
-    // from then on.
-    void Reconfigure(const RoadConfig& road, effects::EffectEngine* engine,
-                     effects::FaceTracker* tracker);
+    // Switches the road to `road` with the stage made for its studio frame (null for the camera
+    // picture alone). Waits for a pass under way to end, so the worker never draws with a stage
+    // of the old size; the next pass uses the new road. The output frame has the new size from
+    // then on.
+    void Reconfigure(const RoadConfig& road, PictureStage* stage);
     RoadConfig Road() const;
 
     // Mirrors, left to right: the preview as a whole (the picture, its effects and the selection
@@ -88,8 +92,8 @@ public:
     // its shape differs); for the worker's thread and for tests.
     const cv::Mat& PreviewFrame() const { return *shownPreview_; }
 
-    // One pass of the frame road: grab, scale, draw the effects, show the preview, scale to the
-    // output, signal the output's consumers.
+    // One pass of the frame road: grab, scale, let the stage draw, show the preview, scale to
+    // the output, publish it to the output's consumers.
     void RunPass();
 
 private:
@@ -110,11 +114,10 @@ private:
     RoadConfig road_;
     mutable std::mutex deviceMutex_;
     std::unique_ptr<CCaptureDevice> device_;
-    // Written by the worker only. The camera picture keeps the last grab, so effects are drawn
-    // afresh on it each pass and never onto their own earlier drawing.
+    PictureStage* stage_ = nullptr;  // replaced under the pass lock
+    // Written by the worker only. The camera picture keeps the last grab, so the stage draws
+    // afresh on it each pass and never onto its own earlier drawing.
     cv::Mat cameraPicture_;
-    cv::Mat effectsFrame_;   // the camera picture with the effects, while any are on
-    cv::Mat bordered_;       // that frame with the selection border, while one shows
     cv::Mat fitted_;         // the preview of a studio frame of another size than 480 x 360
     cv::Mat mirrored_;       // the preview mirrored, while the preview mirror is on
     const cv::Mat* shownPreview_ = &cameraPicture_;
@@ -126,6 +129,6 @@ private:
 
 // The capture worker's thread procedure: a pass every period of the road's rate (and whenever the
 // tick event is set) until stopCapture is set. Returns 1.
-int CaptureWorker(FramePipeline* pipeline);
+int CaptureWorker(FrameRoad* frameRoad);
 
 }  // namespace capture

@@ -1,18 +1,17 @@
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 
 #include "capture/StudioGeometry.h"
-#include "platform/Clock.h"
 #include "platform/VirtualCameraSection.h"
 
 namespace capture {
 
-FramePipeline::FramePipeline(const RoadConfig& road) { Allocate(road); }
+FrameRoad::FrameRoad(const RoadConfig& road) { Allocate(road); }
 
-void FramePipeline::Allocate(const RoadConfig& road) {
+void FrameRoad::Allocate(const RoadConfig& road) {
     {
         std::lock_guard lock(roadMutex_);
         road_ = road;
@@ -21,8 +20,6 @@ void FramePipeline::Allocate(const RoadConfig& road) {
     const cv::Size output(road.recording.width, road.recording.height);
     cameraPicture_.create(studio, CV_8UC3);
     cameraPicture_.setTo(cv::Scalar::all(0));
-    effectsFrame_.release();
-    bordered_.release();
     fitted_.release();
     shownPreview_ = &cameraPicture_;
     outputSize_ = output;
@@ -39,56 +36,52 @@ void FramePipeline::Allocate(const RoadConfig& road) {
     }
 }
 
-void FramePipeline::Reconfigure(const RoadConfig& road, effects::EffectEngine* engine,
-                                effects::FaceTracker* tracker) {
+void FrameRoad::Reconfigure(const RoadConfig& road, PictureStage* stage) {
     std::lock_guard lock(passMutex_);
-    effectEngine = engine;
-    faceTracker = tracker;
+    stage_ = stage;
     if (!(road == road_)) Allocate(road);
 }
 
-RoadConfig FramePipeline::Road() const {
+RoadConfig FrameRoad::Road() const {
     std::lock_guard lock(roadMutex_);
     return road_;
 }
 
-std::unique_ptr<CCaptureDevice> FramePipeline::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
+std::unique_ptr<CCaptureDevice> FrameRoad::ReplaceDevice(std::unique_ptr<CCaptureDevice> device) {
     std::lock_guard lock(deviceMutex_);
     device_.swap(device);
     return device;
 }
 
-bool FramePipeline::HasDevice() const {
+bool FrameRoad::HasDevice() const {
     std::lock_guard lock(deviceMutex_);
     return device_ != nullptr;
 }
 
-void FramePipeline::CopyOutputFrame(
+void FrameRoad::CopyOutputFrame(
     cv::Mat& destination, std::optional<std::chrono::steady_clock::time_point>* captured) const {
     const PublishedFrame latest = outputFrames.Latest();
     latest.picture.copyTo(destination);
     if (captured) *captured = latest.captured;
 }
 
-void FramePipeline::RunPass() {
+void FrameRoad::RunPass() {
     // The frame road:
     //  1. grab the newest camera frame (top-down BGR, the camera's size);
     //  2. scale it into the camera picture, of the studio frame's size (bilinear; 480 x 360
     //     stretched in classic, else cropped to the studio's shape first); without a frame it is
     //     the placard that has been set (opening, or no camera), or else keeps its last
     //     contents (black until a camera delivers);
-    //  3. while an effect follows the face, hand the picture to the face tracker (which never
-    //     makes the road wait) and place the following effects on the faces it follows; then
-    //     draw the active effects and the paint layer onto a copy of the picture; with nothing
-    //     on, the camera picture itself goes on, uncopied;
-    //  4. show that frame, fitted into 480 x 360, as the preview, with the selection border on
-    //     a further copy when an effect is selected: the border belongs to editing, not to the
-    //     picture; mirrored as a whole when the preview mirror is on;
+    //  3. let the stage draw onto it (the effects, on a copy of the stage's own); with nothing
+    //     to draw, the camera picture itself goes on, uncopied;
+    //  4. show that frame, fitted into 480 x 360, as the preview, with the stage's editing marks
+    //     (the selection border) that belong to the preview only; mirrored as a whole when the
+    //     preview mirror is on;
     //  5. scale the frame without the border into the 320 x 240 output frame in classic (else
     //     the frame is the output), which the recorder and the snapshot copy whole, with the
     //     capture time of its camera picture (which places it on the recording's timeline);
     //     mirrored when the output mirror is on;
-    //  6. signal the output's consumers.
+    //  6. publish it to the output's consumers.
     std::lock_guard passLock(passMutex_);
     std::optional<std::chrono::steady_clock::time_point> captured;
     {
@@ -102,22 +95,8 @@ void FramePipeline::RunPass() {
         }
         if (!grabbed) ShowPlacard();
     }
-    const cv::Mat* picture = &cameraPicture_;
-    if (effectEngine && faceTracker && effectEngine->HasFollowers()) {
-        faceTracker->Offer(cameraPicture_, platform::Clock::NowMs());
-        effectEngine->FollowFaces(faceTracker->Step());
-    }
-    if (effectEngine && effectEngine->HasWork()) {
-        cameraPicture_.copyTo(effectsFrame_);
-        if (effectEngine->Render(effectsFrame_, false)) picture = &effectsFrame_;
-    }
-    const cv::Mat* editing = picture;
-    if (effectEngine && effectEngine->ShowsSelectionBorder()) {
-        picture->copyTo(bordered_);
-        effectEngine->DrawSelectionBorder(bordered_);
-        editing = &bordered_;
-    }
-    shownPreview_ = &FitPreview(*editing);
+    const cv::Mat* picture = stage_ ? &stage_->Compose(cameraPicture_) : &cameraPicture_;
+    shownPreview_ = &FitPreview(stage_ ? stage_->Decorate(*picture) : *picture);
     if (mirrorPreview) {
         cv::flip(*shownPreview_, mirrored_, 1);
         shownPreview_ = &mirrored_;
@@ -137,13 +116,13 @@ void FramePipeline::RunPass() {
     outputFrames.Publish({output, captured});
 }
 
-void FramePipeline::PlaceCameraFrame(const cv::Mat& grabbed) {
+void FrameRoad::PlaceCameraFrame(const cv::Mat& grabbed) {
     const cv::Rect part = road_.IsClassic() ? cv::Rect({}, grabbed.size())
                                             : CropToFill(grabbed.size(), cameraPicture_.size());
     cv::resize(grabbed(part), cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
 }
 
-const cv::Mat& FramePipeline::FitPreview(const cv::Mat& frame) {
+const cv::Mat& FrameRoad::FitPreview(const cv::Mat& frame) {
     const cv::Size preview(kPreviewWidth, kPreviewHeight);
     if (frame.size() == preview) return frame;
     if (fitted_.size() != preview) fitted_.create(preview, CV_8UC3);
@@ -154,7 +133,7 @@ const cv::Mat& FramePipeline::FitPreview(const cv::Mat& frame) {
     return fitted_;
 }
 
-void FramePipeline::ShowPlacard() {
+void FrameRoad::ShowPlacard() {
     switch (placard_.load()) {
         case Placard::None: break;
         case Placard::Opening:
@@ -166,25 +145,25 @@ void FramePipeline::ShowPlacard() {
     }
 }
 
-int CaptureWorker(FramePipeline* pipeline) {
-    pipeline->captureStopped = 0;
+int CaptureWorker(FrameRoad* frameRoad) {
+    frameRoad->captureStopped = 0;
     // The section stays open for the life of the worker, which is the life of the program.
     platform::VirtualCameraSection virtualCamera;
     virtualCamera.Open();
     // The road keeps its own time: a pass every period of its rate, and one at once whenever the
     // tick event is set. After a late pass the next follows at once; missed ones are not made up.
-    auto next = std::chrono::steady_clock::now() + pipeline->Road().PassPeriod();
-    while (pipeline->stopCapture == 0) {
+    auto next = std::chrono::steady_clock::now() + frameRoad->Road().PassPeriod();
+    while (frameRoad->stopCapture == 0) {
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
             next - std::chrono::steady_clock::now());
-        const bool woken = pipeline->tickEvent.WaitFor(std::max(wait, std::chrono::milliseconds(0)));
-        if (pipeline->stopCapture != 0) break;
-        pipeline->RunPass();
+        const bool woken = frameRoad->tickEvent.WaitFor(std::max(wait, std::chrono::milliseconds(0)));
+        if (frameRoad->stopCapture != 0) break;
+        frameRoad->RunPass();
         if (woken) continue;
-        const auto period = pipeline->Road().PassPeriod();
+        const auto period = frameRoad->Road().PassPeriod();
         next = std::max(next + period, std::chrono::steady_clock::now());
     }
-    pipeline->captureStopped = 1;
+    frameRoad->captureStopped = 1;
     return 1;
 }
 

@@ -16,7 +16,7 @@
 
 #include <unistd.h>
 
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "effects/EffectEngine.h"
 #include "effects/EffectFileWriter.h"
 #include "bench/FastestRunReporter.h"
@@ -117,15 +117,15 @@ void Pass(benchmark::State& state, bool withEffects,
             if (!engine.LoadEffectFile(path, -1)) state.SkipWithError("an effect did not load");
         }
     }
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
     NullSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.Reconfigure(road, &engine, nullptr);
+    frameRoad.previewSink = &sink;
+    frameRoad.Reconfigure(road, &engine, nullptr);
     uint32_t now = 1000;
     for (auto _ : state) {
         // The animation moves on by a frame's time each pass, as it does live.
         platform::Clock::SetFixedTime(now += 50);
-        pipeline.RunPass();
+        frameRoad.RunPass();
     }
     std::filesystem::remove_all(folder);
 }
@@ -146,15 +146,15 @@ void FollowingPass(benchmark::State& state, bool following) {
     engine.LoadEffectFile(glasses, -1);
     engine.SetFollowsFace(glasses, following);
     effects::FaceTracker tracker(cascade, {kWidth, kHeight});
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
     NullSink sink;
-    pipeline.previewSink = &sink;
-    pipeline.effectEngine = &engine;
-    pipeline.faceTracker = &tracker;
+    frameRoad.previewSink = &sink;
+    frameRoad.effectEngine = &engine;
+    frameRoad.faceTracker = &tracker;
     uint32_t now = 1000;
     for (auto _ : state) {
         platform::Clock::SetFixedTime(now += 50);
-        pipeline.RunPass();
+        frameRoad.RunPass();
     }
     std::filesystem::remove_all(folder);
 }

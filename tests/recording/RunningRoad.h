@@ -10,32 +10,32 @@
 #include <thread>
 
 #include "capture/CCaptureDevice.h"
-#include "capture/FramePipeline.h"
+#include "capture/FrameRoad.h"
 #include "capture/RoadConfig.h"
 
 namespace recording::testing {
 
-class RunningPipeline {
+class RunningRoad {
 public:
-    explicit RunningPipeline(const capture::RoadConfig& road = capture::RoadConfig::Classic()) {
+    explicit RunningRoad(const capture::RoadConfig& road = capture::RoadConfig::Classic()) {
         setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-        pipeline.Reconfigure(road, nullptr, nullptr);
+        frameRoad.Reconfigure(road, nullptr);
         auto camera = std::make_unique<capture::CCaptureDevice>();
         if (camera->OpenDevice(capture::CCaptureDevice::GetDeviceCount() - 1, road.camera.width,
                                road.camera.height, road.framesPerSecond)) {
-            pipeline.ReplaceDevice(std::move(camera));
+            frameRoad.ReplaceDevice(std::move(camera));
         }
-        worker_ = std::thread([this] { capture::CaptureWorker(&pipeline); });
+        worker_ = std::thread([this] { capture::CaptureWorker(&frameRoad); });
     }
-    ~RunningPipeline() {
-        pipeline.stopCapture = 1;
-        pipeline.tickEvent.Set();
+    ~RunningRoad() {
+        frameRoad.stopCapture = 1;
+        frameRoad.tickEvent.Set();
         worker_.join();
     }
-    RunningPipeline(const RunningPipeline&) = delete;
-    RunningPipeline& operator=(const RunningPipeline&) = delete;
+    RunningRoad(const RunningRoad&) = delete;
+    RunningRoad& operator=(const RunningRoad&) = delete;
 
-    capture::FramePipeline pipeline;
+    capture::FrameRoad frameRoad;
 
 private:
     std::thread worker_;

@@ -1,0 +1,311 @@
+#include "studio/StudioSession.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "capture/AudioCapture.h"
+#include "effects/FaceTracker.h"
+#include "recording/ColourConversion.h"
+#include "recording/OutputNames.h"
+#include "recording/RecorderWorker.h"
+#include "recording/RoadRecording.h"
+#include "recording/Snapshot.h"
+#include "studio/EffectStage.h"
+
+namespace studio {
+
+namespace {
+
+// A face tracker for frames of `size`, or null where the face detector's data is not installed;
+// effects of the face categories then stay where their files put them.
+std::unique_ptr<effects::FaceTracker> MakeFaceTracker(const capture::RoadConfig& road) {
+    const std::string cascade = effects::FaceTracker::FindCascade();
+    if (cascade.empty()) return nullptr;
+    auto tracker = std::make_unique<effects::FaceTracker>(
+        cascade, cv::Size(road.studio.width, road.studio.height));
+    if (!tracker->Available()) return nullptr;
+    return tracker;
+}
+
+// Makes `folder` when its parent exists; a folder that cannot be made reports its own failure
+// when something is written into it.
+void MakeFolder(const std::string& folder) {
+    std::error_code ignored;
+    std::filesystem::create_directory(folder, ignored);
+}
+
+}  // namespace
+
+StudioSession::StudioSession(SessionEvents& events, capture::PreviewSink* preview)
+    : events_(events) {
+    road_.previewSink = preview;
+}
+
+StudioSession::~StudioSession() { Shutdown(); }
+
+void StudioSession::Start(const SessionStart& start) {
+    if (started_ || shutDown_) return;
+    started_ = true;
+    outputFolder_ = start.outputFolder;
+    defaultFolder_ = start.defaultFolder;
+    if (!outputFolder_.empty()) MakeFolder(outputFolder_);
+    SetMirrors(start.mirrorPreview, start.mirrorOutput);
+    recording::InitColourTables();
+
+    // The engine works in studio-frame pixels; the cameras are asked for the road's size.
+    auto engine = std::make_unique<effects::EffectEngine>(start.road.studio.width,
+                                                          start.road.studio.height, &events_);
+    engine->SetPaintMode(false);
+    PlaceEngine(start.road, std::move(engine));
+    StartCameras(start.camera);
+    UseMicrophone(start.microphone);
+    StartRoad();
+}
+
+void StudioSession::PlaceEngine(const capture::RoadConfig& road,
+                                std::unique_ptr<effects::EffectEngine> engine) {
+    std::unique_ptr<effects::FaceTracker> tracker = MakeFaceTracker(road);
+    auto stage = std::make_unique<EffectStage>(engine.get(), tracker.get());
+    // The road lets go of the old stage before the old engine and tracker go.
+    road_.Reconfigure(road, stage.get());
+    stage_ = std::move(stage);
+    engine_ = std::move(engine);
+    tracker_ = std::move(tracker);
+}
+
+void StudioSession::StartRoad() {
+    road_.stopCapture = 0;
+    roadThread_ = std::thread([this] {
+        // Nothing thrown leaves the thread: whoever drives the session ends the recording and
+        // says why.
+        std::string failure;
+        try {
+            capture::CaptureWorker(&road_);
+        } catch (const std::exception& error) {
+            failure = std::string("The camera picture stopped on an internal error (") +
+                      error.what() + ").";
+        } catch (...) {
+            failure = "The camera picture stopped on an internal error.";
+        }
+        if (failure.empty()) return;
+        road_.captureStopped = 1;
+        events_.RoadFailed(failure);
+    });
+}
+
+void StudioSession::StartCameras(const std::string& camera) {
+    const capture::RoadConfig road = road_.Road();
+    cameras_ = std::make_unique<capture::CameraSession>(road_, *this, road.camera.width,
+                                                        road.camera.height, road.framesPerSecond);
+    cameras_->Start(camera);
+}
+
+void StudioSession::ChooseCamera(const std::string& id) {
+    if (!cameras_ || shutDown_) return;
+    {
+        std::lock_guard lock(cameraMutex_);
+        chosenCamera_ = id;
+    }
+    cameras_->Choose(id);
+}
+
+std::vector<capture::CameraDescription> StudioSession::Cameras() const {
+    return cameras_ ? cameras_->Cameras() : std::vector<capture::CameraDescription>();
+}
+
+std::string StudioSession::CurrentCamera() const {
+    std::lock_guard lock(cameraMutex_);
+    return currentCamera_;
+}
+
+void StudioSession::CamerasChanged(const std::vector<capture::CameraDescription>& cameras) {
+    events_.CamerasChanged(cameras);
+}
+
+void StudioSession::CameraStateChanged(const std::string& id, capture::CameraState state) {
+    bool choiceDelivered = false;
+    {
+        std::lock_guard lock(cameraMutex_);
+        currentCamera_ = id;
+        // A choice that failed is never told as kept.
+        if (state == capture::CameraState::Live && !chosenCamera_.empty() && id == chosenCamera_) {
+            chosenCamera_.clear();
+            choiceDelivered = true;
+        }
+    }
+    events_.CameraStateChanged(id, state);
+    if (choiceDelivered) events_.CameraChoiceDelivered(id);
+}
+
+void StudioSession::CameraOpenFailed(const std::string& id, capture::CameraFailure failure) {
+    {
+        std::lock_guard lock(cameraMutex_);
+        if (id == chosenCamera_) chosenCamera_.clear();
+    }
+    events_.CameraOpenFailed(id, failure);
+}
+
+void StudioSession::UseMicrophone(const std::string& setting) {
+    if (shutDown_) return;
+    microphoneSetting_ = setting;
+    if (!microphone_) microphone_ = std::make_unique<capture::AudioCapture>();
+    microphone_->Start(setting, [this](capture::MicrophoneState state) {
+        events_.MicrophoneStateChanged(state);
+    });
+}
+
+std::vector<StudioSession::MicrophoneLine> StudioSession::Microphones() const {
+    std::vector<MicrophoneLine> lines;
+    for (const capture::MicrophoneSource& source : capture::ListMicrophones())
+        lines.push_back({source.id, source.name});
+    return lines;
+}
+
+std::string StudioSession::MicrophoneInUse() const {
+    const std::vector<capture::MicrophoneSource> sources = capture::ListMicrophones();
+    const int chosen = capture::ChooseMicrophone(sources, microphoneSetting_);
+    return chosen >= 0 ? sources[chosen].id : std::string(capture::kNoMicrophone);
+}
+
+double StudioSession::MicrophoneLevel() const { return microphone_ ? microphone_->Level() : 0.0; }
+
+bool StudioSession::SetRecordingSize(const capture::RoadConfig& road) {
+    if (IsRecording() || shutDown_ || !engine_) return false;
+    if (road == road_.Road()) return true;
+    const cv::Size studio(road.studio.width, road.studio.height);
+    PlaceEngine(road, engine_->RebuiltFor(studio, &events_));
+    events_.SelectionChanged();
+    // The camera is asked again, for a mode that covers the new size. It is let go first, so
+    // the new request does not find it busy.
+    const std::string camera = CurrentCamera();
+    cameras_->Stop();
+    road_.ReplaceDevice(nullptr);
+    cameras_.reset();
+    StartCameras(camera);
+    return true;
+}
+
+void StudioSession::SetMirrors(bool preview, bool output) {
+    road_.mirrorPreview = preview;
+    road_.mirrorOutput = output;
+}
+
+std::string StudioSession::FileFolder() const {
+    // An empty folder would put the files into the root of the file system; the default folder
+    // stands in for it, made when it is used.
+    const std::string folder = recording::ResolveOutputFolder(outputFolder_, defaultFolder_);
+    if (folder == defaultFolder_) MakeFolder(folder);
+    return folder;
+}
+
+std::optional<StudioSession::Recording> StudioSession::StartRecording(std::string& error) {
+    if (IsRecording() || shutDown_ || !started_) return std::nullopt;
+    DropEndedRecorders();
+
+    // A name taken already (a recording stopped within the same second, a clock set back) gets
+    // a number; a recorder still finishing its file is never disturbed.
+    const capture::RoadConfig road = road_.Road();
+    const std::string path = recording::OutputFilePath(
+        FileFolder(), recording::RecordingFileName(std::time(nullptr), road));
+
+    recording::RecorderOptions options;
+    options.settings = recording::EncoderSettingsFor(road);
+    options.createEncoder = [road] { return recording::CreateEncoderFor(road); };
+    if (encoderFactory_) options.createEncoder = encoderFactory_;
+    if (freeSpaceSource_) options.freeBytes = freeSpaceSource_;
+    // Without a microphone the recording is silent, exactly as one with "None".
+    if (microphone_ && microphone_->State() != capture::MicrophoneState::None)
+        options.sound = microphone_.get();
+    const int serial = ++recordingCount_;
+    options.onFailure = [this, serial](const std::string& message) {
+        events_.RecordingFailed(serial, message);
+    };
+    auto worker = std::make_unique<recording::RecorderWorker>(path, road_, options);
+    if (!worker->Start(error)) return std::nullopt;
+    Recording started{serial, worker->OutputPath()};
+    running_ = Recorder{serial, std::move(worker)};
+    return started;
+}
+
+void StudioSession::StopRecording() {
+    if (!IsRecording()) return;
+    running_.worker->RequestStop();
+    finishing_.push_back(std::move(running_));
+    running_ = Recorder{};
+    DropEndedRecorders();
+}
+
+std::size_t StudioSession::FinishingRecorderCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(finishing_.begin(), finishing_.end(),
+                      [](const Recorder& each) { return !each.worker->HasEnded(); }));
+}
+
+void StudioSession::DropEndedRecorders() {
+    std::erase_if(finishing_, [](const Recorder& each) { return each.worker->HasEnded(); });
+}
+
+std::optional<std::string> StudioSession::TakeSnapshot(std::string& error) {
+    if (shutDown_) return std::nullopt;
+    // A second snapshot within the same second gets a numbered name of its own.
+    const std::string path =
+        recording::OutputFilePath(FileFolder(), recording::SnapshotFileName(std::time(nullptr)));
+    return recording::SaveSnapshot(road_, path, error);
+}
+
+void StudioSession::RepairUnfinishedRecordings() {
+    if (repairJob_ || shutDown_) return;
+    repairJob_ = std::make_unique<recording::RepairJob>(
+        FileFolder(), sessionStarted_,
+        [this](const recording::RepairResult& result) { events_.RepairFinished(result); });
+}
+
+bool StudioSession::RepairEnded() const { return !repairJob_ || repairJob_->HasEnded(); }
+
+std::vector<std::string> StudioSession::Shutdown(const std::function<void(bool first)>& waiting) {
+    std::vector<std::string> unshown;
+    if (shutDown_) return unshown;
+    shutDown_ = true;
+
+    // Every stop request first, so the recorders finish their files side by side. A running
+    // recording ends at this moment.
+    StopRecording();
+    for (Recorder& finishing : finishing_) finishing.worker->RequestStop();
+    // No camera is replaced from here on, and the road takes no further pass.
+    if (cameras_) cameras_->Stop();
+    road_.stopCapture = 1;
+    road_.tickEvent.Set();
+    if (repairJob_) repairJob_->Stop(recording::RepairJob::kStopWait);
+
+    const auto deadline = std::chrono::steady_clock::now() + finishWaitLimit_;
+    bool told = false;
+    for (Recorder& finishing : finishing_) {
+        // Short steps, so a window keeps painting while a slow disk finishes the file.
+        constexpr auto kStep = std::chrono::milliseconds(50);
+        while (!finishing.worker->WaitUntilEnded(kStep)) {
+            if (std::chrono::steady_clock::now() >= deadline) break;
+            if (waiting) waiting(!told);
+            told = true;
+        }
+        if (!finishing.worker->HasEnded()) {
+            // Stuck (a hung network mount, for example): the file is left as a crash would
+            // leave it, and the next start repairs it.
+            recording::RecorderWorker::Abandon(std::move(finishing.worker));
+            continue;
+        }
+        finishing.worker->StopAndWait();
+        const std::optional<std::string> failure = finishing.worker->FailureText();
+        if (failure && !shownFailures_.contains(finishing.serial)) unshown.push_back(*failure);
+    }
+    finishing_.clear();
+
+    if (microphone_) microphone_->Stop();
+    // The road ends within one pass; a grab waits a bounded time, so this ends too.
+    if (roadThread_.joinable()) roadThread_.join();
+    road_.ReplaceDevice(nullptr);
+    return unshown;
+}
+
+}  // namespace studio
