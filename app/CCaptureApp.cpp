@@ -16,6 +16,7 @@
 #include "app/CommandLine.h"
 #include "controls/ProgramResources.h"
 #include "platform/SingleInstanceLock.h"
+#include "studio/StudioSession.h"
 
 namespace app {
 namespace {
@@ -41,13 +42,13 @@ bool InstallTerminationHandlers() {
     return true;
 }
 
-// The window whose recordings a process exit must finish. Qt ends the process with exit() when
+// The session whose recordings a process exit must finish. Qt ends the process with exit() when
 // it loses the display connection, without the window's shutdown sequence; this handler then
-// finishes the files and stops the window's threads on the way out.
-CMainDialog* windowAtExit = nullptr;
+// ends the session on the way out: the files are finished and its threads stopped.
+studio::StudioSession* sessionAtExit = nullptr;
 
-void EndWindowAtExit() {
-    if (windowAtExit) windowAtExit->EndWithoutEventLoop();
+void EndSessionAtExit() {
+    if (sessionAtExit) sessionAtExit->Shutdown();
 }
 
 }  // namespace
@@ -97,15 +98,15 @@ int CCaptureApp::Run(int argc, char** argv) {
     mainDialog.Initialise();
     mainDialog.show();
     // Once the window is up: recordings a crash cut off are repaired behind it.
-    QTimer::singleShot(0, &mainDialog, &CMainDialog::CheckForUnfinishedRecordings);
+    QTimer::singleShot(0, &mainDialog, [&] { mainDialog.Session().RepairUnfinishedRecordings(); });
     // The run ends when the shutdown sequence has closed the window.
     QObject::connect(&mainDialog, &CMainDialog::ShutDown, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     // Registered after Qt's own start-up, so it runs before Qt's exit handlers.
-    windowAtExit = &mainDialog;
-    std::atexit(EndWindowAtExit);
+    sessionAtExit = &mainDialog.Session();
+    std::atexit(EndSessionAtExit);
     const int status = application.exec();
-    windowAtExit = nullptr;
+    sessionAtExit = nullptr;
     return status;
 }
 

@@ -76,6 +76,36 @@ QStringList ReadLines(const QString& path) {
     return lines;
 }
 
+// Puts `newLine` for `key` into `section` of `lines`: in place of the key's line, after the
+// section's last entry, or in a new section at the end.
+void SetLine(QStringList& lines, const QString& section, const QString& newLine,
+             const QString& key) {
+    qsizetype sectionLine = -1;
+    qsizetype insertAt = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto name = SectionName(lines[i])) {
+            if (sectionLine >= 0) break;  // the section ended
+            if (SameName(*name, section)) sectionLine = insertAt = i;
+            continue;
+        }
+        if (sectionLine < 0) continue;
+        if (const auto name = KeyName(lines[i])) {
+            if (SameName(*name, key)) {
+                lines[i] = newLine;
+                return;
+            }
+            insertAt = i;
+        }
+    }
+    if (sectionLine >= 0) {
+        lines.insert(insertAt + 1, newLine);
+        return;
+    }
+    if (!lines.isEmpty() && !lines.back().trimmed().isEmpty()) lines.append(QString());
+    lines.append(u'[' + section + u']');
+    lines.append(newLine);
+}
+
 }  // namespace
 
 CIniFile::CIniFile(QString path) : path_(std::move(path)) {}
@@ -95,42 +125,21 @@ QString CIniFile::ReadString(const QString& section, const QString& key,
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
-    // A line break would end the line early and make the rest of the value a line of its own;
-    // names that would read back differently are refused too.
-    if (value.contains(u'\n') || value.contains(u'\r') || !value.isValidUtf16() ||
-        !IsPlainName(key, true) || !IsPlainName(section, false)) {
-        return false;
-    }
-    QStringList lines = ReadLines(path_);
-    const QString newLine = key + u'=' + StoredValue(value);
+    return WriteStrings(section, {{key, value}});
+}
 
-    // Find the section, and in it the key or the line after the section's last entry.
-    qsizetype sectionLine = -1;
-    qsizetype insertAt = -1;
-    bool replaced = false;
-    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
-        if (const auto name = SectionName(lines[i])) {
-            if (sectionLine >= 0) break;  // the section ended
-            if (SameName(*name, section)) sectionLine = insertAt = i;
-            continue;
+bool CIniFile::WriteStrings(const QString& section,
+                            const QList<std::pair<QString, QString>>& keysAndValues) const {
+    if (!IsPlainName(section, false)) return false;
+    QStringList lines = ReadLines(path_);
+    for (const auto& [key, value] : keysAndValues) {
+        // A line break would end the line early and make the rest of the value a line of its
+        // own; names that would read back differently are refused too.
+        if (value.contains(u'\n') || value.contains(u'\r') || !value.isValidUtf16() ||
+            !IsPlainName(key, true)) {
+            return false;
         }
-        if (sectionLine < 0) continue;
-        if (const auto name = KeyName(lines[i])) {
-            if (SameName(*name, key)) {
-                lines[i] = newLine;
-                replaced = true;
-            }
-            insertAt = i;
-        }
-    }
-    if (!replaced) {
-        if (sectionLine >= 0) {
-            lines.insert(insertAt + 1, newLine);
-        } else {
-            if (!lines.isEmpty() && !lines.back().trimmed().isEmpty()) lines.append(QString());
-            lines.append(u'[' + section + u']');
-            lines.append(newLine);
-        }
+        SetLine(lines, section, key + u'=' + StoredValue(value), key);
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());

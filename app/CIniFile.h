@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace app {
 
@@ -27,6 +30,9 @@ public:
     // it cannot be written, or when the value holds a line break or a name would read back
     // differently (surrounding blanks, "=" or a leading comment mark in a key, "]" in a section).
     bool WriteString(const QString& section, const QString& key, const QString& value) const;
+    // Sets several keys of `section` in one replacement of the file: all of them or none.
+    bool WriteStrings(const QString& section,
+                      const QList<std::pair<QString, QString>>& keysAndValues) const;
 
 private:
     QString path_;

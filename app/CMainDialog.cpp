@@ -2,18 +2,20 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-#include <chrono>
-
 #include "app/DataFolder.h"
+#include "app/EffectsPanel.h"
 #include "app/FullScreenPreview.h"
 #include "app/PreviewWidget.h"
-#include "app/SnapshotCountdown.h"
-#include "controls/CIconListBox.h"
+#include "app/RecordingPanel.h"
+#include "app/SessionBridge.h"
+#include "app/UserMessages.h"
 #include "controls/ProgramResources.h"
-#include "recording/ColourConversion.h"
+#include "studio/StudioSession.h"
 
 namespace app {
 
@@ -29,11 +31,12 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     // moved to.
     setMouseTracking(true);
     CreateControls();
+    bridge = new SessionBridge(this);
+    session = std::make_unique<studio::StudioSession>(*bridge, preview);
+    recordingPanel = new RecordingPanel(*this, *session);
+    effectsPanel = new EffectsPanel(*this, *session);
     ConnectCommands();
-    ConnectBrowser();
-    ConnectStudio();
-    SetUpRecording();
-    ConnectSnapshotCountdown();
+    ConnectSession();
 }
 
 CMainDialog::~CMainDialog() {
@@ -50,9 +53,9 @@ void CMainDialog::Initialise() {
     // folder, whatever the current folder is.
     if (programFolder.isEmpty())
         programFolder = FindDataFolder(QCoreApplication::applicationDirPath());
-    effectsFolder = programFolder + "/Effects/";
-    thumbnailsFolder = programFolder + "/EffectsBmps/";
     skinFolder = programFolder + "/skin/";
+    settings = std::make_unique<ProgramSettings>(
+        SettingsFilePath(programFolder, IsFolderWritable(programFolder)));
     setWindowIcon(controls::ApplicationIcon());
 
     // A missing background leaves the window's own base colour.
@@ -60,84 +63,49 @@ void CMainDialog::Initialise() {
     studioBackground = QPixmap(skinFolder + "back_studio.bmp");
     backgroundPicture = classicBackground;
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    FillCategoryList();
+    effectsPanel->Start(programFolder);
 
-    // Shape, skin and place the controls; read the output folder. Then the layout: the one asked
-    // for on the command line, else the one the settings file keeps.
+    // Shape, skin and place the controls. Then the layout: the one asked for on the command
+    // line, else the one the settings file keeps.
     LayOut();
+    folderEdit->setText(settings->OutputFolder());
     ConnectShortcuts();
-    ApplyPictureOptions(PictureOptions::Read(settingsFile));
-    if (const LayoutMode layout = startLayout.value_or(ReadLayoutSetting()); layout != layoutMode)
+    if (const LayoutMode layout = startLayout.value_or(settings->Layout()); layout != layoutMode)
         SetLayoutMode(layout);
 
     // The cameras are listed and the remembered (or first) camera opened off the window's
     // thread; the window shows at once, saying "Opening camera..." until the camera delivers.
-    frameRoad.Reconfigure(ReadRoadSetting(), nullptr, nullptr);
-    StartCameras();
-    StartMicrophone();
-    recording::InitColourTables();
-    recordState = RecordState::Idle;
-
-    // The effect browser starts on "Distortions". The list announces the choice, and the window
-    // asks for the grid once more itself; both are handled once the event loop runs.
-    categoryList->Select(1);
-    QMetaObject::invokeMethod(this, &CMainDialog::OnShowCategory, Qt::QueuedConnection);
-    CreateEffectEngine();
-
-    // The frame road: the events and frames exist since the frame road was made; the worker keeps
-    // the road's time itself.
-    frameRoad.stopCapture = 0;
-    StartCaptureWorker();
-}
-
-void CMainDialog::StartCaptureWorker() {
-    captureThread = std::thread([this] {
-        // Nothing thrown leaves the thread: the window ends the recording and says why.
-        QString failure;
-        try {
-            capture::CaptureWorker(&frameRoad);
-        } catch (const std::exception& error) {
-            failure = QStringLiteral("The camera picture stopped on an internal error (%1).")
-                          .arg(QString::fromLocal8Bit(error.what()));
-        } catch (...) {
-            failure = QStringLiteral("The camera picture stopped on an internal error.");
-        }
-        if (failure.isEmpty()) return;
-        frameRoad.captureStopped = 1;
-        windowCalls->Post([this, failure] { OnWorkerFailed(failure); });
-    });
+    studio::SessionStart start;
+    start.road = settings->Road();
+    start.camera = settings->Camera();
+    start.microphone = settings->Microphone();
+    start.mirrorPreview = Options().mirrorPreview;
+    start.mirrorOutput = Options().mirrorOutput;
+    start.outputFolder = OutputFolder().toStdString();
+    start.defaultFolder = DefaultOutputFolder().toStdString();
+    session->Start(start);
+    cameraNote = QStringLiteral("Opening camera...");
 }
 
 void CMainDialog::ShutdownSequence() {
     if (shutdownStarted) return;
     shutdownStarted = true;
 
-    // A snapshot still counting down is not taken.
-    snapshotCountdown->Cancel();
+    recordingPanel->Close();
     fullScreenPreview.reset();
-
-    // Flags first, then the event, so a woken worker always finds its flag set. A running
-    // recording ends at this moment; it gets no row, as the window is closing.
-    RequestRecordersStop();
-    // The session replaces no camera from here on.
-    if (cameraSession) cameraSession->Stop();
-    frameRoad.stopCapture = 1;
-    frameRoad.tickEvent.Set();
-    if (repairJob) repairJob->Stop(recording::RepairJob::kStopWait);
     // Nothing is lost at quit: every recording finishes its file before the window closes,
-    // within a bounded wait that the status line explains.
-    FinishRecorders(true);
-    if (microphone) microphone->Stop();
+    // within a bounded wait that the status line explains while the window keeps painting.
+    const std::vector<std::string> failures = session->Shutdown([this](bool first) {
+        if (first) {
+            SetStatusText(QStringLiteral("Finishing the recording..."));
+            repaint();
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    // A failure whose message has not reached the user yet is shown now, before the end.
+    for (const std::string& failure : failures) ShowUserMessage(QString::fromStdString(failure));
     if (trayIcon) trayIcon->hide();
     hide();
-
-    if (captureThread.joinable()) {
-        // The worker ends within one pass; a grab waits a bounded time, so this ends too.
-        while (frameRoad.captureStopped == 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(kShutdownPollMs));
-        captureThread.join();
-    }
-    frameRoad.ReplaceDevice(nullptr);
     close();
     emit ShutDown();
 }

@@ -1,101 +1,112 @@
-// The main window's own commands: the tray, minimise and close, the About box, the program's
-// documentation, the Effect and Paint modes with their buttons' looks, and the paint tools.
+// The main window's commands: its buttons, its keyboard shortcuts (each shown in its button's
+// tooltip; they work in the full-screen preview too), the tray, minimise and close, the About
+// box, the program's documentation, and the full-screen preview that F11 opens and closes.
 
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QKeySequence>
 #include <QMenu>
+#include <QScreen>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QUrl>
+
+#include <functional>
 
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/DesktopServices.h"
-#include "app/StringTable.h"
+#include "app/FullScreenPreview.h"
 #include "app/PreviewWidget.h"
+#include "app/RecordingPanel.h"
+#include "app/StringTable.h"
 #include "controls/CHoverButton.h"
 #include "controls/ProgramResources.h"
 
 namespace app {
-namespace {
-
-// The width each brush button sets; the first two buttons both give the finest brush.
-struct BrushButton {
-    int id;
-    int width;
-};
-constexpr BrushButton kBrushButtons[] = {
-    {kBrush1, 1}, {kBrush2, 1}, {kBrush3, 2}, {kBrush4, 5}, {kBrush5, 10}, {kBrush6, 20},
-};
-
-}  // namespace
 
 void CMainDialog::ConnectCommands() {
-    struct Command {
-        int id;
-        void (CMainDialog::*handler)();
+    const std::pair<int, std::function<void()>> commands[] = {
+        {kTray, [this] { ShowInTray(); }},
+        {kMinimize, [this] { showMinimized(); }},
+        {kClose, [this] { ShutdownSequence(); }},
+        // The program's own documentation, installed beside it; no network is used.
+        {kHome, [this] { Desktop().openUrl(QUrl::fromLocalFile(programFolder + "/README.md")); }},
+        {kBrowseFolder, [this] { BrowseFolder(); }},
+        {kOpenFolder, [this] { Desktop().openUrl(QUrl::fromLocalFile(OutputFolder())); }},
+        {kRecord, [this] { recordingPanel->StartRecording(); }},
+        {kStopRecord, [this] { recordingPanel->StopRecording(); }},
+        {kSnap, [this] { recordingPanel->RequestSnapshot(); }},
+        {kWebcamSource, [this] { SelectWebcamSource(); }},
+        {kStudioToggle, [this] { ToggleLayout(); }},
+        {kRecordingsTab, [this] { ShowEffectsPage(false); }},
+        {kEffectsTab, [this] { ShowEffectsPage(true); }},
     };
-    const Command commands[] = {
-        {kTray, &CMainDialog::OnTray},
-        {kMinimize, &CMainDialog::OnMinimize},
-        {kClose, &CMainDialog::ShutdownSequence},
-        {kHome, &CMainDialog::OnHome},
-        {kEffectMode, &CMainDialog::OnEffectMode},
-        {kPaintMode, &CMainDialog::OnPaintMode},
-        {kBrowseFolder, &CMainDialog::OnBrowseFolder},
-        {kOpenFolder, &CMainDialog::OnOpenFolder},
-        {kRecord, &CMainDialog::StartRecording},
-        {kStopRecord, &CMainDialog::StopRecording},
-        {kSnap, &CMainDialog::RequestSnapshot},
-        {kWebcamSource, &CMainDialog::SelectWebcamSource},
-        {kErase, &CMainDialog::OnErase},
-        {kBrush, &CMainDialog::OnBrush},
-        {kClearPaint, &CMainDialog::OnClearPaint},
-        {kColour, &CMainDialog::OnChooseColour},
-        {kDeleteEffect, &CMainDialog::OnDeleteEffect},
-        {kRemoveAllEffects, &CMainDialog::OnRemoveAllEffects},
-    };
-    for (const Command& command : commands)
-        connect(Button(command.id), &controls::CHoverButton::clicked, this, command.handler);
-    for (const BrushButton& brush : kBrushButtons)
-        connect(Button(brush.id), &controls::CHoverButton::clicked, this, [this, brush] {
-            if (effectEngine)
-                effectEngine->SetBrushWidth(capture::StudioPixels(frameRoad.Road(), brush.width));
-        });
+    for (const auto& [id, command] : commands)
+        connect(Button(id), &controls::CHoverButton::clicked, this, command);
 }
 
-void CMainDialog::CreateTrayIcon() {
-    trayMenu = std::make_unique<QMenu>();
-    connect(trayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this,
-            &CMainDialog::ShutdownSequence);
-    connect(trayMenu->addAction(QStringLiteral("Show Window")), &QAction::triggered, this,
-            &CMainDialog::ShowWindowNormally);
+void CMainDialog::ConnectShortcuts() {
+    // A shortcut, the button it stands for (0 for none) and that button's name where the string
+    // table has none.
+    struct Binding {
+        const char* keys;
+        int buttonId;
+        const char* name;
+        std::function<void()> command;
+    };
+    const Binding bindings[] = {
+        {"Ctrl+R", kRecord, nullptr, [this] { recordingPanel->StartRecording(); }},
+        {"Ctrl+Shift+R", kStopRecord, nullptr, [this] { recordingPanel->StopRecording(); }},
+        {"Space", kSnap, nullptr, [this] { recordingPanel->RequestSnapshot(); }},
+        {"Ctrl+E", kStudioToggle, nullptr, [this] { ToggleLayout(); }},
+        {"F11", 0, nullptr, [this] { ToggleFullScreenPreview(); }},
+        {"Ctrl+Q", kClose, "Quit", [this] { ShutdownSequence(); }},
+    };
+    for (const Binding& binding : bindings) {
+        const QKeySequence keys(QString::fromLatin1(binding.keys));
+        auto* shortcut = new QShortcut(keys, this);
+        // Application-wide, so the full-screen preview hears them too; a modal dialog still
+        // keeps them from the window while it is open.
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, binding.command);
 
-    trayIcon = std::make_unique<QSystemTrayIcon>(controls::ApplicationIcon());
-    trayIcon->setToolTip(QStringLiteral("Quenvalor"));
-    // A left click opens the menu and a double click brings the window back; the right button
-    // does nothing, so the menu is not the icon's context menu.
-    connect(trayIcon.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    trayMenu->popup(QCursor::pos());
-                else if (reason == QSystemTrayIcon::DoubleClick)
-                    ShowWindowNormally();
-            });
+        controls::CHoverButton* button = binding.buttonId ? Button(binding.buttonId) : nullptr;
+        if (!button) continue;
+        QString name = binding.name ? QString::fromLatin1(binding.name) : QString();
+        if (const LayoutEntry* entry = FindLayoutEntry(binding.buttonId); name.isEmpty() && entry)
+            name = LoadStringResource(entry->tooltipId);
+        button->SetTooltipText(
+            QStringLiteral("%1 (%2)").arg(name, keys.toString(QKeySequence::NativeText)), true);
+    }
 }
 
-void CMainDialog::OnTray() {
+void CMainDialog::ShowInTray() {
     // Without a notification area a hidden window could never be brought back: minimise it.
     if (!Desktop().trayAvailable()) {
         showMinimized();
         return;
     }
-    if (!trayIcon) CreateTrayIcon();
+    if (!trayIcon) {
+        trayMenu = std::make_unique<QMenu>();
+        connect(trayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this,
+                &CMainDialog::ShutdownSequence);
+        connect(trayMenu->addAction(QStringLiteral("Show Window")), &QAction::triggered, this,
+                &CMainDialog::ShowWindowNormally);
+        trayIcon = std::make_unique<QSystemTrayIcon>(controls::ApplicationIcon());
+        trayIcon->setToolTip(QStringLiteral("Quenvalor"));
+        // A left click opens the menu and a double click brings the window back; the right
+        // button does nothing, so the menu is not the icon's context menu.
+        connect(trayIcon.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger)
+                        trayMenu->popup(QCursor::pos());
+                    else if (reason == QSystemTrayIcon::DoubleClick)
+                        ShowWindowNormally();
+                });
+    }
     trayIcon->show();
     hide();
-}
-
-void CMainDialog::OnMinimize() {
-    showMinimized();
 }
 
 void CMainDialog::ShowWindowNormally() {
@@ -104,42 +115,20 @@ void CMainDialog::ShowWindowNormally() {
     activateWindow();
 }
 
-void CMainDialog::OnHome() {
-    // The program's own documentation, installed beside it; no network is used.
-    Desktop().openUrl(QUrl::fromLocalFile(programFolder + "/README.md"));
-}
-
-// The active mode's button shows its click picture in every state; the other button has its
-// ordinary three pictures.
-void CMainDialog::OnEffectMode() {
-    if (effectEngine) effectEngine->SetPaintMode(false);
-    SetButtonPictures(kEffectMode, "effect_click.bmp", "effect_click.bmp", "effect_click.bmp");
-    SetButtonPictures(kPaintMode, "paint_normal.bmp", "paint_hover.bmp", "paint_click.bmp");
-}
-
-void CMainDialog::OnPaintMode() {
-    if (effectEngine) effectEngine->SetPaintMode(true);
-    SetButtonPictures(kEffectMode, "effect_normal.bmp", "effect_hover.bmp", "effect_click.bmp");
-    SetButtonPictures(kPaintMode, "paint_click.bmp", "paint_click.bmp", "paint_click.bmp");
-}
-
-void CMainDialog::OnErase() {
-    if (effectEngine) effectEngine->SetEraser(true);
-}
-
-void CMainDialog::OnBrush() {
-    if (effectEngine) effectEngine->SetEraser(false);
-}
-
-void CMainDialog::OnClearPaint() {
-    if (effectEngine) effectEngine->ClearPaint();
-}
-
-void CMainDialog::OnChooseColour() {
-    if (!effectEngine) return;
-    // The chooser opens on black every time, not on the brush's colour; cancelling keeps it.
-    const QColor colour = Desktop().chooseColour(this, Qt::black);
-    if (colour.isValid()) effectEngine->SetBrushColour(colour.red(), colour.green(), colour.blue());
+void CMainDialog::ToggleFullScreenPreview() {
+    if (fullScreenPreview) {
+        fullScreenPreview.reset();
+        ShowWindowNormally();
+        return;
+    }
+    if (shutdownStarted) return;
+    fullScreenPreview = std::make_unique<FullScreenPreview>(preview);
+    connect(fullScreenPreview.get(), &FullScreenPreview::LeaveRequested, this,
+            &CMainDialog::ToggleFullScreenPreview, Qt::QueuedConnection);
+    // On the screen the window is on.
+    if (const QScreen* onScreen = screen()) fullScreenPreview->setGeometry(onScreen->geometry());
+    fullScreenPreview->showFullScreen();
+    fullScreenPreview->activateWindow();
 }
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
@@ -147,11 +136,6 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     // by and on the preview, offers the picture choices and the About box.
     if (!IsBareBand(event->pos()) && !preview->geometry().contains(event->pos())) return;
     MakeContextMenu()->exec(event->globalPos());
-}
-
-void CMainDialog::ShowAboutBox() {
-    CAboutDialog about(this);
-    about.exec();
 }
 
 }  // namespace app

@@ -59,7 +59,6 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
 void CMainDialog::CreateControls() {
     for (const LayoutEntry& entry : kMainLayout)
         if (QWidget* control = MakeControl(entry)) controls[entry.id] = control;
-    frameRoad.previewSink = preview;
 }
 
 QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
@@ -69,8 +68,8 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
         case ControlKind::Preview:
             preview = new PreviewWidget(this);
             return preview;
-        case ControlKind::ClockEdit:
-            clockEdit = new QLineEdit(this);
+        case ControlKind::ClockEdit: {
+            auto* clockEdit = new QLineEdit(this);
             clockEdit->setReadOnly(true);
             clockEdit->setFocusPolicy(Qt::NoFocus);
             clockEdit->setAlignment(Qt::AlignCenter);
@@ -80,17 +79,18 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
                 " border-radius: 3px; padding: 0px; font-family: 'DejaVu Sans Mono', monospace;"
                 " font-size: 12px; }"));
             return clockEdit;
+        }
         case ControlKind::FolderEdit:
             folderEdit = new QLineEdit(this);
             return folderEdit;
         case ControlKind::RecordingsList:
-            return recordingsList = new controls::CRecordingsList(this);
+            return new controls::CRecordingsList(this);
         case ControlKind::EffectsTable:
-            return effectsTable = new controls::CCustomTableControl(this);
+            return new controls::CCustomTableControl(this);
         case ControlKind::CategoryList:
-            return categoryList = new controls::CIconListBox(this);
+            return new controls::CIconListBox(this);
         case ControlKind::ThumbnailGrid:
-            return thumbnailGrid = new controls::CThumbNailControl(this);
+            return new controls::CThumbNailControl(this);
     }
     return nullptr;
 }
@@ -104,14 +104,10 @@ controls::CHoverButton* CMainDialog::Button(int id) const {
     return qobject_cast<controls::CHoverButton*>(Control(id));
 }
 
-QString CMainDialog::SkinPicture(const QString& name) const {
-    return skinFolder + name;
-}
-
 void CMainDialog::SetButtonPictures(int id, const QString& normal, const QString& hover,
                                     const QString& click) {
     if (controls::CHoverButton* button = Button(id))
-        button->SetPictures(SkinPicture(normal), SkinPicture(hover), SkinPicture(click));
+        button->SetPictures(skinFolder + normal, skinFolder + hover, skinFolder + click);
 }
 
 QRegion CMainDialog::WindowRegion(QSize size) {
@@ -143,14 +139,15 @@ void CMainDialog::LayOut() {
             Button(entry.id)->SetTooltipText(LoadStringResource(entry.tooltipId), true);
     }
     // Both grids are still empty; their item sizes decide how many items fit in a row.
-    thumbnailGrid->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);
-    effectsTable->SetItemSize(kEffectsTableItemWidth, kEffectsTableItemHeight);
+    static_cast<controls::CThumbNailControl*>(Control(kThumbnailGrid))
+        ->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);
+    static_cast<controls::CCustomTableControl*>(Control(kEffectsTable))
+        ->SetItemSize(kEffectsTableItemWidth, kEffectsTableItemHeight);
     // The recordings list, placed first: the picture it shows while empty, and its columns.
-    recordingsList->SetBackgroundImage(SkinPicture("list_back.bmp"), false);
+    auto* recordingsList = static_cast<controls::CRecordingsList*>(Control(kRecordingsList));
+    recordingsList->SetBackgroundImage(skinFolder + "list_back.bmp", false);
     recordingsList->SetUpColumns();
 
-    clockEdit->setText(elapsedText);
-    ReadOutputFolderSetting();
     SetStatusText(QStringLiteral("Ready."));
 
     move(0, 0);
@@ -172,8 +169,7 @@ void CMainDialog::SetStatusText(const QString& text) {
                  QPoint(std::max(kStatusAreaRight, width()) - 1, kStatusAreaBottom - 1)));
 }
 
-void CMainDialog::SetCameraNote(const QString& note) {
-    cameraNote = note;
+void CMainDialog::UpdateStatusLine() {
     // A camera note may run longer than the status area.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop), QPoint(width() - 1, kStatusAreaBottom - 1)));
 }

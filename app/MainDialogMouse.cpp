@@ -16,6 +16,7 @@
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
 #include "capture/StudioGeometry.h"
+#include "studio/StudioSession.h"
 
 namespace app {
 namespace {
@@ -60,13 +61,14 @@ void CMainDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoint) {
+    EffectEngine* effectEngine = session->Engine();
     if (!effectEngine) return;
     const QRect previewArea = preview->rect();
     switch (type) {
         case QEvent::MouseMove:
             previewMousePoint = preview->mapFrom(this, windowPoint.toPoint());
             // In a mirrored preview the effects lie where the mirror shows them.
-            if (frameRoad.mirrorPreview)
+            if (session->FrameRoad().mirrorPreview)
                 previewMousePoint.setX(preview->width() - 1 - previewMousePoint.x());
             effectEngine->MouseMove(EnginePoint().x(), EnginePoint().y());
             break;
@@ -91,7 +93,7 @@ void CMainDialog::RouteMouseToEngine(QEvent::Type type, const QPointF& windowPoi
 }
 
 QPoint CMainDialog::EnginePoint() const {
-    const capture::FrameSize studio = frameRoad.Road().studio;
+    const capture::FrameSize studio = session->Road().studio;
     const cv::Point point = capture::DisplayToPicture(
         {previewMousePoint.x(), previewMousePoint.y()}, {studio.width, studio.height},
         {capture::FrameRoad::kPreviewWidth, capture::FrameRoad::kPreviewHeight});
@@ -99,6 +101,7 @@ QPoint CMainDialog::EnginePoint() const {
 }
 
 void CMainDialog::ShowCursorForZone() {
+    const EffectEngine* effectEngine = session->Engine();
     // The sizing cursors are for effects only: none while nothing is selected or while painting.
     const int selected = effectEngine->SelectedIndex();
     const auto item = effectEngine->Describe(selected);

@@ -1,45 +1,25 @@
-// The user's picture choices: the preview mirror and the recordings-and-snapshots mirror, which
-// the frame road applies, and the snapshot countdown with the flash that follows the snapshot.
-// All three are kept in the settings file and offered in the window's right-click menu.
+// The user's choices about the picture and the files: the preview mirror and the recordings-and-
+// snapshots mirror, which the session's road applies, and the snapshot countdown, all offered in
+// the window's right-click menu; and the output folder, chosen with the browse command. Every
+// choice is kept in the settings file.
 
 #include <QActionGroup>
+#include <QLineEdit>
 #include <QMenu>
 
+#include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/DesktopServices.h"
 #include "app/StringTable.h"
-#include "app/PreviewWidget.h"
-#include "app/SnapshotCountdown.h"
 #include "controls/ProgramResources.h"
+#include "studio/StudioSession.h"
 
 namespace app {
 
-void CMainDialog::ConnectSnapshotCountdown() {
-    snapshotCountdown = new SnapshotCountdown(this);
-    connect(snapshotCountdown, &SnapshotCountdown::Changed, preview, &PreviewWidget::SetCountdown);
-    connect(snapshotCountdown, &SnapshotCountdown::Finished, this, [this] {
-        if (TakeSnapshot()) preview->Flash();
-    });
-}
-
-void CMainDialog::ApplyPictureOptions(const PictureOptions& options) {
-    pictureOptions = options;
-    frameRoad.mirrorPreview = options.mirrorPreview;
-    frameRoad.mirrorOutput = options.mirrorOutput;
-}
-
 void CMainDialog::SetPictureOptions(const PictureOptions& options) {
-    ApplyPictureOptions(options);
+    session->SetMirrors(options.mirrorPreview, options.mirrorOutput);
     // A file that cannot be written keeps the choices for this run only.
-    options.Write(settingsFile);
-}
-
-void CMainDialog::RequestSnapshot() {
-    if (shutdownStarted || snapshotCountdown->IsRunning()) return;
-    if (pictureOptions.countdownSeconds > 0) {
-        snapshotCountdown->Start(pictureOptions.countdownSeconds);
-        return;
-    }
-    if (TakeSnapshot()) preview->Flash();
+    settings->SetPicture(options);
 }
 
 std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
@@ -47,9 +27,9 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
     const auto addChoice = [this, &menu](const QString& text, bool PictureOptions::*flag) {
         QAction* action = menu->addAction(text);
         action->setCheckable(true);
-        action->setChecked(pictureOptions.*flag);
+        action->setChecked(Options().*flag);
         connect(action, &QAction::toggled, this, [this, flag](bool on) {
-            PictureOptions options = pictureOptions;
+            PictureOptions options = Options();
             options.*flag = on;
             SetPictureOptions(options);
         });
@@ -63,10 +43,10 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
         QAction* action = countdown->addAction(
             seconds == 0 ? QStringLiteral("Off") : QStringLiteral("%1 seconds").arg(seconds));
         action->setCheckable(true);
-        action->setChecked(pictureOptions.countdownSeconds == seconds);
+        action->setChecked(Options().countdownSeconds == seconds);
         choices->addAction(action);
         connect(action, &QAction::triggered, this, [this, seconds] {
-            PictureOptions options = pictureOptions;
+            PictureOptions options = Options();
             options.countdownSeconds = seconds;
             SetPictureOptions(options);
         });
@@ -76,9 +56,24 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
     connect(fullScreen, &QAction::triggered, this, &CMainDialog::ToggleFullScreenPreview);
 
     menu->addSeparator();
-    connect(menu->addAction(LoadStringResource(kIdsAboutBox)),
-            &QAction::triggered, this, &CMainDialog::ShowAboutBox);
+    connect(menu->addAction(LoadStringResource(kIdsAboutBox)), &QAction::triggered, this, [this] {
+        CAboutDialog about(this);
+        about.exec();
+    });
     return menu;
+}
+
+QString CMainDialog::OutputFolder() const {
+    return folderEdit->text();
+}
+
+void CMainDialog::BrowseFolder() {
+    const QString chosen =
+        Desktop().chooseFolder(this, QStringLiteral("Output Folder"), OutputFolder());
+    if (chosen.size() > 1) folderEdit->setText(chosen);
+    // Written after a cancel too, so the file always names the folder in use. A file that
+    // cannot be written keeps the choice for this run only.
+    settings->SetOutputFolder(OutputFolder());
 }
 
 }  // namespace app

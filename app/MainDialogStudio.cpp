@@ -4,12 +4,8 @@
 // and the current-effects table, so recording stays at hand while effects are on. The Effects
 // button in the top band and Ctrl+E switch layouts; the choice is kept in the settings file.
 
-#include "app/CIniFile.h"
 #include "app/CMainDialog.h"
-#include "app/Settings.h"
-#include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
-#include "controls/CRecordingsList.h"
 
 namespace app {
 namespace {
@@ -19,40 +15,12 @@ constexpr int kEffectsPageControls[] = {kEffectsTable, kDeleteEffect, kRemoveAll
 
 }  // namespace
 
-QString LayoutSettingValue(LayoutMode mode) {
-    return mode == LayoutMode::Studio ? QStringLiteral("studio") : QStringLiteral("classic");
-}
-
-LayoutMode LayoutFromSettingValue(const QString& value) {
-    return value.trimmed().compare(QStringLiteral("studio"), Qt::CaseInsensitive) == 0
-               ? LayoutMode::Studio
-               : LayoutMode::Classic;
-}
-
-void CMainDialog::ConnectStudio() {
-    connect(Button(kStudioToggle), &controls::CHoverButton::clicked, this,
-            &CMainDialog::ToggleLayout);
-    connect(Button(kRecordingsTab), &controls::CHoverButton::clicked, this,
-            [this] { ShowEffectsPage(false); });
-    connect(Button(kEffectsTab), &controls::CHoverButton::clicked, this,
-            [this] { ShowEffectsPage(true); });
-}
-
-LayoutMode CMainDialog::ReadLayoutSetting() const {
-    return LayoutFromSettingValue(
-        CIniFile(settingsFile)
-            .ReadString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kLayoutKey),
-                        LayoutSettingValue(LayoutMode::Classic)));
-}
-
 void CMainDialog::ToggleLayout() {
     const LayoutMode next =
         layoutMode == LayoutMode::Studio ? LayoutMode::Classic : LayoutMode::Studio;
     SetLayoutMode(next);
     // A file that cannot be written keeps the choice for this run only.
-    CIniFile(settingsFile)
-        .WriteString(QString::fromLatin1(kSettingsSection), QString::fromLatin1(kLayoutKey),
-                     LayoutSettingValue(next));
+    settings->SetLayout(next);
 }
 
 void CMainDialog::SetLayoutMode(LayoutMode mode) {
@@ -84,7 +52,7 @@ void CMainDialog::SetLayoutMode(LayoutMode mode) {
 void CMainDialog::ShowEffectsPage(bool effects) {
     effectsPageShown = effects;
     if (layoutMode != LayoutMode::Studio) return;
-    recordingsList->setVisible(!effects);
+    Control(kRecordingsList)->setVisible(!effects);
     for (const int id : kEffectsPageControls) Control(id)->setVisible(effects);
     // The tab of the page on show keeps its pressed look.
     const auto setTabLook = [this](int id, const QString& base, bool current) {

@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+#include <iterator>
+
+#include "app/CIniFile.h"
+
 namespace app {
 
 QString SettingsFilePath(const QString& programFolder, bool programFolderWritable) {
@@ -21,6 +26,87 @@ bool IsFolderWritable(const QString& folder) {
 
 QString DefaultOutputFolder() {
     return QDir::homePath() + QStringLiteral("/ZelkorvanOutput");
+}
+
+namespace {
+
+QString Section() { return QString::fromLatin1(kSettingsSection); }
+
+QString Read(const CIniFile& file, const char* key, const QString& defaultValue = {}) {
+    return file.ReadString(Section(), QString::fromLatin1(key), defaultValue);
+}
+
+bool Write(const QString& file, const char* key, const QString& value) {
+    return CIniFile(file).WriteString(Section(), QString::fromLatin1(key), value);
+}
+
+bool ReadFlag(const CIniFile& file, const char* key) {
+    const QString value = Read(file, key, QStringLiteral("0")).trimmed();
+    return value == QLatin1String("1") ||
+           value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+
+int ReadCountdown(const CIniFile& file) {
+    bool number = false;
+    const int seconds = Read(file, kSnapshotCountdownKey, QStringLiteral("0")).trimmed().toInt(&number);
+    const auto& choices = PictureOptions::kCountdownChoices;
+    return number && std::find(std::begin(choices), std::end(choices), seconds) != std::end(choices)
+               ? seconds
+               : 0;
+}
+
+}  // namespace
+
+ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
+    const CIniFile ini(file_);
+    // An empty entry would send recordings to the file system's root.
+    outputFolder_ = Read(ini, kOutputFolderKey);
+    if (outputFolder_.isEmpty()) outputFolder_ = DefaultOutputFolder();
+    layout_ = Read(ini, kLayoutKey).trimmed().compare(QStringLiteral("studio"), Qt::CaseInsensitive) == 0
+                  ? LayoutMode::Studio
+                  : LayoutMode::Classic;
+    road_ = capture::RoadConfigFromText(Read(ini, kRecordingSizeKey).toStdString());
+    camera_ = Read(ini, kCameraKey).toStdString();
+    microphone_ = Read(ini, kMicrophoneKey).toStdString();
+    picture_.mirrorPreview = ReadFlag(ini, kMirrorPreviewKey);
+    picture_.mirrorOutput = ReadFlag(ini, kMirrorOutputKey);
+    picture_.countdownSeconds = ReadCountdown(ini);
+}
+
+bool ProgramSettings::SetOutputFolder(const QString& folder) {
+    outputFolder_ = folder;
+    return Write(file_, kOutputFolderKey, folder);
+}
+
+bool ProgramSettings::SetLayout(LayoutMode layout) {
+    layout_ = layout;
+    return Write(file_, kLayoutKey,
+                 layout == LayoutMode::Studio ? QStringLiteral("studio") : QStringLiteral("classic"));
+}
+
+bool ProgramSettings::SetRoad(const capture::RoadConfig& road) {
+    road_ = road;
+    return Write(file_, kRecordingSizeKey, QString::fromStdString(capture::RecordingSizeText(road)));
+}
+
+bool ProgramSettings::SetCamera(const std::string& id) {
+    camera_ = id;
+    return Write(file_, kCameraKey, QString::fromStdString(id));
+}
+
+bool ProgramSettings::SetMicrophone(const std::string& setting) {
+    microphone_ = setting;
+    return Write(file_, kMicrophoneKey, QString::fromStdString(setting));
+}
+
+bool ProgramSettings::SetPicture(const PictureOptions& options) {
+    picture_ = options;
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    return CIniFile(file_).WriteStrings(
+        Section(), {{QString::fromLatin1(kMirrorPreviewKey), flag(options.mirrorPreview)},
+                    {QString::fromLatin1(kMirrorOutputKey), flag(options.mirrorOutput)},
+                    {QString::fromLatin1(kSnapshotCountdownKey),
+                     QString::number(options.countdownSeconds)}});
 }
 
 }  // namespace app

@@ -2,6 +2,12 @@
 
 #include <QString>
 
+#include <string>
+
+#include "app/MainLayout.h"
+#include "app/PictureOptions.h"
+#include "capture/RoadConfig.h"
+
 namespace app {
 
 // Where the settings file lives: "Quenvalor.ini" in the program's folder when that folder can
@@ -17,6 +23,7 @@ bool IsFolderWritable(const QString& folder);
 QString DefaultOutputFolder();
 
 inline constexpr const char* kSettingsSection = "General";
+// The keys of the [General] section.
 inline constexpr const char* kOutputFolderKey = "FilePath";
 inline constexpr const char* kLayoutKey = "Layout";
 // The recording size, written like "1280x720"; anything else means 320 x 240 (classic).
@@ -25,5 +32,48 @@ inline constexpr const char* kRecordingSizeKey = "RecordingSize";
 inline constexpr const char* kCameraKey = "Camera";
 // The chosen microphone's identity, or "None"; unset: the sound server's default source.
 inline constexpr const char* kMicrophoneKey = "Microphone";
+inline constexpr const char* kMirrorPreviewKey = "MirrorPreview";
+inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
+inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
+
+// Every choice the program keeps in its settings file, typed, each with its default and its
+// reading of values it does not understand. The file is read once, when the object is made.
+// Each setter keeps the value for this run and writes its keys at once, in one replacement of the
+// whole file (a crash while saving leaves the old file or the new one, never half of one), with
+// every other line of the file (keys the program does not know, comments) kept as it was. A
+// setter is false when the file cannot be written; the value then holds for this run only.
+class ProgramSettings {
+public:
+    explicit ProgramSettings(QString file);
+    const QString& File() const { return file_; }
+
+    // Where recordings and snapshots go: DefaultOutputFolder() when the file names none.
+    const QString& OutputFolder() const { return outputFolder_; }
+    bool SetOutputFolder(const QString& folder);
+    // "classic" or "studio"; anything else is classic.
+    LayoutMode Layout() const { return layout_; }
+    bool SetLayout(LayoutMode layout);
+    // Written like "1280x720"; anything that is not a recording size is classic.
+    const capture::RoadConfig& Road() const { return road_; }
+    bool SetRoad(const capture::RoadConfig& road);
+    // The chosen camera's identity; empty when none was chosen.
+    const std::string& Camera() const { return camera_; }
+    bool SetCamera(const std::string& id);
+    // The chosen microphone's identity, or "None"; empty for the sound server's default.
+    const std::string& Microphone() const { return microphone_; }
+    bool SetMicrophone(const std::string& setting);
+    // Flags read "1" or "true" as on; a countdown that is not offered is off.
+    const PictureOptions& Picture() const { return picture_; }
+    bool SetPicture(const PictureOptions& options);
+
+private:
+    QString file_;
+    QString outputFolder_;
+    LayoutMode layout_ = LayoutMode::Classic;
+    capture::RoadConfig road_ = capture::RoadConfig::Classic();
+    std::string camera_;
+    std::string microphone_;
+    PictureOptions picture_;
+};
 
 }  // namespace app

@@ -97,7 +97,8 @@ void StudioSession::StartRoad() {
 
 void StudioSession::StartCameras(const std::string& camera) {
     const capture::RoadConfig road = road_.Road();
-    cameras_ = std::make_unique<capture::CameraSession>(road_, *this, road.camera.width,
+    capture::CameraEvents& events = *this;
+    cameras_ = std::make_unique<capture::CameraSession>(road_, events, road.camera.width,
                                                         road.camera.height, road.framesPerSecond);
     cameras_->Start(camera);
 }
@@ -270,8 +271,12 @@ std::vector<std::string> StudioSession::Shutdown(const std::function<void(bool f
     shutDown_ = true;
 
     // Every stop request first, so the recorders finish their files side by side. A running
-    // recording ends at this moment.
-    StopRecording();
+    // recording ends at this moment; one that already ended on a failure stays among the
+    // finishing ones, so its failure is told.
+    if (IsRecording()) {
+        finishing_.push_back(std::move(running_));
+        running_ = Recorder{};
+    }
     for (Recorder& finishing : finishing_) finishing.worker->RequestStop();
     // No camera is replaced from here on, and the road takes no further pass.
     if (cameras_) cameras_->Stop();

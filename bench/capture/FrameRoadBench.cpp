@@ -21,6 +21,7 @@
 #include "effects/EffectFileWriter.h"
 #include "bench/FastestRunReporter.h"
 #include "platform/Clock.h"
+#include "studio/EffectStage.h"
 
 namespace {
 
@@ -117,10 +118,11 @@ void Pass(benchmark::State& state, bool withEffects,
             if (!engine.LoadEffectFile(path, -1)) state.SkipWithError("an effect did not load");
         }
     }
+    studio::EffectStage stage(&engine, nullptr);
     capture::FrameRoad frameRoad;
     NullSink sink;
     frameRoad.previewSink = &sink;
-    frameRoad.Reconfigure(road, &engine, nullptr);
+    frameRoad.Reconfigure(road, &stage);
     uint32_t now = 1000;
     for (auto _ : state) {
         // The animation moves on by a frame's time each pass, as it does live.
@@ -146,11 +148,11 @@ void FollowingPass(benchmark::State& state, bool following) {
     engine.LoadEffectFile(glasses, -1);
     engine.SetFollowsFace(glasses, following);
     effects::FaceTracker tracker(cascade, {kWidth, kHeight});
+    studio::EffectStage stage(&engine, &tracker);
     capture::FrameRoad frameRoad;
     NullSink sink;
     frameRoad.previewSink = &sink;
-    frameRoad.effectEngine = &engine;
-    frameRoad.faceTracker = &tracker;
+    frameRoad.Reconfigure(capture::RoadConfig::Classic(), &stage);
     uint32_t now = 1000;
     for (auto _ : state) {
         platform::Clock::SetFixedTime(now += 50);

@@ -1,10 +1,14 @@
-// The effect browser: the category list, the thumbnail grid of the chosen category, the table of
-// current effects, and the effect engine they feed.
+// The effect browser and the paint tools: the category list, the thumbnail grid of the chosen
+// category, the table of current effects, the Effect and Paint modes, the brushes, and the
+// session's effect engine they all feed.
 //
 // The table and the engine's list both grow by one per thumbnail click, but the engine keeps the
 // effects it deactivates while the table drops their items, so positions in the two soon differ.
-// The effect-file path is what both sides carry; the window always maps between them by it.
+// The effect-file path is what both sides carry; the panel always maps between them by it.
 
+#include "app/EffectsPanel.h"
+
+#include <QColor>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -16,10 +20,14 @@
 #include <array>
 
 #include "app/CMainDialog.h"
+#include "app/DesktopServices.h"
+#include "app/MainLayout.h"
 #include "controls/CCustomTableControl.h"
+#include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
 #include "controls/CThumbNailControl.h"
 #include "controls/ProgramResources.h"
+#include "studio/StudioSession.h"
 
 namespace app {
 namespace {
@@ -51,12 +59,21 @@ QString SwapFolderAndExtension(const QString& path, const QString& fromFolder,
     return swapped + extension;
 }
 
+// The width each brush button sets; the first two buttons both give the finest brush.
+struct BrushButton {
+    int id;
+    int width;
+};
+constexpr BrushButton kBrushButtons[] = {
+    {kBrush1, 1}, {kBrush2, 1}, {kBrush3, 2}, {kBrush4, 5}, {kBrush5, 10}, {kBrush6, 20},
+};
+
 const QString kFaceFollowingUnavailable = QStringLiteral(
     "Face following is not available: the face detector's data (opencv-data) is not installed.");
 
 }  // namespace
 
-const QStringList& CMainDialog::CategoryNames() {
+const QStringList& EffectsPanel::CategoryNames() {
     static const QStringList names = [] {
         QStringList list;
         for (const Category& category : kCategories) list << QString::fromLatin1(category.name);
@@ -65,76 +82,105 @@ const QStringList& CMainDialog::CategoryNames() {
     return names;
 }
 
-QString CMainDialog::EffectPathForThumbnail(const QString& thumbnailPath,
+QString EffectsPanel::EffectPathForThumbnail(const QString& thumbnailPath,
                                             const QString& thumbnailsFolder,
                                             const QString& effectsFolder) {
     return SwapFolderAndExtension(thumbnailPath, thumbnailsFolder, effectsFolder,
                                   QStringLiteral("eft"));
 }
 
-QString CMainDialog::ThumbnailPathForEffect(const QString& effectPath, const QString& effectsFolder,
+QString EffectsPanel::ThumbnailPathForEffect(const QString& effectPath, const QString& effectsFolder,
                                             const QString& thumbnailsFolder) {
     return SwapFolderAndExtension(effectPath, effectsFolder, thumbnailsFolder,
                                   QStringLiteral("bmp"));
 }
 
-void CMainDialog::ConnectBrowser() {
+EffectsPanel::EffectsPanel(CMainDialog& window, studio::StudioSession& session)
+    : QObject(&window),
+      window(window),
+      session(session),
+      categoryList(static_cast<controls::CIconListBox*>(window.Control(kCategoryList))),
+      thumbnailGrid(static_cast<controls::CThumbNailControl*>(window.Control(kThumbnailGrid))),
+      effectsTable(static_cast<controls::CCustomTableControl*>(window.Control(kEffectsTable))) {
     // The list announces a new choice from inside its own event handling; the grid is filled
     // after that handling, as for a posted notice.
-    connect(categoryList, &controls::CIconListBox::ShowCategory, this, &CMainDialog::OnShowCategory,
-            Qt::QueuedConnection);
+    connect(categoryList, &controls::CIconListBox::ShowCategory, this,
+            &EffectsPanel::OnShowCategory, Qt::QueuedConnection);
     // Clicks are handled before the item's press handling returns.
     connect(thumbnailGrid, &controls::CThumbNailControl::ItemLeftClicked, this,
-            &CMainDialog::OnThumbnailLeftClicked, Qt::DirectConnection);
+            &EffectsPanel::OnThumbnailLeftClicked, Qt::DirectConnection);
     connect(thumbnailGrid, &controls::CThumbNailControl::ItemRightClicked, this,
-            &CMainDialog::OnThumbnailRightClicked, Qt::DirectConnection);
+            &EffectsPanel::OnThumbnailRightClicked, Qt::DirectConnection);
     connect(effectsTable, &controls::CCustomTableControl::ItemLeftClicked, this,
-            &CMainDialog::OnEffectsTableClicked, Qt::DirectConnection);
+            &EffectsPanel::OnEffectsTableClicked, Qt::DirectConnection);
     // The menu opens after the item's own handling of the click.
     connect(effectsTable, &controls::CCustomTableControl::ItemRightClicked, this,
-            &CMainDialog::OnEffectsTableRightClicked, Qt::QueuedConnection);
+            &EffectsPanel::OnEffectsTableRightClicked, Qt::QueuedConnection);
+    ConnectTools();
 }
 
-void CMainDialog::FillCategoryList() {
+void EffectsPanel::ConnectTools() {
+    const auto onClick = [this](int id, auto handler) {
+        connect(window.Button(id), &controls::CHoverButton::clicked, this, handler);
+    };
+    onClick(kDeleteEffect, &EffectsPanel::OnDeleteEffect);
+    onClick(kRemoveAllEffects, &EffectsPanel::OnRemoveAllEffects);
+    onClick(kEffectMode, [this] { SetPaintMode(false); });
+    onClick(kPaintMode, [this] { SetPaintMode(true); });
+    onClick(kErase, [this] {
+        if (session.Engine()) session.Engine()->SetEraser(true);
+    });
+    onClick(kBrush, [this] {
+        if (session.Engine()) session.Engine()->SetEraser(false);
+    });
+    onClick(kClearPaint, [this] {
+        if (session.Engine()) session.Engine()->ClearPaint();
+    });
+    onClick(kColour, [this] {
+        if (!session.Engine()) return;
+        // The chooser opens on black every time, not on the brush's colour; cancelling keeps it.
+        const QColor colour = Desktop().chooseColour(&window, Qt::black);
+        if (colour.isValid())
+            session.Engine()->SetBrushColour(colour.red(), colour.green(), colour.blue());
+    });
+    for (const BrushButton& brush : kBrushButtons)
+        onClick(brush.id, [this, brush] {
+            if (session.Engine())
+                session.Engine()->SetBrushWidth(capture::StudioPixels(session.Road(), brush.width));
+        });
+}
+
+// The active mode's button shows its click picture in every state; the other button has its
+// ordinary three pictures.
+void EffectsPanel::SetPaintMode(bool paint) {
+    if (session.Engine()) session.Engine()->SetPaintMode(paint);
+    if (paint) {
+        window.SetButtonPictures(kEffectMode, "effect_normal.bmp", "effect_hover.bmp",
+                                 "effect_click.bmp");
+        window.SetButtonPictures(kPaintMode, "paint_click.bmp", "paint_click.bmp",
+                                 "paint_click.bmp");
+    } else {
+        window.SetButtonPictures(kEffectMode, "effect_click.bmp", "effect_click.bmp",
+                                 "effect_click.bmp");
+        window.SetButtonPictures(kPaintMode, "paint_normal.bmp", "paint_hover.bmp",
+                                 "paint_click.bmp");
+    }
+}
+
+void EffectsPanel::Start(const QString& programFolder) {
+    effectsFolder = programFolder + "/Effects/";
+    thumbnailsFolder = programFolder + "/EffectsBmps/";
     categoryList->SetEdgeOption(false);
     for (const Category& category : kCategories)
         categoryList->AddEntry(QString::fromLatin1(category.name),
                                QIcon(controls::ResourcePath(category.iconId)));
+    // The browser starts on "Distortions". The list announces the choice, and the grid is asked
+    // for once more here; both are handled once the event loop runs.
+    categoryList->Select(1);
+    QMetaObject::invokeMethod(this, &EffectsPanel::OnShowCategory, Qt::QueuedConnection);
 }
 
-std::unique_ptr<effects::FaceTracker> CMainDialog::MakeFaceTracker(cv::Size size) {
-    // Effects of the face categories follow the face where the face detector's data is
-    // installed; without it they stay where their files put them.
-    const std::string cascade = effects::FaceTracker::FindCascade();
-    if (cascade.empty()) return nullptr;
-    auto tracker = std::make_unique<effects::FaceTracker>(cascade, size);
-    if (!tracker->Available()) return nullptr;
-    return tracker;
-}
-
-void CMainDialog::CreateEffectEngine() {
-    // The engine works in studio-frame pixels.
-    effects::EngineEvents* events = this;
-    const capture::RoadConfig road = frameRoad.Road();
-    const cv::Size studio(road.studio.width, road.studio.height);
-    effectEngine = std::make_unique<effects::EffectEngine>(studio.width, studio.height, events);
-    effectEngine->SetPaintMode(false);
-    faceTracker = MakeFaceTracker(studio);
-    // The worker draws the effects into every frame from now on.
-    frameRoad.Reconfigure(road, effectEngine.get(), faceTracker.get());
-}
-
-void CMainDialog::SelectionChanged() {
-    QMetaObject::invokeMethod(this, &CMainDialog::OnSelectionChanged, Qt::QueuedConnection);
-}
-
-void CMainDialog::EffectEnded(const std::string& effectPath) {
-    // Called on the rendering thread: the path is copied into the posted notice.
-    const QString path = QFile::decodeName(QByteArray::fromStdString(effectPath));
-    windowCalls->Post([this, path] { OnEffectEnded(path); });
-}
-
-void CMainDialog::OnShowCategory() {
+void EffectsPanel::OnShowCategory() {
     thumbnailGrid->RemoveAllItems();
     // With no category chosen there is nothing to show.
     const int position = categoryList->CurrentIndex();
@@ -148,94 +194,94 @@ void CMainDialog::OnShowCategory() {
     for (const QString& name : names) thumbnailGrid->AddItem(folder + name);
 }
 
-void CMainDialog::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
-    if (!item || !effectEngine) return;
+void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
+    if (!item || !session.Engine()) return;
     const QString bitmapPath = item->GetPath();
     const QString effectPath = EffectPathForThumbnail(bitmapPath, thumbnailsFolder, effectsFolder);
     item->CancelHover();
     // An effect is never added twice. An effect whose thumbnail the table cannot show is not
     // loaded either: it could never be picked or deleted.
     if (effectsTable->Contains(bitmapPath) || !effectsTable->AddItem(bitmapPath)) return;
-    ShowEffectsPage(true);
+    window.ShowEffectsPage(true);
     // A file the loader refuses keeps its table item; the loader has reported why.
-    if (!effectEngine->LoadEffectFile(EngineName(effectPath), -1)) return;
+    if (!session.Engine()->LoadEffectFile(EngineName(effectPath), -1)) return;
     const QString category = QFileInfo(bitmapPath).dir().dirName();
     if (!FollowsFaceByDefault(category)) return;
-    if (faceTracker) {
-        effectEngine->SetFollowsFace(EngineName(effectPath), true);
+    if (session.FaceTracker()) {
+        session.Engine()->SetFollowsFace(EngineName(effectPath), true);
     } else {
-        SetStatusText(kFaceFollowingUnavailable);
+        window.SetStatusText(kFaceFollowingUnavailable);
     }
 }
 
-bool CMainDialog::FollowsFaceByDefault(const QString& category) {
+bool EffectsPanel::FollowsFaceByDefault(const QString& category) {
     return category == QStringLiteral("Faces") || category == QStringLiteral("Accessories");
 }
 
-void CMainDialog::OnEffectsTableRightClicked(controls::CCustomButton* item) {
-    if (!item || !effectEngine) return;
+void EffectsPanel::OnEffectsTableRightClicked(controls::CCustomButton* item) {
+    if (!item || !session.Engine()) return;
     const std::string effectPath =
         EngineName(EffectPathForThumbnail(item->GetPath(), thumbnailsFolder, effectsFolder));
-    const std::optional<bool> follows = effectEngine->FollowsFace(effectPath);
+    const std::optional<bool> follows = session.Engine()->FollowsFace(effectPath);
     QMenu menu;
     QAction* follow = menu.addAction(QStringLiteral("Follow face"));
     follow->setCheckable(true);
     follow->setChecked(follows.value_or(false));
     // An effect that did not load, or one without a place of its own (a filter), cannot follow.
-    follow->setEnabled(faceTracker && follows.has_value());
-    if (!faceTracker) follow->setToolTip(kFaceFollowingUnavailable);
+    follow->setEnabled(session.FaceTracker() && follows.has_value());
+    if (!session.FaceTracker()) follow->setToolTip(kFaceFollowingUnavailable);
     menu.setToolTipsVisible(true);
-    if (menu.exec(QCursor::pos()) == follow) effectEngine->SetFollowsFace(effectPath, follow->isChecked());
+    if (menu.exec(QCursor::pos()) == follow) session.Engine()->SetFollowsFace(effectPath, follow->isChecked());
 }
 
-void CMainDialog::OnThumbnailRightClicked(controls::CThumbnailButton* item) {
+void EffectsPanel::OnThumbnailRightClicked(controls::CThumbnailButton* item) {
     if (item) item->CancelHover();
 }
 
-void CMainDialog::OnEffectsTableClicked(controls::CCustomButton* item) {
-    if (!effectEngine || !effectsTable->HighlightClickedItem(item)) return;
+void EffectsPanel::OnEffectsTableClicked(controls::CCustomButton* item) {
+    if (!session.Engine() || !effectsTable->HighlightClickedItem(item)) return;
     const QString effectPath =
         EffectPathForThumbnail(item->GetPath(), thumbnailsFolder, effectsFolder);
     // Selected, so the next press on the preview can move or resize it. An effect the engine
     // does not hold leaves its selection as it was.
-    if (effectEngine->SelectByName(EngineName(effectPath)))
-        effectEngine->SetManipulationMode(effects::EffectEngine::kSelected);
+    if (session.Engine()->SelectByName(EngineName(effectPath)))
+        session.Engine()->SetManipulationMode(effects::EffectEngine::kSelected);
 }
 
-int CMainDialog::TablePositionOfEffect(const QString& effectPath) const {
+int EffectsPanel::TablePositionOfEffect(const QString& effectPath) const {
     const QString bitmapPath = ThumbnailPathForEffect(effectPath, effectsFolder, thumbnailsFolder);
     for (int position = 0; position < effectsTable->ItemCount(); ++position)
         if (effectsTable->Item(position)->GetPath() == bitmapPath) return position;
     return -1;
 }
 
-void CMainDialog::OnSelectionChanged() {
-    if (!effectEngine) return;
+void EffectsPanel::OnSelectionChanged() {
+    if (!session.Engine()) return;
     // The engine's index counts deactivated effects too; the selected effect's path finds its
     // item. Nothing selected, the paint canvas, or an effect without an item: no highlight.
-    const int selected = effectEngine->SelectedIndex();
-    const auto info = selected >= 0 ? effectEngine->Describe(selected) : std::nullopt;
+    const int selected = session.Engine()->SelectedIndex();
+    const auto info = selected >= 0 ? session.Engine()->Describe(selected) : std::nullopt;
     effectsTable->Highlight(
         info ? TablePositionOfEffect(QFile::decodeName(QByteArray::fromStdString(info->path)))
              : -1);
 }
 
-void CMainDialog::OnEffectEnded(const QString& effectPath) {
+void EffectsPanel::OnEffectEnded(const QString& effectPath) {
     effectsTable->RemoveByPath(ThumbnailPathForEffect(effectPath, effectsFolder, thumbnailsFolder));
 }
 
-void CMainDialog::OnDeleteEffect() {
+void EffectsPanel::OnDeleteEffect() {
     const controls::CCustomButton* highlighted = effectsTable->HighlightedItem();
-    if (!highlighted || !effectEngine) return;
+    if (!highlighted || !session.Engine()) return;
     const QString effectPath =
         EffectPathForThumbnail(highlighted->GetPath(), thumbnailsFolder, effectsFolder);
     effectsTable->RemoveHighlighted();
-    effectEngine->DeactivateByName(EngineName(effectPath));
+    session.Engine()->DeactivateByName(EngineName(effectPath));
 }
 
-void CMainDialog::OnRemoveAllEffects() {
-    if (!effectEngine) return;
-    effectEngine->DeactivateAll();
+void EffectsPanel::OnRemoveAllEffects() {
+    if (!session.Engine()) return;
+    session.Engine()->DeactivateAll();
     effectsTable->RemoveAllItems();
 }
 

@@ -1,0 +1,52 @@
+#include "app/SessionBridge.h"
+
+#include <QFile>
+
+namespace app {
+
+void SessionBridge::CamerasChanged(const std::vector<capture::CameraDescription>& cameras) {
+    calls_->Post([this, cameras] { emit CamerasChangedHere(cameras); });
+}
+
+void SessionBridge::CameraStateChanged(const std::string& id, capture::CameraState state) {
+    calls_->Post([this, id, state] { emit CameraStateChangedHere(id, state); });
+}
+
+void SessionBridge::CameraOpenFailed(const std::string& id, capture::CameraFailure failure) {
+    calls_->Post([this, id, failure] { emit CameraOpenFailedHere(id, failure); });
+}
+
+void SessionBridge::CameraChoiceDelivered(const std::string& id) {
+    calls_->Post([this, id] { emit CameraChoiceDeliveredHere(id); });
+}
+
+void SessionBridge::MicrophoneStateChanged(capture::MicrophoneState state) {
+    calls_->Post([this, state] { emit MicrophoneStateChangedHere(state); });
+}
+
+void SessionBridge::RecordingFailed(int serial, const std::string& message) {
+    calls_->Post([this, serial, text = QString::fromStdString(message)] {
+        emit RecordingFailedHere(serial, text);
+    });
+}
+
+void SessionBridge::RoadFailed(const std::string& message) {
+    calls_->Post([this, text = QString::fromStdString(message)] { emit RoadFailedHere(text); });
+}
+
+void SessionBridge::RepairFinished(const recording::RepairResult& result) {
+    calls_->Post([this, result] { emit RepairFinishedHere(result); });
+}
+
+void SessionBridge::SelectionChanged() {
+    calls_->Post([this] { emit SelectionChangedHere(); });
+}
+
+void SessionBridge::EffectEnded(const std::string& effectPath) {
+    // The engine names files as the file system does.
+    calls_->Post([this, path = QFile::decodeName(QByteArray::fromStdString(effectPath))] {
+        emit EffectEndedHere(path);
+    });
+}
+
+}  // namespace app

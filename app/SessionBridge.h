@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "app/CallQueue.h"
+#include "studio/StudioSession.h"
+
+namespace app {
+
+// Hands the session's notices to the window's thread: each notice, from whatever thread the
+// session tells it on, is posted and then emitted as a signal on the thread this object lives on.
+class SessionBridge : public QObject, public studio::SessionEvents {
+    Q_OBJECT
+
+public:
+    explicit SessionBridge(QObject* parent) : QObject(parent) {}
+
+signals:
+    void CamerasChangedHere(const std::vector<capture::CameraDescription>& cameras);
+    void CameraStateChangedHere(const std::string& id, capture::CameraState state);
+    void CameraOpenFailedHere(const std::string& id, capture::CameraFailure failure);
+    void CameraChoiceDeliveredHere(const std::string& id);
+    void MicrophoneStateChangedHere(capture::MicrophoneState state);
+    void RecordingFailedHere(int serial, const QString& message);
+    void RoadFailedHere(const QString& message);
+    void RepairFinishedHere(const recording::RepairResult& result);
+    void SelectionChangedHere();
+    void EffectEndedHere(const QString& effectPath);
+
+private:
+    void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
+    void CameraStateChanged(const std::string& id, capture::CameraState state) override;
+    void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
+    void CameraChoiceDelivered(const std::string& id) override;
+    void MicrophoneStateChanged(capture::MicrophoneState state) override;
+    void RecordingFailed(int serial, const std::string& message) override;
+    void RoadFailed(const std::string& message) override;
+    void RepairFinished(const recording::RepairResult& result) override;
+    void SelectionChanged() override;
+    void EffectEnded(const std::string& effectPath) override;
+
+    CallQueue* calls_ = new CallQueue(this);
+};
+
+}  // namespace app

@@ -1,0 +1,327 @@
+// A run of the program without a window, driven as a window drives it: the pattern camera and
+// microphone, recordings read back from their files, snapshots, a recording-size change and the
+// end with a stuck or failed recorder.
+
+#include <gtest/gtest.h>
+
+#include <opencv2/imgcodecs.hpp>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "capture/PatternDevices.h"
+#include "recording/MMBoxEncoder.h"
+#include "studio/StudioSession.h"
+#include "tests/capture/CameraTestSupport.h"
+#include "tests/recording/AviProbe.h"
+#include "tests/recording/MediaDecode.h"
+
+using capture::CameraState;
+using capture::MicrophoneState;
+using capture_test::WaitUntil;
+using recording::testing::AviFacts;
+using recording::testing::ProbeAvi;
+using recording::testing::ScratchFolder;
+using studio::StudioSession;
+using namespace std::chrono_literals;
+using SecondsD = std::chrono::duration<double>;
+
+namespace {
+
+const std::string kPatternCamera =
+    std::string(capture::kPatternCameraPath) + "|" + capture::kPatternCameraName;
+const std::string kPatternMicrophone =
+    std::string(capture::kPatternMicrophonePath) + "|" + capture::kPatternMicrophoneName;
+
+// Opening a camera or a microphone, and the first check of a recorder's surroundings, take a
+// second or two; sanitizer builds run several times slower.
+constexpr auto kLongWait = 30s;
+
+// What a session told, as it arrives on the session's threads.
+class RecordedEvents : public studio::SessionEvents {
+public:
+    void SelectionChanged() override {}
+    void EffectEnded(const std::string&) override {}
+    void CamerasChanged(const std::vector<capture::CameraDescription>&) override {}
+    void CameraStateChanged(const std::string&, CameraState state) override {
+        std::lock_guard lock(mutex_);
+        if (state == CameraState::Live) ++cameraLive_;
+    }
+    void CameraOpenFailed(const std::string& id, capture::CameraFailure) override {
+        Note("camera open failed: " + id);
+    }
+    void CameraChoiceDelivered(const std::string&) override {}
+    void MicrophoneStateChanged(MicrophoneState state) override {
+        std::lock_guard lock(mutex_);
+        microphoneLive_ = state == MicrophoneState::Live;
+    }
+    void RecordingFailed(int serial, const std::string& message) override {
+        std::lock_guard lock(mutex_);
+        recordingFailures_.emplace_back(serial, message);
+    }
+    void RoadFailed(const std::string& message) override { Note("road failed: " + message); }
+    void RepairFinished(const recording::RepairResult&) override {}
+
+    // How often the camera became Live.
+    int CameraLiveCount() const {
+        std::lock_guard lock(mutex_);
+        return cameraLive_;
+    }
+    bool MicrophoneLive() const {
+        std::lock_guard lock(mutex_);
+        return microphoneLive_;
+    }
+    std::vector<std::pair<int, std::string>> RecordingFailures() const {
+        std::lock_guard lock(mutex_);
+        return recordingFailures_;
+    }
+    // Failures that no test here expects.
+    std::vector<std::string> Faults() const {
+        std::lock_guard lock(mutex_);
+        return faults_;
+    }
+
+private:
+    void Note(const std::string& fault) {
+        std::lock_guard lock(mutex_);
+        faults_.push_back(fault);
+    }
+
+    mutable std::mutex mutex_;
+    int cameraLive_ = 0;
+    bool microphoneLive_ = false;
+    std::vector<std::pair<int, std::string>> recordingFailures_;
+    std::vector<std::string> faults_;
+};
+
+studio::SessionStart StartIn(const ScratchFolder& folder,
+                             const std::string& microphone = capture::kNoMicrophone) {
+    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+    studio::SessionStart start;
+    start.camera = kPatternCamera;
+    start.microphone = microphone;
+    start.outputFolder = folder.path();
+    start.defaultFolder = folder.File("default");
+    return start;
+}
+
+// A snapshot taken now, read back: its picture, empty when none was written.
+cv::Mat SnapshotPicture(StudioSession& session) {
+    std::string error;
+    const std::optional<std::string> path = session.TakeSnapshot(error);
+    EXPECT_TRUE(path) << error;
+    if (!path) return {};
+    EXPECT_TRUE(path->ends_with(".jpg")) << *path;
+    return cv::imread(*path);
+}
+
+// Finishing the file hangs until the test opens the gate, as a write on a hung mount does;
+// everything else is the classic encoder's.
+class StuckGate {
+public:
+    void Open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+    void Wait() {
+        std::unique_lock lock(mutex_);
+        opened_.wait(lock, [&] { return open_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = false;
+};
+
+class StuckFinishEncoder : public recording::MMBoxInstance {
+public:
+    explicit StuckFinishEncoder(std::shared_ptr<StuckGate> gate)
+        : inner_(recording::CreateMMBoxDLLInstance()), gate_(std::move(gate)) {}
+    bool OpenFile(const recording::EncoderSettings& s, const std::string& p) override {
+        return inner_->OpenFile(s, p);
+    }
+    bool Begin(const recording::EncoderSettings& s) override { return inner_->Begin(s); }
+    int PutVideoFrame(std::span<const uint8_t> f) override { return inner_->PutVideoFrame(f); }
+    bool PutAudio(std::span<const uint8_t> a) override { return inner_->PutAudio(a); }
+    int GetVideoPacket(std::span<uint8_t> b, int* n) override {
+        return inner_->GetVideoPacket(b, n);
+    }
+    int GetAudioPacket(std::span<uint8_t> b, int* n) override {
+        return inner_->GetAudioPacket(b, n);
+    }
+    bool WriteVideoPacket(std::span<const uint8_t> p) override {
+        return inner_->WriteVideoPacket(p);
+    }
+    bool WriteAudioPacket(std::span<const uint8_t> p) override {
+        return inner_->WriteAudioPacket(p);
+    }
+    bool Finish() override {
+        gate_->Wait();
+        return inner_->Finish();
+    }
+    std::string LastError() const override { return inner_->LastError(); }
+
+private:
+    std::unique_ptr<recording::MMBoxInstance> inner_;
+    std::shared_ptr<StuckGate> gate_;
+};
+
+}  // namespace
+
+TEST(Studio_Session, RecordsCameraAndMicrophoneIntoAFileThatPlaysAndTakesSnapshots) {
+    setenv("QUENVALOR_PATTERN_MICROPHONE", "1", 1);
+    ScratchFolder folder;
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    session.Start(StartIn(folder, kPatternMicrophone));
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
+    ASSERT_TRUE(WaitUntil([&] { return events.MicrophoneLive(); }, kLongWait));
+
+    const cv::Mat snapshot = SnapshotPicture(session);
+    ASSERT_EQ(snapshot.size(), cv::Size(320, 240));
+    EXPECT_GT(cv::countNonZero(snapshot.reshape(1)), 0) << "the camera's picture, not black";
+
+    std::string error;
+    const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
+    ASSERT_TRUE(recording) << error;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(session.IsRecording());
+    EXPECT_EQ(recording->path.rfind(folder.path() + "/", 0), 0u) << recording->path;
+    EXPECT_TRUE(recording->path.ends_with(".avi")) << recording->path;
+    std::this_thread::sleep_for(2s);
+    session.StopRecording();
+    const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
+    EXPECT_FALSE(session.IsRecording());
+
+    EXPECT_TRUE(session.Shutdown().empty());
+    EXPECT_EQ(session.FinishingRecorderCount(), 0u);
+    EXPECT_FALSE(session.StartRecording(error)) << "nothing records after the end";
+    EXPECT_TRUE(events.RecordingFailures().empty());
+    EXPECT_TRUE(events.Faults().empty()) << events.Faults().front();
+
+    const AviFacts facts = ProbeAvi(recording->path);
+    ASSERT_TRUE(facts.opened);
+    EXPECT_EQ(facts.streams, 2);
+    EXPECT_EQ(facts.width, 320);
+    EXPECT_NEAR(facts.videoPackets, recorded * 20, 3) << "recorded for " << recorded << " s";
+    // The pattern microphone beeps in the first 100 ms of every second: its sound is in the file.
+    const std::vector<float> sound = recording::testing::DecodeSound(recording->path);
+    float loudest = 0;
+    for (const float sample : sound) loudest = std::max(loudest, std::abs(sample));
+    EXPECT_GT(loudest, 0.2f) << "the microphone's beeps are missing";
+    unsetenv("QUENVALOR_PATTERN_MICROPHONE");
+}
+
+TEST(Studio_Session, LargerRecordingSizeChosenWhileIdleRecordsMp4AndIsRefusedWhileRecording) {
+    ScratchFolder folder;
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    session.Start(StartIn(folder));
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
+
+    const capture::RoadConfig vga = capture::RoadConfigFromText("640x480");
+    const int liveBefore = events.CameraLiveCount();
+    ASSERT_TRUE(session.SetRecordingSize(vga));
+    EXPECT_EQ(session.Road(), vga);
+    // The camera is opened again for the new size.
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > liveBefore; }, kLongWait));
+    EXPECT_EQ(SnapshotPicture(session).size(), cv::Size(640, 480));
+
+    std::string error;
+    const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
+    ASSERT_TRUE(recording) << error;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(recording->path.ends_with(".mp4")) << recording->path;
+    EXPECT_FALSE(session.SetRecordingSize(capture::RoadConfig::Classic()));
+    EXPECT_EQ(session.Road(), vga) << "the size stays while recording";
+    std::this_thread::sleep_for(1s);
+    session.StopRecording();
+    const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
+    EXPECT_TRUE(session.Shutdown().empty());
+    EXPECT_TRUE(events.Faults().empty()) << events.Faults().front();
+
+    const AviFacts facts = ProbeAvi(recording->path);
+    ASSERT_TRUE(facts.opened);
+    EXPECT_NE(facts.format.find("mp4"), std::string::npos) << facts.format;
+    EXPECT_EQ(facts.width, 640);
+    EXPECT_EQ(facts.height, 480);
+    EXPECT_NEAR(facts.videoPackets, recorded * 30, 4) << "recorded for " << recorded << " s";
+    if (recording::testing::FfprobeInstalled()) {
+        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + recording->path + "'"),
+                  "");
+    }
+}
+
+TEST(Studio_Session, EndGivesUpOnARecorderStuckFinishingItsFileAfterTheLimit) {
+    ScratchFolder folder;
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    auto gate = std::make_shared<StuckGate>();
+    session.SetEncoderFactory([gate] { return std::make_unique<StuckFinishEncoder>(gate); });
+    session.SetFinishWaitLimit(300ms);
+    session.Start(StartIn(folder));
+    std::string error;
+    ASSERT_TRUE(session.StartRecording(error)) << error;
+    std::this_thread::sleep_for(300ms);
+
+    int told = 0;
+    int toldFirst = 0;
+    const auto ending = std::chrono::steady_clock::now();
+    const std::vector<std::string> unshown = session.Shutdown([&](bool first) {
+        ++told;
+        if (first) ++toldFirst;
+    });
+    EXPECT_LT(std::chrono::steady_clock::now() - ending, 5s) << "the end waited past its limit";
+    EXPECT_TRUE(unshown.empty());
+    EXPECT_GE(told, 1) << "nothing was told of the wait";
+    EXPECT_EQ(toldFirst, 1);
+    EXPECT_EQ(session.FinishingRecorderCount(), 0u);
+    gate->Open();
+}
+
+TEST(Studio_Session, RecordingStoppedByAFullDiskIsToldAndTheEndReturnsItOnlyWhenNotShown) {
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "failure shown" : "failure not shown");
+        ScratchFolder folder;
+        RecordedEvents events;
+        StudioSession session(events, nullptr);
+        // Room enough to start; then the disk fills.
+        auto full = std::make_shared<std::atomic<bool>>(false);
+        session.SetFreeSpaceSource([full](const std::string&) {
+            return std::optional<uint64_t>(*full ? 10ull << 20 : 10ull << 30);
+        });
+        session.Start(StartIn(folder));
+        std::string error;
+        const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
+        ASSERT_TRUE(recording) << error;
+        *full = true;
+        ASSERT_TRUE(WaitUntil([&] { return !events.RecordingFailures().empty(); }, kLongWait));
+        const auto [serial, message] = events.RecordingFailures().front();
+        EXPECT_EQ(serial, recording->serial);
+        EXPECT_NE(message.find("disk is nearly full"), std::string::npos) << message;
+        if (shown) session.FailureShown(serial);
+
+        const std::vector<std::string> unshown = session.Shutdown();
+        if (shown)
+            EXPECT_TRUE(unshown.empty());
+        else
+            EXPECT_EQ(unshown, std::vector<std::string>{message});
+        EXPECT_EQ(events.RecordingFailures().size(), 1u);
+        // What was recorded before the disk filled is kept as a file that plays.
+        const AviFacts facts = ProbeAvi(recording->path);
+        ASSERT_TRUE(facts.opened);
+        EXPECT_GT(facts.videoPackets, 0);
+    }
+}
