@@ -12,6 +12,7 @@
 #include "ProgramFolder.h"
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
 #include "controls/CHoverButton.h"
 
 using app::CMainDialog;
@@ -34,7 +35,7 @@ protected:
     }
 
     QImage Skin(const QString& name) {
-        return QImage(dialog.SkinFolder() + name).convertToFormat(QImage::Format_RGB32);
+        return QImage(folder.Path() + "/skin/" + name).convertToFormat(QImage::Format_RGB32);
     }
     QImage Shown(int id, Picture picture) {
         return dialog.Button(id)->PictureFor(picture).toImage().convertToFormat(
@@ -111,7 +112,7 @@ TEST_F(CommandsFixture, QuitFromTheTrayMenuWhileHiddenRunsTheShutdownSequence) {
     QSignalSpy shutDown(&dialog, &CMainDialog::ShutDown);
     TrayAction(QStringLiteral("Quit"))->trigger();
     EXPECT_EQ(shutDown.count(), 1);
-    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+    EXPECT_EQ(dialog.Session().FrameRoad().captureStopped.load(), 1);
     EXPECT_FALSE(dialog.TrayIcon()->isVisible());  // the icon is removed
 }
 
@@ -120,7 +121,7 @@ TEST_F(CommandsFixture, CloseButtonRunsTheShutdownSequence) {
     QTest::mouseClick(dialog.Button(app::kClose), Qt::LeftButton);
     EXPECT_EQ(shutDown.count(), 1);
     EXPECT_TRUE(dialog.IsShutDown());
-    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+    EXPECT_EQ(dialog.Session().FrameRoad().captureStopped.load(), 1);
     EXPECT_FALSE(dialog.isVisible());
 }
 

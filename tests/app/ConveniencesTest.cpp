@@ -14,6 +14,8 @@
 #include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
+#include "app/RecordingPanel.h"
 #include "app/DataFolder.h"
 #include "app/FullScreenPreview.h"
 #include "app/PictureOptions.h"
@@ -68,32 +70,46 @@ TEST(App_DataFolder, BuildFolderFirstThenTheInstalledShareFolder) {
     EXPECT_EQ(app::FindDataFolder(bin), bin);
 }
 
-TEST(App_PictureOptions, OffByDefaultReadAsWrittenAndUnknownCountdownsRefused) {
+TEST(App_ProgramSettings, DefaultsBadValuesAndSavesThatKeepTheRestOfTheFile) {
     QTemporaryDir folder;
     const QString file = folder.filePath("Quenvalor.ini");
-    EXPECT_EQ(PictureOptions::Read(file), PictureOptions{});
+    const app::ProgramSettings missing(file);
+    EXPECT_EQ(missing.Picture(), PictureOptions{});
+    EXPECT_EQ(missing.OutputFolder(), app::DefaultOutputFolder());
+    EXPECT_EQ(missing.Layout(), app::LayoutMode::Classic);
+    EXPECT_TRUE(missing.Road().IsClassic());
+    EXPECT_TRUE(missing.Camera().empty());
 
     WriteText(file, "[General]\nFilePath=/somewhere\nMirrorPreview=1\nMirrorRecordings=true\n"
-                    "SnapshotCountdown= 5 \n");
-    PictureOptions options = PictureOptions::Read(file);
-    EXPECT_TRUE(options.mirrorPreview);
-    EXPECT_TRUE(options.mirrorOutput);
-    EXPECT_EQ(options.countdownSeconds, 5);
+                    "SnapshotCountdown= 5 \nLayout= Studio\nRecordingSize=1280x720\n");
+    const app::ProgramSettings read(file);
+    EXPECT_EQ(read.Picture(), (PictureOptions{true, true, 5}));
+    EXPECT_EQ(read.OutputFolder(), QStringLiteral("/somewhere"));
+    EXPECT_EQ(read.Layout(), app::LayoutMode::Studio);
+    EXPECT_EQ(read.Road(), capture::RoadConfigFromText("1280x720"));
     for (const char* countdown : {"7", "-3", "three", ""}) {
-        WriteText(file, QStringLiteral("[General]\nSnapshotCountdown=%1\nMirrorPreview=yes please\n")
+        WriteText(file, QStringLiteral("[General]\nSnapshotCountdown=%1\nMirrorPreview=yes please\n"
+                                       "FilePath=\nLayout=wide\n")
                             .arg(countdown));
-        EXPECT_EQ(PictureOptions::Read(file), PictureOptions{}) << countdown;
+        const app::ProgramSettings bad(file);
+        EXPECT_EQ(bad.Picture(), PictureOptions{}) << countdown;
+        EXPECT_EQ(bad.OutputFolder(), app::DefaultOutputFolder()) << "an empty folder is the default";
+        EXPECT_EQ(bad.Layout(), app::LayoutMode::Classic);
     }
 
-    WriteText(file, "[General]\nFilePath=/somewhere\n");
-    options = {true, false, 10};
-    ASSERT_TRUE(options.Write(file));
-    EXPECT_EQ(PictureOptions::Read(file), options);
+    // Keys the program does not know, comments and other sections keep their exact text.
+    const QString kept = "; by hand\n[General]\nFilePath=/somewhere\nFuture = \"x\"  \n\n[Other]\nA=1\n";
+    WriteText(file, kept);
+    app::ProgramSettings settings(file);
+    ASSERT_TRUE(settings.SetPicture({true, false, 10}));
+    EXPECT_EQ(app::ProgramSettings(file).Picture(), (PictureOptions{true, false, 10}));
     const QString text = ReadText(file);
-    EXPECT_TRUE(text.contains("FilePath=/somewhere")) << "other keys are kept";
+    EXPECT_TRUE(text.startsWith("; by hand\n[General]\nFilePath=/somewhere\nFuture = \"x\"  \n"))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("MirrorPreview=1"));
     EXPECT_TRUE(text.contains("MirrorRecordings=0"));
     EXPECT_TRUE(text.contains("SnapshotCountdown=10"));
+    EXPECT_TRUE(text.endsWith("\n[Other]\nA=1\n"));
 }
 
 TEST(App_SnapshotCountdown, AnnouncesEachNumberAndFinishesOnce) {
@@ -168,8 +184,8 @@ TEST_F(ConveniencesFixture, StartsWithTheKeptChoicesWithoutRewritingTheFile) {
     Start("MirrorPreview=1\nSnapshotCountdown=3\n");
     const QString before = ReadText(folder.SettingsFile());
     EXPECT_EQ(dialog.Options(), (PictureOptions{true, false, 3}));
-    EXPECT_TRUE(dialog.Pipeline().mirrorPreview);
-    EXPECT_FALSE(dialog.Pipeline().mirrorOutput);
+    EXPECT_TRUE(dialog.Session().FrameRoad().mirrorPreview);
+    EXPECT_FALSE(dialog.Session().FrameRoad().mirrorOutput);
     EXPECT_EQ(ReadText(folder.SettingsFile()), before);
 }
 
@@ -180,12 +196,12 @@ TEST_F(ConveniencesFixture, MenuChoicesApplyAtOnceAndAreKept) {
     ASSERT_NE(mirrorOutput, nullptr);
     EXPECT_FALSE(mirrorOutput->isChecked());
     mirrorOutput->trigger();
-    EXPECT_TRUE(dialog.Pipeline().mirrorOutput);
-    EXPECT_FALSE(dialog.Pipeline().mirrorPreview);
+    EXPECT_TRUE(dialog.Session().FrameRoad().mirrorOutput);
+    EXPECT_FALSE(dialog.Session().FrameRoad().mirrorPreview);
     QAction* fiveSeconds = MenuItem(*menu, "5 seconds");
     ASSERT_NE(fiveSeconds, nullptr);
     fiveSeconds->trigger();
-    EXPECT_EQ(PictureOptions::Read(folder.SettingsFile()), (PictureOptions{false, true, 5}));
+    EXPECT_EQ(app::ProgramSettings(folder.SettingsFile()).Picture(), (PictureOptions{false, true, 5}));
 
     // A new menu shows the choices in use.
     menu = dialog.MakeContextMenu();
@@ -199,7 +215,7 @@ TEST_F(ConveniencesFixture, InAMirroredPreviewAClickLandsOnTheEffectUnderThePoin
     app_test::EffectSet effects(folder.Path());
     Start("MirrorPreview=1\n");
     // The effect covers x 100..199 of the frame, so the mirrored preview shows it at 280..379.
-    ASSERT_TRUE(dialog.Engine()->LoadEffectFile(
+    ASSERT_TRUE(dialog.Session().Engine()->LoadEffectFile(
         effects.Effect("Faces/red.eft", {100, 100, 100, 80}).toStdString(), -1));
     const auto send = [&](QEvent::Type type, QPoint previewPoint) {
         const QPoint local = previewPoint + QPoint(16, 101);
@@ -213,16 +229,16 @@ TEST_F(ConveniencesFixture, InAMirroredPreviewAClickLandsOnTheEffectUnderThePoin
     send(QEvent::MouseMove, {150, 140});
     send(QEvent::MouseButtonPress, {150, 140});
     send(QEvent::MouseButtonRelease, {150, 140});
-    EXPECT_EQ(dialog.Engine()->SelectedIndex(), effects::EffectEngine::kNothingSelected);
+    EXPECT_EQ(dialog.Session().Engine()->SelectedIndex(), effects::EffectEngine::kNothingSelected);
 
     send(QEvent::MouseMove, {479 - 150, 140});
     EXPECT_EQ(dialog.PreviewMousePoint(), QPoint(150, 140));
     send(QEvent::MouseButtonPress, {0, 0});
-    EXPECT_EQ(dialog.Engine()->SelectedIndex(), 0);
+    EXPECT_EQ(dialog.Session().Engine()->SelectedIndex(), 0);
     // Dragged to the right on the screen: the effect moves left in the frame.
     send(QEvent::MouseMove, {479 - 150 + 30, 140});
     send(QEvent::MouseButtonRelease, {0, 0});
-    EXPECT_EQ(dialog.Engine()->Describe(0)->rect.left, 70);
+    EXPECT_EQ(dialog.Session().Engine()->Describe(0)->rect.left, 70);
 }
 
 TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot) {
@@ -230,27 +246,27 @@ TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot
     WaitForPicture();
     // The picture stands still once the window has found that there is no camera.
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return dialog.Pipeline().CurrentPlacard() == capture::Placard::NoCamera; }, 5000));
+        [&] { return dialog.Session().FrameRoad().CurrentPlacard() == capture::Placard::NoCamera; }, 5000));
     QTest::qWait(4 * capture::RoadConfig::Classic().PassPeriod().count());
     app::PreviewWidget* preview = dialog.Preview();
-    QSignalSpy finished(&dialog.Countdown(), &app::SnapshotCountdown::Finished);
+    QSignalSpy finished(&dialog.Recording().Countdown(), &app::SnapshotCountdown::Finished);
     // Right after the window has taken the snapshot: the flash is on, the number gone.
     double flashAtSnapshot = 0;
     int numberAtSnapshot = -1;
     int flashedPixels = 0;
-    QObject::connect(&dialog.Countdown(), &app::SnapshotCountdown::Finished, preview, [&] {
+    QObject::connect(&dialog.Recording().Countdown(), &app::SnapshotCountdown::Finished, preview, [&] {
         flashAtSnapshot = preview->FlashStrength();
         numberAtSnapshot = preview->Countdown();
         flashedPixels = DifferingPixels(preview->grab().toImage(), preview->CurrentPicture());
     });
 
-    dialog.RequestSnapshot();
-    EXPECT_TRUE(dialog.Countdown().IsRunning());
+    dialog.Recording().RequestSnapshot();
+    EXPECT_TRUE(dialog.Recording().Countdown().IsRunning());
     EXPECT_EQ(preview->Countdown(), 3);
     // The number lies over the picture in the preview, drawn large.
     EXPECT_GT(DifferingPixels(preview->grab().toImage(), preview->CurrentPicture()), 2000);
     EXPECT_TRUE(Snapshots().isEmpty()) << "no picture before the countdown ends";
-    dialog.RequestSnapshot();  // a second press does not restart or double it
+    dialog.Recording().RequestSnapshot();  // a second press does not restart or double it
 
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(numberAtSnapshot, 0);
@@ -261,7 +277,7 @@ TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot
 
     // The snapshot is the road's output frame, without number or flash.
     cv::Mat outputFrame;
-    dialog.Pipeline().CopyOutputFrame(outputFrame);
+    dialog.Session().FrameRoad().CopyOutputFrame(outputFrame);
     const QImage road(outputFrame.data, outputFrame.cols, outputFrame.rows,
                         static_cast<int>(outputFrame.step), QImage::Format_BGR888);
     // JPEG rings a little at the no-camera picture's sharp edges; the number or the flash would

@@ -7,6 +7,8 @@
 #include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
+#include "app/EffectsPanel.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
@@ -14,6 +16,7 @@
 #include "platform/Clock.h"
 
 using app::CMainDialog;
+using app::EffectsPanel;
 using effects::EffectEngine;
 
 namespace {
@@ -33,9 +36,9 @@ protected:
     // Handles the notices the window has posted to itself.
     static void Settle() { QCoreApplication::processEvents(); }
 
-    controls::CThumbNailControl& Grid() { return *dialog.ThumbnailGrid(); }
-    controls::CCustomTableControl& Table() { return *dialog.EffectsTable(); }
-    EffectEngine& Engine() { return *dialog.Engine(); }
+    controls::CThumbNailControl& Grid() { return *dialog.Effects().ThumbnailGrid(); }
+    controls::CCustomTableControl& Table() { return *dialog.Effects().EffectsTable(); }
+    EffectEngine& Engine() { return *dialog.Session().Engine(); }
 
     QStringList GridPaths() {
         QStringList paths;
@@ -64,8 +67,8 @@ protected:
         Settle();
     }
     std::string EffectPathOf(const QString& thumbnail) {
-        return CMainDialog::EffectPathForThumbnail(thumbnail, dialog.ThumbnailsFolder(),
-                                                   dialog.EffectsFolder())
+        return EffectsPanel::EffectPathForThumbnail(thumbnail, dialog.Effects().ThumbnailsFolder(),
+                                                   dialog.Effects().EffectsFolder())
             .toStdString();
     }
     bool Active(int index) { return Engine().Describe(index)->active; }
@@ -79,14 +82,14 @@ protected:
 
 TEST(App_EffectPaths, ThumbnailAndEffectFileCorrespondByCharacterCount) {
     const QString bitmaps = "/q/EffectsBmps/", eft = "/q/Effects/";
-    EXPECT_EQ(CMainDialog::EffectPathForThumbnail("/q/EffectsBmps/Frames/heart.bmp", bitmaps, eft),
+    EXPECT_EQ(EffectsPanel::EffectPathForThumbnail("/q/EffectsBmps/Frames/heart.bmp", bitmaps, eft),
               "/q/Effects/Frames/heart.eft");
-    EXPECT_EQ(CMainDialog::EffectPathForThumbnail("/q/EffectsBmps/Faces/x.BMP", bitmaps, eft),
+    EXPECT_EQ(EffectsPanel::EffectPathForThumbnail("/q/EffectsBmps/Faces/x.BMP", bitmaps, eft),
               "/q/Effects/Faces/x.eft");
-    EXPECT_EQ(CMainDialog::ThumbnailPathForEffect("/q/Effects/Frames/heart.eft", eft, bitmaps),
+    EXPECT_EQ(EffectsPanel::ThumbnailPathForEffect("/q/Effects/Frames/heart.eft", eft, bitmaps),
               "/q/EffectsBmps/Frames/heart.bmp");
     // The rule counts characters; it does not parse the path.
-    EXPECT_EQ(CMainDialog::EffectPathForThumbnail("/r/OtherBmpsXX/a.png", bitmaps, eft),
+    EXPECT_EQ(EffectsPanel::EffectPathForThumbnail("/r/OtherBmpsXX/a.png", bitmaps, eft),
               "/q/Effects/a.eft");
 }
 
@@ -98,9 +101,9 @@ TEST_F(EffectBrowserFixture, StartsOnDistortionsWithItsBitmapsSortedByName) {
     effects.Thumbnail("Frames/heart.bmp");
     Start();
 
-    const controls::CIconListBox& list = *dialog.CategoryList();
+    const controls::CIconListBox& list = *dialog.Effects().CategoryList();
     ASSERT_EQ(list.Count(), 7);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(list.NameAt(i), CMainDialog::CategoryNames()[i]);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(list.NameAt(i), EffectsPanel::CategoryNames()[i]);
     EXPECT_EQ(list.NameAt(1), "Distortions");
     EXPECT_FALSE(list.EdgeOption());
     EXPECT_EQ(list.CurrentIndex(), 1);
@@ -121,7 +124,7 @@ TEST_F(EffectBrowserFixture, ThumbnailClickAddsOneItemAndOneEffectWhateverTheCat
     EXPECT_EQ(Engine().Describe(0)->path, EffectPathOf(wave));
 
     // Another category refills the grid and leaves the table and the engine alone.
-    dialog.CategoryList()->Select(6);
+    dialog.Effects().CategoryList()->Select(6);
     Settle();
     EXPECT_EQ(GridPaths(), QStringList({heart}));
     ClickThumbnail(heart);
@@ -129,7 +132,7 @@ TEST_F(EffectBrowserFixture, ThumbnailClickAddsOneItemAndOneEffectWhateverTheCat
     EXPECT_EQ(Engine().EffectCount(), 2);
 
     // No category chosen: an empty grid, and nothing read outside the list.
-    dialog.CategoryList()->Select(-1);
+    dialog.Effects().CategoryList()->Select(-1);
     Settle();
     EXPECT_EQ(Grid().ItemCount(), 0);
 }
@@ -209,7 +212,7 @@ TEST_F(EffectBrowserFixture, EndedEffectLeavesTheTableAndCanBeAddedAgain) {
     const QString once = effects.Add("Animations/once", {0, 0, 40, 40}, true);
     const QString stays = effects.Add("Animations/stays", {50, 0, 40, 40});
     Start();
-    dialog.CategoryList()->Select(0);
+    dialog.Effects().CategoryList()->Select(0);
     Settle();
     ClickThumbnail(once);
     ClickThumbnail(stays);

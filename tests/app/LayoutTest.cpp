@@ -65,7 +65,7 @@ TEST_F(LayoutFixture, ButtonsCarryTheirSkinAndTooltips) {
         if (entry.kind != ControlKind::HoverButton) continue;
         const controls::CHoverButton* button = dialog.Button(entry.id);
         ASSERT_NE(button, nullptr) << entry.id;
-        const QString base = dialog.SkinFolder() + QString::fromLatin1(entry.skinBase);
+        const QString base = folder.Path() + "/skin/" + QString::fromLatin1(entry.skinBase);
         EXPECT_EQ(button->PictureFor(Picture::Normal).toImage(),
                   QImage(base + "_normal.bmp").convertToFormat(QImage::Format_RGB32))
             << entry.id;
@@ -97,7 +97,7 @@ TEST_F(LayoutFixture, RenderedWindowShowsSkinTitleClockAndStatus) {
             << entry.id;
     }
     // Away from the controls, the background picture.
-    const QImage background(dialog.SkinFolder() + "back_ui.bmp");
+    const QImage background(folder.Path() + "/skin/" + "back_ui.bmp");
     EXPECT_EQ(shown.pixelColor(502, 500), background.pixelColor(502, 500));
     EXPECT_EQ(shown.pixelColor(400, 660), background.pixelColor(400, 660));
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
 #include "app/PreviewWidget.h"
 #include "app/UserMessages.h"
 
@@ -36,7 +37,7 @@ bool PreviewShowsAPicture(const CMainDialog& dialog) {
 
 // Whether the camera delivers: the status line carries no camera note and a camera is current.
 bool CameraIsLive(const CMainDialog& dialog) {
-    return !dialog.CurrentCamera().empty() && dialog.ShownStatus() == dialog.StatusText();
+    return !dialog.Session().CurrentCamera().empty() && dialog.ShownStatus() == dialog.StatusText();
 }
 
 }  // namespace
@@ -61,13 +62,13 @@ TEST(App_MainDialog, PatternCameraReachesThePreviewThroughTheWorker) {
     dialog.Initialise();
     ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(dialog); }, 5000));
     ASSERT_FALSE(dialog.Devices().IsEmpty());
-    EXPECT_EQ(dialog.CurrentCamera(), dialog.Devices()[dialog.Devices().Count() - 1].id);
+    EXPECT_EQ(dialog.Session().CurrentCamera(), dialog.Devices()[dialog.Devices().Count() - 1].id);
     EXPECT_TRUE(QTest::qWaitFor([&] { return PreviewShowsAPicture(dialog); }, 5000));
 
     QSignalSpy shutDown(&dialog, &CMainDialog::ShutDown);
     dialog.ShutdownSequence();
     EXPECT_EQ(shutDown.count(), 1);
-    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+    EXPECT_EQ(dialog.Session().FrameRoad().captureStopped.load(), 1);
     EXPECT_FALSE(dialog.isVisible());
     dialog.ShutdownSequence();  // a second request changes nothing
     EXPECT_EQ(shutDown.count(), 1);
@@ -78,13 +79,13 @@ TEST(App_MainDialog, CameraThatCannotOpenIsReportedAndThePreviousCameraComesBack
     CMainDialog dialog;
     dialog.Initialise();
     ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(dialog); }, 5000));
-    const std::string opened = dialog.CurrentCamera();
-    dialog.OpenCamera("/dev/video99|Unplugged Camera");
+    const std::string opened = dialog.Session().CurrentCamera();
+    dialog.Session().ChooseCamera("/dev/video99|Unplugged Camera");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.texts.empty(); }, 5000));
     EXPECT_EQ(messages.texts[0], QStringLiteral("Fail to open the webcam!"));
     // The previous camera comes back by itself.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return CameraIsLive(dialog) && dialog.CurrentCamera() == opened; }, 5000));
+        [&] { return CameraIsLive(dialog) && dialog.Session().CurrentCamera() == opened; }, 5000));
     EXPECT_EQ(messages.texts.size(), 1u);
     dialog.ShutdownSequence();
 }
@@ -97,5 +98,5 @@ TEST(App_MainDialog, WindowManagerCloseRunsTheShutdownSequence) {
     QSignalSpy shutDown(&dialog, &CMainDialog::ShutDown);
     dialog.close();
     EXPECT_EQ(shutDown.count(), 1);
-    EXPECT_EQ(dialog.Pipeline().captureStopped.load(), 1);
+    EXPECT_EQ(dialog.Session().FrameRoad().captureStopped.load(), 1);
 }

@@ -8,6 +8,7 @@
 #include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
 #include "controls/CHoverButton.h"
 #include "effects/PaintCanvas.h"
 
@@ -28,7 +29,7 @@ protected:
     }
     void TearDown() override { dialog.ShutdownSequence(); }
 
-    EffectEngine& Engine() { return *dialog.Engine(); }
+    EffectEngine& Engine() { return *dialog.Session().Engine(); }
     effects::PaintCanvas& Canvas() {
         return *dynamic_cast<effects::PaintCanvas*>(
             Engine().GetItem(EffectEngine::kCanvasSelected));

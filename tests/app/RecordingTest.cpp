@@ -26,16 +26,19 @@
 #include "../recording/AviProbe.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
+#include "app/RecordingPanel.h"
 #include "app/MainLayout.h"
 #include "app/Settings.h"
 #include "controls/CHoverButton.h"
 #include "controls/CRecordingsList.h"
 #include "recording/CrashRepair.h"
+#include "recording/RecorderWorker.h"
 #include "tests/support/FileSizeLimit.h"
 
 using app::CMainDialog;
 using recording::testing::ProbeAvi;
-using State = CMainDialog::RecordState;
+using State = app::RecordingPanel::State;
 using namespace std::chrono_literals;
 
 namespace {
@@ -150,18 +153,18 @@ protected:
         return qobject_cast<QLineEdit*>(dialog.Control(app::kClock))->text();
     }
     const std::vector<controls::RecordingEntry>& Rows() const {
-        return dialog.RecordingsList()->Entries();
+        return dialog.Recording().RecordingsList()->Entries();
     }
     QStringList Files(const QString& pattern) const {
         return QDir(output).entryList({pattern}, QDir::Files);
     }
     bool FilesFinished() {
-        return QTest::qWaitFor([&] { return dialog.FinishingRecorderCount() == 0; }, 5000);
+        return QTest::qWaitFor([&] { return dialog.Session().FinishingRecorderCount() == 0; }, 5000);
     }
     // The camera's bright bars, not the black start or the dark placard shown while it opens.
     bool OutputFrameShowsAPicture() {
         cv::Mat frame;
-        dialog.Pipeline().CopyOutputFrame(frame);
+        dialog.Session().FrameRoad().CopyOutputFrame(frame);
         return cv::mean(frame)[0] + cv::mean(frame)[1] + cv::mean(frame)[2] > 200;
     }
 
@@ -176,31 +179,31 @@ TEST_F(RecordingFixture, RecordAndStopMakeAListedFileAsLongAsTheRecording) {
     QElapsedTimer running;
     Click(app::kRecord);
     running.start();
-    EXPECT_EQ(dialog.GetRecordState(), State::Recording);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Recording);
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Recording"));
-    EXPECT_TRUE(dialog.ClockTimer().isActive());
+    EXPECT_TRUE(dialog.Recording().ClockTimer().isActive());
     EXPECT_EQ(ClockText(), QStringLiteral("00:00:00"));
-    const QString name = dialog.RecordingName();
+    const QString name = dialog.Recording().RecordingName();
     EXPECT_TRUE(kStampedName.match(name).hasMatch()) << name.toStdString();
-    EXPECT_EQ(dialog.RecordingPath(), output + '/' + name);
+    EXPECT_EQ(dialog.Recording().RecordingPath(), output + '/' + name);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return ClockText() == QStringLiteral("00:00:01"); }, 3000));
-    EXPECT_EQ(dialog.ElapsedText(), QStringLiteral("00:00:01"));
+    EXPECT_EQ(dialog.Recording().ElapsedText(), QStringLiteral("00:00:01"));
     QTest::qWait(300);
     Click(app::kStopRecord);
     const double seconds = running.elapsed() / 1000.0;
 
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Ready"));
-    EXPECT_FALSE(dialog.ClockTimer().isActive());
+    EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
     ASSERT_EQ(Rows().size(), 1u);
     EXPECT_EQ(Rows()[0].fileName, name);
     EXPECT_EQ(Rows()[0].fullPath, output + '/' + name);
     EXPECT_EQ(Rows()[0].duration, QStringLiteral("00:00:01"));
     EXPECT_EQ(Rows()[0].checked, controls::kChecked);
-    EXPECT_EQ(dialog.RecordingsList()->GetHeaderCheck(0), controls::kChecked);
-    EXPECT_TRUE(dialog.RecordingsList()->isVisible());
-    EXPECT_EQ(dialog.RecordingsList()->geometry(), QRect(15, 490, 480, 125));
+    EXPECT_EQ(dialog.Recording().RecordingsList()->GetHeaderCheck(0), controls::kChecked);
+    EXPECT_TRUE(dialog.Recording().RecordingsList()->isVisible());
+    EXPECT_EQ(dialog.Recording().RecordingsList()->geometry(), QRect(15, 490, 480, 125));
 
     ASSERT_TRUE(FilesFinished());
     const auto facts = ProbeAvi((output + '/' + name).toStdString());
@@ -218,15 +221,15 @@ TEST_F(RecordingFixture, RecordWhileRecordingAndStopWhileIdleChangeNothing) {
     Click(app::kStopRecord);
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Ready."));
     EXPECT_TRUE(Rows().empty());
-    EXPECT_FALSE(dialog.ClockTimer().isActive());
+    EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
 
     Click(app::kRecord);
-    const QString path = dialog.RecordingPath();
-    dialog.SetElapsedSeconds(7);
+    const QString path = dialog.Recording().RecordingPath();
+    dialog.Recording().SetElapsedSeconds(7);
     Click(app::kRecord);
-    EXPECT_EQ(dialog.RecordingPath(), path);
-    EXPECT_EQ(dialog.ElapsedSeconds(), 7);
-    EXPECT_EQ(dialog.GetRecordState(), State::Recording);
+    EXPECT_EQ(dialog.Recording().RecordingPath(), path);
+    EXPECT_EQ(dialog.Recording().ElapsedSeconds(), 7);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Recording);
     EXPECT_EQ(Files("*.avi").size(), 1);
 
     Click(app::kStopRecord);
@@ -238,9 +241,9 @@ TEST_F(RecordingFixture, RecordWhileRecordingAndStopWhileIdleChangeNothing) {
 
 TEST_F(RecordingFixture, ClockShowsHoursMinutesAndSecondsBeyondNinetyNineHours) {
     Click(app::kRecord);
-    dialog.SetElapsedSeconds(3724);
+    dialog.Recording().SetElapsedSeconds(3724);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ClockText() == QStringLiteral("01:02:05"); }, 3000));
-    dialog.SetElapsedSeconds(100 * 3600 - 1);
+    dialog.Recording().SetElapsedSeconds(100 * 3600 - 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ClockText() == QStringLiteral("100:00:00"); }, 3000));
     Click(app::kStopRecord);
     ASSERT_EQ(Rows().size(), 1u);
@@ -259,7 +262,7 @@ TEST_F(RecordingFixture, RecordingsAreListedNewestFirstAllChecked) {
     for (int recording = 0; recording < 3; ++recording) {
         Click(app::kRecord);
         // One tick apart, so every recording gets its own name.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.ElapsedSeconds() == 1; }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Recording().ElapsedSeconds() == 1; }, 3000));
         QTest::qWait(20);
         Click(app::kStopRecord);
     }
@@ -268,18 +271,18 @@ TEST_F(RecordingFixture, RecordingsAreListedNewestFirstAllChecked) {
     ASSERT_EQ(files.size(), 3);
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(Rows()[row].fileName, files[2 - row]);
-        EXPECT_EQ(dialog.RecordingsList()->CellText(row, 1), files[2 - row]);
-        EXPECT_EQ(dialog.RecordingsList()->CellText(row, 2), QStringLiteral("00:00:01"));
-        EXPECT_EQ(dialog.RecordingsList()->GetCheck(row, 0), controls::kChecked);
+        EXPECT_EQ(dialog.Recording().RecordingsList()->CellText(row, 1), files[2 - row]);
+        EXPECT_EQ(dialog.Recording().RecordingsList()->CellText(row, 2), QStringLiteral("00:00:01"));
+        EXPECT_EQ(dialog.Recording().RecordingsList()->GetCheck(row, 0), controls::kChecked);
     }
-    EXPECT_EQ(dialog.RecordingsList()->GetHeaderCheck(0), controls::kChecked);
+    EXPECT_EQ(dialog.Recording().RecordingsList()->GetHeaderCheck(0), controls::kChecked);
 }
 
 TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondGetsAFileAndARowOfItsOwn) {
     // The first recorder takes its time to finish; the second recording starts meanwhile.
     EncoderLog log;
     int encodersMade = 0;
-    dialog.SetEncoderFactory([&] {
+    dialog.Session().SetEncoderFactory([&] {
         return std::make_unique<SlowFinishEncoder>(++encodersMade == 1 ? 300ms : 0ms, log);
     });
     // Early in a second, though not so early that the system's coarse clock is still in the last.
@@ -290,13 +293,13 @@ TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondGetsAFileAndARowOf
         },
         2000));
     Click(app::kRecord);
-    const QString first = dialog.RecordingPath();
+    const QString first = dialog.Recording().RecordingPath();
     QTest::qWait(100);
     Click(app::kStopRecord);
     Click(app::kRecord);
-    const QString second = dialog.RecordingPath();
+    const QString second = dialog.Recording().RecordingPath();
     EXPECT_EQ(second.toStdString(), first.chopped(4).toStdString() + " (2).avi");
-    EXPECT_EQ(dialog.RecordingName(), QFileInfo(second).fileName());
+    EXPECT_EQ(dialog.Recording().RecordingName(), QFileInfo(second).fileName());
     QTest::qWait(1200);
     Click(app::kStopRecord);
 
@@ -313,27 +316,27 @@ TEST_F(RecordingFixture, RecordingRestartedWithinTheSameSecondGetsAFileAndARowOf
 }
 
 TEST_F(RecordingFixture, TooLittleFreeSpaceRefusesTheRecordingWithAMessage) {
-    dialog.SetFreeSpaceSource(
+    dialog.Session().SetFreeSpaceSource(
         [](const std::string&) { return std::optional<uint64_t>(150u << 20); });
     Click(app::kRecord);
     ASSERT_EQ(folder.messages.size(), 1u);
     EXPECT_TRUE(folder.messages[0].contains(QStringLiteral("not enough free space")))
         << folder.messages[0].toStdString();
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
     EXPECT_TRUE(Files("*").isEmpty());
 }
 
 TEST_F(RecordingFixture, QuitGivesUpOnARecorderStuckInAWriteAfterTheLimit) {
     auto gate = std::make_shared<StuckGate>();
-    dialog.SetEncoderFactory([gate] { return std::make_unique<StuckFinishEncoder>(gate); });
-    dialog.SetFinishWaitLimit(300ms);
+    dialog.Session().SetEncoderFactory([gate] { return std::make_unique<StuckFinishEncoder>(gate); });
+    dialog.Session().SetFinishWaitLimit(300ms);
     Click(app::kRecord);
     QTest::qWait(200);
     dialog.ShutdownSequence();
     // Returned although the file is still being finished; the status line said why it waited.
     EXPECT_FALSE(gate->IsOpen());
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Finishing the recording..."));
-    EXPECT_EQ(dialog.FinishingRecorderCount(), 0u);
+    EXPECT_EQ(dialog.Session().FinishingRecorderCount(), 0u);
     gate->Open();
 }
 
@@ -342,7 +345,7 @@ TEST_F(RecordingFixture, RecordingsCutOffBeforeTheStartAreRepairedAndCounted) {
     for (const char* name : {"2026-12-07 10-00-00.avi", "2026-12-07 10-00-01 (2).avi"}) {
         const std::string path = (output + '/' + name).toStdString();
         {
-            recording::RecorderWorker recorder(path, dialog.Pipeline());
+            recording::RecorderWorker recorder(path, dialog.Session().FrameRoad());
             std::string error;
             ASSERT_TRUE(recorder.Start(error)) << error;
             QTest::qWait(1200);
@@ -353,8 +356,8 @@ TEST_F(RecordingFixture, RecordingsCutOffBeforeTheStartAreRepairedAndCounted) {
         utimensat(AT_FDCWD, path.c_str(), earlier, 0);
         ASSERT_TRUE(recording::IsUnfinishedAvi(path));
     }
-    dialog.CheckForUnfinishedRecordings();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.RepairCheckEnded(); }, 20000));
+    dialog.Session().RepairUnfinishedRecordings();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Session().RepairEnded(); }, 20000));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return dialog.StatusText() == QStringLiteral("Repaired 2 files"); }, 2000))
         << dialog.StatusText().toStdString();
@@ -371,9 +374,9 @@ TEST_F(RecordingFixture, FolderThatDoesNotExistIsReportedWithoutFileOrRow) {
     EXPECT_TRUE(
         folder.messages[0].startsWith(QStringLiteral("Could not create the recording file")))
         << folder.messages[0].toStdString();
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Ready."));
-    EXPECT_FALSE(dialog.ClockTimer().isActive());
+    EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
     EXPECT_EQ(ClockText(), QStringLiteral("00:00:00"));
     Click(app::kStopRecord);
     EXPECT_TRUE(Rows().empty());
@@ -382,12 +385,12 @@ TEST_F(RecordingFixture, FolderThatDoesNotExistIsReportedWithoutFileOrRow) {
 }
 
 TEST_F(RecordingFixture, EncoderThatCannotBeMadeIsReportedWithoutFileOrRow) {
-    dialog.SetEncoderFactory([] { return std::unique_ptr<recording::MMBoxInstance>(); });
+    dialog.Session().SetEncoderFactory([] { return std::unique_ptr<recording::MMBoxInstance>(); });
     Click(app::kRecord);
     ASSERT_EQ(folder.messages.size(), 1u);
     EXPECT_EQ(folder.messages[0], QStringLiteral("The video encoder could not be started."));
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
-    EXPECT_FALSE(dialog.ClockTimer().isActive());
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
+    EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
     Click(app::kStopRecord);
     EXPECT_TRUE(Rows().empty());
     EXPECT_TRUE(Files("*").isEmpty());
@@ -398,12 +401,12 @@ TEST_F(RecordingFixture, DiskFullPartWayReturnsToReadyAndKeepsWhatWasWritten) {
     {
         FileSizeLimit limit(48 * 1024);
         Click(app::kRecord);
-        path = dialog.RecordingPath();
+        path = dialog.Recording().RecordingPath();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.messages.empty(); }, 15000));
         // The window is Ready again by the time the user reads the message.
-        EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+        EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
         EXPECT_EQ(dialog.StatusText(), QStringLiteral("Ready"));
-        EXPECT_FALSE(dialog.ClockTimer().isActive());
+        EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
         ASSERT_TRUE(FilesFinished());
     }
     ASSERT_EQ(folder.messages.size(), 1u);
@@ -418,7 +421,7 @@ TEST_F(RecordingFixture, DiskFullPartWayReturnsToReadyAndKeepsWhatWasWritten) {
 
     // The next recording starts as usual.
     Click(app::kRecord);
-    EXPECT_EQ(dialog.GetRecordState(), State::Recording);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Recording);
     Click(app::kStopRecord);
     EXPECT_EQ(Rows().size(), 2u);
 }
@@ -427,13 +430,13 @@ TEST_F(RecordingFixture, QuitWhileRecordingFinishesTheFileAndAddsNoRow) {
     QElapsedTimer running;
     Click(app::kRecord);
     running.start();
-    const QString path = dialog.RecordingPath();
+    const QString path = dialog.Recording().RecordingPath();
     QTest::qWait(1200);
     dialog.ShutdownSequence();
     const double seconds = running.elapsed() / 1000.0;
 
     // Finished before the shutdown sequence returned: nothing waits behind the window.
-    EXPECT_EQ(dialog.FinishingRecorderCount(), 0u);
+    EXPECT_EQ(dialog.Session().FinishingRecorderCount(), 0u);
     const auto facts = ProbeAvi(path.toStdString());
     ASSERT_TRUE(facts.opened);
     EXPECT_NEAR(facts.videoPackets, seconds * 20, 5);
@@ -441,16 +444,16 @@ TEST_F(RecordingFixture, QuitWhileRecordingFinishesTheFileAndAddsNoRow) {
     EXPECT_TRUE(folder.messages.empty());
     // After the shutdown nothing records.
     Click(app::kRecord);
-    EXPECT_EQ(dialog.GetRecordState(), State::Idle);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
 }
 
 TEST_F(RecordingFixture, QuitWaitsForAStoppedRecorderStillFinishing) {
     Click(app::kRecord);
-    const QString path = dialog.RecordingPath();
+    const QString path = dialog.Recording().RecordingPath();
     QTest::qWait(500);
     Click(app::kStopRecord);
     dialog.ShutdownSequence();
-    EXPECT_EQ(dialog.FinishingRecorderCount(), 0u);
+    EXPECT_EQ(dialog.Session().FinishingRecorderCount(), 0u);
     EXPECT_TRUE(ProbeAvi(path.toStdString()).opened);
 }
 
@@ -489,7 +492,7 @@ TEST_F(RecordingFixture, EmptyFolderTextWritesIntoTheDefaultFolder) {
     Click(app::kSnap);
     EXPECT_EQ(QDir(defaultFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files).size(), 1);
     Click(app::kRecord);
-    EXPECT_TRUE(dialog.RecordingPath().startsWith(defaultFolder + '/'));
+    EXPECT_TRUE(dialog.Recording().RecordingPath().startsWith(defaultFolder + '/'));
     Click(app::kStopRecord);
     EXPECT_TRUE(folder.messages.empty());
     ASSERT_TRUE(FilesFinished());

@@ -184,7 +184,7 @@ TEST(App_OutputFolder, HandWrittenSettingIsReadAndTheFolderMade) {
     WriteText(folder.SettingsFile(), "[General]\nFilePath=" + output + "\n");
     CMainDialog dialog(nullptr, folder.Path());
     dialog.Initialise();
-    EXPECT_EQ(dialog.SettingsFile(), folder.SettingsFile());
+    EXPECT_EQ(dialog.Settings().File(), folder.SettingsFile());
     EXPECT_EQ(dialog.OutputFolder(), output);
     EXPECT_TRUE(QDir(output).exists());
     auto* edit = qobject_cast<QLineEdit*>(dialog.Control(app::kFolderEdit));

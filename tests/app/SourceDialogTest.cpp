@@ -9,6 +9,7 @@
 #include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "studio/StudioSession.h"
 #include "app/MainLayout.h"
 #include "app/PreviewWidget.h"
 #include "capture/CCaptureDevice.h"
@@ -172,7 +173,7 @@ protected:
         dialog.show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
         ASSERT_FALSE(dialog.Devices().IsEmpty());
-        previous = dialog.CurrentCamera();
+        previous = dialog.Session().CurrentCamera();
     }
     void TearDown() override {
         dialog.ShutdownSequence();
@@ -192,7 +193,7 @@ protected:
         return settings.value("Camera").toString().toStdString();
     }
     bool CameraIsLive() const {
-        return !dialog.CurrentCamera().empty() && dialog.ShownStatus() == dialog.StatusText();
+        return !dialog.Session().CurrentCamera().empty() && dialog.ShownStatus() == dialog.StatusText();
     }
     // Whether the preview shows new pictures, as it does while a camera delivers.
     bool PreviewMoves() {
@@ -220,7 +221,7 @@ TEST_F(WebcamSourceFixture, NoCameraShowsTheMessageAndNoDialogAndTheCameraReturn
 
     Plug(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
-    EXPECT_EQ(dialog.CurrentCamera(), previous);
+    EXPECT_EQ(dialog.Session().CurrentCamera(), previous);
     EXPECT_TRUE(PreviewMoves());
 }
 
@@ -236,7 +237,7 @@ TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOneAndRemem
         for (int line = 0; line < dialog.Devices().Count(); ++line)
             EXPECT_EQ(run.lines[line].toStdString(), dialog.Devices()[line].name);
     }
-    EXPECT_EQ(dialog.CurrentCamera(), previous);
+    EXPECT_EQ(dialog.Session().CurrentCamera(), previous);
     EXPECT_TRUE(RememberedCamera().empty());
     {
         DialogRun run([](CSourceDialog& shown) { return ChooseLine(shown, 0); });
@@ -247,7 +248,7 @@ TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOneAndRemem
     const std::string chosen = dialog.Devices()[0].id;
     EXPECT_TRUE(QTest::qWaitFor([&] { return RememberedCamera() == chosen; }, 5000));
     EXPECT_TRUE(CameraIsLive());
-    EXPECT_EQ(dialog.CurrentCamera(), chosen);
+    EXPECT_EQ(dialog.Session().CurrentCamera(), chosen);
     EXPECT_TRUE(PreviewMoves());
     EXPECT_TRUE(folder.messages.empty());
 }
@@ -268,7 +269,7 @@ TEST_F(WebcamSourceFixture, DialogListFollowsCamerasPluggedInAndOut) {
     dialog.Button(app::kWebcamSource)->click();
     EXPECT_EQ(counts, (std::vector<int>{0, 1}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
-    EXPECT_EQ(dialog.CurrentCamera(), previous);
+    EXPECT_EQ(dialog.Session().CurrentCamera(), previous);
     EXPECT_TRUE(PreviewMoves());
     EXPECT_TRUE(folder.messages.empty());
 }
@@ -339,7 +340,7 @@ TEST_F(WebcamSourceWithMicrophone, MicrophoneChoiceShowsItsLevelAndIsKeptByIdent
 TEST_F(WebcamSourceFixture, RecordingSizeIsChosenBesideTheCamerasKeptAndCarriesTheEffectsAlong) {
     // An effect at (100, 100)-(200, 180) of the 480 x 360 studio frame, moved by the mouse.
     const app_test::EffectSet effects{folder.Path()};
-    effects::EffectEngine* engine = dialog.Engine();
+    effects::EffectEngine* engine = dialog.Session().Engine();
     ASSERT_TRUE(engine->LoadEffectFile(
         effects.Effect("Faces/red.eft", {100, 100, 100, 80}).toStdString(), -1));
     engine->MouseDown(150, 140);
@@ -355,16 +356,16 @@ TEST_F(WebcamSourceFixture, RecordingSizeIsChosenBesideTheCamerasKeptAndCarriesT
         dialog.Button(app::kWebcamSource)->click();
         ASSERT_EQ(run.runs, 1);
     }
-    const capture::RoadConfig road = dialog.Pipeline().Road();
+    const capture::RoadConfig road = dialog.Session().FrameRoad().Road();
     EXPECT_EQ(road.recording, (capture::FrameSize{1280, 720}));
     EXPECT_EQ(road.framesPerSecond, 30);
     const QSettings settings(folder.SettingsFile(), QSettings::IniFormat);
     EXPECT_EQ(settings.value("RecordingSize").toString(), QStringLiteral("1280x720"));
 
     // The effect stands where it stood, relative to the picture, in the new studio frame.
-    ASSERT_NE(dialog.Engine(), engine);
-    ASSERT_EQ(dialog.Engine()->FrameSize(), cv::Size(1280, 720));
-    const effects::EffectRect rect = dialog.Engine()->Describe(0)->rect;
+    ASSERT_NE(dialog.Session().Engine(), engine);
+    ASSERT_EQ(dialog.Session().Engine()->FrameSize(), cv::Size(1280, 720));
+    const effects::EffectRect rect = dialog.Session().Engine()->Describe(0)->rect;
     EXPECT_EQ(rect.left, 320);   // 120 x 1280 / 480
     EXPECT_EQ(rect.top, 220);    // 110 x 720 / 360
     EXPECT_EQ(rect.right, 587);  // 220 x 1280 / 480, rounded
@@ -374,7 +375,7 @@ TEST_F(WebcamSourceFixture, RecordingSizeIsChosenBesideTheCamerasKeptAndCarriesT
     ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
     EXPECT_TRUE(PreviewMoves());
     cv::Mat output;
-    dialog.Pipeline().CopyOutputFrame(output);
+    dialog.Session().FrameRoad().CopyOutputFrame(output);
     ASSERT_EQ(output.size(), cv::Size(1280, 720));
     EXPECT_EQ(output.at<cv::Vec3b>(300, 450), cv::Vec3b(0, 0, 255));
     // The preview shows it fitted into 480 x 360, between bars above and below.

@@ -10,6 +10,8 @@
 #include "ProgramFolder.h"
 #include "app/CIniFile.h"
 #include "app/CMainDialog.h"
+#include "app/EffectsPanel.h"
+#include "app/RecordingPanel.h"
 #include "app/CommandLine.h"
 #include "app/MainLayout.h"
 #include "controls/CHoverButton.h"
@@ -79,13 +81,13 @@ TEST_F(StudioFixture, StudioShowsTheBrowserToolsAndModesAndClassicPutsEverything
     EXPECT_TRUE(ShownAt(dialog, app::kPreview, 16, 101));
 
     // The tabs under the preview share its place between the recordings and the effects.
-    EXPECT_TRUE(dialog.RecordingsList()->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.Recording().RecordingsList()->isVisibleTo(&dialog));
     QTest::mouseClick(dialog.Button(app::kEffectsTab), Qt::LeftButton);
-    EXPECT_FALSE(dialog.RecordingsList()->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.Recording().RecordingsList()->isVisibleTo(&dialog));
     for (const int id : {app::kEffectsTable, app::kDeleteEffect, app::kRemoveAllEffects})
         EXPECT_TRUE(dialog.Control(id)->isVisibleTo(&dialog)) << id;
     QTest::mouseClick(dialog.Button(app::kRecordingsTab), Qt::LeftButton);
-    EXPECT_TRUE(dialog.RecordingsList()->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.Recording().RecordingsList()->isVisibleTo(&dialog));
     EXPECT_FALSE(dialog.Control(app::kEffectsTable)->isVisibleTo(&dialog));
 
     // The Effects button goes back to the classic window, control for control, and says so in
@@ -138,13 +140,13 @@ TEST(App_Studio, TheKeptLayoutOpensNextTimeAndAnUnknownValueMeansClassic) {
 TEST_F(StudioFixture, OnlyTheBareBandsOpenTheMenuOrDragTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
-    QWidget* list = dialog.RecordingsList();
+    QWidget* list = dialog.Recording().RecordingsList();
     const QPoint inList(100, 60);
     EXPECT_FALSE(OpensAMenu([&] {
         QContextMenuEvent event(QContextMenuEvent::Mouse, inList, list->mapToGlobal(inList));
         QApplication::sendEvent(list, &event);
     })) << "a right click on the recordings list";
-    QWidget* grid = dialog.ThumbnailGrid();
+    QWidget* grid = dialog.Effects().ThumbnailGrid();
     EXPECT_FALSE(OpensAMenu([&] {
         const QPoint below(10, 400);
         QContextMenuEvent event(QContextMenuEvent::Mouse, below, grid->mapToGlobal(below));
