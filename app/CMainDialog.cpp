@@ -68,6 +68,9 @@ void CMainDialog::Initialise() {
     // Shape, skin and place the controls. Then the layout: the one asked for on the command
     // line, else the one the settings file keeps.
     LayOut();
+    // The session writes into whatever folder the edit holds.
+    connect(folderEdit, &QLineEdit::textChanged, this,
+            [this](const QString& folder) { session->SetOutputFolder(folder.toStdString()); });
     folderEdit->setText(settings->OutputFolder());
     ConnectShortcuts();
     if (const LayoutMode layout = startLayout.value_or(settings->Layout()); layout != layoutMode)

@@ -41,12 +41,8 @@ class SessionBridge;
 // The program's one window: a view over a studio session. It lays out and paints the skinned
 // controls, takes the mouse, the keys, the menus and the dialogs, and calls the session for
 // everything else; the session's notices reach it on its own thread through a SessionBridge.
-// Recording and snapshots are shown by its RecordingPanel, the effect browser and paint tools by
-// its EffectsPanel. Its behaviour lives in files by concern: MainDialogLayout.cpp (controls,
-// shape, painting), MainDialogStudio.cpp (the two layouts), MainDialogCommands.cpp (commands,
-// tray, About, shortcuts, full screen), MainDialogMouse.cpp (keys, mouse, dragging),
-// MainDialogCamera.cpp (the camera and microphone chooser, the status line's notes),
-// MainDialogPicture.cpp (mirrors, countdown, output folder).
+// Its RecordingPanel shows recording and snapshots, its EffectsPanel the effect browser and the
+// paint tools. The rest lives in MainDialog*.cpp files named by concern.
 class CMainDialog : public QWidget {
     Q_OBJECT
 public:
@@ -62,8 +58,8 @@ public:
     void SetStartLayout(LayoutMode mode) { startLayout = mode; }
     // Reads the settings, lays the window out and starts the session. Runs once.
     void Initialise();
-    // Ends the session (every recording finishes its file, within a bounded wait the status line
-    // explains), removes the tray icon, hides the window and closes it. Safe to call again.
+    // Ends the session (recordings finish their files; the status line explains the wait),
+    // removes the tray icon and closes the window. Safe to call again.
     void ShutdownSequence();
     bool IsShutDown() const { return shutdownStarted; }
 
@@ -72,8 +68,7 @@ public:
     EffectsPanel& Effects() const { return *effectsPanel; }
     const ProgramSettings& Settings() const { return *settings; }
 
-    // Lets the user choose a camera, the recording size and the microphone. The dialog's list
-    // follows the cameras plugged in and out while it is open.
+    // Lets the user choose a camera, the recording size and the microphone.
     void SelectWebcamSource();
     const capture::DeviceList& Devices() const { return deviceList; }
 
@@ -101,9 +96,8 @@ public:
 
     void SetStatusText(const QString& text);
     const QString& StatusText() const { return statusText; }
-    // What the status line shows: the camera's trouble ("Opening camera...", "No camera",
-    // "Camera lost", "Camera unavailable") while there is one, else the microphone's, else the
-    // status text.
+    // What the status line shows: the camera's trouble ("No camera", ...) while there is one,
+    // else the microphone's, else the status text.
     QString ShownStatus() const;
 
     // The mirrors and the snapshot countdown, in use and kept in the settings file.
@@ -193,8 +187,7 @@ private:
     std::unique_ptr<QMenu> trayMenu;
     std::unique_ptr<QSystemTrayIcon> trayIcon;
 
-    // The session's notices come through the bridge, a child of the window that outlives the
-    // session; the panels are children too.
+    // The bridge, a child of the window, outlives the session; the panels are children too.
     SessionBridge* bridge = nullptr;
     std::unique_ptr<studio::StudioSession> session;
     RecordingPanel* recordingPanel = nullptr;

@@ -34,7 +34,6 @@ RecordingPanel::RecordingPanel(CMainDialog& window, studio::StudioSession& sessi
 
 void RecordingPanel::StartRecording() {
     if (state != State::Idle || session.IsShutDown()) return;
-    session.SetOutputFolder(window.OutputFolder().toStdString());
     std::string error;
     const std::optional<studio::StudioSession::Recording> started = session.StartRecording(error);
     if (!started) {
@@ -118,7 +117,6 @@ void RecordingPanel::ShowRepairResult(const recording::RepairResult& result) {
 }
 
 bool RecordingPanel::TakeSnapshot() {
-    session.SetOutputFolder(window.OutputFolder().toStdString());
     std::string error;
     if (session.TakeSnapshot(error)) return true;
     ShowUserMessage(QString::fromStdString(error));

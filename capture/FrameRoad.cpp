@@ -125,9 +125,12 @@ void FrameRoad::PlaceCameraFrame(const cv::Mat& grabbed) {
 const cv::Mat& FrameRoad::FitPreview(const cv::Mat& frame) {
     const cv::Size preview(kPreviewWidth, kPreviewHeight);
     if (frame.size() == preview) return frame;
-    if (fitted_.size() != preview) fitted_.create(preview, CV_8UC3);
+    // The bars stay black from the moment the picture is made: each pass writes only inside.
+    if (fitted_.size() != preview) {
+        fitted_.create(preview, CV_8UC3);
+        fitted_.setTo(cv::Scalar::all(0));
+    }
     const cv::Rect shown = FitInto(frame.size(), preview);
-    fitted_.setTo(cv::Scalar::all(0));
     cv::Mat inside = fitted_(shown);
     cv::resize(frame, inside, shown.size(), 0, 0, cv::INTER_LINEAR);
     return fitted_;
