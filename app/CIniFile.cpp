@@ -64,12 +64,15 @@ bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The file's lines hold its bytes one character each (Latin-1), so every line the program does
+// not change is written back byte for byte, whatever its encoding; values are read and written
+// as UTF-8 text (ReadString, WriteStrings) or as the bytes themselves (ReadBytes, WriteBytes).
 QStringList ReadLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromLatin1(file.readAll());
     // A byte-order mark, as some editors write it, is not part of the first line.
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    if (text.startsWith(QLatin1String("\xEF\xBB\xBF"))) text.remove(0, 3);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -112,6 +115,11 @@ CIniFile::CIniFile(QString path) : path_(std::move(path)) {}
 
 QString CIniFile::ReadString(const QString& section, const QString& key,
                              const QString& defaultValue) const {
+    const std::optional<QByteArray> value = ReadBytes(section, key);
+    return value ? QString::fromUtf8(*value) : defaultValue;
+}
+
+std::optional<QByteArray> CIniFile::ReadBytes(const QString& section, const QString& key) const {
     bool inSection = false;
     for (const QString& line : ReadLines(path_)) {
         if (const auto name = SectionName(line)) {
@@ -119,17 +127,25 @@ QString CIniFile::ReadString(const QString& section, const QString& key,
             continue;
         }
         if (!inSection) continue;
-        if (const auto name = KeyName(line); name && SameName(*name, key)) return ValueOf(line);
+        if (const auto name = KeyName(line); name && SameName(*name, key))
+            return ValueOf(line).toLatin1();
     }
-    return defaultValue;
+    return std::nullopt;
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
     return WriteStrings(section, {{key, value}});
 }
 
+bool CIniFile::WriteBytes(const QString& section, const QString& key, const QByteArray& value) const {
+    // Bytes that would end the line are refused; WriteStrings checks the rest.
+    if (value.contains('\n') || value.contains('\r')) return false;
+    return WriteStrings(section, {{key, QString::fromLatin1(value)}}, true);
+}
+
 bool CIniFile::WriteStrings(const QString& section,
-                            const QList<std::pair<QString, QString>>& keysAndValues) const {
+                            const QList<std::pair<QString, QString>>& keysAndValues,
+                            bool valuesAreBytes) const {
     if (!IsPlainName(section, false)) return false;
     QStringList lines = ReadLines(path_);
     for (const auto& [key, value] : keysAndValues) {
@@ -139,13 +155,15 @@ bool CIniFile::WriteStrings(const QString& section,
             !IsPlainName(key, true)) {
             return false;
         }
-        SetLine(lines, section, key + u'=' + StoredValue(value), key);
+        const QString stored = valuesAreBytes ? value : QString::fromLatin1(value.toUtf8());
+        SetLine(lines, QString::fromLatin1(section.toUtf8()),
+                QString::fromLatin1(key.toUtf8()) + u'=' + StoredValue(stored), key);
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write((lines.join(u'\n') + u'\n').toUtf8());
+    file.write((lines.join(u'\n') + u'\n').toLatin1());
     return file.commit();
 }
 

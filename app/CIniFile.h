@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace app {
@@ -32,7 +34,13 @@ public:
     bool WriteString(const QString& section, const QString& key, const QString& value) const;
     // Sets several keys of `section` in one replacement of the file: all of them or none.
     bool WriteStrings(const QString& section,
-                      const QList<std::pair<QString, QString>>& keysAndValues) const;
+                      const QList<std::pair<QString, QString>>& keysAndValues,
+                      bool valuesAreBytes = false) const;
+    // The value's bytes as the file holds them, whatever their encoding (a path in the file
+    // system's bytes, for example); nothing when the key is missing.
+    std::optional<QByteArray> ReadBytes(const QString& section, const QString& key) const;
+    // Sets `key` to exactly the bytes `value`; as WriteString otherwise.
+    bool WriteBytes(const QString& section, const QString& key, const QByteArray& value) const;
 
 private:
     QString path_;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -70,8 +71,8 @@ void CMainDialog::Initialise() {
     LayOut();
     // The session writes into whatever folder the edit holds.
     connect(folderEdit, &QLineEdit::textChanged, this,
-            [this](const QString& folder) { session->SetOutputFolder(folder.toStdString()); });
-    folderEdit->setText(settings->OutputFolder());
+            [this] { session->SetOutputFolder(OutputFolderBytes().toStdString()); });
+    folderEdit->setText(QFile::decodeName(settings->OutputFolder()));
     ConnectShortcuts();
     if (const LayoutMode layout = startLayout.value_or(settings->Layout()); layout != layoutMode)
         SetLayoutMode(layout);
@@ -84,10 +85,15 @@ void CMainDialog::Initialise() {
     start.microphone = settings->Microphone();
     start.mirrorPreview = Options().mirrorPreview;
     start.mirrorOutput = Options().mirrorOutput;
-    start.outputFolder = OutputFolder().toStdString();
+    start.outputFolder = OutputFolderBytes().toStdString();
     start.defaultFolder = DefaultOutputFolder().toStdString();
+    start.homeFolder = QDir::homePath().toStdString();
     session->Start(start);
     cameraNote = QStringLiteral("Opening camera...");
+    if (settings->Unreadable())
+        ShowUserMessage(QStringLiteral("Quenvalor could not read its settings file \"%1\". It runs with "
+                                       "the default settings and will not save changes to them.")
+                            .arg(settings->File()));
 }
 
 void CMainDialog::ShutdownSequence() {

@@ -56,7 +56,7 @@ public:
 
     // The layout to start with, instead of the one the settings file keeps; before Initialise.
     void SetStartLayout(LayoutMode mode) { startLayout = mode; }
-    // Reads the settings, lays the window out and starts the session. Runs once.
+    // Reads the settings, lays out the window and starts the session. Runs once.
     void Initialise();
     // Ends the session (recordings finish their files; the status line explains the wait),
     // removes the tray icon and closes the window. Safe to call again.
@@ -82,8 +82,7 @@ public:
     void ShowEffectsPage(bool effects);
     bool EffectsPageShown() const { return effectsPageShown; }
 
-    // The control of layout row `id`, or nullptr when the window does not create it.
-    QWidget* Control(int id) const;
+    QWidget* Control(int id) const;  // of layout row `id`; null when the window has none
     controls::CHoverButton* Button(int id) const;
     void SetButtonPictures(int id, const QString& normal, const QString& hover,
                            const QString& click);
@@ -148,6 +147,7 @@ private:
     void ShowWindowNormally();
     // MainDialogPicture.cpp
     void BrowseFolder();
+    QByteArray OutputFolderBytes() const;
     // MainDialogMouse.cpp
     // Whether the window's own area at `clientPoint` is bare: no control lies over it.
     bool IsBareBand(const QPoint& clientPoint) const;

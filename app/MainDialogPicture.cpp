@@ -4,6 +4,7 @@
 // choice is kept in the settings file.
 
 #include <QActionGroup>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -67,13 +68,20 @@ QString CMainDialog::OutputFolder() const {
     return folderEdit->text();
 }
 
+QByteArray CMainDialog::OutputFolderBytes() const {
+    // The folder the settings name keeps its bytes while the edit shows it, even where they are
+    // not valid in the text's encoding; a folder typed or chosen is encoded as the file system's.
+    const QByteArray kept = settings->OutputFolder();
+    return folderEdit->text() == QFile::decodeName(kept) ? kept : QFile::encodeName(folderEdit->text());
+}
+
 void CMainDialog::BrowseFolder() {
     const QString chosen =
         Desktop().chooseFolder(this, QStringLiteral("Output Folder"), OutputFolder());
     if (chosen.size() > 1) folderEdit->setText(chosen);
     // Written after a cancel too, so the file always names the folder in use. A file that
     // cannot be written keeps the choice for this run only.
-    settings->SetOutputFolder(OutputFolder());
+    settings->SetOutputFolder(OutputFolderBytes());
 }
 
 }  // namespace app

@@ -36,10 +36,6 @@ QString Read(const CIniFile& file, const char* key, const QString& defaultValue 
     return file.ReadString(Section(), QString::fromLatin1(key), defaultValue);
 }
 
-bool Write(const QString& file, const char* key, const QString& value) {
-    return CIniFile(file).WriteString(Section(), QString::fromLatin1(key), value);
-}
-
 bool ReadFlag(const CIniFile& file, const char* key) {
     const QString value = Read(file, key, QStringLiteral("0")).trimmed();
     return value == QLatin1String("1") ||
@@ -58,10 +54,12 @@ int ReadCountdown(const CIniFile& file) {
 }  // namespace
 
 ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
+    QFile probe(file_);
+    unreadable_ = probe.exists() && !probe.open(QIODevice::ReadOnly);
     const CIniFile ini(file_);
     // An empty entry would send recordings to the file system's root.
-    outputFolder_ = Read(ini, kOutputFolderKey);
-    if (outputFolder_.isEmpty()) outputFolder_ = DefaultOutputFolder();
+    outputFolder_ = ini.ReadBytes(Section(), QString::fromLatin1(kOutputFolderKey)).value_or(QByteArray());
+    if (outputFolder_.isEmpty()) outputFolder_ = QFile::encodeName(DefaultOutputFolder());
     layout_ = Read(ini, kLayoutKey).trimmed().compare(QStringLiteral("studio"), Qt::CaseInsensitive) == 0
                   ? LayoutMode::Studio
                   : LayoutMode::Classic;
@@ -73,36 +71,41 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
     picture_.countdownSeconds = ReadCountdown(ini);
 }
 
-bool ProgramSettings::SetOutputFolder(const QString& folder) {
+bool ProgramSettings::Write(const char* key, const QString& value) const {
+    return !unreadable_ && CIniFile(file_).WriteString(Section(), QString::fromLatin1(key), value);
+}
+
+bool ProgramSettings::SetOutputFolder(const QByteArray& folder) {
     outputFolder_ = folder;
-    return Write(file_, kOutputFolderKey, folder);
+    return !unreadable_ &&
+           CIniFile(file_).WriteBytes(Section(), QString::fromLatin1(kOutputFolderKey), folder);
 }
 
 bool ProgramSettings::SetLayout(LayoutMode layout) {
     layout_ = layout;
-    return Write(file_, kLayoutKey,
+    return Write(kLayoutKey,
                  layout == LayoutMode::Studio ? QStringLiteral("studio") : QStringLiteral("classic"));
 }
 
 bool ProgramSettings::SetRoad(const capture::RoadConfig& road) {
     road_ = road;
-    return Write(file_, kRecordingSizeKey, QString::fromStdString(capture::RecordingSizeText(road)));
+    return Write(kRecordingSizeKey, QString::fromStdString(capture::RecordingSizeText(road)));
 }
 
 bool ProgramSettings::SetCamera(const std::string& id) {
     camera_ = id;
-    return Write(file_, kCameraKey, QString::fromStdString(id));
+    return Write(kCameraKey, QString::fromStdString(id));
 }
 
 bool ProgramSettings::SetMicrophone(const std::string& setting) {
     microphone_ = setting;
-    return Write(file_, kMicrophoneKey, QString::fromStdString(setting));
+    return Write(kMicrophoneKey, QString::fromStdString(setting));
 }
 
 bool ProgramSettings::SetPicture(const PictureOptions& options) {
     picture_ = options;
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    return CIniFile(file_).WriteStrings(
+    return !unreadable_ && CIniFile(file_).WriteStrings(
         Section(), {{QString::fromLatin1(kMirrorPreviewKey), flag(options.mirrorPreview)},
                     {QString::fromLatin1(kMirrorOutputKey), flag(options.mirrorOutput)},
                     {QString::fromLatin1(kSnapshotCountdownKey),

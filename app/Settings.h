@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <string>
@@ -40,16 +41,21 @@ inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
 // reading of values it does not understand. The file is read once, when the object is made.
 // Each setter keeps the value for this run and writes its keys at once, in one replacement of the
 // whole file (a crash while saving leaves the old file or the new one, never half of one), with
-// every other line of the file (keys the program does not know, comments) kept as it was. A
-// setter is false when the file cannot be written; the value then holds for this run only.
+// every other line of the file (keys the program does not know, comments, values in any
+// encoding) kept byte for byte. A setter is false when the file cannot be written; the value then
+// holds for this run only. A file that exists but cannot be read is never written: the program
+// runs on the defaults and leaves the file as it is.
 class ProgramSettings {
 public:
     explicit ProgramSettings(QString file);
     const QString& File() const { return file_; }
+    // The file exists but could not be read; nothing is saved to it.
+    bool Unreadable() const { return unreadable_; }
 
-    // Where recordings and snapshots go: DefaultOutputFolder() when the file names none.
-    const QString& OutputFolder() const { return outputFolder_; }
-    bool SetOutputFolder(const QString& folder);
+    // Where recordings and snapshots go, in the file system's bytes: DefaultOutputFolder() when
+    // the file names none.
+    const QByteArray& OutputFolder() const { return outputFolder_; }
+    bool SetOutputFolder(const QByteArray& folder);
     // "classic" or "studio"; anything else is classic.
     LayoutMode Layout() const { return layout_; }
     bool SetLayout(LayoutMode layout);
@@ -67,8 +73,11 @@ public:
     bool SetPicture(const PictureOptions& options);
 
 private:
+    bool Write(const char* key, const QString& value) const;
+
     QString file_;
-    QString outputFolder_;
+    bool unreadable_ = false;
+    QByteArray outputFolder_;
     LayoutMode layout_ = LayoutMode::Classic;
     capture::RoadConfig road_ = capture::RoadConfig::Classic();
     std::string camera_;

@@ -31,8 +31,13 @@ std::string FormatElapsedTime(int64_t seconds) {
     return text;
 }
 
-std::string ResolveOutputFolder(std::string_view folderText, std::string_view defaultFolder) {
-    return std::string(folderText.empty() ? defaultFolder : folderText);
+std::string ResolveOutputFolder(std::string_view folderText, std::string_view defaultFolder,
+                                std::string_view homeFolder) {
+    if (folderText.empty()) return std::string(defaultFolder);
+    if (folderText.front() == '/' || homeFolder.empty()) return std::string(folderText);
+    if (folderText == "~") return std::string(homeFolder);
+    if (folderText.starts_with("~/")) folderText.remove_prefix(2);
+    return OutputFilePath(homeFolder, folderText);
 }
 
 std::string OutputFilePath(std::string_view folder, std::string_view fileName) {

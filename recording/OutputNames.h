@@ -20,9 +20,12 @@ std::string SnapshotFileName(std::time_t when);
 // digits and more ("100:00:00"). Negative counts show as "00:00:00".
 std::string FormatElapsedTime(int64_t seconds);
 
-// The folder recordings and snapshots go to: the text of the folder setting, or `defaultFolder`
-// when that text is empty (an empty folder would put the files into the root of the file system).
-std::string ResolveOutputFolder(std::string_view folderText, std::string_view defaultFolder);
+// The folder recordings and snapshots go to, from the text of the folder setting: `defaultFolder`
+// when the text is empty (an empty folder would put the files into the root of the file system);
+// `homeFolder` for "~", and in place of the "~" of "~/..."; a relative path is taken inside
+// `homeFolder`, never inside whatever folder the program was started from.
+std::string ResolveOutputFolder(std::string_view folderText, std::string_view defaultFolder,
+                                std::string_view homeFolder);
 // `folder` + "/" + `fileName`, without doubling a slash the folder already ends with.
 std::string OutputFilePath(std::string_view folder, std::string_view fileName);
 

@@ -26,9 +26,10 @@ void SoundTimeline::Add(Duration at, std::span<const int16_t> interleaved) {
     if (continuation_ >= 0 && std::llabs(position - continuation_) <= threshold) {
         position = continuation_;
     }
+    const int64_t end = taken_ + static_cast<int64_t>(pending_.size()) / channels_;
+    if (position > std::max(end, taken_ + FrameAt(kLongestLead))) position = end;
     continuation_ = position + frames;
 
-    const int64_t end = taken_ + static_cast<int64_t>(pending_.size()) / channels_;
     // What is already laid or handed out stays as it is.
     const int64_t skip = std::min(std::max<int64_t>(end - position, 0), frames);
     if (position > end) {

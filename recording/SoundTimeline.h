@@ -20,11 +20,14 @@ namespace recording {
 // overlaps what is already laid being dropped. Either way the sound never drifts from the
 // picture by more than kResyncThreshold, however long the recording. Sound captured before the
 // start, or for a time already handed out, is dropped; time for which no sound came is handed out
-// as silence.
+// as silence. A capture time more than kLongestLead beyond what has been handed out (a clock that
+// jumped) is not believed: the buffer goes on right after the sound already laid, so nothing is
+// filled with silence up to a time the frames may never reach.
 class SoundTimeline {
 public:
     using Duration = std::chrono::nanoseconds;
     static constexpr Duration kResyncThreshold = std::chrono::milliseconds(20);
+    static constexpr Duration kLongestLead = std::chrono::seconds(5);
 
     SoundTimeline(int sampleRate, int channels);
 

@@ -50,7 +50,8 @@ void StudioSession::Start(const SessionStart& start) {
     started_ = true;
     outputFolder_ = start.outputFolder;
     defaultFolder_ = start.defaultFolder;
-    if (!outputFolder_.empty()) MakeFolder(outputFolder_);
+    homeFolder_ = start.homeFolder;
+    MakeFolder(FileFolder());
     SetMirrors(start.mirrorPreview, start.mirrorOutput);
     recording::InitColourTables();
 
@@ -196,7 +197,8 @@ void StudioSession::SetMirrors(bool preview, bool output) {
 std::string StudioSession::FileFolder() const {
     // An empty folder would put the files into the root of the file system; the default folder
     // stands in for it, made when it is used.
-    const std::string folder = recording::ResolveOutputFolder(outputFolder_, defaultFolder_);
+    const std::string folder =
+        recording::ResolveOutputFolder(outputFolder_, defaultFolder_, homeFolder_);
     if (folder == defaultFolder_) MakeFolder(folder);
     return folder;
 }

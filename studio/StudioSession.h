@@ -64,8 +64,11 @@ struct SessionStart {
     std::string microphone;  // an identity, "None", or empty for the sound server's default
     bool mirrorPreview = false;
     bool mirrorOutput = false;
-    std::string outputFolder;   // where recordings and snapshots go
-    std::string defaultFolder;  // what stands in for an empty output folder; made when used
+    // Where recordings and snapshots go, as the user wrote it: "~" and relative paths are taken
+    // inside `homeFolder`, and `defaultFolder` (made when used) stands in for an empty one.
+    std::string outputFolder;
+    std::string defaultFolder;
+    std::string homeFolder;
 };
 
 // A run of the program, without any window: the frame road on its own thread and clock, the
@@ -137,7 +140,7 @@ public:
     void SetMirrors(bool preview, bool output);
     // Where recordings and snapshots go from now on.
     void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
-    // The output folder as recordings use it: the default folder, made, for an empty one.
+    // The output folder as recordings use it (see SessionStart::outputFolder).
     std::string FileFolder() const;
 
     // Starts repairing, on a thread of its own, the recordings in the output folder that a crash
@@ -216,6 +219,7 @@ private:
 
     std::string outputFolder_;
     std::string defaultFolder_;
+    std::string homeFolder_;
     // The crash repair: files changed from this moment on belong to this session.
     std::chrono::system_clock::time_point sessionStarted_ = std::chrono::system_clock::now();
     std::unique_ptr<recording::RepairJob> repairJob_;

@@ -75,7 +75,7 @@ TEST(App_ProgramSettings, DefaultsBadValuesAndSavesThatKeepTheRestOfTheFile) {
     const QString file = folder.filePath("Quenvalor.ini");
     const app::ProgramSettings missing(file);
     EXPECT_EQ(missing.Picture(), PictureOptions{});
-    EXPECT_EQ(missing.OutputFolder(), app::DefaultOutputFolder());
+    EXPECT_EQ(missing.OutputFolder(), QFile::encodeName(app::DefaultOutputFolder()));
     EXPECT_EQ(missing.Layout(), app::LayoutMode::Classic);
     EXPECT_TRUE(missing.Road().IsClassic());
     EXPECT_TRUE(missing.Camera().empty());
@@ -84,7 +84,7 @@ TEST(App_ProgramSettings, DefaultsBadValuesAndSavesThatKeepTheRestOfTheFile) {
                     "SnapshotCountdown= 5 \nLayout= Studio\nRecordingSize=1280x720\n");
     const app::ProgramSettings read(file);
     EXPECT_EQ(read.Picture(), (PictureOptions{true, true, 5}));
-    EXPECT_EQ(read.OutputFolder(), QStringLiteral("/somewhere"));
+    EXPECT_EQ(read.OutputFolder(), QByteArray("/somewhere"));
     EXPECT_EQ(read.Layout(), app::LayoutMode::Studio);
     EXPECT_EQ(read.Road(), capture::RoadConfigFromText("1280x720"));
     for (const char* countdown : {"7", "-3", "three", ""}) {
@@ -93,7 +93,8 @@ TEST(App_ProgramSettings, DefaultsBadValuesAndSavesThatKeepTheRestOfTheFile) {
                             .arg(countdown));
         const app::ProgramSettings bad(file);
         EXPECT_EQ(bad.Picture(), PictureOptions{}) << countdown;
-        EXPECT_EQ(bad.OutputFolder(), app::DefaultOutputFolder()) << "an empty folder is the default";
+        EXPECT_EQ(bad.OutputFolder(), QFile::encodeName(app::DefaultOutputFolder()))
+            << "an empty folder is the default";
         EXPECT_EQ(bad.Layout(), app::LayoutMode::Classic);
     }
 

@@ -3,11 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <iterator>
 
 #include "ProgramFolder.h"
 #include "app/CIniFile.h"
 #include "app/CMainDialog.h"
+#include "app/RecordingPanel.h"
 #include "app/Settings.h"
 #include "controls/CHoverButton.h"
 
@@ -287,4 +294,48 @@ TEST(App_OutputFolder, OpenShowsTheFolderWithItsDefaultHandler) {
     ASSERT_EQ(folder.openedUrls.size(), 1u);
     EXPECT_EQ(folder.openedUrls[0], QUrl::fromLocalFile(output));
     dialog.ShutdownSequence();
+}
+
+TEST(App_Settings, ForeignBytesRoundTripAndAFileThatCannotBeReadIsNeverWritten) {
+    app_test::ProgramFolder folder;
+    // A folder named in Latin-1, as an older system wrote it, with a note in the same encoding.
+    const QByteArray latin1Folder = QFile::encodeName(folder.Path()) + "/Vid\xe9os";
+    ASSERT_EQ(::mkdir(latin1Folder.constData(), 0755), 0);
+    const QByteArray text = "[General]\nFilePath=" + latin1Folder + "\nNote=caf\xe9\n";
+    {
+        QFile file(folder.SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    {
+        CMainDialog dialog(nullptr, folder.Path());
+        dialog.Initialise();
+        ASSERT_TRUE(dialog.Recording().TakeSnapshot());
+        dialog.ToggleLayout();  // saves a setting
+        dialog.ShutdownSequence();
+    }
+    const auto filesIn = [](const QByteArray& path) {
+        std::error_code missing;
+        std::filesystem::directory_iterator entries(path.toStdString(), missing);
+        return std::distance(entries, std::filesystem::directory_iterator());
+    };
+    EXPECT_EQ(filesIn(latin1Folder), 1) << "the snapshot is in the folder the settings name";
+    EXPECT_EQ(filesIn(QFile::encodeName(QFile::decodeName(latin1Folder))), 0);
+    QFile saved(folder.SettingsFile());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray savedText = saved.readAll();
+    EXPECT_TRUE(savedText.startsWith(text)) << savedText.toStdString();
+    EXPECT_TRUE(savedText.contains("Layout=studio"));
+    ASSERT_TRUE(folder.messages.empty());
+
+    // Settings that exist but cannot be read are left as they are, and the user is told once.
+    ASSERT_TRUE(QFile::remove(folder.SettingsFile()));
+    ASSERT_TRUE(QDir().mkdir(folder.SettingsFile()));
+    CMainDialog dialog(nullptr, folder.Path());
+    dialog.Initialise();
+    dialog.ToggleLayout();
+    dialog.ShutdownSequence();
+    ASSERT_EQ(folder.messages.size(), 1u);
+    EXPECT_TRUE(folder.messages[0].contains("could not read its settings")) << folder.messages[0].toStdString();
+    EXPECT_TRUE(QFileInfo(folder.SettingsFile()).isDir());
 }

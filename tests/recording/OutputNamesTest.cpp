@@ -58,9 +58,15 @@ TEST(Recording_OutputNames, ClockTextShowsHoursMinutesSeconds) {
 }
 
 TEST(Recording_OutputNames, EmptyFolderTextMeansTheDefaultFolder) {
-    EXPECT_EQ(ResolveOutputFolder("", "/home/me/ZelkorvanOutput"), "/home/me/ZelkorvanOutput");
-    EXPECT_EQ(ResolveOutputFolder("/data/clips", "/home/me/ZelkorvanOutput"), "/data/clips");
-    const std::string path = OutputFilePath(ResolveOutputFolder("", "/home/me/out"), "a.avi");
+    const char* home = "/home/me";
+    EXPECT_EQ(ResolveOutputFolder("", "/home/me/ZelkorvanOutput", home), "/home/me/ZelkorvanOutput");
+    EXPECT_EQ(ResolveOutputFolder("/data/clips", "/home/me/ZelkorvanOutput", home), "/data/clips");
+    // As users write folders: the home folder's short form, and relative to the home folder.
+    EXPECT_EQ(ResolveOutputFolder("~", "/d", home), "/home/me");
+    EXPECT_EQ(ResolveOutputFolder("~/Videos", "/d", home), "/home/me/Videos");
+    EXPECT_EQ(ResolveOutputFolder("rec", "/d", home), "/home/me/rec");
+    EXPECT_EQ(ResolveOutputFolder("~other/x", "/d", home), "/home/me/~other/x");
+    const std::string path = OutputFilePath(ResolveOutputFolder("", "/home/me/out", home), "a.avi");
     EXPECT_EQ(path, "/home/me/out/a.avi") << "never the root of the file system";
 }
 

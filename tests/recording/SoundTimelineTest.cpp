@@ -78,6 +78,19 @@ TEST(Recording_SoundTimeline, AStallBecomesSilenceAndWhatFollowsKeepsItsTime) {
     for (int64_t frame = 24000; frame < 28800; ++frame) ASSERT_EQ(sound[2 * frame], 0) << frame;
 }
 
+TEST(Recording_SoundTimeline, ACaptureTimeFarAheadIsNotFilledUpTo) {
+    SoundTimeline timeline(kRate, 2);
+    timeline.Add(0ms, Block(4800, 7));
+    // A clock that jumped ten hours: the sound goes on after the first block, and a time within
+    // the lead still opens a gap as a stall does.
+    timeline.Add(10h, Block(4800, 9));
+    timeline.Add(3s, Block(4800, 5));
+    std::vector<int16_t> sound;
+    EXPECT_EQ(timeline.Take(4s, sound), 4 * kRate);
+    EXPECT_EQ(FirstFrameOf(sound, 9), 4800);
+    EXPECT_EQ(FirstFrameOf(sound, 5), 3 * kRate);
+}
+
 TEST(Recording_SoundTimeline, SoundBeforeTheStartOrForTimeHandedOutIsDropped) {
     SoundTimeline timeline(kRate, 2);
     timeline.Add(-50ms, Block(4800, 3));  // captured 50 ms before the start: its second half stays
