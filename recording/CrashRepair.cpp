@@ -6,10 +6,12 @@ extern "C" {
 }
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <regex>
 #include <thread>
@@ -182,6 +184,39 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
     return true;
 }
 
+namespace {
+
+// The write lock of an open file description on a recording, held while it is repaired, so that
+// neither a recorder still writing the file (see FileOutput) nor a repair in another instance
+// works on it at the same time.
+class RepairLock {
+public:
+    explicit RepairLock(const std::string& path)
+        : fd_(open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC)) {
+        if (fd_ < 0) return;
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (fcntl(fd_, F_OFD_SETLK, &lock) != 0) inUse_ = errno == EAGAIN || errno == EACCES;
+    }
+    ~RepairLock() {
+        if (fd_ >= 0) close(fd_);
+    }
+    RepairLock(const RepairLock&) = delete;
+    RepairLock& operator=(const RepairLock&) = delete;
+
+    // The file could not be opened for writing: it is not the user's to repair.
+    bool Refused() const { return fd_ < 0; }
+    // Another process writes or repairs the file now.
+    bool InUse() const { return inUse_; }
+
+private:
+    int fd_;
+    bool inUse_ = false;
+};
+
+}  // namespace
+
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         std::chrono::system_clock::time_point before,
                                         const std::atomic<bool>& cancel,
@@ -204,7 +239,9 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         const int64_t changedNs =
             int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
         if (changedNs >= beforeNs || !IsUnfinishedAvi(path)) continue;
-        if (RepairRecording(path, cancel, observer))
+        const RepairLock lock(path);
+        if (lock.InUse()) continue;
+        if (!lock.Refused() && RepairRecording(path, cancel, observer))
             ++result.repaired;
         else if (!cancel)
             ++result.failed;

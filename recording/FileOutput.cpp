@@ -1,5 +1,7 @@
 #include "recording/FileOutput.h"
 
+#include <fcntl.h>
+
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/mem.h>
@@ -43,6 +45,11 @@ int64_t Seek(void* opaque, int64_t offset, int whence) {
 }  // namespace
 
 std::unique_ptr<FileOutput> FileOutput::Make(int fd) {
+    // A file system without locks still records; only the protection from repair is lost.
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    fcntl(fd, F_OFD_SETLK, &lock);
     auto output = std::unique_ptr<FileOutput>(new FileOutput(fd));
     auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferBytes));
     if (!buffer) return nullptr;

@@ -10,7 +10,9 @@ namespace recording {
 
 // A muxer's byte stream over the descriptor of a file the program created itself (see
 // OpenNewFile), so the file is made exclusively (never an existing file, never through a link)
-// and written nowhere else.
+// and written nowhere else. For as long as it is open the file carries a write lock of its open
+// file description, which other processes (and network file systems) respect: crash repair in
+// another instance sees that the file is still being written and leaves it alone.
 class FileOutput {
 public:
     static constexpr int kBufferBytes = 64 * 1024;

@@ -15,6 +15,8 @@
 
 #include "AviProbe.h"
 #include "CrashWriter.h"
+#include "RunningRoad.h"
+#include "recording/RecorderWorker.h"
 #include "recording/CrashRepair.h"
 
 using recording::IsRecordingFileName;
@@ -184,4 +186,31 @@ TEST(Recording_CrashRepair, RepairThatFailsOrIsStoppedLeavesTheOriginalUntouched
     }
     EXPECT_FALSE(*doneCalled) << "a stopped job reports nothing";
     expectUntouched("a stopped job");
+}
+
+// A recording still being written, by this process or a stalled one, however old its last change
+// looks, is left to its recorder.
+TEST(Recording_CrashRepair, ARecordingStillBeingWrittenIsNeverTouched) {
+    ScratchFolder folder;
+    const std::string path = folder.File("2026-12-07 10-04-31.avi");
+    recording::testing::RunningRoad running;
+    {
+        recording::RecorderWorker recorder(path, running.frameRoad);
+        std::string error;
+        ASSERT_TRUE(recorder.Start(error)) << error;
+        std::this_thread::sleep_for(1500ms);
+        ASSERT_TRUE(IsUnfinishedAvi(path));
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        const std::atomic<bool> cancel{false};
+        const RepairResult result =
+            RepairUnfinishedRecordings(folder.path(), std::chrono::system_clock::now() + 1h, cancel);
+        EXPECT_EQ(result.repaired, 0);
+        EXPECT_EQ(result.failed, 0);
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the recorder's file was replaced";
+        recorder.RequestStop();
+    }
+    EXPECT_FALSE(IsUnfinishedAvi(path)) << "the recorder finished its file after all";
 }
