@@ -73,7 +73,13 @@ int CCaptureApp::Run(int argc, char** argv) {
 
     // The lock lives until the process ends. A failure to make it lets the start go on.
     static platform::SingleInstanceLock instanceLock("Quenvalor");
-    if (instanceLock.TryAcquire() == platform::SingleInstanceLock::Result::AlreadyHeld) return 0;
+    if (instanceLock.TryAcquire() == platform::SingleInstanceLock::Result::AlreadyHeld) {
+        // The running window comes forward instead of a second one opening.
+        std::puts(instanceLock.RingRunningInstance()
+                      ? "Quenvalor is already running; its window has been brought to the front."
+                      : "Quenvalor is already running.");
+        return 0;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenvalor"));
@@ -92,6 +98,15 @@ int CCaptureApp::Run(int argc, char** argv) {
             char byte;
             [[maybe_unused]] const ssize_t bytesRead = read(signalSocket[1], &byte, 1);
             mainDialog.ShutdownSequence();
+        });
+    }
+
+    std::unique_ptr<QSocketNotifier> doorbell;
+    if (const int bell = instanceLock.ListenForOtherStarts(); bell >= 0) {
+        doorbell = std::make_unique<QSocketNotifier>(bell, QSocketNotifier::Read);
+        QObject::connect(doorbell.get(), &QSocketNotifier::activated, &mainDialog, [&, bell] {
+            platform::SingleInstanceLock::TakeRing(bell);
+            mainDialog.ShowWindowNormally();
         });
     }
 

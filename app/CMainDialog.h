@@ -62,6 +62,8 @@ public:
     // removes the tray icon and closes the window. Safe to call again.
     void ShutdownSequence();
     bool IsShutDown() const { return shutdownStarted; }
+    // Brings the window back from the tray or the task bar, raised and active.
+    void ShowWindowNormally();
 
     studio::StudioSession& Session() const { return *session; }
     RecordingPanel& Recording() const { return *recordingPanel; }
@@ -144,12 +146,10 @@ private:
     void ConnectCommands();
     void ConnectShortcuts();
     void ShowInTray();
-    void ShowWindowNormally();
     // MainDialogPicture.cpp
     void BrowseFolder();
     QByteArray OutputFolderBytes() const;
-    // MainDialogMouse.cpp
-    // Whether the window's own area at `clientPoint` is bare: no control lies over it.
+    // MainDialogMouse.cpp. Whether the window's own area at `clientPoint` has no control over it.
     bool IsBareBand(const QPoint& clientPoint) const;
     // Feeds a press, move or release over the window to the effect engine and, when the engine
     // took it, shows the cursor for the part of the selected effect under the pointer.

@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -62,6 +65,10 @@ SingleInstanceLock::SingleInstanceLock(std::string name) {
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
+    if (bell_ >= 0) {
+        close(bell_);
+        unlink(BellPath().c_str());
+    }
     if (fd_ >= 0) close(fd_);
 }
 
@@ -84,6 +91,59 @@ SingleInstanceLock::Result SingleInstanceLock::TryAcquire() {
     }
     fd_ = fd;
     return Result::Acquired;
+}
+
+namespace {
+
+// The address of the socket at `path`; false when the path does not fit.
+bool BellAddress(const std::string& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+std::string SingleInstanceLock::BellPath() const {
+    return path_.empty() ? std::string() : path_.substr(0, path_.size() - 5) + ".bell";
+}
+
+int SingleInstanceLock::ListenForOtherStarts() {
+    if (fd_ < 0 || bell_ >= 0) return bell_;
+    sockaddr_un address;
+    if (!BellAddress(BellPath(), address)) return -1;
+    const int bell = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (bell < 0) return -1;
+    // A socket left by an instance that crashed is this user's, in this user's private folder;
+    // holding the lock means nobody listens on it any more.
+    unlink(address.sun_path);
+    if (bind(bell, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        listen(bell, 4) != 0) {
+        close(bell);
+        return -1;
+    }
+    bell_ = bell;
+    return bell_;
+}
+
+bool SingleInstanceLock::RingRunningInstance() const {
+    sockaddr_un address;
+    if (!BellAddress(BellPath(), address)) return false;
+    const int bell = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (bell < 0) return false;
+    const char ring = '!';
+    const bool answered =
+        connect(bell, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+        send(bell, &ring, 1, MSG_NOSIGNAL) == 1;
+    close(bell);
+    return answered;
+}
+
+void SingleInstanceLock::TakeRing(int listening) {
+    const int caller = accept4(listening, nullptr, nullptr, SOCK_CLOEXEC);
+    if (caller >= 0) close(caller);
 }
 
 }  // namespace platform

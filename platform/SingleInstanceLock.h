@@ -22,9 +22,21 @@ public:
     Result TryAcquire();
     const std::string& LockFilePath() const { return path_; }
 
+    // The running instance's doorbell, a socket beside the lock file that a second start rings
+    // to ask for the running window. After Acquired: the listening descriptor (the lock's own,
+    // closed with it), or -1 when none could be made.
+    int ListenForOtherStarts();
+    // After AlreadyHeld: rings the running instance; false when nobody answers.
+    bool RingRunningInstance() const;
+    // Takes one ring from the doorbell once `listening` is readable.
+    static void TakeRing(int listening);
+
 private:
+    std::string BellPath() const;
+
     std::string path_;
     int fd_ = -1;
+    int bell_ = -1;
 };
 
 // The folder for per-user runtime files, always one that belongs to the user and that no other

@@ -8,7 +8,7 @@ pid=""
 fail() {
     echo "FAIL: $*"
     [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -s "$scratch/program.log" ] && tail -n 20 "$scratch/program.log"
+    [ -s "$scratch/program.log" ] && tail -n 150 "$scratch/program.log"
     exit 1
 }
 

@@ -2,7 +2,7 @@
 # The ways a recording could be lost, driven through the real program on a virtual display: two
 # snapshots and two recordings within one second, a recording killed with SIGKILL and repaired
 # at the next start, SIGHUP, SIGINT and SIGQUIT while recording, the output folder deleted while
-# recording, a small file system refused at the start and one that fills up while recording
+# recording, a second start while running, a small file system refused at the start and one that fills up while recording
 # (these two need the right to mount a tmpfs), and the display connection lost while recording.
 set -u
 source "$(dirname "$0")/e2e_support.sh" "$1"
@@ -42,6 +42,16 @@ sleep 1
 ls "$output" | grep -q ' (2)\.avi$' || fail "the second recording did not get a numbered name"
 for file in "$output"/*.avi; do check_complete "$file" 0.05; done
 screenshot two-recordings
+
+# A second start opens no second window: it asks the running one to the front, says so and ends.
+second=$("$folder/quenvalor" 2>>"$scratch/program.log")
+status=$?
+[ "$status" = 0 ] || fail "a second start ended with status $status"
+[ "$second" = "Quenvalor is already running; its window has been brought to the front." ] ||
+    fail "a second start said: $second"
+[ "$(xdotool search --onlyvisible --name "Zelkorvan Quenvalor" | wc -l)" = 1 ] ||
+    fail "a second window opened"
+kill -0 "$pid" 2>/dev/null || fail "the running program ended at a second start"
 
 # SIGHUP (a closed terminal), SIGINT (Ctrl+C) and SIGQUIT while recording each finish the file.
 for signal in HUP INT QUIT; do

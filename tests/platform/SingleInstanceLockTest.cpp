@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -127,4 +128,20 @@ TEST(Platform_SingleInstanceLock, PlantedLockFileIsNeverUsed) {
     }
     unlink(target.c_str());
     rmdir(folder.c_str());
+}
+
+TEST(Platform_SingleInstanceLock, ASecondStartRingsTheRunningInstance) {
+    const std::string name = UniqueLockName() + "-bell";
+    SingleInstanceLock running(name);
+    ASSERT_EQ(running.TryAcquire(), SingleInstanceLock::Result::Acquired);
+    SingleInstanceLock second(name);
+    EXPECT_FALSE(second.RingRunningInstance()) << "nobody listens yet";
+    const int bell = running.ListenForOtherStarts();
+    ASSERT_GE(bell, 0);
+    ASSERT_EQ(second.TryAcquire(), SingleInstanceLock::Result::AlreadyHeld);
+    EXPECT_TRUE(second.RingRunningInstance());
+    pollfd ready{bell, POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 1000), 1) << "the ring reached the running instance";
+    SingleInstanceLock::TakeRing(bell);
+    EXPECT_EQ(poll(&ready, 1, 0), 0) << "one ring is taken once";
 }
