@@ -52,8 +52,10 @@ cv::Mat FrameHub::FreePicture(cv::Size size) {
     // count is read atomically, as consumers drop their shares on their own threads; that also
     // orders their last reads before the road writes the picture again.
     for (cv::Mat& picture : pictures_) {
-        if (picture.size() == size && picture.u && CV_XADD(&picture.u->refcount, 0) == 1)
+        if (picture.size() == size && picture.u && CV_XADD(&picture.u->refcount, 0) == 1) {
+            MarkTakenOver(picture.u);
             return picture;
+        }
     }
     // Pictures of another size (the road was switched) are let go.
     std::erase_if(pictures_, [size](const cv::Mat& picture) { return picture.size() != size; });

@@ -11,12 +11,42 @@
 #include <optional>
 #include <vector>
 
+#include "capture/HandOff.h"
+
 namespace capture {
+
+// A picture of the hub's, shared with its consumers. OpenCV counts the shares inside its own
+// library, where ThreadSanitizer cannot see the count fall; so each share marks its end as a
+// hand-over, and the road marks taking the picture back (FrameHub::FreePicture). The road then
+// writes a picture again only after every consumer's last read of it, as far as the checker can
+// tell too.
+struct HubPicture : cv::Mat {
+    HubPicture() = default;
+    HubPicture(const cv::Mat& picture) : cv::Mat(picture) {}  // NOLINT: a picture is one
+    HubPicture(const HubPicture&) = default;
+    HubPicture(HubPicture&&) = default;
+    ~HubPicture() { EndShare(); }
+    HubPicture& operator=(const HubPicture& other) {
+        if (other.u != u) EndShare();
+        cv::Mat::operator=(other);
+        return *this;
+    }
+    HubPicture& operator=(HubPicture&& other) {
+        if (other.u != u) EndShare();
+        cv::Mat::operator=(std::move(other));
+        return *this;
+    }
+
+private:
+    void EndShare() const {
+        if (u) MarkHandedOver(u);
+    }
+};
 
 // A finished output frame as the road publishes it. The picture is shared by every consumer and
 // never written again once published.
 struct PublishedFrame {
-    cv::Mat picture;
+    HubPicture picture;
     // When the camera picture in it was captured (monotonic clock); nothing for a placard or the
     // start-up black.
     std::optional<std::chrono::steady_clock::time_point> captured;

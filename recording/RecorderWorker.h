@@ -184,7 +184,7 @@ private:
     std::vector<uint8_t> videoPacket_;
     std::shared_ptr<capture::FrameHub::Slot> frames_;  // this recorder's slot on the road
     capture::PublishedFrame arrived_;
-    cv::Mat outputCopy_;  // the current frame
+    capture::HubPicture outputCopy_;  // the current frame, a share of the hub's picture
 
     bool startCalled_ = false;
     std::chrono::steady_clock::time_point startTime_;
