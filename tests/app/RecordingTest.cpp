@@ -24,6 +24,7 @@
 #include <thread>
 
 #include "../recording/AviProbe.h"
+#include "../recording/EncoderDoubles.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
 #include "studio/StudioSession.h"
@@ -38,6 +39,8 @@
 
 using app::CMainDialog;
 using recording::testing::ProbeAvi;
+using recording::testing::StuckFinishEncoder;
+using recording::testing::StuckGate;
 using State = app::RecordingPanel::State;
 using namespace std::chrono_literals;
 
@@ -55,10 +58,9 @@ struct EncoderLog {
 };
 
 // The AVI encoder, except that finishing the file waits first and that it keeps a log.
-class SlowFinishEncoder : public recording::MMBoxInstance {
+class SlowFinishEncoder : public recording::testing::ForwardingEncoder {
 public:
-    SlowFinishEncoder(std::chrono::milliseconds delay, EncoderLog& log)
-        : inner_(recording::CreateMMBoxDLLInstance()), delay_(delay), log_(log) {}
+    SlowFinishEncoder(std::chrono::milliseconds delay, EncoderLog& log) : delay_(delay), log_(log) {}
     bool OpenFile(const recording::EncoderSettings& s, const std::string& p) override {
         {
             std::lock_guard lock(log_.mutex);
@@ -66,72 +68,16 @@ public:
         }
         return inner_->OpenFile(s, p);
     }
-    bool Begin(const recording::EncoderSettings& s) override { return inner_->Begin(s); }
-    int PutVideoFrame(std::span<const uint8_t> f) override { return inner_->PutVideoFrame(f); }
-    bool PutAudio(std::span<const uint8_t> a) override { return inner_->PutAudio(a); }
-    int GetVideoPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetVideoPacket(b, n);
-    }
-    int GetAudioPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetAudioPacket(b, n);
-    }
-    bool WriteVideoPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteVideoPacket(p);
-    }
-    bool WriteAudioPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteAudioPacket(p);
-    }
     bool Finish() override {
         std::this_thread::sleep_for(delay_);
         const bool finished = inner_->Finish();
         ++log_.filesFinished;
         return finished;
     }
-    std::string LastError() const override { return inner_->LastError(); }
 
 private:
-    std::unique_ptr<recording::MMBoxInstance> inner_;
     std::chrono::milliseconds delay_;
     EncoderLog& log_;
-};
-
-// Finishing the file hangs until the test opens the gate, as a write on a hung mount does.
-class StuckGate {
-public:
-    void Open() {
-        {
-            std::lock_guard lock(mutex_);
-            open_ = true;
-        }
-        opened_.notify_all();
-    }
-    bool IsOpen() {
-        std::lock_guard lock(mutex_);
-        return open_;
-    }
-    void Wait() {
-        std::unique_lock lock(mutex_);
-        opened_.wait(lock, [&] { return open_; });
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
-
-class StuckFinishEncoder : public SlowFinishEncoder {
-public:
-    explicit StuckFinishEncoder(std::shared_ptr<StuckGate> gate)
-        : SlowFinishEncoder(0ms, log_), gate_(std::move(gate)) {}
-    bool Finish() override {
-        gate_->Wait();
-        return SlowFinishEncoder::Finish();
-    }
-
-private:
-    EncoderLog log_;
-    std::shared_ptr<StuckGate> gate_;
 };
 
 class RecordingFixture : public ::testing::Test {

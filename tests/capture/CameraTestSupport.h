@@ -9,14 +9,24 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
+#include "capture/CCaptureDevice.h"
 #include "capture/FrameRoad.h"
 
 // What the camera tests share: a pattern camera that can be unplugged, a running frame road, and
 // a bounded wait.
 namespace capture_test {
+
+// The pattern camera opened at 320 x 240; null when it does not open.
+inline std::unique_ptr<capture::CCaptureDevice> OpenPatternCamera() {
+    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
+    auto device = std::make_unique<capture::CCaptureDevice>();
+    if (!device->OpenDevice(capture::CCaptureDevice::GetDeviceCount() - 1, 320, 240)) return nullptr;
+    return device;
+}
 
 // Switches the pattern camera on for one test, with a presence file of the test's own, plugged
 // in at first. The camera is plugged in while the file exists; a file reading "busy" makes it

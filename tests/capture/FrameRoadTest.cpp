@@ -6,20 +6,15 @@
 #include <thread>
 
 #include "capture/FrameRoad.h"
+#include "CameraTestSupport.h"
 #include "capture/StudioGeometry.h"
 
 using capture::CCaptureDevice;
 using capture::FrameRoad;
+using capture_test::OpenPatternCamera;
 using namespace std::chrono_literals;
 
 namespace {
-
-std::unique_ptr<CCaptureDevice> OpenPatternCamera() {
-    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-    auto device = std::make_unique<CCaptureDevice>();
-    if (!device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240)) return nullptr;
-    return device;
-}
 
 struct CountingSink : capture::PreviewSink {
     std::atomic<int> frames{0};

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "AviProbe.h"
+#include "EncoderDoubles.h"
 #include "recording/RecorderWorker.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -23,6 +24,9 @@ using recording::MMBoxInstance;
 using recording::RecorderOptions;
 using recording::RecorderWorker;
 using recording::testing::AviFacts;
+using recording::testing::ForwardingEncoder;
+using recording::testing::StuckFinishEncoder;
+using recording::testing::StuckGate;
 using recording::testing::ProbeAvi;
 using recording::testing::ScratchFolder;
 using namespace std::chrono_literals;
@@ -58,35 +62,6 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
-// The real encoder; tests change single operations of it.
-class ForwardingEncoder : public MMBoxInstance {
-public:
-    ForwardingEncoder() : inner_(recording::CreateMMBoxDLLInstance()) {}
-    bool OpenFile(const recording::EncoderSettings& s, const std::string& p) override {
-        return inner_->OpenFile(s, p);
-    }
-    bool Begin(const recording::EncoderSettings& s) override { return inner_->Begin(s); }
-    int PutVideoFrame(std::span<const uint8_t> f) override { return inner_->PutVideoFrame(f); }
-    bool PutAudio(std::span<const uint8_t> a) override { return inner_->PutAudio(a); }
-    int GetVideoPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetVideoPacket(b, n);
-    }
-    int GetAudioPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetAudioPacket(b, n);
-    }
-    bool WriteVideoPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteVideoPacket(p);
-    }
-    bool WriteAudioPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteAudioPacket(p);
-    }
-    bool Finish() override { return inner_->Finish(); }
-    std::string LastError() const override { return inner_->LastError(); }
-
-protected:
-    std::unique_ptr<MMBoxInstance> inner_;
-};
-
 // Writing video fails from the `failAt`-th packet on, the way a full disk fails.
 class DiskFullEncoder : public ForwardingEncoder {
 public:
@@ -116,32 +91,6 @@ public:
 private:
     int throwAt_;
     int frames_ = 0;
-};
-
-// Finishing the file hangs until the test lets it go, as a write on a hung network mount does.
-struct Gate {
-    std::mutex mutex;
-    std::condition_variable opened;
-    bool open = false;
-    void Open() {
-        {
-            std::lock_guard lock(mutex);
-            open = true;
-        }
-        opened.notify_all();
-    }
-};
-class StuckFinishEncoder : public ForwardingEncoder {
-public:
-    explicit StuckFinishEncoder(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
-    bool Finish() override {
-        std::unique_lock lock(gate_->mutex);
-        gate_->opened.wait(lock, [&] { return gate_->open; });
-        return inner_->Finish();
-    }
-
-private:
-    std::shared_ptr<Gate> gate_;
 };
 
 // What a recorder reported through onFailure, from its thread.
@@ -473,7 +422,7 @@ TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIs
 
 TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPipeline) {
     ScratchFolder folder;
-    auto gate = std::make_shared<Gate>();
+    auto gate = std::make_shared<StuckGate>();
     auto frameRoad = std::make_unique<FrameRoad>();
     RecorderOptions options;
     options.createEncoder = [gate] { return std::make_unique<StuckFinishEncoder>(gate); };

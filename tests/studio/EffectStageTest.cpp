@@ -8,19 +8,13 @@
 #include "capture/FrameRoad.h"
 #include "effects/EffectEngine.h"
 #include "studio/EffectStage.h"
+#include "tests/capture/CameraTestSupport.h"
 #include "tests/effects/LoaderTestSupport.h"
 
-using capture::CCaptureDevice;
 using capture::FrameRoad;
+using capture_test::OpenPatternCamera;
 
 namespace {
-
-std::unique_ptr<CCaptureDevice> OpenPatternCamera() {
-    setenv("QUENVALOR_PATTERN_CAMERA", "1", 1);
-    auto device = std::make_unique<CCaptureDevice>();
-    if (!device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240)) return nullptr;
-    return device;
-}
 
 // Keeps where each preview came from and a copy of the last one.
 struct KeepingSink : capture::PreviewSink {

@@ -22,6 +22,7 @@
 #include "studio/StudioSession.h"
 #include "tests/capture/CameraTestSupport.h"
 #include "tests/recording/AviProbe.h"
+#include "tests/recording/EncoderDoubles.h"
 #include "tests/recording/MediaDecode.h"
 
 using capture::CameraState;
@@ -30,6 +31,8 @@ using capture_test::WaitUntil;
 using recording::testing::AviFacts;
 using recording::testing::ProbeAvi;
 using recording::testing::ScratchFolder;
+using recording::testing::StuckFinishEncoder;
+using recording::testing::StuckGate;
 using studio::StudioSession;
 using namespace std::chrono_literals;
 using SecondsD = std::chrono::duration<double>;
@@ -122,61 +125,6 @@ cv::Mat SnapshotPicture(StudioSession& session) {
     EXPECT_TRUE(path->ends_with(".jpg")) << *path;
     return cv::imread(*path);
 }
-
-// Finishing the file hangs until the test opens the gate, as a write on a hung mount does;
-// everything else is the classic encoder's.
-class StuckGate {
-public:
-    void Open() {
-        {
-            std::lock_guard lock(mutex_);
-            open_ = true;
-        }
-        opened_.notify_all();
-    }
-    void Wait() {
-        std::unique_lock lock(mutex_);
-        opened_.wait(lock, [&] { return open_; });
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
-
-class StuckFinishEncoder : public recording::MMBoxInstance {
-public:
-    explicit StuckFinishEncoder(std::shared_ptr<StuckGate> gate)
-        : inner_(recording::CreateMMBoxDLLInstance()), gate_(std::move(gate)) {}
-    bool OpenFile(const recording::EncoderSettings& s, const std::string& p) override {
-        return inner_->OpenFile(s, p);
-    }
-    bool Begin(const recording::EncoderSettings& s) override { return inner_->Begin(s); }
-    int PutVideoFrame(std::span<const uint8_t> f) override { return inner_->PutVideoFrame(f); }
-    bool PutAudio(std::span<const uint8_t> a) override { return inner_->PutAudio(a); }
-    int GetVideoPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetVideoPacket(b, n);
-    }
-    int GetAudioPacket(std::span<uint8_t> b, int* n) override {
-        return inner_->GetAudioPacket(b, n);
-    }
-    bool WriteVideoPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteVideoPacket(p);
-    }
-    bool WriteAudioPacket(std::span<const uint8_t> p) override {
-        return inner_->WriteAudioPacket(p);
-    }
-    bool Finish() override {
-        gate_->Wait();
-        return inner_->Finish();
-    }
-    std::string LastError() const override { return inner_->LastError(); }
-
-private:
-    std::unique_ptr<recording::MMBoxInstance> inner_;
-    std::shared_ptr<StuckGate> gate_;
-};
 
 }  // namespace
 
