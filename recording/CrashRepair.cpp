@@ -14,10 +14,12 @@ extern "C" {
 #include <cerrno>
 #include <cstdio>
 #include <regex>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "recording/FileOutput.h"
+#include "recording/MMBoxEncoder.h"
 #include "recording/OutputNames.h"
 
 namespace recording {
@@ -94,6 +96,7 @@ int CopyPackets(AVFormatContext* input, const std::string& copyPath,
         stream->avg_frame_rate = input->streams[i]->avg_frame_rate;
         streamMap[i] = stream->index;
     }
+    av_dict_copy(&output->metadata, input->metadata, 0);
     if (output->nb_streams == 0 || avformat_write_header(output.get(), nullptr) < 0) return -1;
 
     PacketPtr packet(av_packet_alloc());
@@ -158,8 +161,17 @@ bool IsUnfinishedAvi(const std::string& path) {
     return unfinished;
 }
 
+bool IsOwnRecording(const std::string& path) {
+    const InputPtr input = OpenInput(path);
+    const AVDictionaryEntry* mark =
+        input ? av_dict_get(input->metadata, "encoded_by", nullptr, 0) : nullptr;
+    return mark && std::string_view(mark->value) == kRecordingMark;
+}
+
 bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
                      const RepairObserver& observer) {
+    struct stat original {};
+    if (stat(path.c_str(), &original) != 0) return false;
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
@@ -177,7 +189,14 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
     const bool sound = copied > 0 && !cancel && !IsUnfinishedAvi(copyPath) &&
                        CountVideoPackets(copyPath) == copied;
     if (sound && observer.readBack) observer.readBack(copyPath);
-    if (!sound || cancel || std::rename(copyPath.c_str(), path.c_str()) != 0) {
+    // The repaired file keeps what the user may have set on the original: its mode, owner and
+    // group (as far as this user may give them) and its times.
+    const timespec times[2] = {original.st_atim, original.st_mtim};
+    const bool kept = sound && chmod(copyPath.c_str(), original.st_mode & 07777) == 0 &&
+                      (chown(copyPath.c_str(), original.st_uid, original.st_gid) == 0 ||
+                       errno == EPERM) &&
+                      utimensat(AT_FDCWD, copyPath.c_str(), times, 0) == 0;
+    if (!kept || cancel || std::rename(copyPath.c_str(), path.c_str()) != 0) {
         unlink(copyPath.c_str());
         return false;
     }
@@ -238,10 +257,11 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
         const int64_t changedNs =
             int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
-        if (changedNs >= beforeNs || !IsUnfinishedAvi(path)) continue;
+        if (changedNs >= beforeNs || !IsUnfinishedAvi(path) || !IsOwnRecording(path)) continue;
         const RepairLock lock(path);
         if (lock.InUse()) continue;
-        if (!lock.Refused() && RepairRecording(path, cancel, observer))
+        const bool writeProtected = (info.st_mode & S_IWUSR) == 0;
+        if (!writeProtected && !lock.Refused() && RepairRecording(path, cancel, observer))
             ++result.repaired;
         else if (!cancel)
             ++result.failed;

@@ -28,9 +28,13 @@ struct RepairObserver {
     std::function<void(const std::string& copyPath)> readBack;
 };
 
-// Rewrites the unfinished recording at `path` into a complete AVI file with the same streams
-// and packets (a cut-off last packet is dropped). The repaired copy is written beside it under a
-// hidden name, synced to the disk and read back; only then does it take the original's place.
+// Whether the AVI file at `path` carries this program's mark (kRecordingMark) in its header.
+bool IsOwnRecording(const std::string& path);
+
+// Rewrites the unfinished recording at `path` into a complete AVI file with the same streams,
+// packets (a cut-off last packet is dropped) and metadata tags, and the original's mode, owner
+// and group (where the user may set them) and times. The repaired copy is written beside it under
+// a hidden name, synced to the disk and read back; only then does it take the original's place.
 // False, with the original left as it was and no copy left behind, when the file cannot be read,
 // the copy cannot be written, does not read back or cannot take the original's place, or
 // `cancel` is set meanwhile.
@@ -42,8 +46,10 @@ struct RepairResult {
     int failed = 0;  // unfinished recordings left as they were
 };
 
-// Repairs every unfinished recording of this program in `folder` that was last changed before
-// `before` (so a recording this run has started is never taken for a cut-off one).
+// Repairs every unfinished recording of this program in `folder` (its name and its mark) that was
+// last changed before `before` (so a recording this run has started is never taken for a cut-off
+// one) and that no process writes or repairs now (see FileOutput). A write-protected file is
+// left alone and counted as failed.
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         std::chrono::system_clock::time_point before,
                                         const std::atomic<bool>& cancel,

@@ -95,6 +95,7 @@ public:
         if (result < 0 || !output)
             return Fail("the " + profile_.muxer + " writer is missing (" + ErrorText(result) + ")");
         output_.reset(output);
+        av_dict_set(&output_->metadata, "encoded_by", kRecordingMark, 0);
         // A new file only: whatever stands at the path is left alone.
         const int fd = OpenNewFile(path);
         if (fd < 0) {

@@ -62,6 +62,10 @@ struct ContainerProfile {
     std::string audioCodec;
 };
 
+// The mark every recording carries in its header (as "encoded_by"), by which crash repair knows
+// the program's own files from others of the same name.
+inline constexpr const char* kRecordingMark = "Quenvalor";
+
 // Makes an encoder that writes the file `profile` describes, or null when its video or audio
 // encoder is missing from the FFmpeg build. The file is flushed after its header and then once
 // per second of video.

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "AviProbe.h"
+#include "tests/support/Prerequisite.h"
 #include "CrashWriter.h"
 #include "RunningRoad.h"
 #include "recording/RecorderWorker.h"
@@ -106,7 +107,7 @@ TEST(Recording_CrashRepair, OnlyTheProgramsOwnCutOffRecordingsFromBeforeTheStart
     const std::atomic<bool> cancel{false};
     const auto result = RepairUnfinishedRecordings(folder.path(), start, cancel);
     EXPECT_EQ(result.repaired, 1);
-    EXPECT_EQ(result.failed, 1) << "the unreadable one";
+    EXPECT_EQ(result.failed, 0) << "a file without the program's mark is not the program's";
     EXPECT_FALSE(IsUnfinishedAvi(repairable));
     EXPECT_EQ(Contents(foreign), bytes);
     EXPECT_EQ(Contents(current), bytes);
@@ -213,4 +214,42 @@ TEST(Recording_CrashRepair, ARecordingStillBeingWrittenIsNeverTouched) {
         recorder.RequestStop();
     }
     EXPECT_FALSE(IsUnfinishedAvi(path)) << "the recorder finished its file after all";
+}
+
+// What repair keeps: another program's cut-off AVI of a stamp name stays as it was, a
+// write-protected recording is left alone and counted, and a repaired one keeps its mode, its
+// times and its tags (the program's mark among them).
+TEST(Recording_CrashRepair, RepairKeepsOtherProgramsFilesProtectedFilesAndWhatTheUserSet) {
+    QUENVALOR_REQUIRE(FfprobeInstalled(), "ffmpeg is not installed");
+    ScratchFolder folder;
+    const std::string foreign = folder.File("2026-12-07 10-00-00.avi");
+    // Written to a pipe, so its sizes are never filled in: cut off, to all appearances.
+    CommandOutput("ffmpeg -v error -f lavfi -i testsrc=size=320x240:rate=20 -t 1 -metadata title=Mine "
+                  "-f avi pipe:1 > '" + foreign + "'");
+    ASSERT_TRUE(IsUnfinishedAvi(foreign));
+    const std::string protectedPath = folder.File("2026-12-07 10-00-01.avi");
+    const std::string ours = folder.File("2026-12-07 10-00-02.avi");
+    ASSERT_GT(recording::testing::RecordUntilKilled(ours, 1500ms), 0);
+    std::filesystem::copy_file(ours, protectedPath);
+    chmod(protectedPath.c_str(), 0444);
+    chmod(ours.c_str(), 0640);
+    const auto start = std::chrono::system_clock::now();
+    const auto earlier = start - 1h;
+    for (const std::string& path : {foreign, protectedPath, ours}) SetChangeTime(path, earlier);
+    const std::string foreignBytes = Contents(foreign);
+    const std::string protectedBytes = Contents(protectedPath);
+
+    const std::atomic<bool> cancel{false};
+    const RepairResult result = RepairUnfinishedRecordings(folder.path(), start, cancel);
+    EXPECT_EQ(result.repaired, 1);
+    EXPECT_EQ(result.failed, 1) << "the write-protected one";
+    EXPECT_EQ(Contents(foreign), foreignBytes);
+    EXPECT_EQ(Contents(protectedPath), protectedBytes);
+    EXPECT_FALSE(IsUnfinishedAvi(ours));
+    EXPECT_TRUE(recording::IsOwnRecording(ours)) << "the tags were not kept";
+    struct stat repaired {};
+    ASSERT_EQ(stat(ours.c_str(), &repaired), 0);
+    EXPECT_EQ(repaired.st_mode & 07777, 0640u);
+    EXPECT_EQ(repaired.st_mtim.tv_sec,
+              std::chrono::duration_cast<std::chrono::seconds>(earlier.time_since_epoch()).count());
 }
