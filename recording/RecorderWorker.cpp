@@ -167,11 +167,10 @@ void RecorderWorker::Run() {
     try {
         Record();
     } catch (const std::exception& error) {
-        ReportFailure("The recording \"" + outputPath_ + "\" stopped on an internal error (" +
-                      error.what() + "). What was recorded before has been kept.");
+        NoteFailure("The recording \"" + outputPath_ + "\" stopped on an internal error (" +
+                    error.what() + ").");
     } catch (...) {
-        ReportFailure("The recording \"" + outputPath_ +
-                      "\" stopped on an internal error. What was recorded before has been kept.");
+        NoteFailure("The recording \"" + outputPath_ + "\" stopped on an internal error.");
     }
     {
         std::lock_guard lock(outsideMutex_);
@@ -179,18 +178,35 @@ void RecorderWorker::Run() {
         listening_ = false;
         if (!abandoned_) pipeline_.outputFrames.Detach(frames_);
     }
+    bool finished = false;
+    std::string finishError;
     try {
-        if (!encoder_->Finish() && !failed_) {
-            ReportFailure("The recording \"" + outputPath_ +
-                          "\" could not be completed: " + encoder_->LastError() + ".");
-        }
+        finished = encoder_->Finish();
+        if (!finished) finishError = encoder_->LastError();
     } catch (...) {
-        if (!failed_) {
-            ReportFailure("The recording \"" + outputPath_ +
-                          "\" could not be completed because of an internal error.");
-        }
+        finishError = "an internal error";
     }
     encoder_.reset();
+    // What became of the file is said once it is known: finished, or left for the next start's
+    // repair, which needs room for a whole copy of it.
+    std::string unfinished;
+    if (!finished) {
+        struct stat info {};
+        const uint64_t size =
+            stat(outputPath_.c_str(), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+        const std::optional<uint64_t> free =
+            options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
+        unfinished = " The file could not be finished (" + finishError +
+                     "); the next start repairs it when there is room for a copy of it (" +
+                     MiB(size) + (free ? ", with " + MiB(*free) + " free now)." : ").");
+    }
+    if (failed_) {
+        ReportFailure(failureReason_ + (!failureSaysWhatIsKept_ ? ""
+                                        : finished ? " What was recorded before has been kept."
+                                                   : unfinished));
+    } else if (!finished) {
+        ReportFailure("The recording \"" + outputPath_ + "\" could not be completed." + unfinished);
+    }
     {
         std::lock_guard lock(endMutex_);
         ended_ = true;
@@ -237,16 +253,17 @@ bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
     struct stat info {};
     if (lstat(outputPath_.c_str(), &info) != 0 || info.st_dev != fileDevice_ ||
         info.st_ino != fileInode_) {
-        ReportFailure("The output folder of the recording \"" + outputPath_ +
-                      "\" was deleted, renamed or unmounted, so the recording has been stopped.");
+        NoteFailure("The output folder of the recording \"" + outputPath_ +
+                        "\" was deleted, renamed or unmounted, so the recording has been stopped.",
+                    false);
         return false;
     }
     const std::optional<uint64_t> free =
         options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
     if (free && *free < kMinimumFreeWhileRecording) {
-        ReportFailure("The recording \"" + outputPath_ +
-                      "\" has been stopped because the disk is nearly full (" + MiB(*free) +
-                      " free). What was recorded has been kept.");
+        NoteFailure("The recording \"" + outputPath_ +
+                    "\" has been stopped because the disk is nearly full (" + MiB(*free) +
+                    " free).");
         return false;
     }
     return true;
@@ -255,9 +272,8 @@ bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
 bool RecorderWorker::WriteSlots(int64_t count) {
     for (int64_t slot = 0; slot < count; ++slot) {
         if (!WriteSlot()) {
-            ReportFailure("The recording \"" + outputPath_ +
-                          "\" could not be written to the end: " + encoder_->LastError() +
-                          ". What was recorded before has been kept.");
+            NoteFailure("The recording \"" + outputPath_ +
+                        "\" could not be written to the end: " + encoder_->LastError() + ".");
             return false;
         }
         ++framesWritten_;
@@ -303,8 +319,8 @@ bool RecorderWorker::WriteLastSound() {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (WriteSound(end)) return true;
-    ReportFailure("The recording \"" + outputPath_ + "\" could not be written to the end: " +
-                  encoder_->LastError() + ". What was recorded before has been kept.");
+    NoteFailure("The recording \"" + outputPath_ + "\" could not be written to the end: " +
+                encoder_->LastError() + ".");
     return false;
 }
 
@@ -357,8 +373,14 @@ FrameTimeline::Duration RecorderWorker::Elapsed() const {
     return std::chrono::duration_cast<FrameTimeline::Duration>(options_.now() - startTime_);
 }
 
-void RecorderWorker::ReportFailure(const std::string& message) {
+void RecorderWorker::NoteFailure(const std::string& reason, bool saysWhatIsKept) {
+    if (failed_) return;
     failed_ = true;
+    failureReason_ = reason;
+    failureSaysWhatIsKept_ = saysWhatIsKept;
+}
+
+void RecorderWorker::ReportFailure(const std::string& message) {
     {
         std::lock_guard lock(failureMutex_);
         failureText_ = message;

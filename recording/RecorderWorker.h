@@ -152,7 +152,11 @@ private:
     // Converts the current frame into the frame buffer that the next slots show.
     void ConvertOutputFrame();
     FrameTimeline::Duration Elapsed() const;
-    void ReportFailure(const std::string& reason);
+    // Ends the recording part-way for `reason`; the user is told once the file has been finished
+    // or has failed to finish, with what became of it (`saysWhatIsKept`: unless the file is gone).
+    void NoteFailure(const std::string& reason, bool saysWhatIsKept = true);
+    // Tells the user `message` (FailureText, onFailure).
+    void ReportFailure(const std::string& message);
 
     std::string outputPath_;
     std::string folder_;
@@ -203,6 +207,8 @@ private:
     bool abandoned_ = false;
     std::atomic<int64_t> framesWritten_{0};
     bool failed_ = false;  // thread only
+    std::string failureReason_;  // thread only
+    bool failureSaysWhatIsKept_ = true;  // thread only
     mutable std::mutex failureMutex_;
     std::optional<std::string> failureText_;
     std::thread thread_;

@@ -19,7 +19,7 @@ TEST(Recording_FrameTimeline, FramesOnTimeAreEachWrittenOnce) {
     EXPECT_EQ(timeline.FramesWritten(), 100);
 }
 
-TEST(Recording_FrameTimeline, SlowPipelineRepeatsTheLastFrame) {
+TEST(Recording_FrameTimeline, SlowRoadRepeatsTheLastFrame) {
     FrameTimeline timeline(20);
     EXPECT_TRUE(timeline.OnFrame(0ms).writeNew);
     // The next frame comes 180 ms later: slots 1 to 2 passed without one, slot 3 gets it.
@@ -29,7 +29,7 @@ TEST(Recording_FrameTimeline, SlowPipelineRepeatsTheLastFrame) {
     EXPECT_EQ(timeline.FramesWritten(), 4);
 }
 
-TEST(Recording_FrameTimeline, FastPipelineSkipsFramesWhoseSlotIsWritten) {
+TEST(Recording_FrameTimeline, FastRoadSkipsFramesWhoseSlotIsWritten) {
     FrameTimeline timeline(20);
     EXPECT_TRUE(timeline.OnFrame(5ms).writeNew);
     const FrameTimeline::FramePlan early = timeline.OnFrame(30ms);

@@ -62,20 +62,24 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
-// Writing video fails from the `failAt`-th packet on, the way a full disk fails.
+// Writing video fails from the `failAt`-th packet on, the way a full disk fails; with
+// `finishFails`, finishing the file fails too, as it does when the disk stays full.
 class DiskFullEncoder : public ForwardingEncoder {
 public:
-    explicit DiskFullEncoder(int failAt) : failAt_(failAt) {}
+    explicit DiskFullEncoder(int failAt, bool finishFails = false)
+        : failAt_(failAt), finishFails_(finishFails) {}
     bool WriteVideoPacket(std::span<const uint8_t> p) override {
         if (++written_ >= failAt_) return false;
         return inner_->WriteVideoPacket(p);
     }
+    bool Finish() override { return !finishFails_ && inner_->Finish(); }
     std::string LastError() const override {
         return written_ >= failAt_ ? "No space left on device" : inner_->LastError();
     }
 
 private:
     int failAt_;
+    bool finishFails_;
     int written_ = 0;
 };
 
@@ -121,7 +125,7 @@ struct FreeSpace {
 
 }  // namespace
 
-TEST(Recording_RecorderWorker, FileLengthFollowsTheClockWhenThePipelineFallsBehind) {
+TEST(Recording_RecorderWorker, FileLengthFollowsTheClockWhenTheRoadFallsBehind) {
     ScratchFolder folder;
     FrameRoad frameRoad;
     ManualClock clock;
@@ -213,10 +217,29 @@ TEST(Recording_RecorderWorker, WriteFailurePartWayIsReportedOnceAndTheFramesBefo
 
     EXPECT_EQ(reports.load(), 1);
     EXPECT_NE(reported.find("No space left on device"), std::string::npos) << reported;
+    EXPECT_TRUE(reported.ends_with("What was recorded before has been kept.")) << reported;
     EXPECT_EQ(recorder.FailureText(), reported);
     const AviFacts facts = ProbeAvi(folder.File("full.avi"));
     EXPECT_TRUE(facts.opened);
     EXPECT_EQ(facts.videoPackets, 5) << "the frames written before the failure";
+
+    // A disk that stays full: the file cannot be finished, and the message says so, not that it
+    // was kept.
+    options.createEncoder = [] { return std::make_unique<DiskFullEncoder>(6, true); };
+    options.freeBytes = [](const std::string&) { return std::optional<uint64_t>(300u << 20); };
+    RecorderWorker stuck(folder.File("stuck.avi"), frameRoad, options);
+    clock.Set(0s);
+    ASSERT_TRUE(stuck.Start(error)) << error;
+    clock.Set(2s);
+    frameRoad.RunPass();
+    ASSERT_TRUE(WaitUntil([&] { return stuck.HasEnded(); }));
+    stuck.StopAndWait();
+    EXPECT_EQ(reports.load(), 2);
+    EXPECT_EQ(reported.find("has been kept"), std::string::npos) << reported;
+    EXPECT_NE(reported.find("could not be finished (No space left on device); the next start "
+                            "repairs it when there is room for a copy of it"),
+              std::string::npos)
+        << reported;
 }
 
 TEST(Recording_RecorderWorker, FileSizeLimitPartWayIsReported) {
@@ -420,7 +443,7 @@ TEST(Recording_RecorderWorker, ExceptionOnTheRecordersThreadFinishesTheFileAndIs
     EXPECT_EQ(ProbeAvi(folder.File("thrown.avi")).videoPackets, 10) << "finished, readable";
 }
 
-TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsPipeline) {
+TEST(Recording_RecorderWorker, RecorderStuckInAWriteCanBeLeftBehindWithoutItsRoad) {
     ScratchFolder folder;
     auto gate = std::make_shared<StuckGate>();
     auto frameRoad = std::make_unique<FrameRoad>();
