@@ -114,6 +114,13 @@ void RecordingPanel::ShowRepairResult(const recording::RepairResult& result) {
         statusAfterRecording = text;
     else
         window.SetStatusText(text);
+    // Which files could not be repaired, and why; each is told once.
+    if (result.failures.empty()) return;
+    QString failures = QStringLiteral("These recordings could not be repaired:\n");
+    for (const recording::RepairFailure& failure : result.failures)
+        failures += QStringLiteral("\n%1: %2.").arg(QString::fromStdString(failure.name),
+                                                    QString::fromStdString(failure.reason));
+    ShowUserMessage(failures);
 }
 
 bool RecordingPanel::TakeSnapshot() {

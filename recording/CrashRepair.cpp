@@ -8,12 +8,15 @@ extern "C" {
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 #include <regex>
+#include <set>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -169,9 +172,13 @@ bool IsOwnRecording(const std::string& path) {
 }
 
 bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
-                     const RepairObserver& observer) {
+                     const RepairObserver& observer, std::string* whyNot) {
+    const auto fail = [whyNot](const std::string& reason) {
+        if (whyNot) *whyNot = reason;
+        return false;
+    };
     struct stat original {};
-    if (stat(path.c_str(), &original) != 0) return false;
+    if (stat(path.c_str(), &original) != 0) return fail("it cannot be found");
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
@@ -179,8 +186,17 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
     // Left by a repair that was itself cut off; removing a name never follows a link.
     unlink(copyPath.c_str());
 
+    // The copy needs as much room as the original.
+    struct statvfs space {};
+    const std::string spaceFolder = folder.empty() ? "." : folder;
+    if (statvfs(spaceFolder.c_str(), &space) == 0) {
+        const uint64_t free = uint64_t{space.f_bavail} * space.f_frsize;
+        if (free < static_cast<uint64_t>(original.st_size))
+            return fail("there is no room for a copy of it (" + MiBText(static_cast<uint64_t>(original.st_size)) +
+                        " needed, " + MiBText(free) + " free)");
+    }
     InputPtr input = OpenInput(path);
-    if (!input) return false;
+    if (!input) return fail("it cannot be read");
     const int copied = CopyPackets(input.get(), copyPath, cancel);
     input.reset();
     if (copied > 0 && observer.written) observer.written(copyPath);
@@ -198,7 +214,9 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
                       utimensat(AT_FDCWD, copyPath.c_str(), times, 0) == 0;
     if (!kept || cancel || std::rename(copyPath.c_str(), path.c_str()) != 0) {
         unlink(copyPath.c_str());
-        return false;
+        return fail(copied <= 0 ? "its repaired copy could not be written"
+                    : !sound    ? "its repaired copy did not read back whole"
+                                : "its repaired copy could not take its place");
     }
     return true;
 }
@@ -234,6 +252,18 @@ private:
     bool inUse_ = false;
 };
 
+// The line of the unrepaired list that stands for the file `name` as `info` describes it.
+std::string UnrepairedLine(const std::string& name, const struct stat& info) {
+    return std::to_string(info.st_size) + ' ' + std::to_string(info.st_mtim.tv_sec) + ' ' + name;
+}
+
+std::set<std::string> ReadLines(const std::string& path) {
+    std::set<std::string> lines;
+    std::ifstream stream(path);
+    for (std::string line; std::getline(stream, line);) lines.insert(line);
+    return lines;
+}
+
 }  // namespace
 
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
@@ -241,6 +271,9 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         const std::atomic<bool>& cancel,
                                         const RepairObserver& observer) {
     RepairResult result;
+    const std::string listPath = OutputFilePath(folder, kUnrepairedListName);
+    const std::set<std::string> toldBefore = ReadLines(listPath);
+    std::vector<std::string> unrepaired;
     std::vector<std::string> names;
     if (DIR* listing = opendir(folder.c_str())) {
         while (const dirent* entry = readdir(listing)) {
@@ -258,13 +291,33 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         const int64_t changedNs =
             int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
         if (changedNs >= beforeNs || !IsUnfinishedAvi(path) || !IsOwnRecording(path)) continue;
+        const std::string line = UnrepairedLine(name, info);
+        if (toldBefore.contains(line)) {
+            unrepaired.push_back(line);
+            continue;
+        }
         const RepairLock lock(path);
         if (lock.InUse()) continue;
-        const bool writeProtected = (info.st_mode & S_IWUSR) == 0;
-        if (!writeProtected && !lock.Refused() && RepairRecording(path, cancel, observer))
-            ++result.repaired;
-        else if (!cancel)
+        std::string whyNot = "it is write-protected";
+        if ((info.st_mode & S_IWUSR) == 0 || lock.Refused() ||
+            !RepairRecording(path, cancel, observer, &whyNot)) {
+            if (cancel) break;
             ++result.failed;
+            result.failures.push_back({name, whyNot});
+            unrepaired.push_back(line);
+            continue;
+        }
+        ++result.repaired;
+    }
+    // The list names the files that still could not be repaired; one repaired, changed or gone
+    // since drops out of it. Writing it may fail (a full disk): the failure is then told again.
+    if (!cancel && (!unrepaired.empty() || !toldBefore.empty())) {
+        if (unrepaired.empty()) {
+            unlink(listPath.c_str());
+        } else {
+            std::ofstream list(listPath, std::ios::trunc);
+            for (const std::string& line : unrepaired) list << line << '\n';
+        }
     }
     return result;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace recording {
@@ -38,18 +39,30 @@ bool IsOwnRecording(const std::string& path);
 // False, with the original left as it was and no copy left behind, when the file cannot be read,
 // the copy cannot be written, does not read back or cannot take the original's place, or
 // `cancel` is set meanwhile.
+// `whyNot`, when given, receives the reason of a failure, for the user.
 bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
-                     const RepairObserver& observer = {});
+                     const RepairObserver& observer = {}, std::string* whyNot = nullptr);
+
+struct RepairFailure {
+    std::string name;    // the file's name in its folder
+    std::string reason;  // for the user: "it is write-protected", ...
+};
 
 struct RepairResult {
     int repaired = 0;
     int failed = 0;  // unfinished recordings left as they were
+    std::vector<RepairFailure> failures;  // why each one failed, when this is its first failure
 };
+
+// The hidden file in an output folder that keeps the recordings repair has failed on (name, size
+// and time of last change), so that each failure is told once: a later start leaves such a file
+// alone and does not count it, until it changes.
+inline constexpr const char* kUnrepairedListName = ".quenvalor-unrepaired";
 
 // Repairs every unfinished recording of this program in `folder` (its name and its mark) that was
 // last changed before `before` (so a recording this run has started is never taken for a cut-off
 // one) and that no process writes or repairs now (see FileOutput). A write-protected file is
-// left alone and counted as failed.
+// left alone and counted as failed; a failure is told once (see kUnrepairedListName).
 RepairResult RepairUnfinishedRecordings(const std::string& folder,
                                         std::chrono::system_clock::time_point before,
                                         const std::atomic<bool>& cancel,

@@ -40,6 +40,10 @@ std::string ResolveOutputFolder(std::string_view folderText, std::string_view de
     return OutputFilePath(homeFolder, folderText);
 }
 
+std::string MiBText(uint64_t bytes) {
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
 std::string OutputFilePath(std::string_view folder, std::string_view fileName) {
     std::string path(folder);
     if (path.empty() || path.back() != '/') path += '/';

@@ -26,6 +26,8 @@ std::string FormatElapsedTime(int64_t seconds);
 // `homeFolder`, never inside whatever folder the program was started from.
 std::string ResolveOutputFolder(std::string_view folderText, std::string_view defaultFolder,
                                 std::string_view homeFolder);
+// A size for the user, in whole mebibytes: "512 MiB".
+std::string MiBText(uint64_t bytes);
 // `folder` + "/" + `fileName`, without doubling a slash the folder already ends with.
 std::string OutputFilePath(std::string_view folder, std::string_view fileName);
 

@@ -24,10 +24,6 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string MiB(uint64_t bytes) {
-    return std::to_string(bytes >> 20) + " MiB";
-}
-
 }  // namespace
 
 std::optional<uint64_t> FreeBytesOnFileSystem(const std::string& folder) {
@@ -66,8 +62,8 @@ bool RecorderWorker::Start(std::string& errorText) {
         const std::optional<uint64_t> free = options_.freeBytes(folder_);
         if (free && *free < kMinimumFreeToStart) {
             errorText = "There is not enough free space to record into \"" + folder_ +
-                        "\": " + MiB(*free) + " free, and a recording needs at least " +
-                        MiB(kMinimumFreeToStart) +
+                        "\": " + MiBText(*free) + " free, and a recording needs at least " +
+                        MiBText(kMinimumFreeToStart) +
                         ". Free some space or choose another output folder.";
             encoder_.reset();
             return false;
@@ -198,7 +194,7 @@ void RecorderWorker::Run() {
             options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
         unfinished = " The file could not be finished (" + finishError +
                      "); the next start repairs it when there is room for a copy of it (" +
-                     MiB(size) + (free ? ", with " + MiB(*free) + " free now)." : ").");
+                     MiBText(size) + (free ? ", with " + MiBText(*free) + " free now)." : ").");
     }
     if (failed_) {
         ReportFailure(failureReason_ + (!failureSaysWhatIsKept_ ? ""
@@ -262,7 +258,7 @@ bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
         options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
     if (free && *free < kMinimumFreeWhileRecording) {
         NoteFailure("The recording \"" + outputPath_ +
-                    "\" has been stopped because the disk is nearly full (" + MiB(*free) +
+                    "\" has been stopped because the disk is nearly full (" + MiBText(*free) +
                     " free).");
         return false;
     }

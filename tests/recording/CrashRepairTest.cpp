@@ -127,8 +127,11 @@ TEST(Recording_CrashRepair, RepairThatFailsOrIsStoppedLeavesTheOriginalUntouched
     ASSERT_GT(recording::testing::RecordUntilKilled(path, 1500ms), 0);
     const std::string original = Contents(path);
     const auto start = std::chrono::system_clock::now() + 1s;
+    // Each failure is told once, with its reason; the list that keeps it is cleared for the next.
+    const std::string told = folder.File(recording::kUnrepairedListName);
     auto expectUntouched = [&](const char* what) {
         EXPECT_EQ(Contents(path), original) << what;
+        std::filesystem::remove(told);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
             << what << ": no copy is left behind";
     };
@@ -141,12 +144,20 @@ TEST(Recording_CrashRepair, RepairThatFailsOrIsStoppedLeavesTheOriginalUntouched
     RepairResult result = RepairUnfinishedRecordings(folder.path(), start, cancel, cutShort);
     EXPECT_EQ(result.repaired, 0);
     EXPECT_EQ(result.failed, 1);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].name, "2026-12-07 10-04-31.avi");
+    EXPECT_EQ(result.failures[0].reason, "its repaired copy did not read back whole");
+    result = RepairUnfinishedRecordings(folder.path(), start, cancel, cutShort);
+    EXPECT_EQ(result.failed, 0) << "a failure is told once";
+    EXPECT_TRUE(result.failures.empty());
     expectUntouched("a copy that does not read back");
 
     recording::RepairObserver copyGone;
     copyGone.readBack = [](const std::string& copy) { std::filesystem::remove(copy); };
     result = RepairUnfinishedRecordings(folder.path(), start, cancel, copyGone);
     EXPECT_EQ(result.failed, 1);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].reason, "its repaired copy could not take its place");
     expectUntouched("a copy that cannot be renamed");
 
     // The job's thread holds on the written copy until the job has been stopped; it is then left
@@ -243,6 +254,8 @@ TEST(Recording_CrashRepair, RepairKeepsOtherProgramsFilesProtectedFilesAndWhatTh
     const RepairResult result = RepairUnfinishedRecordings(folder.path(), start, cancel);
     EXPECT_EQ(result.repaired, 1);
     EXPECT_EQ(result.failed, 1) << "the write-protected one";
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].reason, "it is write-protected");
     EXPECT_EQ(Contents(foreign), foreignBytes);
     EXPECT_EQ(Contents(protectedPath), protectedBytes);
     EXPECT_FALSE(IsUnfinishedAvi(ours));
