@@ -131,14 +131,20 @@ int SingleInstanceLock::ListenForOtherStarts() {
 bool SingleInstanceLock::RingRunningInstance() const {
     sockaddr_un address;
     if (!BellAddress(BellPath(), address)) return false;
-    const int bell = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (bell < 0) return false;
-    const char ring = '!';
-    const bool answered =
-        connect(bell, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
-        send(bell, &ring, 1, MSG_NOSIGNAL) == 1;
-    close(bell);
-    return answered;
+    // The running instance takes the lock a moment before it listens: a start that comes in
+    // between tries again for up to two seconds.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (attempt > 0) usleep(100'000);
+        const int bell = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (bell < 0) return false;
+        const char ring = '!';
+        const bool answered =
+            connect(bell, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+            send(bell, &ring, 1, MSG_NOSIGNAL) == 1;
+        close(bell);
+        if (answered) return true;
+    }
+    return false;
 }
 
 void SingleInstanceLock::TakeRing(int listening) {

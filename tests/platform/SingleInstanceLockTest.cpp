@@ -135,7 +135,7 @@ TEST(Platform_SingleInstanceLock, ASecondStartRingsTheRunningInstance) {
     SingleInstanceLock running(name);
     ASSERT_EQ(running.TryAcquire(), SingleInstanceLock::Result::Acquired);
     SingleInstanceLock second(name);
-    EXPECT_FALSE(second.RingRunningInstance()) << "nobody listens yet";
+    EXPECT_FALSE(second.RingRunningInstance()) << "nobody listens";
     const int bell = running.ListenForOtherStarts();
     ASSERT_GE(bell, 0);
     ASSERT_EQ(second.TryAcquire(), SingleInstanceLock::Result::AlreadyHeld);
