@@ -88,8 +88,9 @@ void CMainDialog::SelectWebcamSource() {
     // user; Cancel goes back to the microphone of before.
     const std::string microphoneBefore = session->MicrophoneSetting();
     std::vector<CSourceDialog::MicrophoneLine> microphones;
-    for (const auto& line : session->Microphones()) microphones.push_back({line.id, line.name});
-    dialog.SetMicrophones(microphones, session->MicrophoneInUse());
+    const studio::StudioSession::MicrophoneList listed = session->Microphones();
+    for (const auto& line : listed.lines) microphones.push_back({line.id, line.name});
+    dialog.SetMicrophones(microphones, listed.inUse);
     dialog.SetLevelSource([this] { return session->MicrophoneLevel(); });
     connect(&dialog, &CSourceDialog::MicrophoneChanged, this,
             [this](const std::string& setting) { session->UseMicrophone(setting); });

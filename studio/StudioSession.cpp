@@ -158,17 +158,14 @@ void StudioSession::UseMicrophone(const std::string& setting) {
     });
 }
 
-std::vector<StudioSession::MicrophoneLine> StudioSession::Microphones() const {
-    std::vector<MicrophoneLine> lines;
-    for (const capture::MicrophoneSource& source : capture::ListMicrophones())
-        lines.push_back({source.id, source.name});
-    return lines;
-}
-
-std::string StudioSession::MicrophoneInUse() const {
+StudioSession::MicrophoneList StudioSession::Microphones() const {
     const std::vector<capture::MicrophoneSource> sources = capture::ListMicrophones();
+    MicrophoneList list;
+    for (const capture::MicrophoneSource& source : sources)
+        list.lines.push_back({source.id, source.name});
     const int chosen = capture::ChooseMicrophone(sources, microphoneSetting_);
-    return chosen >= 0 ? sources[chosen].id : std::string(capture::kNoMicrophone);
+    list.inUse = chosen >= 0 ? sources[chosen].id : std::string(capture::kNoMicrophone);
+    return list;
 }
 
 double StudioSession::MicrophoneLevel() const { return microphone_ ? microphone_->Level() : 0.0; }

@@ -124,9 +124,12 @@ public:
         std::string id;
         std::string name;
     };
-    std::vector<MicrophoneLine> Microphones() const;
-    // The identity of the line of Microphones() that the setting in use picks, or "None".
-    std::string MicrophoneInUse() const;
+    struct MicrophoneList {
+        std::vector<MicrophoneLine> lines;
+        std::string inUse;  // the identity of the line the setting in use picks, or "None"
+    };
+    // One look at the devices gives both.
+    MicrophoneList Microphones() const;
     // The microphone `setting` names (an identity, "None", or empty for the default).
     void UseMicrophone(const std::string& setting);
     const std::string& MicrophoneSetting() const { return microphoneSetting_; }
