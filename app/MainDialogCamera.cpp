@@ -58,8 +58,16 @@ void CMainDialog::ConnectSession() {
                                      : QString();
                 UpdateStatusLine();
             });
+    connect(bridge, &SessionBridge::RecordingStartedHere, recordingPanel,
+            &RecordingPanel::OnRecordingStarted);
+    connect(bridge, &SessionBridge::RecordingNotStartedHere, recordingPanel,
+            &RecordingPanel::OnRecordingNotStarted);
     connect(bridge, &SessionBridge::RecordingFailedHere, recordingPanel,
             &RecordingPanel::OnRecordingFailed);
+    connect(bridge, &SessionBridge::SnapshotSavedHere, recordingPanel,
+            &RecordingPanel::OnSnapshotSaved);
+    connect(bridge, &SessionBridge::SnapshotFailedHere, recordingPanel,
+            &RecordingPanel::OnSnapshotFailed);
     connect(bridge, &SessionBridge::RoadFailedHere, recordingPanel, &RecordingPanel::OnRoadFailed);
     connect(bridge, &SessionBridge::RepairFinishedHere, recordingPanel,
             &RecordingPanel::ShowRepairResult);

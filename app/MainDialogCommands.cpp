@@ -20,10 +20,20 @@
 #include "app/PreviewWidget.h"
 #include "app/RecordingPanel.h"
 #include "app/StringTable.h"
+#include "studio/StudioSession.h"
 #include "controls/CHoverButton.h"
 #include "controls/ProgramResources.h"
 
 namespace app {
+
+namespace {
+
+// The folder's address from its bytes, which need not be valid text in any encoding.
+QUrl FolderUrl(const std::string& folder) {
+    return QUrl::fromEncoded("file://" + QByteArray::fromStdString(folder).toPercentEncoding("/"));
+}
+
+}  // namespace
 
 void CMainDialog::ConnectCommands() {
     const std::pair<int, std::function<void()>> commands[] = {
@@ -33,7 +43,7 @@ void CMainDialog::ConnectCommands() {
         // The program's own documentation, installed beside it; no network is used.
         {kHome, [this] { Desktop().openUrl(QUrl::fromLocalFile(programFolder + "/README.md")); }},
         {kBrowseFolder, [this] { BrowseFolder(); }},
-        {kOpenFolder, [this] { Desktop().openUrl(QUrl::fromLocalFile(OutputFolder())); }},
+        {kOpenFolder, [this] { Desktop().openUrl(FolderUrl(session->FileFolder())); }},
         {kRecord, [this] { recordingPanel->StartRecording(); }},
         {kStopRecord, [this] { recordingPanel->StopRecording(); }},
         {kSnap, [this] { recordingPanel->RequestSnapshot(); }},

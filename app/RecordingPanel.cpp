@@ -27,22 +27,22 @@ RecordingPanel::RecordingPanel(CMainDialog& window, studio::StudioSession& sessi
     connect(&clockTimer, &QTimer::timeout, this, &RecordingPanel::AdvanceClock);
     clockEdit->setText(elapsedText);
     connect(countdown, &SnapshotCountdown::Changed, window.Preview(), &PreviewWidget::SetCountdown);
-    connect(countdown, &SnapshotCountdown::Finished, this, [this] {
-        if (TakeSnapshot()) this->window.Preview()->Flash();
-    });
+    connect(countdown, &SnapshotCountdown::Finished, this, &RecordingPanel::TakeSnapshot);
 }
 
 void RecordingPanel::StartRecording() {
     if (state != State::Idle || session.IsShutDown()) return;
-    std::string error;
-    const std::optional<studio::StudioSession::Recording> started = session.StartRecording(error);
-    if (!started) {
-        // No file was made: the window stays Ready and the list gets no row.
-        if (!error.empty()) ShowUserMessage(QString::fromStdString(error));
-        return;
-    }
-    recordingSerial = started->serial;
-    recordingPath = QString::fromStdString(started->path);
+    const std::optional<int> serial = session.StartRecording();
+    if (!serial) return;
+    recordingSerial = *serial;
+    state = State::Starting;
+    statusBeforeStart = window.StatusText();
+    window.SetStatusText(QString::fromLatin1(kCheckingFolder));
+}
+
+void RecordingPanel::OnRecordingStarted(int serial, const QString& path) {
+    if (state != State::Starting || serial != recordingSerial) return;
+    recordingPath = path;
     recordingName = QFileInfo(recordingPath).fileName();
 
     elapsedSeconds = 0;
@@ -53,7 +53,22 @@ void RecordingPanel::StartRecording() {
     state = State::Recording;
 }
 
+void RecordingPanel::OnRecordingNotStarted(int serial, const QString& message) {
+    if (state != State::Starting || serial != recordingSerial) return;
+    // No file was made: the window is as it was and the list gets no row.
+    state = State::Idle;
+    window.SetStatusText(statusBeforeStart);
+    if (!message.isEmpty()) ShowUserMessage(message);
+}
+
 void RecordingPanel::StopRecording() {
+    if (state == State::Starting) {
+        // Called off before its file was made: nothing is listed.
+        session.StopRecording();
+        state = State::Idle;
+        window.SetStatusText(statusBeforeStart);
+        return;
+    }
     if (state != State::Recording) return;
     // Returns at once; the session finishes the file behind the window.
     session.StopRecording();
@@ -123,11 +138,20 @@ void RecordingPanel::ShowRepairResult(const recording::RepairResult& result) {
     ShowUserMessage(failures);
 }
 
-bool RecordingPanel::TakeSnapshot() {
-    std::string error;
-    if (session.TakeSnapshot(error)) return true;
-    ShowUserMessage(QString::fromStdString(error));
-    return false;
+void RecordingPanel::TakeSnapshot() {
+    if (session.IsShutDown()) return;
+    ++snapshotsPending;
+    session.TakeSnapshot();
+    // The flash marks the moment the picture is taken; a file that cannot be written is told
+    // when the folder has answered.
+    window.Preview()->Flash();
+}
+
+void RecordingPanel::OnSnapshotSaved() { --snapshotsPending; }
+
+void RecordingPanel::OnSnapshotFailed(const QString& message) {
+    --snapshotsPending;
+    if (!session.IsShutDown()) ShowUserMessage(message);
 }
 
 void RecordingPanel::RequestSnapshot() {
@@ -136,7 +160,7 @@ void RecordingPanel::RequestSnapshot() {
         countdown->Start(seconds);
         return;
     }
-    if (TakeSnapshot()) window.Preview()->Flash();
+    TakeSnapshot();
 }
 
 void RecordingPanel::Close() {

@@ -23,23 +23,29 @@ class SnapshotCountdown;
 
 // Recording and snapshots as the window shows them: the record and stop commands, the recording
 // clock, the list of this run's recordings, the snapshot command with its countdown and flash,
-// and what the status line says about recordings and their repair. The session does the work.
+// and what the status line says about recordings and their repair. The session does the work;
+// what it does on the output folder is told back, so the window never waits on the folder.
 class RecordingPanel : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kClockIntervalMs = 1000;
-    enum class State { Idle, Recording };
+    // Starting: the recording's file is being made; Stop calls the recording off.
+    enum class State { Idle, Starting, Recording };
+    static constexpr const char* kCheckingFolder = "Checking the output folder...";
 
     RecordingPanel(CMainDialog& window, studio::StudioSession& session);
 
     void StartRecording();
     void StopRecording();
-    // Saves the output frame as a snapshot now; false (after telling the user) when it fails.
-    bool TakeSnapshot();
-    // The snapshot command: after the countdown the settings ask for, if any, the snapshot and
-    // a flash in the preview. Ignored while a countdown runs.
+    // Takes the output frame as a snapshot now, with a flash in the preview; the file is written
+    // behind the window, and the user is told when it cannot be.
+    void TakeSnapshot();
+    // The snapshot command: after the countdown the settings ask for, if any, the snapshot.
+    // Ignored while a countdown runs.
     void RequestSnapshot();
+    // Snapshots taken whose files are not written yet.
+    int SnapshotsPending() const { return snapshotsPending; }
 
     State GetRecordState() const { return state; }
     const QString& RecordingPath() const { return recordingPath; }
@@ -53,7 +59,11 @@ public:
     SnapshotCountdown& Countdown() const { return *countdown; }
 
     // The session's notices, on the window's thread.
+    void OnRecordingStarted(int serial, const QString& path);
+    void OnRecordingNotStarted(int serial, const QString& message);
     void OnRecordingFailed(int serial, const QString& message);
+    void OnSnapshotSaved();
+    void OnSnapshotFailed(const QString& message);
     // The road stopped on an internal error: the recording is ended and the user told.
     void OnRoadFailed(const QString& message);
     void ShowRepairResult(const recording::RepairResult& result);
@@ -79,6 +89,8 @@ private:
     QString elapsedText = QStringLiteral("00:00:00");
     QTimer clockTimer;
     QString statusAfterRecording;  // a notice that came while recording, shown at its end
+    QString statusBeforeStart;     // put back when a recording does not start
+    int snapshotsPending = 0;
 };
 
 }  // namespace app

@@ -24,6 +24,19 @@ void SessionBridge::MicrophoneStateChanged(capture::MicrophoneState state) {
     calls_->Post([this, state] { emit MicrophoneStateChangedHere(state); });
 }
 
+void SessionBridge::RecordingStarted(int serial, const std::string& path) {
+    // Paths are the file system's bytes.
+    calls_->Post([this, serial, text = QFile::decodeName(QByteArray::fromStdString(path))] {
+        emit RecordingStartedHere(serial, text);
+    });
+}
+
+void SessionBridge::RecordingNotStarted(int serial, const std::string& message) {
+    calls_->Post([this, serial, text = QString::fromStdString(message)] {
+        emit RecordingNotStartedHere(serial, text);
+    });
+}
+
 void SessionBridge::RecordingFailed(int serial, const std::string& message) {
     calls_->Post([this, serial, text = QString::fromStdString(message)] {
         emit RecordingFailedHere(serial, text);
@@ -36,6 +49,14 @@ void SessionBridge::RoadFailed(const std::string& message) {
 
 void SessionBridge::RepairFinished(const recording::RepairResult& result) {
     calls_->Post([this, result] { emit RepairFinishedHere(result); });
+}
+
+void SessionBridge::SnapshotSaved(const std::string&) {
+    calls_->Post([this] { emit SnapshotSavedHere(); });
+}
+
+void SessionBridge::SnapshotFailed(const std::string& message) {
+    calls_->Post([this, text = QString::fromStdString(message)] { emit SnapshotFailedHere(text); });
 }
 
 void SessionBridge::SelectionChanged() {

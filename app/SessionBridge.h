@@ -25,9 +25,13 @@ signals:
     void CameraOpenFailedHere(const std::string& id, capture::CameraFailure failure);
     void CameraChoiceDeliveredHere(const std::string& id);
     void MicrophoneStateChangedHere(capture::MicrophoneState state);
+    void RecordingStartedHere(int serial, const QString& path);
+    void RecordingNotStartedHere(int serial, const QString& message);
     void RecordingFailedHere(int serial, const QString& message);
     void RoadFailedHere(const QString& message);
     void RepairFinishedHere(const recording::RepairResult& result);
+    void SnapshotSavedHere();
+    void SnapshotFailedHere(const QString& message);
     void SelectionChangedHere();
     void EffectEndedHere(const QString& effectPath);
 
@@ -37,9 +41,13 @@ private:
     void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
     void CameraChoiceDelivered(const std::string& id) override;
     void MicrophoneStateChanged(capture::MicrophoneState state) override;
+    void RecordingStarted(int serial, const std::string& path) override;
+    void RecordingNotStarted(int serial, const std::string& message) override;
     void RecordingFailed(int serial, const std::string& message) override;
     void RoadFailed(const std::string& message) override;
     void RepairFinished(const recording::RepairResult& result) override;
+    void SnapshotSaved(const std::string& path) override;
+    void SnapshotFailed(const std::string& message) override;
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
 

@@ -9,12 +9,14 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
 
 #include "controls/CCheckListHeader.h"
 #include "controls/CellFont.h"
+#include "controls/FilePresenceProbe.h"
 #include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
@@ -53,13 +55,28 @@ QFont ListFont(int weight) {
 }  // namespace
 
 CRecordingsList::CRecordingsList(QWidget* parent)
-    : controls::CCheckListCtrl(parent), services_(RealServices()) {
+    : controls::CCheckListCtrl(parent), services_(RealServices()), lookThread_(new QThread) {
     // The window's skin draws the frame around the list's place.
     setFrameShape(QFrame::NoFrame);
     fileCheckTimer_.setInterval(kFileCheckIntervalMs);
     connect(&fileCheckTimer_, &QTimer::timeout, this, &CRecordingsList::RefreshFileStates);
     connect(this, &CCheckListCtrl::CellDoubleClicked, this,
             [this](int row, int) { OpenRecording(row); });
+
+    auto* probe = new FilePresenceProbe;
+    probe->moveToThread(lookThread_);
+    connect(lookThread_, &QThread::finished, probe, &QObject::deleteLater);
+    connect(this, &CRecordingsList::LookForFiles, probe, &FilePresenceProbe::Look);
+    connect(probe, &FilePresenceProbe::Looked, this, &CRecordingsList::ApplyFileStates);
+    lookThread_->start();
+}
+
+CRecordingsList::~CRecordingsList() {
+    lookThread_->quit();
+    // A look stuck on a hung mount is left to end by itself; a running thread cannot be freed,
+    // so it is kept until the process ends.
+    constexpr unsigned long kLookWaitMs = 200;
+    if (lookThread_->wait(kLookWaitMs)) delete lookThread_;
 }
 
 void CRecordingsList::SetUpColumns() {
@@ -119,14 +136,42 @@ void CRecordingsList::RebuildRows() {
         SetCheck(row, kCheckColumn, entry.checked);
         SetCellText(row, kDurationColumn, entry.duration, text, background);
     }
-    RefreshFileStates();
+    ShowFileStates();
     setUpdatesEnabled(updatesWereEnabled);
+    RefreshFileStates();
 }
 
 void CRecordingsList::RefreshFileStates() {
+    // One look at a time: a stalled folder gets no pile of looks behind the first.
+    if (looking_) {
+        lookAgain_ = true;
+        return;
+    }
+    QStringList paths;
+    for (const RecordingEntry& entry : entries_) paths.append(entry.fullPath);
+    if (paths.isEmpty()) return;
+    looking_ = true;
+    emit LookForFiles(paths);
+}
+
+void CRecordingsList::ApplyFileStates(const QStringList& paths, const QList<bool>& present) {
+    looking_ = false;
+    // Matched by path: the entries may have changed while the look was under way.
+    for (RecordingEntry& entry : entries_) {
+        const qsizetype at = paths.indexOf(entry.fullPath);
+        if (at >= 0) entry.missing = !present[at];
+    }
+    ShowFileStates();
+    if (lookAgain_) {
+        lookAgain_ = false;
+        RefreshFileStates();
+    }
+}
+
+void CRecordingsList::ShowFileStates() {
     const int rows = std::min(RowCount(), static_cast<int>(entries_.size()));
     for (int row = 0; row < rows; ++row) {
-        const bool present = QFileInfo::exists(entries_[row].fullPath);
+        const bool present = !entries_[row].missing;
         const QString name =
             entries_[row].fileName + (present ? QString() : QString::fromLatin1(kMissingMark));
         if (CellText(row, kFileNameColumn) != name)
@@ -155,7 +200,8 @@ const RecordingEntry* CRecordingsList::PresentEntry(int row) {
     if (row < 0 || row >= static_cast<int>(entries_.size())) return nullptr;
     // A file that has gone since the last look is marked rather than handed on.
     if (!QFileInfo::exists(entries_[row].fullPath)) {
-        RefreshFileStates();
+        entries_[row].missing = true;
+        ShowFileStates();
         return nullptr;
     }
     return &entries_[row];
@@ -215,7 +261,7 @@ bool CRecordingsList::TrashRecording(int row) {
 
 std::unique_ptr<QMenu> CRecordingsList::MakeRowMenu(int row) {
     if (row < 0 || row >= static_cast<int>(entries_.size())) return nullptr;
-    const bool present = QFileInfo::exists(entries_[row].fullPath);
+    const bool present = !entries_[row].missing;
     auto menu = std::make_unique<QMenu>();
     const auto add = [this, &menu, present](const QString& text, auto action) {
         QAction* item = menu->addAction(text);

@@ -11,6 +11,7 @@
 #include "controls/CCheckListCtrl.h"
 
 class QMenu;
+class QThread;
 
 namespace controls {
 
@@ -20,14 +21,16 @@ struct RecordingEntry {
     QString duration;                  // the elapsed time at the stop, "hh:mm:ss"
     QString fullPath;                  // output folder + "/" + file name
     QString fileName;
+    bool missing = false;  // the file was not there at the last look
 };
 
 // The recordings made since the program started, newest first, one row each with its file
 // name and duration. The rows are rebuilt from the entries after every change; the row check
 // boxes write their state back into the entries, so a rebuild keeps it. A double click opens
 // the recording with the desktop's default handler; a row whose file has gone from the disk
-// (renamed, moved or trashed outside the program) is greyed out and marked "(missing)". A right
-// click on a row offers Open, Show in folder, Rename and Move to trash.
+// (renamed, moved or trashed outside the program) is greyed out and marked "(missing)". The
+// files are looked for every two seconds while the list is shown, on a thread of its own. A
+// right click on a row offers Open, Show in folder, Rename and Move to trash.
 class CRecordingsList : public controls::CCheckListCtrl {
     Q_OBJECT
 public:
@@ -47,6 +50,7 @@ public:
     };
 
     explicit CRecordingsList(QWidget* parent = nullptr);
+    ~CRecordingsList() override;
 
     // Fonts, image lists and the three columns: the hidden check column 0 with its check-all
     // box, "FileName" and "Duration". Call once, after the list has its place and picture.
@@ -62,9 +66,11 @@ public:
 
     const std::vector<RecordingEntry>& Entries() const { return entries_; }
 
-    // Greys out and marks the rows whose file no longer exists, and brings back those whose file
-    // is there again.
+    // Looks for the files, off the window's thread; then greys out and marks the rows whose
+    // file no longer exists, and brings back those whose file is there again.
     void RefreshFileStates();
+    // A look for the files is under way.
+    bool LookingForFiles() const { return looking_; }
 
     // The row actions. Each refuses a row out of range or a missing file, and tells the user why
     // through the services when the file system refuses.
@@ -83,6 +89,9 @@ public:
 
     Services& RowServices() { return services_; }
 
+signals:
+    void LookForFiles(const QStringList& paths);
+
 protected:
     void OnCellClicked(int row, int column) override;
     void OnColumnClicked(int column) override;
@@ -93,10 +102,16 @@ protected:
 private:
     // The row's entry when its file exists; otherwise marks the row and gives nullptr.
     const RecordingEntry* PresentEntry(int row);
+    void ApplyFileStates(const QStringList& paths, const QList<bool>& present);
+    // Makes the rows' marks match the entries' last look.
+    void ShowFileStates();
 
     Services services_;
     std::vector<RecordingEntry> entries_;
     QTimer fileCheckTimer_;
+    QThread* lookThread_;
+    bool looking_ = false;
+    bool lookAgain_ = false;  // the entries changed while a look was under way
 };
 
 }  // namespace controls

@@ -48,6 +48,12 @@ RecorderWorker::~RecorderWorker() {
 }
 
 bool RecorderWorker::Start(std::string& errorText) {
+    if (!OpenFile(errorText)) return false;
+    StartWriting();
+    return true;
+}
+
+bool RecorderWorker::OpenFile(std::string& errorText) {
     if (startCalled_) {
         errorText = "The recording has already been started.";
         return false;
@@ -99,6 +105,11 @@ bool RecorderWorker::Start(std::string& errorText) {
     // A key frame of a busy picture at the larger sizes can outgrow the classic packet buffer.
     videoPacket_.assign(
         std::max(kVideoPacketBytes, I420FrameBytes(settings_.width, settings_.height)), 0);
+    return true;
+}
+
+void RecorderWorker::StartWriting() {
+    if (!encoder_ || thread_.joinable()) return;
     // Every frame the road finishes from now on comes to this recorder's own slot; the first
     // slot of the file shows the picture of the moment the recording starts.
     frames_ = pipeline_.outputFrames.Attach();
@@ -111,7 +122,13 @@ bool RecorderWorker::Start(std::string& errorText) {
     }
     ended_ = false;
     thread_ = std::thread(&RecorderWorker::Run, this);
-    return true;
+}
+
+void RecorderWorker::Discard() {
+    if (!encoder_ || thread_.joinable()) return;
+    encoder_.reset();
+    std::error_code ignored;
+    std::filesystem::remove(outputPath_, ignored);
 }
 
 void RecorderWorker::RequestStop() {

@@ -108,6 +108,13 @@ public:
     // left behind, and `errorText` says why. A recorder starts once; a new recording takes a
     // new RecorderWorker.
     bool Start(std::string& errorText);
+    // Start in two steps, for a caller that keeps the calls on the output folder off its own
+    // thread: OpenFile does all of Start's work on the folder and nothing else, and StartWriting
+    // (after a successful OpenFile) joins the road and starts the thread. Discard, instead of
+    // StartWriting, removes the opened file again.
+    bool OpenFile(std::string& errorText);
+    void StartWriting();
+    void Discard();
     // Asks the recording to end; the file lasts until this moment. Returns at once.
     void RequestStop();
     // RequestStop, then waits until the file is finished and the thread has ended.

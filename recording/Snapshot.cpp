@@ -27,14 +27,12 @@ bool WriteAll(int fd, const std::vector<uchar>& bytes) {
 
 }  // namespace
 
-std::optional<std::string> SaveSnapshot(const capture::FrameRoad& frameRoad,
-                                        const std::string& path, std::string& errorText) {
-    cv::Mat frame;
-    frameRoad.CopyOutputFrame(frame);
+std::optional<std::string> SaveSnapshot(const cv::Mat& picture, const std::string& path,
+                                        std::string& errorText) {
     std::vector<uchar> jpeg;
     bool encoded = false;
     try {
-        encoded = cv::imencode(".jpg", frame, jpeg);
+        encoded = cv::imencode(".jpg", picture, jpeg);
     } catch (const cv::Exception&) {
         encoded = false;
     }

@@ -32,6 +32,7 @@ std::unique_ptr<effects::FaceTracker> MakeFaceTracker(const capture::RoadConfig&
 // Makes `folder` when its parent exists; a folder that cannot be made reports its own failure
 // when something is written into it.
 void MakeFolder(const std::string& folder) {
+    if (folder.empty()) return;
     std::error_code ignored;
     std::filesystem::create_directory(folder, ignored);
 }
@@ -51,7 +52,7 @@ void StudioSession::Start(const SessionStart& start) {
     outputFolder_ = start.outputFolder;
     defaultFolder_ = start.defaultFolder;
     homeFolder_ = start.homeFolder;
-    MakeFolder(FileFolder());
+    folder_.Post([folder = FileFolder()](const FolderWorker::Outlet&) { MakeFolder(folder); });
     SetMirrors(start.mirrorPreview, start.mirrorOutput);
     recording::InitColourTables();
 
@@ -191,24 +192,32 @@ void StudioSession::SetMirrors(bool preview, bool output) {
     road_.mirrorOutput = output;
 }
 
-std::string StudioSession::FileFolder() const {
-    // An empty folder would put the files into the root of the file system; the default folder
-    // stands in for it, made when it is used.
-    const std::string folder =
-        recording::ResolveOutputFolder(outputFolder_, defaultFolder_, homeFolder_);
-    if (folder == defaultFolder_) MakeFolder(folder);
-    return folder;
+std::string StudioSession::FolderToMake(const std::string& folder) const {
+    // The default folder is made when it is used; a folder the user named must be there.
+    return folder == defaultFolder_ ? folder : std::string();
 }
 
-std::optional<StudioSession::Recording> StudioSession::StartRecording(std::string& error) {
+std::string StudioSession::FileFolder() const {
+    // An empty folder would put the files into the root of the file system; the default folder
+    // stands in for it.
+    return recording::ResolveOutputFolder(outputFolder_, defaultFolder_, homeFolder_);
+}
+
+bool StudioSession::IsRecording() const {
+    std::lock_guard lock(recordersMutex_);
+    return startingSerial_ != 0 || running_.worker;
+}
+
+std::optional<int> StudioSession::StartRecording() {
     if (IsRecording() || shutDown_ || !started_) return std::nullopt;
     DropEndedRecorders();
 
     // A name taken already (a recording stopped within the same second, a clock set back) gets
     // a number; a recorder still finishing its file is never disturbed.
     const capture::RoadConfig road = road_.Road();
-    const std::string path = recording::OutputFilePath(
-        FileFolder(), recording::RecordingFileName(std::time(nullptr), road));
+    const std::string folder = FileFolder();
+    const std::string path =
+        recording::OutputFilePath(folder, recording::RecordingFileName(std::time(nullptr), road));
 
     recording::RecorderOptions options;
     options.settings = recording::EncoderSettingsFor(road);
@@ -222,37 +231,91 @@ std::optional<StudioSession::Recording> StudioSession::StartRecording(std::strin
     options.onFailure = [this, serial](const std::string& message) {
         events_.RecordingFailed(serial, message);
     };
-    auto worker = std::make_unique<recording::RecorderWorker>(path, road_, options);
-    if (!worker->Start(error)) return std::nullopt;
-    Recording started{serial, worker->OutputPath()};
-    running_ = Recorder{serial, std::move(worker)};
-    return started;
+    {
+        std::lock_guard lock(recordersMutex_);
+        startingSerial_ = serial;
+    }
+    // Held by the work until it hands the recorder over (std::function wants a copyable work).
+    auto worker = std::make_shared<std::unique_ptr<recording::RecorderWorker>>(
+        std::make_unique<recording::RecorderWorker>(path, road_, options));
+    folder_.Post([this, serial, worker, folderToMake = FolderToMake(folder)](
+                     const FolderWorker::Outlet& outlet) {
+        MakeFolder(folderToMake);
+        OpenRecordingFile(serial, *worker, outlet);
+    });
+    return serial;
+}
+
+void StudioSession::OpenRecordingFile(int serial, std::unique_ptr<recording::RecorderWorker>& worker,
+                                      const FolderWorker::Outlet& outlet) {
+    std::string error;
+    const bool opened = worker->OpenFile(error);
+    const bool delivered = outlet.Deliver([&] {
+        const std::string path = worker->OutputPath();
+        bool wanted = false;
+        {
+            std::lock_guard lock(recordersMutex_);
+            // A stop, or the end, while the file was being made called the recording off.
+            wanted = startingSerial_ == serial;
+            if (wanted) startingSerial_ = 0;
+            if (opened && wanted) {
+                worker->StartWriting();
+                running_ = Recorder{serial, std::move(worker)};
+            }
+        }
+        if (opened && wanted) {
+            events_.RecordingStarted(serial, path);
+            return;
+        }
+        if (opened) worker->Discard();
+        events_.RecordingNotStarted(serial, wanted ? error : std::string());
+    });
+    // The session has ended meanwhile: no file is left of a recording nobody saw start.
+    if (!delivered && opened) worker->Discard();
 }
 
 void StudioSession::StopRecording() {
-    if (!IsRecording()) return;
+    std::lock_guard lock(recordersMutex_);
+    startingSerial_ = 0;
+    if (!running_.worker) return;
     running_.worker->RequestStop();
     finishing_.push_back(std::move(running_));
     running_ = Recorder{};
-    DropEndedRecorders();
+    std::erase_if(finishing_, [](const Recorder& each) { return each.worker->HasEnded(); });
 }
 
 std::size_t StudioSession::FinishingRecorderCount() const {
+    std::lock_guard lock(recordersMutex_);
     return static_cast<std::size_t>(
         std::count_if(finishing_.begin(), finishing_.end(),
                       [](const Recorder& each) { return !each.worker->HasEnded(); }));
 }
 
 void StudioSession::DropEndedRecorders() {
+    std::lock_guard lock(recordersMutex_);
     std::erase_if(finishing_, [](const Recorder& each) { return each.worker->HasEnded(); });
 }
 
-std::optional<std::string> StudioSession::TakeSnapshot(std::string& error) {
-    if (shutDown_) return std::nullopt;
+void StudioSession::TakeSnapshot() {
+    if (shutDown_ || !started_) return;
+    cv::Mat picture;
+    road_.CopyOutputFrame(picture);
     // A second snapshot within the same second gets a numbered name of its own.
+    const std::string folder = FileFolder();
     const std::string path =
-        recording::OutputFilePath(FileFolder(), recording::SnapshotFileName(std::time(nullptr)));
-    return recording::SaveSnapshot(road_, path, error);
+        recording::OutputFilePath(folder, recording::SnapshotFileName(std::time(nullptr)));
+    folder_.Post([this, picture, path, folderToMake = FolderToMake(folder)](
+                     const FolderWorker::Outlet& outlet) {
+        MakeFolder(folderToMake);
+        std::string error;
+        const std::optional<std::string> saved = recording::SaveSnapshot(picture, path, error);
+        outlet.Deliver([&] {
+            if (saved)
+                events_.SnapshotSaved(*saved);
+            else
+                events_.SnapshotFailed(error);
+        });
+    });
 }
 
 void StudioSession::RepairUnfinishedRecordings() {
@@ -271,10 +334,15 @@ std::vector<std::string> StudioSession::Shutdown(const std::function<void(bool f
 
     // Every stop request first, so the recorders finish their files side by side. A running
     // recording ends at this moment; one that already ended on a failure stays among the
-    // finishing ones, so its failure is told.
-    if (IsRecording()) {
-        finishing_.push_back(std::move(running_));
-        running_ = Recorder{};
+    // finishing ones, so its failure is told. A recording whose file is still being made is
+    // called off, so the folder's thread hands no recorder over from now on.
+    {
+        std::lock_guard lock(recordersMutex_);
+        startingSerial_ = 0;
+        if (running_.worker) {
+            finishing_.push_back(std::move(running_));
+            running_ = Recorder{};
+        }
     }
     for (Recorder& finishing : finishing_) finishing.worker->RequestStop();
     // No camera is replaced from here on, and the road takes no further pass.
@@ -283,11 +351,17 @@ std::vector<std::string> StudioSession::Shutdown(const std::function<void(bool f
     road_.tickEvent.Set();
     if (repairJob_) repairJob_->Stop(recording::RepairJob::kStopWait);
 
+    // Short steps, so a window keeps painting while a slow disk finishes the files.
+    constexpr auto kStep = std::chrono::milliseconds(50);
     const auto deadline = std::chrono::steady_clock::now() + finishWaitLimit_;
     bool told = false;
+    // Snapshots still being written are kept; work stuck on a hung mount is left behind.
+    while (!folder_.WaitUntilIdle(kStep) && std::chrono::steady_clock::now() < deadline) {
+        if (waiting) waiting(!told);
+        told = true;
+    }
+    folder_.LetGo(std::chrono::milliseconds(0));
     for (Recorder& finishing : finishing_) {
-        // Short steps, so a window keeps painting while a slow disk finishes the file.
-        constexpr auto kStep = std::chrono::milliseconds(50);
         while (!finishing.worker->WaitUntilEnded(kStep)) {
             if (std::chrono::steady_clock::now() >= deadline) break;
             if (waiting) waiting(!told);

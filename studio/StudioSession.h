@@ -17,6 +17,7 @@
 #include "effects/EffectEngine.h"
 #include "recording/CrashRepair.h"
 #include "recording/MMBoxEncoder.h"
+#include "studio/FolderWorker.h"
 
 namespace capture {
 class AudioCapture;
@@ -35,8 +36,8 @@ namespace studio {
 class EffectStage;
 
 // What a session tells whoever drives it. Called on the session's threads (the camera session's,
-// the road's, a recorder's, the repair's, the microphone's) and, for the engine's notices, on the
-// road's; a window posts each notice to its own thread.
+// the road's, a recorder's, the repair's, the microphone's, the output folder's) and, for the
+// engine's notices, on the road's; a window posts each notice to its own thread.
 class SessionEvents : public effects::EngineEvents {
 public:
     // The cameras plugged in changed; `cameras` is the new list.
@@ -48,6 +49,11 @@ public:
     // The camera the user chose delivers pictures: the choice is worth keeping.
     virtual void CameraChoiceDelivered(const std::string& id) = 0;
     virtual void MicrophoneStateChanged(capture::MicrophoneState state) = 0;
+    // Recording `serial` has its file at `path` and records from now on.
+    virtual void RecordingStarted(int serial, const std::string& path) = 0;
+    // Recording `serial` got no file: `message` says why, or is empty when it was stopped
+    // before its file was made.
+    virtual void RecordingNotStarted(int serial, const std::string& message) = 0;
     // Recording `serial` ended by itself part-way with `message` for the user; what was written
     // is finished and kept.
     virtual void RecordingFailed(int serial, const std::string& message) = 0;
@@ -55,6 +61,9 @@ public:
     virtual void RoadFailed(const std::string& message) = 0;
     // The repair of the recordings a crash cut off has ended.
     virtual void RepairFinished(const recording::RepairResult& result) = 0;
+    // A snapshot was written to `path`, or could not be, with `message` for the user.
+    virtual void SnapshotSaved(const std::string& path) = 0;
+    virtual void SnapshotFailed(const std::string& message) = 0;
 };
 
 // What a session starts with: the choices a settings file keeps.
@@ -75,7 +84,8 @@ struct SessionStart {
 // effect engine's place on it, the camera session, the microphone, the recorders from start to
 // finished file, snapshots, the repair of recordings a crash cut off, and the end of it all.
 // Commands are given from one thread (a window's, or a test's); what happens off that thread is
-// told through SessionEvents.
+// told through SessionEvents. No command waits on the output folder: what it asks of the folder
+// runs on a thread of its own, in order, and its outcome is told.
 class StudioSession : private capture::CameraEvents {
 public:
     // How long the end waits for recorders to finish their files before it leaves them as a
@@ -94,24 +104,24 @@ public:
 
     // Recording. A recording started names its file by the time and the road; it records the
     // microphone while one is captured (live, or lost and awaited), else silence.
-    struct Recording {
-        int serial = 0;
-        std::string path;
-    };
-    // Nothing, with a message for the user in `error`, when no file could be made.
-    std::optional<Recording> StartRecording(std::string& error);
-    // Asks the running recording to stop and returns at once; its file is finished behind.
+    // Asks for a new recording and returns its serial at once, or nothing while one is asked
+    // for or running. Its file is made on the folder's thread, and RecordingStarted or
+    // RecordingNotStarted tells how that went.
+    std::optional<int> StartRecording();
+    // Asks the running recording to stop and returns at once; its file is finished behind. A
+    // recording whose file is still being made is called off: no file is left of it, and a new
+    // one may be asked for at once.
     void StopRecording();
-    bool IsRecording() const { return running_.worker != nullptr; }
-    int RecordingSerial() const { return running_.serial; }
+    // A recording is asked for (and not called off) or running.
+    bool IsRecording() const;
     // The user has seen recording `serial`'s failure; the end does not show it again.
     void FailureShown(int serial) { shownFailures_.insert(serial); }
     // Stopped recordings whose files are not finished yet.
     std::size_t FinishingRecorderCount() const;
 
-    // Saves the output frame as a new JPEG in the output folder; the path written, or nothing
-    // with a message for the user in `error`.
-    std::optional<std::string> TakeSnapshot(std::string& error);
+    // Takes the output frame of this moment and saves it as a new JPEG in the output folder;
+    // SnapshotSaved or SnapshotFailed tells how that went.
+    void TakeSnapshot();
 
     // Cameras, by identity.
     void ChooseCamera(const std::string& id);
@@ -143,7 +153,8 @@ public:
     void SetMirrors(bool preview, bool output);
     // Where recordings and snapshots go from now on.
     void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
-    // The output folder as recordings use it (see SessionStart::outputFolder).
+    // The output folder as recordings use it (see SessionStart::outputFolder); a name only, the
+    // folder is not looked at.
     std::string FileFolder() const;
 
     // Starts repairing, on a thread of its own, the recordings in the output folder that a crash
@@ -186,6 +197,11 @@ private:
     // Places an engine and face tracker for `road`'s studio frame on the road.
     void PlaceEngine(const capture::RoadConfig& road, std::unique_ptr<effects::EffectEngine> engine);
     void DropEndedRecorders();
+    // `folder` when it is the default folder, which is made where it is used; else nothing.
+    std::string FolderToMake(const std::string& folder) const;
+    // On the folder's thread: makes the recorder's file and hands it to the session.
+    void OpenRecordingFile(int serial, std::unique_ptr<recording::RecorderWorker>& worker,
+                           const FolderWorker::Outlet& outlet);
     // CameraEvents, from the camera session's thread.
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
     void CameraStateChanged(const std::string& id, capture::CameraState state) override;
@@ -212,6 +228,9 @@ private:
 
     // Each recording has its own recorder with its own stop request, so a recording started
     // right after a stop never revives or disturbs the previous recorder while it finishes.
+    // The folder's thread hands a started recorder over; never post work while holding this.
+    mutable std::mutex recordersMutex_;
+    int startingSerial_ = 0;  // the recording whose file is being made, unless called off
     Recorder running_;
     std::vector<Recorder> finishing_;  // stopped, kept until their files are finished
     std::set<int> shownFailures_;
@@ -226,6 +245,8 @@ private:
     // The crash repair: files changed from this moment on belong to this session.
     std::chrono::system_clock::time_point sessionStarted_ = std::chrono::system_clock::now();
     std::unique_ptr<recording::RepairJob> repairJob_;
+    // Last, so it is let go before anything its work delivers to.
+    FolderWorker folder_;
 };
 
 }  // namespace studio

@@ -13,7 +13,7 @@ packages=(
     libavcodec-dev libavformat-dev libavutil-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps ffmpeg fonts-liberation fonts-dejavu-core
-    desktop-file-utils appstream file dpkg-dev
+    desktop-file-utils appstream file dpkg-dev bindfs fuse3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -38,6 +38,7 @@
 #include "tests/support/FileSizeLimit.h"
 
 using app::CMainDialog;
+using app::RecordingPanel;
 using recording::testing::ProbeAvi;
 using recording::testing::StuckFinishEncoder;
 using recording::testing::StuckGate;
@@ -94,7 +95,18 @@ protected:
     void SetFolder(const QString& path) {
         qobject_cast<QLineEdit*>(dialog.Control(app::kFolderEdit))->setText(path);
     }
-    void Click(int id) { dialog.Button(id)->click(); }
+    // Clicks as the user does; after Record and Snap, waits until the output folder has answered.
+    void Click(int id) {
+        dialog.Button(id)->click();
+        if (id == app::kRecord) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return dialog.Recording().GetRecordState() != State::Starting; }, 10000));
+        }
+        if (id == app::kSnap) {
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return dialog.Recording().SnapshotsPending() == 0; }, 10000));
+        }
+    }
     QString ClockText() const {
         return qobject_cast<QLineEdit*>(dialog.Control(app::kClock))->text();
     }
@@ -443,4 +455,34 @@ TEST_F(RecordingFixture, EmptyFolderTextWritesIntoTheDefaultFolder) {
     EXPECT_TRUE(folder.messages.empty());
     ASSERT_TRUE(FilesFinished());
     QDir(defaultFolder).removeRecursively();
+}
+
+TEST_F(RecordingFixture, RecordSaysItWaitsForTheFolderAndStopCallsTheRecordingOff) {
+    auto gate = std::make_shared<StuckGate>();
+    auto made = std::make_shared<std::atomic<int>>(0);
+    dialog.Session().SetEncoderFactory(
+        [=] { return std::make_unique<recording::testing::StuckOpenEncoder>(gate, made); });
+    dialog.Button(app::kRecord)->click();
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Starting);
+    EXPECT_EQ(dialog.StatusText(), QString::fromLatin1(RecordingPanel::kCheckingFolder));
+    EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
+    // The picture goes on while the folder keeps the recording waiting.
+    const auto frameNumber = [&] { return dialog.Session().FrameRoad().outputFrames.Latest().number; };
+    const uint64_t waitingFrom = frameNumber();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frameNumber() > waitingFrom + 5; }, 5000));
+    Click(app::kStopRecord);
+    EXPECT_EQ(dialog.Recording().GetRecordState(), State::Idle);
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Ready."));
+
+    // Asked again, the recording starts once the folder answers.
+    dialog.Button(app::kRecord)->click();
+    gate->Open();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialog.Recording().GetRecordState() == State::Recording; }, 10000));
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Recording"));
+    Click(app::kStopRecord);
+    ASSERT_TRUE(FilesFinished());
+    EXPECT_EQ(Rows().size(), 1u);
+    EXPECT_EQ(Files("*.avi").size(), 1) << "the recording called off left no file";
+    EXPECT_TRUE(folder.messages.empty());
 }

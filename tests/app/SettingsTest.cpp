@@ -310,10 +310,14 @@ TEST(App_Settings, ForeignBytesRoundTripAndAFileThatCannotBeReadIsNeverWritten) 
     {
         CMainDialog dialog(nullptr, folder.Path());
         dialog.Initialise();
-        ASSERT_TRUE(dialog.Recording().TakeSnapshot());
-        dialog.ToggleLayout();  // saves a setting
+        dialog.Recording().TakeSnapshot();  // written before the end returns
+        dialog.ToggleLayout();              // saves a setting
+        dialog.Button(app::kOpenFolder)->click();
         dialog.ShutdownSequence();
     }
+    ASSERT_EQ(folder.openedUrls.size(), 1u);
+    EXPECT_TRUE(folder.openedUrls[0].toEncoded().endsWith("/Vid%E9os"))
+        << folder.openedUrls[0].toEncoded().toStdString();
     const auto filesIn = [](const QByteArray& path) {
         std::error_code missing;
         std::filesystem::directory_iterator entries(path.toStdString(), missing);

@@ -3,11 +3,13 @@
 # snapshots and two recordings within one second, a recording killed with SIGKILL and repaired
 # at the next start, SIGHUP, SIGINT and SIGQUIT while recording, the output folder deleted while
 # recording, a second start while running, a small file system refused at the start and one that fills up while recording
-# (these two need the right to mount a tmpfs), and the display connection lost while recording.
+# (these two need the right to mount a tmpfs), an output folder that stops answering (a FUSE
+# mount), and the display connection lost while recording.
 set -u
 source "$(dirname "$0")/e2e_support.sh" "$1"
 mounts=()
 cleanup_scratch() {
+    [ -n "${mounter:-}" ] && kill -CONT "$mounter" 2>/dev/null
     for mounted in "${mounts[@]}"; do umount -l "$mounted" 2>/dev/null; done
     [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
     rm -rf "$scratch"
@@ -30,10 +32,12 @@ set_output_folder "$output"
 start_program
 click "${snap[@]}"
 click "${snap[@]}"
+for _ in $(seq 1 20); do [ "$(count "$output" .jpg)" = 2 ] && break; sleep 0.1; done
 [ "$(count "$output" .jpg)" = 2 ] || fail "two snapshots left $(count "$output" .jpg) files"
-# Record, stop and record again, early in one second so that both starts fall into it.
+# Record, stop and record again, early in one second so that both starts fall into it; the
+# first recording gets a moment to make its file, as a stop before that calls it off.
 while [ "$(date +%N | cut -c1)" != 1 ]; do sleep 0.02; done
-xdotool mousemove --sync "${record[@]}" click 1 mousemove --sync "${stop[@]}" click 1 \
+xdotool mousemove --sync "${record[@]}" click 1 sleep 0.2 mousemove --sync "${stop[@]}" click 1 \
     mousemove --sync "${record[@]}" click 1
 sleep 1.5
 click "${stop[@]}"
@@ -125,6 +129,52 @@ if mount -t tmpfs -o size=8m tmpfs "$small" 2>/dev/null; then
     expect_clean_end "the close button"
 else
     missing "the small file system checks need the right to mount a tmpfs"
+fi
+
+# The output folder on a mount that stops answering, as a hung network mount does: the window
+# comes and shows the camera at once, Record says it waits and the picture goes on; when the
+# folder answers again, the recording starts and its file is complete.
+stalled="$scratch/stalled"
+behind="$scratch/behind"
+mkdir -p "$stalled" "$behind"
+if command -v bindfs >/dev/null && bindfs "$behind" "$stalled" 2>/dev/null; then
+    mounts+=("$stalled")
+    mounter=$(pgrep -n -f "bindfs $behind")
+    set_output_folder "$stalled"
+    kill -STOP "$mounter"
+    stalled_at=$(now)
+    launch 3 0.05 || fail "no window within $(scaled 3) seconds while the output folder stalls"
+    wait_preview live 10 || fail "no camera picture while the output folder stalls"
+    ready=$(status_area)
+    click "${record[@]}"
+    waiting=$(status_area)
+    [ "$waiting" != "$ready" ] || fail "Record did not say that it waits for the output folder"
+    moving=$(area_digest 480 360 16 101)
+    sleep 0.5
+    [ "$(area_digest 480 360 16 101)" != "$moving" ] || fail "the preview froze while Record waited"
+    stalled_for=$(since "$stalled_at")
+    awk -v t="$stalled_for" 'BEGIN { exit !(t < 10) }' ||
+        fail "the window was only usable after $stalled_for seconds of a stalled folder"
+    sleep "$(awk -v t="$stalled_for" 'BEGIN { print 10 - t }')"
+    kill -CONT "$mounter"
+    for _ in $(seq 1 "$(awk -v l="$(scaled 100)" 'BEGIN { print int(l) }')"); do
+        [ "$(status_area)" != "$waiting" ] && break
+        sleep 0.1
+    done
+    [ "$(status_area)" != "$waiting" ] || fail "the recording did not start once the folder answered"
+    sleep 2
+    click "${stop[@]}"
+    recording=$(newest "$behind" .avi)
+    [ -n "$recording" ] || fail "no recording in the folder that stalled"
+    settled "$recording"
+    check_complete "$recording" 1.5
+    xdotool mousemove --sync "${close[@]}" click 1
+    expect_clean_end "the close button"
+    fusermount -u "$stalled" || fusermount3 -u "$stalled" || fail "cannot unmount the stalled folder"
+    mounts=()
+    mounter=""
+else
+    missing "the stalled folder check needs bindfs and the right to mount through FUSE"
 fi
 
 # The display connection lost while recording: the program ends and the file is complete.

@@ -47,6 +47,12 @@ protected:
         list.AddFinishedRecording(name, file.fileName(), duration);
     }
 
+    // Looks for the files again and waits for the answer.
+    void LookForFiles() {
+        list.RefreshFileStates();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !list.LookingForFiles(); }, 5000));
+    }
+
     // As the user does: drag the hidden check column open.
     void OpenCheckColumn() { list.Header()->resizeSection(0, 30); }
 
@@ -160,17 +166,17 @@ TEST_F(RecordingsListTest, RebuildKeepsTheCheckStatesOfEarlierRows) {
 TEST_F(RecordingsListTest, RowOfAMissingFileIsGreyedUntilTheFileIsBack) {
     Record("kept.avi", "00:00:04");
     list.AddFinishedRecording("never.avi", folder.filePath("never.avi"), "00:00:00");
-    EXPECT_FALSE(list.IsRowEnabled(0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !list.IsRowEnabled(0); }, 5000));
     EXPECT_TRUE(list.IsRowEnabled(1));
 
     ASSERT_TRUE(QFile::remove(folder.filePath("kept.avi")));
-    list.RefreshFileStates();
+    LookForFiles();
     EXPECT_FALSE(list.IsRowEnabled(1));
 
     QFile file(folder.filePath("kept.avi"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    list.RefreshFileStates();
+    LookForFiles();
     EXPECT_TRUE(list.IsRowEnabled(1));
 
     // A greyed row's check box does not take clicks.
@@ -304,7 +310,7 @@ TEST_F(RecordingsListMenuTest, MoveToTrashUsesTheDesktopsTrashAndDropsTheRow) {
 TEST_F(RecordingsListMenuTest, FilesRenamedOrTrashedElsewhereShowAsMissing) {
     Record("moved.avi", "00:00:03");
     ASSERT_TRUE(QFile::rename(folder.filePath("moved.avi"), folder.filePath("other.avi")));
-    list.RefreshFileStates();
+    LookForFiles();
     EXPECT_EQ(list.CellText(0, 1), "moved.avi (missing)");
     EXPECT_FALSE(list.IsRowEnabled(0));
     EXPECT_TRUE(EnabledItems(0).isEmpty()) << "nothing to open, rename or trash";
@@ -313,7 +319,7 @@ TEST_F(RecordingsListMenuTest, FilesRenamedOrTrashedElsewhereShowAsMissing) {
     EXPECT_TRUE(opened.empty());
 
     ASSERT_TRUE(QFile::rename(folder.filePath("other.avi"), folder.filePath("moved.avi")));
-    list.RefreshFileStates();
+    LookForFiles();
     EXPECT_EQ(list.CellText(0, 1), "moved.avi");
     EXPECT_TRUE(list.IsRowEnabled(0));
 }

@@ -2,6 +2,7 @@
 
 // Encoders for tests: the real AVI encoder with single operations changed.
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -77,6 +78,24 @@ public:
 
 private:
     std::shared_ptr<StuckGate> gate_;
+};
+
+// An encoder whose file cannot be made until the gate opens, as on a hung mount; it counts the
+// files it made.
+class StuckOpenEncoder : public ForwardingEncoder {
+public:
+    StuckOpenEncoder(std::shared_ptr<StuckGate> gate, std::shared_ptr<std::atomic<int>> made)
+        : gate_(std::move(gate)), made_(std::move(made)) {}
+    bool OpenFile(const EncoderSettings& settings, const std::string& path) override {
+        gate_->Wait();
+        const bool opened = ForwardingEncoder::OpenFile(settings, path);
+        if (opened) ++*made_;
+        return opened;
+    }
+
+private:
+    std::shared_ptr<StuckGate> gate_;
+    std::shared_ptr<std::atomic<int>> made_;
 };
 
 }  // namespace recording::testing

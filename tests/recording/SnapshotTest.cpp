@@ -6,11 +6,11 @@
 #include <fstream>
 
 #include "AviProbe.h"
+#include "capture/FrameRoad.h"
 #include "recording/Snapshot.h"
 
 using capture::CCaptureDevice;
 using capture::FrameRoad;
-using recording::SaveSnapshot;
 using recording::testing::ScratchFolder;
 
 namespace {
@@ -20,6 +20,14 @@ void UsePatternCamera(FrameRoad& frameRoad) {
     auto device = std::make_unique<CCaptureDevice>();
     ASSERT_TRUE(device->OpenDevice(CCaptureDevice::GetDeviceCount() - 1, 320, 240));
     frameRoad.ReplaceDevice(std::move(device));
+}
+
+// A snapshot of the road's output frame of this moment, as the session takes one.
+std::optional<std::string> SaveSnapshot(const FrameRoad& frameRoad, const std::string& path,
+                                        std::string& error) {
+    cv::Mat picture;
+    frameRoad.CopyOutputFrame(picture);
+    return recording::SaveSnapshot(picture, path, error);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -33,6 +34,7 @@ using recording::testing::ProbeAvi;
 using recording::testing::ScratchFolder;
 using recording::testing::StuckFinishEncoder;
 using recording::testing::StuckGate;
+using recording::testing::StuckOpenEncoder;
 using studio::StudioSession;
 using namespace std::chrono_literals;
 using SecondsD = std::chrono::duration<double>;
@@ -72,6 +74,34 @@ public:
     }
     void RoadFailed(const std::string& message) override { Note("road failed: " + message); }
     void RepairFinished(const recording::RepairResult&) override {}
+    void RecordingStarted(int serial, const std::string& path) override {
+        std::lock_guard lock(mutex_);
+        starts_.push_back({serial, path, true});
+    }
+    void RecordingNotStarted(int serial, const std::string& message) override {
+        std::lock_guard lock(mutex_);
+        starts_.push_back({serial, message, false});
+    }
+    void SnapshotSaved(const std::string& path) override {
+        std::lock_guard lock(mutex_);
+        snapshots_.push_back(path);
+    }
+    void SnapshotFailed(const std::string& message) override { Note("snapshot failed: " + message); }
+
+    // How the start of a recording went: its file, or why there is none.
+    struct Start {
+        int serial = 0;
+        std::string pathOrMessage;
+        bool started = false;
+    };
+    std::vector<Start> Starts() const {
+        std::lock_guard lock(mutex_);
+        return starts_;
+    }
+    std::vector<std::string> Snapshots() const {
+        std::lock_guard lock(mutex_);
+        return snapshots_;
+    }
 
     // How often the camera became Live.
     int CameraLiveCount() const {
@@ -103,7 +133,21 @@ private:
     bool microphoneLive_ = false;
     std::vector<std::pair<int, std::string>> recordingFailures_;
     std::vector<std::string> faults_;
+    std::vector<Start> starts_;
+    std::vector<std::string> snapshots_;
 };
+
+// Starts a recording and waits for its file: the start as told, with serial 0 when none came.
+RecordedEvents::Start StartRecording(StudioSession& session, const RecordedEvents& events) {
+    const std::size_t before = events.Starts().size();
+    const std::optional<int> serial = session.StartRecording();
+    EXPECT_TRUE(serial) << "a recording was refused";
+    if (!serial || !WaitUntil([&] { return events.Starts().size() > before; }, kLongWait))
+        return {};
+    const RecordedEvents::Start start = events.Starts().back();
+    EXPECT_EQ(start.serial, *serial);
+    return start;
+}
 
 studio::SessionStart StartIn(const ScratchFolder& folder,
                              const std::string& microphone = capture::kNoMicrophone) {
@@ -117,14 +161,18 @@ studio::SessionStart StartIn(const ScratchFolder& folder,
 }
 
 // A snapshot taken now, read back: its picture, empty when none was written.
-cv::Mat SnapshotPicture(StudioSession& session) {
-    std::string error;
-    const std::optional<std::string> path = session.TakeSnapshot(error);
-    EXPECT_TRUE(path) << error;
-    if (!path) return {};
-    EXPECT_TRUE(path->ends_with(".jpg")) << *path;
-    return cv::imread(*path);
+cv::Mat SnapshotPicture(StudioSession& session, const RecordedEvents& events) {
+    const std::size_t before = events.Snapshots().size();
+    session.TakeSnapshot();
+    if (!WaitUntil([&] { return events.Snapshots().size() > before; }, kLongWait)) {
+        ADD_FAILURE() << "no snapshot was saved";
+        return {};
+    }
+    const std::string path = events.Snapshots().back();
+    EXPECT_TRUE(path.ends_with(".jpg")) << path;
+    return cv::imread(path);
 }
+
 
 }  // namespace
 
@@ -137,17 +185,17 @@ TEST(Studio_Session, RecordsCameraAndMicrophoneIntoAFileThatPlaysAndTakesSnapsho
     ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
     ASSERT_TRUE(WaitUntil([&] { return events.MicrophoneLive(); }, kLongWait));
 
-    const cv::Mat snapshot = SnapshotPicture(session);
+    const cv::Mat snapshot = SnapshotPicture(session, events);
     ASSERT_EQ(snapshot.size(), cv::Size(320, 240));
     EXPECT_GT(cv::countNonZero(snapshot.reshape(1)), 0) << "the camera's picture, not black";
 
-    std::string error;
-    const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
-    ASSERT_TRUE(recording) << error;
+    const RecordedEvents::Start recording = StartRecording(session, events);
+    ASSERT_TRUE(recording.started) << recording.pathOrMessage;
+    const std::string& path = recording.pathOrMessage;
     const auto started = std::chrono::steady_clock::now();
     EXPECT_TRUE(session.IsRecording());
-    EXPECT_EQ(recording->path.rfind(folder.path() + "/", 0), 0u) << recording->path;
-    EXPECT_TRUE(recording->path.ends_with(".avi")) << recording->path;
+    EXPECT_EQ(path.rfind(folder.path() + "/", 0), 0u) << path;
+    EXPECT_TRUE(path.ends_with(".avi")) << path;
     std::this_thread::sleep_for(2s);
     session.StopRecording();
     const double recorded = SecondsD(std::chrono::steady_clock::now() - started).count();
@@ -155,17 +203,17 @@ TEST(Studio_Session, RecordsCameraAndMicrophoneIntoAFileThatPlaysAndTakesSnapsho
 
     EXPECT_TRUE(session.Shutdown().empty());
     EXPECT_EQ(session.FinishingRecorderCount(), 0u);
-    EXPECT_FALSE(session.StartRecording(error)) << "nothing records after the end";
+    EXPECT_FALSE(session.StartRecording()) << "nothing records after the end";
     EXPECT_TRUE(events.RecordingFailures().empty());
     EXPECT_TRUE(events.Faults().empty()) << events.Faults().front();
 
-    const AviFacts facts = ProbeAvi(recording->path);
+    const AviFacts facts = ProbeAvi(path);
     ASSERT_TRUE(facts.opened);
     EXPECT_EQ(facts.streams, 2);
     EXPECT_EQ(facts.width, 320);
     EXPECT_NEAR(facts.videoPackets, recorded * 20, 3) << "recorded for " << recorded << " s";
     // The pattern microphone beeps in the first 100 ms of every second: its sound is in the file.
-    const std::vector<float> sound = recording::testing::DecodeSound(recording->path);
+    const std::vector<float> sound = recording::testing::DecodeSound(path);
     float loudest = 0;
     for (const float sample : sound) loudest = std::max(loudest, std::abs(sample));
     EXPECT_GT(loudest, 0.2f) << "the microphone's beeps are missing";
@@ -185,13 +233,13 @@ TEST(Studio_Session, LargerRecordingSizeChosenWhileIdleRecordsMp4AndIsRefusedWhi
     EXPECT_EQ(session.Road(), vga);
     // The camera is opened again for the new size.
     ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > liveBefore; }, kLongWait));
-    EXPECT_EQ(SnapshotPicture(session).size(), cv::Size(640, 480));
+    EXPECT_EQ(SnapshotPicture(session, events).size(), cv::Size(640, 480));
 
-    std::string error;
-    const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
-    ASSERT_TRUE(recording) << error;
+    const RecordedEvents::Start recording = StartRecording(session, events);
+    ASSERT_TRUE(recording.started) << recording.pathOrMessage;
+    const std::string& path = recording.pathOrMessage;
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_TRUE(recording->path.ends_with(".mp4")) << recording->path;
+    EXPECT_TRUE(path.ends_with(".mp4")) << path;
     EXPECT_FALSE(session.SetRecordingSize(capture::RoadConfig::Classic()));
     EXPECT_EQ(session.Road(), vga) << "the size stays while recording";
     std::this_thread::sleep_for(1s);
@@ -200,14 +248,14 @@ TEST(Studio_Session, LargerRecordingSizeChosenWhileIdleRecordsMp4AndIsRefusedWhi
     EXPECT_TRUE(session.Shutdown().empty());
     EXPECT_TRUE(events.Faults().empty()) << events.Faults().front();
 
-    const AviFacts facts = ProbeAvi(recording->path);
+    const AviFacts facts = ProbeAvi(path);
     ASSERT_TRUE(facts.opened);
     EXPECT_NE(facts.format.find("mp4"), std::string::npos) << facts.format;
     EXPECT_EQ(facts.width, 640);
     EXPECT_EQ(facts.height, 480);
     EXPECT_NEAR(facts.videoPackets, recorded * 30, 4) << "recorded for " << recorded << " s";
     if (recording::testing::FfprobeInstalled()) {
-        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + recording->path + "'"),
+        EXPECT_EQ(recording::testing::CommandOutput("ffprobe -v warning '" + path + "'"),
                   "");
     }
 }
@@ -220,8 +268,7 @@ TEST(Studio_Session, EndGivesUpOnARecorderStuckFinishingItsFileAfterTheLimit) {
     session.SetEncoderFactory([gate] { return std::make_unique<StuckFinishEncoder>(gate); });
     session.SetFinishWaitLimit(300ms);
     session.Start(StartIn(folder));
-    std::string error;
-    ASSERT_TRUE(session.StartRecording(error)) << error;
+    ASSERT_TRUE(StartRecording(session, events).started);
     std::this_thread::sleep_for(300ms);
 
     int told = 0;
@@ -251,13 +298,12 @@ TEST(Studio_Session, RecordingStoppedByAFullDiskIsToldAndTheEndReturnsItOnlyWhen
             return std::optional<uint64_t>(*full ? 10ull << 20 : 10ull << 30);
         });
         session.Start(StartIn(folder));
-        std::string error;
-        const std::optional<StudioSession::Recording> recording = session.StartRecording(error);
-        ASSERT_TRUE(recording) << error;
+        const RecordedEvents::Start recording = StartRecording(session, events);
+        ASSERT_TRUE(recording.started) << recording.pathOrMessage;
         *full = true;
         ASSERT_TRUE(WaitUntil([&] { return !events.RecordingFailures().empty(); }, kLongWait));
         const auto [serial, message] = events.RecordingFailures().front();
-        EXPECT_EQ(serial, recording->serial);
+        EXPECT_EQ(serial, recording.serial);
         EXPECT_NE(message.find("disk is nearly full"), std::string::npos) << message;
         if (shown) session.FailureShown(serial);
 
@@ -268,8 +314,73 @@ TEST(Studio_Session, RecordingStoppedByAFullDiskIsToldAndTheEndReturnsItOnlyWhen
             EXPECT_EQ(unshown, std::vector<std::string>{message});
         EXPECT_EQ(events.RecordingFailures().size(), 1u);
         // What was recorded before the disk filled is kept as a file that plays.
-        const AviFacts facts = ProbeAvi(recording->path);
+        const AviFacts facts = ProbeAvi(recording.pathOrMessage);
         ASSERT_TRUE(facts.opened);
         EXPECT_GT(facts.videoPackets, 0);
     }
+}
+
+TEST(Studio_Session, CommandsReturnAtOnceWhileTheFolderStallsAndAStopCallsTheRecordingOff) {
+    ScratchFolder folder;
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    auto gate = std::make_shared<StuckGate>();
+    auto made = std::make_shared<std::atomic<int>>(0);
+    session.SetEncoderFactory([=] { return std::make_unique<StuckOpenEncoder>(gate, made); });
+    session.Start(StartIn(folder));
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
+
+    // The first file cannot be made: each command returns, and what it asked of the folder waits.
+    ASSERT_TRUE(session.StartRecording());
+    EXPECT_TRUE(session.IsRecording());
+    EXPECT_FALSE(session.StartRecording()) << "one recording at a time";
+    session.TakeSnapshot();
+    session.StopRecording();
+    EXPECT_FALSE(session.IsRecording()) << "called off while its file was being made";
+    const std::optional<int> second = session.StartRecording();
+    ASSERT_TRUE(second);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(events.Starts().empty());
+    EXPECT_TRUE(events.Snapshots().empty());
+
+    gate->Open();
+    ASSERT_TRUE(WaitUntil([&] { return events.Starts().size() == 2; }, kLongWait));
+    const std::vector<RecordedEvents::Start> starts = events.Starts();
+    EXPECT_FALSE(starts[0].started);
+    EXPECT_EQ(starts[0].pathOrMessage, "") << "a recording called off is not a failure";
+    EXPECT_TRUE(starts[1].started) << starts[1].pathOrMessage;
+    EXPECT_EQ(starts[1].serial, *second);
+    ASSERT_TRUE(WaitUntil([&] { return events.Snapshots().size() == 1; }, kLongWait));
+    session.StopRecording();
+    EXPECT_TRUE(session.Shutdown().empty());
+    EXPECT_TRUE(events.Faults().empty()) << events.Faults().front();
+    // The recording called off left no file; the one after it and the snapshot are there.
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files.size(), 2u);
+    EXPECT_TRUE(ProbeAvi(starts[1].pathOrMessage).opened);
+}
+
+TEST(Studio_Session, EndLeavesAFileThatCannotBeMadeAndNothingOfItRemains) {
+    ScratchFolder folder;
+    RecordedEvents events;
+    auto gate = std::make_shared<StuckGate>();
+    auto made = std::make_shared<std::atomic<int>>(0);
+    {
+        StudioSession session(events, nullptr);
+        session.SetEncoderFactory([=] { return std::make_unique<StuckOpenEncoder>(gate, made); });
+        session.SetFinishWaitLimit(300ms);
+        session.Start(StartIn(folder));
+        ASSERT_TRUE(session.StartRecording());
+        const auto ending = std::chrono::steady_clock::now();
+        EXPECT_TRUE(session.Shutdown().empty());
+        EXPECT_LT(std::chrono::steady_clock::now() - ending, 5s) << "the end waited on the folder";
+    }
+    // The folder comes back after the session has gone: the file made then is taken away again,
+    // and nothing is told to a session that is no more.
+    gate->Open();
+    ASSERT_TRUE(WaitUntil([&] { return *made == 1; }, kLongWait));
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::is_empty(folder.path()); }, kLongWait));
+    EXPECT_TRUE(events.Starts().empty());
 }
