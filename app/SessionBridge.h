@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CallQueue.h"
+#include "controls/CallQueue.h"
 #include "studio/StudioSession.h"
 
 namespace app {
@@ -51,7 +51,7 @@ private:
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
 
-    CallQueue* calls_ = new CallQueue(this);
+    controls::CallQueue* calls_ = new controls::CallQueue(this);
 };
 
 }  // namespace app

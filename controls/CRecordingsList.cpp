@@ -9,14 +9,13 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
 
 #include "controls/CCheckListHeader.h"
 #include "controls/CellFont.h"
-#include "controls/FilePresenceProbe.h"
+#include "controls/CallQueue.h"
 #include "controls/ListPictures.h"
 #include "controls/ProgramResources.h"
 
@@ -55,28 +54,20 @@ QFont ListFont(int weight) {
 }  // namespace
 
 CRecordingsList::CRecordingsList(QWidget* parent)
-    : controls::CCheckListCtrl(parent), services_(RealServices()), lookThread_(new QThread) {
+    : controls::CCheckListCtrl(parent),
+      services_(RealServices()),
+      lookAnswers_(new CallQueue(this)) {
     // The window's skin draws the frame around the list's place.
     setFrameShape(QFrame::NoFrame);
     fileCheckTimer_.setInterval(kFileCheckIntervalMs);
     connect(&fileCheckTimer_, &QTimer::timeout, this, &CRecordingsList::RefreshFileStates);
     connect(this, &CCheckListCtrl::CellDoubleClicked, this,
             [this](int row, int) { OpenRecording(row); });
-
-    auto* probe = new FilePresenceProbe;
-    probe->moveToThread(lookThread_);
-    connect(lookThread_, &QThread::finished, probe, &QObject::deleteLater);
-    connect(this, &CRecordingsList::LookForFiles, probe, &FilePresenceProbe::Look);
-    connect(probe, &FilePresenceProbe::Looked, this, &CRecordingsList::ApplyFileStates);
-    lookThread_->start();
 }
 
 CRecordingsList::~CRecordingsList() {
-    lookThread_->quit();
-    // A look stuck on a hung mount is left to end by itself; a running thread cannot be freed,
-    // so it is kept until the process ends.
-    constexpr unsigned long kLookWaitMs = 200;
-    if (lookThread_->wait(kLookWaitMs)) delete lookThread_;
+    // A look stuck on a hung mount is left to end by itself, and tells nothing.
+    lookWorker_.LetGo(std::chrono::milliseconds(200));
 }
 
 void CRecordingsList::SetUpColumns() {
@@ -151,7 +142,14 @@ void CRecordingsList::RefreshFileStates() {
     for (const RecordingEntry& entry : entries_) paths.append(entry.fullPath);
     if (paths.isEmpty()) return;
     looking_ = true;
-    emit LookForFiles(paths);
+    lookWorker_.Post([this, paths](const platform::FolderWorker::Outlet& outlet) {
+        QList<bool> present;
+        present.reserve(paths.size());
+        for (const QString& path : paths) present.append(QFileInfo::exists(path));
+        outlet.Deliver([&] {
+            lookAnswers_->Post([this, paths, present] { ApplyFileStates(paths, present); });
+        });
+    });
 }
 
 void CRecordingsList::ApplyFileStates(const QStringList& paths, const QList<bool>& present) {

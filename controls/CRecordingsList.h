@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "controls/CCheckListCtrl.h"
+#include "platform/FolderWorker.h"
 
 class QMenu;
-class QThread;
 
 namespace controls {
+
+class CallQueue;
 
 // One finished recording as the list shows it.
 struct RecordingEntry {
@@ -89,9 +91,6 @@ public:
 
     Services& RowServices() { return services_; }
 
-signals:
-    void LookForFiles(const QStringList& paths);
-
 protected:
     void OnCellClicked(int row, int column) override;
     void OnColumnClicked(int column) override;
@@ -109,7 +108,9 @@ private:
     Services services_;
     std::vector<RecordingEntry> entries_;
     QTimer fileCheckTimer_;
-    QThread* lookThread_;
+    // The looks run on a thread of their own, and their answers come back through the queue.
+    platform::FolderWorker lookWorker_;
+    CallQueue* lookAnswers_;
     bool looking_ = false;
     bool lookAgain_ = false;  // the entries changed while a look was under way
 };

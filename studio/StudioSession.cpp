@@ -52,7 +52,7 @@ void StudioSession::Start(const SessionStart& start) {
     outputFolder_ = start.outputFolder;
     defaultFolder_ = start.defaultFolder;
     homeFolder_ = start.homeFolder;
-    folder_.Post([folder = FileFolder()](const FolderWorker::Outlet&) { MakeFolder(folder); });
+    folder_.Post([folder = FileFolder()](const platform::FolderWorker::Outlet&) { MakeFolder(folder); });
     SetMirrors(start.mirrorPreview, start.mirrorOutput);
     recording::InitColourTables();
 
@@ -239,7 +239,7 @@ std::optional<int> StudioSession::StartRecording() {
     auto worker = std::make_shared<std::unique_ptr<recording::RecorderWorker>>(
         std::make_unique<recording::RecorderWorker>(path, road_, options));
     folder_.Post([this, serial, worker, folderToMake = FolderToMake(folder)](
-                     const FolderWorker::Outlet& outlet) {
+                     const platform::FolderWorker::Outlet& outlet) {
         MakeFolder(folderToMake);
         OpenRecordingFile(serial, *worker, outlet);
     });
@@ -247,7 +247,7 @@ std::optional<int> StudioSession::StartRecording() {
 }
 
 void StudioSession::OpenRecordingFile(int serial, std::unique_ptr<recording::RecorderWorker>& worker,
-                                      const FolderWorker::Outlet& outlet) {
+                                      const platform::FolderWorker::Outlet& outlet) {
     std::string error;
     const bool opened = worker->OpenFile(error);
     const bool delivered = outlet.Deliver([&] {
@@ -305,7 +305,7 @@ void StudioSession::TakeSnapshot() {
     const std::string path =
         recording::OutputFilePath(folder, recording::SnapshotFileName(std::time(nullptr)));
     folder_.Post([this, picture, path, folderToMake = FolderToMake(folder)](
-                     const FolderWorker::Outlet& outlet) {
+                     const platform::FolderWorker::Outlet& outlet) {
         MakeFolder(folderToMake);
         std::string error;
         const std::optional<std::string> saved = recording::SaveSnapshot(picture, path, error);

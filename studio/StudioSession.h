@@ -17,7 +17,7 @@
 #include "effects/EffectEngine.h"
 #include "recording/CrashRepair.h"
 #include "recording/MMBoxEncoder.h"
-#include "studio/FolderWorker.h"
+#include "platform/FolderWorker.h"
 
 namespace capture {
 class AudioCapture;
@@ -201,7 +201,7 @@ private:
     std::string FolderToMake(const std::string& folder) const;
     // On the folder's thread: makes the recorder's file and hands it to the session.
     void OpenRecordingFile(int serial, std::unique_ptr<recording::RecorderWorker>& worker,
-                           const FolderWorker::Outlet& outlet);
+                           const platform::FolderWorker::Outlet& outlet);
     // CameraEvents, from the camera session's thread.
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
     void CameraStateChanged(const std::string& id, capture::CameraState state) override;
@@ -246,7 +246,7 @@ private:
     std::chrono::system_clock::time_point sessionStarted_ = std::chrono::system_clock::now();
     std::unique_ptr<recording::RepairJob> repairJob_;
     // Last, so it is let go before anything its work delivers to.
-    FolderWorker folder_;
+    platform::FolderWorker folder_;
 };
 
 }  // namespace studio

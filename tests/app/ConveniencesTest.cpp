@@ -273,6 +273,7 @@ TEST_F(ConveniencesFixture, CountdownAndFlashShowInThePreviewButNotInTheSnapshot
     EXPECT_EQ(numberAtSnapshot, 0);
     EXPECT_GT(flashAtSnapshot, 0.5);
     EXPECT_GT(flashedPixels, 480 * 360 / 2) << "the flash whitens the preview";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Recording().SnapshotsPending() == 0; }, 5000));
     const QStringList files = Snapshots();
     ASSERT_EQ(files.size(), 1);
 

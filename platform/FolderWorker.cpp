@@ -1,11 +1,11 @@
-#include "studio/FolderWorker.h"
+#include "platform/FolderWorker.h"
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
-namespace studio {
+namespace platform {
 
 struct FolderWorker::Outlet::State {
     std::mutex mutex;
@@ -83,4 +83,4 @@ bool FolderWorker::LetGo(std::chrono::milliseconds limit) {
     return ended;
 }
 
-}  // namespace studio
+}  // namespace platform

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-namespace studio {
+namespace platform {
 
 // Runs the calls on the output folder (making it, checking its room, creating files, writing
 // snapshots) one after another on a thread of its own, in the order they were posted, so that a
@@ -45,4 +45,4 @@ private:
     std::shared_ptr<Outlet::State> state_;
 };
 
-}  // namespace studio
+}  // namespace platform

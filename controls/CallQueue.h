@@ -6,7 +6,7 @@
 #include <functional>
 #include <mutex>
 
-namespace app {
+namespace controls {
 
 // Runs calls posted from any thread on the thread this object lives on (the window's), in the
 // order they were posted. The calls wait in a queue of its own under a standard mutex rather than
@@ -28,4 +28,4 @@ private:
     std::deque<std::function<void()>> calls_;
 };
 
-}  // namespace app
+}  // namespace controls

@@ -1,6 +1,6 @@
-#include "app/CallQueue.h"
+#include "controls/CallQueue.h"
 
-namespace app {
+namespace controls {
 
 void CallQueue::Post(std::function<void()> call) {
     {
@@ -20,4 +20,4 @@ void CallQueue::RunPosted() {
     for (std::function<void()>& call : due) call();
 }
 
-}  // namespace app
+}  // namespace controls
