@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "capture/DeviceWatch.h"
 #include "capture/HandOff.h"
 #include "capture/VideoSources.h"
 
@@ -55,16 +56,17 @@ std::string MicrophoneIdentity(GstDevice* device) {
 }  // namespace
 
 std::vector<MicrophoneSource> ListMicrophones() {
-    EnsureGstreamerInitialised();
-    GstRef<GstDeviceMonitor> monitor(gst_device_monitor_new());
-    gst_device_monitor_add_filter(monitor.get(), "Audio/Source", nullptr);
-    // A started monitor, as the sound server's provider marks its default source only then.
-    const bool started = gst_device_monitor_start(monitor.get());
+    // The process's started monitor, as the sound server's provider marks its default source
+    // only then; it lists cameras too.
+    const DeviceWatch watch;
     std::vector<MicrophoneSource> sources;
-    GList* devices = gst_device_monitor_get_devices(monitor.get());
-    if (started) gst_device_monitor_stop(monitor.get());
+    GList* devices = watch.Devices();
     for (GList* item = devices; item; item = item->next) {
         GstDevice* device = GST_DEVICE(item->data);  // the list's reference moves to the entry
+        if (!gst_device_has_classes(device, "Audio/Source")) {
+            gst_object_unref(device);
+            continue;
+        }
         MicrophoneSource source;
         gchar* name = gst_device_get_display_name(device);
         source.name = name ? name : "";

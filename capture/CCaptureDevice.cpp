@@ -10,6 +10,9 @@
 #include <optional>
 #include <thread>
 
+#include <unistd.h>
+
+#include "capture/DeviceWatch.h"
 #include "capture/GstSupport.h"
 #include "capture/HandOff.h"
 #include "capture/ModeNegotiation.h"
@@ -19,23 +22,39 @@ namespace capture {
 namespace {
 
 std::vector<VideoSource> EnumerateVideoSources() {
-    return ListVideoSources(NewVideoSourceMonitor().get());
+    const DeviceWatch watch;
+    return ListVideoSources(watch);
 }
 
-// Everything after the camera: the mode request (`requestCaps`; empty takes whatever the camera
-// offers), decoding, conversion to BGR and the grabber.
-std::string GrabberDescription(const std::string& requestCaps) {
-    return "capsfilter name=request" + (requestCaps.empty() ? "" : " caps=\"" + requestCaps + "\"") +
-           " ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
-           "appsink name=grabber max-buffers=1 drop=true sync=false";
-}
-
-// The caps that ask `device` for the mode negotiated for the road's need; empty when the camera
+// Everything after the camera: the mode request (a capsfilter whose caps StartDevice sets),
+// decoding, conversion to BGR and the grabber.
+constexpr const char* kGrabberDescription =
+    "capsfilter name=request ! decodebin ! videoconvert ! video/x-raw,format=BGR ! "
+    "appsink name=grabber max-buffers=1 drop=true sync=false";
+// The caps that ask `device` for the mode negotiated for the road's need; null when the camera
 // names no raw or JPEG mode (it is then taken in whatever mode it offers).
-std::string NegotiatedRequest(GstDevice* device, const CameraNeed& need) {
-    CapsRef caps(gst_device_get_caps(device));
-    const std::optional<OfferedMode> mode = ChooseCameraMode(OfferedModesOf(caps.get(), need), need);
-    return mode ? ModeRequestCaps(*mode) : std::string();
+//
+// A PipeWire source does not pick a pixel format by itself: asked for raw frames without one, or
+// for anything at all, it fails to negotiate or waits for ever. It is asked for every format the
+// conversion takes, and, when its camera names no mode (as one just published may not yet), for
+// raw frames in those formats or JPEG frames of any size.
+CapsRef NegotiatedRequest(GstDevice* device, const CameraNeed& need) {
+    CapsRef offered(gst_device_get_caps(device));
+    const std::optional<OfferedMode> mode =
+        ChooseCameraMode(OfferedModesOf(offered.get(), need), need);
+    const bool pipeWire = ProviderOf(device) == CameraProvider::PipeWire;
+    if (!mode) {
+        return pipeWire ? CapsRef(gst_caps_from_string(
+                              "video/x-raw, format=(string)" GST_VIDEO_FORMATS_ALL "; image/jpeg"))
+                        : nullptr;
+    }
+    CapsRef request(gst_caps_from_string(ModeRequestCaps(*mode).c_str()));
+    if (request && pipeWire && mode->media == "video/x-raw") {
+        CapsRef formats(gst_caps_from_string("video/x-raw, format=(string)" GST_VIDEO_FORMATS_ALL));
+        CapsRef named(gst_caps_intersect(request.get(), formats.get()));
+        if (named && !gst_caps_is_empty(named.get())) request = std::move(named);
+    }
+    return request;
 }
 
 // A pipeline made from `description`, or null when it cannot be made. A description that names a
@@ -60,9 +79,11 @@ struct CCaptureDevice::Pipeline {
     std::atomic<CameraFailure> failure{CameraFailure::None};
     std::atomic<long> frames{0};
     std::atomic<int64_t> lastFrameNanoseconds{0};
+    int pipeWireConnection = -1;  // the PipeWire camera's own connection (see StartDevice)
 
     ~Pipeline() {
         if (pipeline) gst_element_set_state(pipeline.get(), GST_STATE_NULL);
+        if (pipeWireConnection >= 0) close(pipeWireConnection);
         MarkTakenOver(this);
     }
 
@@ -149,18 +170,30 @@ bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requ
     if (!camera) return false;
     // The pipeline is made from the description of everything after the camera; the camera joins
     // it in front of the size request.
-    GstElement* element = ParsePipeline(GrabberDescription(
-        NegotiatedRequest(device, {requestedWidth, requestedHeight, framesPerSecond})));
+    const CapsRef requestCaps =
+        NegotiatedRequest(device, {requestedWidth, requestedHeight, framesPerSecond});
+    GstElement* element = ParsePipeline(kGrabberDescription);
     if (!element) {
         gst_object_unref(gst_object_ref_sink(camera));
         return false;
     }
     auto pipeline = std::make_unique<Pipeline>();
     pipeline->pipeline.reset(GST_ELEMENT(gst_object_ref_sink(element)));
+    // A PipeWire source reads the camera over a connection of its own. Left to itself it shares
+    // one connection with the PipeWire device provider, and whichever of the two lets go of it
+    // last tears down the other's objects too: a camera closed after the provider stopped (at
+    // quit, or after a hot-plug) removed the provider's devices again after they were freed.
+    if (ProviderOf(device) == CameraProvider::PipeWire &&
+        g_object_class_find_property(G_OBJECT_GET_CLASS(camera), "fd")) {
+        pipeline->pipeWireConnection = ConnectToPipeWire();
+        if (pipeline->pipeWireConnection >= 0)
+            g_object_set(camera, "fd", pipeline->pipeWireConnection, nullptr);
+    }
     gst_bin_add(GST_BIN(element), camera);
     GstRef<GstElement> request(gst_bin_get_by_name(GST_BIN(element), "request"));
     GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
     if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
+    if (requestCaps) g_object_set(request.get(), "caps", requestCaps.get(), nullptr);
     pipeline->appsink = appsink.get();
     startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);

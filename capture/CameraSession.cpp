@@ -3,11 +3,15 @@
 #include <algorithm>
 
 #include "capture/DeviceList.h"
+#include "capture/DeviceWatch.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
 
 using Clock = std::chrono::steady_clock;
+
+// How many polls apart the session looks whether a PipeWire daemon runs.
+constexpr int kPipeWireLook = 20;
 
 CameraSession::CameraSession(FrameRoad& road, CameraEvents& events, int width, int height,
                              int framesPerSecond)
@@ -63,13 +67,13 @@ CameraState CameraSession::State() const {
 }
 
 void CameraSession::Run() {
-    // Starting the monitor probes every device provider, which may take a while; it happens here,
-    // never on the caller's thread.
-    GstRef<GstDeviceMonitor> monitor = NewVideoSourceMonitor();
-    gst_device_monitor_start(monitor.get());
-    GstRef<GstBus> bus(gst_device_monitor_get_bus(monitor.get()));
-    RefreshList(monitor.get());
-    while (true) {
+    // Holding the watch starts it when nobody did, which probes every device provider and may take
+    // a while; it happens here, never on the caller's thread.
+    const DeviceWatch watch;
+    uint64_t seen = DeviceWatch::Generation();
+    bool pipeWire = PipeWireRunning();
+    RefreshList(watch);
+    for (int poll = 1;; ++poll) {
         std::optional<std::string> choice;
         {
             std::unique_lock lock(mutex_);
@@ -77,12 +81,19 @@ void CameraSession::Run() {
             if (stopRequested_) break;
             choice.swap(choice_);
         }
+        // The list is read again when a device came, went or changed, and when a PipeWire daemon
+        // came or went (looked at once a second: its provider does not say when it loses it).
         bool listChanged = false;
-        while (MessageRef message{gst_bus_pop_filtered(
-                   bus.get(), GstMessageType(GST_MESSAGE_DEVICE_ADDED | GST_MESSAGE_DEVICE_REMOVED |
-                                             GST_MESSAGE_DEVICE_CHANGED))})
+        if (const uint64_t generation = DeviceWatch::Generation(); generation != seen) {
+            seen = generation;
             listChanged = true;
-        if (listChanged) RefreshList(monitor.get());
+        }
+        if (poll % kPipeWireLook == 0) {
+            const bool running = PipeWireRunning();
+            listChanged = listChanged || running != pipeWire;
+            pipeWire = running;
+        }
+        if (listChanged) RefreshList(watch);
         if (choice) {
             started_ = true;  // a choice made before the first look at the list replaces it
             DropLive();
@@ -95,12 +106,11 @@ void CameraSession::Run() {
         Step();
     }
     pending_.reset();
-    gst_device_monitor_stop(monitor.get());
 }
 
-void CameraSession::RefreshList(GstDeviceMonitor* monitor) {
+void CameraSession::RefreshList(const DeviceWatch& watch) {
     const bool wasListed = Find(target_) != nullptr;
-    sources_ = ListVideoSources(monitor);
+    sources_ = ListVideoSources(watch);
     std::vector<CameraDescription> cameras;
     for (const VideoSource& source : sources_) cameras.push_back({source.id, source.name});
     {
@@ -228,12 +238,13 @@ void CameraSession::SetState(CameraState state) {
 const VideoSource* CameraSession::Find(const std::string& id) const {
     if (id.empty()) return nullptr;
     for (const VideoSource& source : sources_)
-        if (source.id == id) return &source;
+        if (source.Is(id)) return &source;
     return nullptr;
 }
 
 std::string CameraSession::PreferredOrFirst() const {
-    if (Find(preferred_)) return preferred_;
+    // A camera remembered under another provider's identity is taken under the listed one.
+    if (const VideoSource* preferred = Find(preferred_)) return preferred->id;
     for (const VideoSource& source : sources_)
         if (!DeviceList::IsHiddenName(source.name)) return source.id;
     return {};

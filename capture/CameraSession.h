@@ -17,6 +17,7 @@ typedef struct _GstDeviceMonitor GstDeviceMonitor;
 
 namespace capture {
 
+class DeviceWatch;
 struct VideoSource;
 
 enum class CameraState {
@@ -86,7 +87,7 @@ public:
 
 private:
     void Run();
-    void RefreshList(GstDeviceMonitor* monitor);
+    void RefreshList(const DeviceWatch& watch);
     void Step();
     void BeginOpen(bool quiet);
     void OpenFailed(CameraFailure failure);

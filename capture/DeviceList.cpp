@@ -20,6 +20,33 @@ void DeviceList::Refresh(const std::vector<CameraDescription>& cameras) {
     }
 }
 
+std::vector<MergedSource> MergeProviderLists(const std::vector<ListedSource>& sources,
+                                             bool pipeWireRunning) {
+    // The provider whose row stands for a camera listed twice.
+    const CameraProvider preferred = pipeWireRunning ? CameraProvider::PipeWire : CameraProvider::V4l2;
+    const CameraProvider other = pipeWireRunning ? CameraProvider::V4l2 : CameraProvider::PipeWire;
+    auto twinOf = [&](std::size_t index, CameraProvider provider) -> const ListedSource* {
+        const ListedSource& source = sources[index];
+        if (source.hardwarePath.empty()) return nullptr;
+        for (const ListedSource& candidate : sources)
+            if (candidate.provider == provider && candidate.hardwarePath == source.hardwarePath)
+                return &candidate;
+        return nullptr;
+    };
+    std::vector<MergedSource> merged;
+    for (std::size_t index = 0; index < sources.size(); ++index) {
+        const ListedSource& source = sources[index];
+        if (source.provider == CameraProvider::PipeWire && !pipeWireRunning) continue;
+        if (source.provider == other && twinOf(index, preferred)) continue;
+        MergedSource row{index, {}};
+        if (source.provider == preferred)
+            if (const ListedSource* twin = twinOf(index, other))
+                row.aliases.push_back(twin->description.id);
+        merged.push_back(std::move(row));
+    }
+    return merged;
+}
+
 int DeviceList::IndexOf(const std::string& id) const {
     for (int index = 0; index < count_; ++index)
         if (entries_[index].id == id) return index;

@@ -32,6 +32,9 @@ using MessageRef = std::unique_ptr<GstMessage, GstMessageUnref>;
 // pattern sources), so that every device monitor made afterwards lists them.
 void EnsureGstreamerInitialised();
 
+// The factory name of GStreamer's PipeWire device provider.
+inline constexpr const char* kPipeWireProviderName = "pipewiredeviceprovider";
+
 // A string property of a device (for example "device.path"); empty when it has none.
 std::string DeviceProperty(GstDevice* device, const char* key);
 

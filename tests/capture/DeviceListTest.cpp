@@ -55,3 +55,36 @@ TEST(Capture_DeviceList, UnreadableNameIsShownByNumber) {
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list[1].name, "Camera 2");
 }
+
+namespace {
+
+capture::ListedSource Listed(capture::CameraProvider provider, std::string id, std::string node) {
+    return {{std::move(id), "Integrated Camera"}, provider, std::move(node)};
+}
+
+}  // namespace
+
+// A camera both providers list is one row: PipeWire's while its daemon runs (standing for the
+// V4L2 identity too, so a camera remembered from a start without PipeWire is found), V4L2's
+// otherwise; without a daemon, PipeWire's rows (left behind by a daemon that went away) go.
+TEST(Capture_DeviceList, MergesTheCameraBothProvidersListIntoOneRow) {
+    using capture::CameraProvider;
+    using capture::MergedSource;
+    const std::vector<capture::ListedSource> sources = {
+        Listed(CameraProvider::V4l2, "/dev/video0|Integrated Camera", "/dev/video0"),
+        Listed(CameraProvider::V4l2, "/dev/video2|USB Camera", "/dev/video2"),
+        Listed(CameraProvider::PipeWire, "pipewire:v4l2_input.pci-0000_00_14.0|Integrated Camera",
+               "/dev/video0"),
+        Listed(CameraProvider::PipeWire, "pipewire:screen-share|Screen", ""),
+        Listed(CameraProvider::Other, "pattern:camera|Pattern Camera", ""),
+    };
+    EXPECT_EQ(capture::MergeProviderLists(sources, true),
+              (std::vector<MergedSource>{{1, {}},
+                                         {2, {"/dev/video0|Integrated Camera"}},
+                                         {3, {}},
+                                         {4, {}}}));
+    EXPECT_EQ(capture::MergeProviderLists(sources, false),
+              (std::vector<MergedSource>{
+                  {0, {"pipewire:v4l2_input.pci-0000_00_14.0|Integrated Camera"}}, {1, {}}, {4, {}}}));
+    EXPECT_TRUE(capture::MergeProviderLists({}, true).empty());
+}
