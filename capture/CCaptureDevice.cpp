@@ -57,6 +57,7 @@ int64_t SteadyNanoseconds(std::chrono::steady_clock::time_point time) {
 struct CCaptureDevice::Pipeline {
     GstRef<GstElement> pipeline;
     GstElement* appsink = nullptr;  // owned by the pipeline
+    GstElement* source = nullptr;   // the camera, owned by the pipeline; null for a description
     std::atomic<CameraFailure> failure{CameraFailure::None};
     std::atomic<long> frames{0};
     std::atomic<int64_t> lastFrameNanoseconds{0};
@@ -162,6 +163,7 @@ bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requ
     GstRef<GstElement> appsink(gst_bin_get_by_name(GST_BIN(element), "grabber"));
     if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
     pipeline->appsink = appsink.get();
+    pipeline->source = camera;
     startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
 }
@@ -223,6 +225,10 @@ bool CCaptureDevice::WaitForFirstFrame() {
         height = GST_VIDEO_INFO_HEIGHT(&info);
     }
     return true;
+}
+
+GstElement* CCaptureDevice::SourceElement() const {
+    return pipeline_ ? pipeline_->source : nullptr;
 }
 
 CameraFailure CCaptureDevice::Failure() const {

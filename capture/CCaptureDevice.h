@@ -10,6 +10,7 @@
 #include "capture/PatternDevices.h"
 
 typedef struct _GstDevice GstDevice;
+typedef struct _GstElement GstElement;
 
 namespace capture {
 
@@ -76,6 +77,10 @@ public:
     CameraFailure Failure() const;
     long FramesDelivered() const;
     std::chrono::steady_clock::time_point LastFrameTime() const;
+
+    // The camera's own element in the pipeline (for its controls); null for a pipeline made
+    // from a description, or when closed. Owned by the pipeline.
+    GstElement* SourceElement() const;
 
     bool IsOpen() const { return graphReady; }
     int Width() const { return width; }

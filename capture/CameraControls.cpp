@@ -1,0 +1,179 @@
+#include "capture/CameraControls.h"
+
+#include <algorithm>
+
+#include "capture/PictureAdjustment.h"
+
+namespace capture {
+namespace {
+
+// The road's own brightness, contrast, saturation and hue.
+class SoftwareControls : public ControlBackend {
+public:
+    explicit SoftwareControls(PictureAdjustment& adjustment) : adjustment_(adjustment) {}
+
+    std::vector<CameraControl> Read() override {
+        std::vector<CameraControl> controls;
+        for (const auto& [key, channel] : kChannels) {
+            CameraControl control;
+            control.key = key;
+            control.label = key;
+            const bool hue = channel == PictureAdjustment::Hue;
+            control.minimum = hue ? PictureAdjustment::kHueMinimum : PictureAdjustment::kMinimum;
+            control.maximum = hue ? PictureAdjustment::kHueMaximum : PictureAdjustment::kMaximum;
+            control.value = adjustment_.Get(channel);
+            control.software = true;
+            controls.push_back(control);
+        }
+        return controls;
+    }
+
+    bool Write(const std::string& key, int value) override {
+        for (const auto& [name, channel] : kChannels) {
+            if (key != name) continue;
+            adjustment_.Set(channel, value);
+            return true;
+        }
+        return false;
+    }
+
+    bool WriteAuto(const std::string&, bool) override { return false; }
+
+private:
+    static constexpr std::pair<const char*, PictureAdjustment::Channel> kChannels[] = {
+        {"Brightness", PictureAdjustment::Brightness},
+        {"Contrast", PictureAdjustment::Contrast},
+        {"Saturation", PictureAdjustment::Saturation},
+        {"Hue", PictureAdjustment::Hue}};
+    PictureAdjustment& adjustment_;
+};
+
+int KeyOrder(const std::string& key) {
+    const auto& keys = KnownControlKeys();
+    return static_cast<int>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+}
+
+const CameraControl* Find(const std::vector<CameraControl>& controls, const std::string& key) {
+    for (const CameraControl& control : controls)
+        if (control.key == key) return &control;
+    return nullptr;
+}
+
+}  // namespace
+
+int ClampToControl(const CameraControl& control, int value) {
+    const int clamped = std::clamp(value, control.minimum, std::max(control.minimum, control.maximum));
+    if (control.step <= 1) return clamped;
+    // The nearest step, kept inside the range.
+    const long long steps = (static_cast<long long>(clamped) - control.minimum + control.step / 2) /
+                            control.step;
+    long long stepped = control.minimum + steps * control.step;
+    if (stepped > control.maximum) stepped -= control.step;
+    return static_cast<int>(stepped);
+}
+
+const std::vector<std::string>& KnownControlKeys() {
+    static const std::vector<std::string> keys{
+        "Brightness", "Contrast", "Saturation", "Hue", "Gamma", "Sharpness",
+        "BacklightCompensation", "Gain", "WhiteBalance", "Exposure", "Focus", "Zoom"};
+    return keys;
+}
+
+CameraControls::CameraControls(std::unique_ptr<ControlBackend> camera, PictureAdjustment* software)
+    : camera_(std::move(camera)) {
+    if (software) {
+        software->Reset();
+        software_ = std::make_unique<SoftwareControls>(*software);
+    }
+    if (camera_)
+        for (const CameraControl& control : camera_->Read()) cameraKeys_.push_back(control.key);
+}
+
+CameraControls::~CameraControls() = default;
+
+ControlBackend* CameraControls::BackendOf(const std::string& key) const {
+    if (std::find(cameraKeys_.begin(), cameraKeys_.end(), key) != cameraKeys_.end())
+        return camera_.get();
+    return software_.get();
+}
+
+std::vector<CameraControl> CameraControls::List() const {
+    std::lock_guard lock(mutex_);
+    std::vector<CameraControl> controls = camera_ ? camera_->Read() : std::vector<CameraControl>();
+    // A control the camera listed once and cannot read now (it closed) is not handed to the
+    // software stage: the camera's keys stay the camera's.
+    if (software_)
+        for (CameraControl& control : software_->Read())
+            if (std::find(cameraKeys_.begin(), cameraKeys_.end(), control.key) == cameraKeys_.end())
+                controls.push_back(std::move(control));
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const CameraControl& a, const CameraControl& b) {
+                         return KeyOrder(a.key) < KeyOrder(b.key);
+                     });
+    return controls;
+}
+
+std::optional<int> CameraControls::Set(const std::string& key, int value) {
+    const std::vector<CameraControl> controls = List();
+    const CameraControl* control = Find(controls, key);
+    // An automatic control's value is the camera's.
+    if (!control || (control->hasAuto && control->autoOn)) return std::nullopt;
+    const int clamped = ClampToControl(*control, value);
+    std::lock_guard lock(mutex_);
+    ControlBackend* backend = BackendOf(key);
+    if (!backend || !backend->Write(key, clamped)) return std::nullopt;
+    return clamped;
+}
+
+bool CameraControls::SetAuto(const std::string& key, bool on) {
+    const std::vector<CameraControl> controls = List();
+    const CameraControl* control = Find(controls, key);
+    if (!control || !control->hasAuto) return false;
+    std::lock_guard lock(mutex_);
+    ControlBackend* backend = BackendOf(key);
+    return backend && backend->WriteAuto(key, on);
+}
+
+std::vector<std::string> CameraControls::Apply(const ControlSettings& settings) {
+    std::vector<std::string> refused;
+    for (const CameraControl& control : List()) {
+        const auto found = settings.find(control.key);
+        if (found == settings.end()) continue;
+        const ControlSetting& setting = found->second;
+        bool autoOn = control.hasAuto && control.autoOn;
+        if (setting.autoOn && control.hasAuto) {
+            if (!SetAuto(control.key, *setting.autoOn)) {
+                refused.push_back(control.label);
+                continue;
+            }
+            autoOn = *setting.autoOn;
+        }
+        if (setting.value && !autoOn && !Set(control.key, *setting.value))
+            refused.push_back(control.label);
+    }
+    return refused;
+}
+
+std::vector<std::string> CameraControls::Reset() {
+    ControlSettings defaults;
+    for (const CameraControl& control : List()) {
+        ControlSetting setting;
+        if (control.hasAuto) setting.autoOn = control.autoDefault;
+        setting.value = control.defaultValue;
+        defaults[control.key] = setting;
+    }
+    return Apply(defaults);
+}
+
+ControlSettings CameraControls::Current() const {
+    ControlSettings settings;
+    for (const CameraControl& control : List()) {
+        ControlSetting setting;
+        setting.value = control.value;
+        if (control.hasAuto) setting.autoOn = control.autoOn;
+        settings[control.key] = setting;
+    }
+    return settings;
+}
+
+}  // namespace capture
