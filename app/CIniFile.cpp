@@ -120,10 +120,12 @@ QString CIniFile::ReadString(const QString& section, const QString& key,
 }
 
 std::optional<QByteArray> CIniFile::ReadBytes(const QString& section, const QString& key) const {
+    // The lines hold the file's bytes; a section name is written in UTF-8.
+    const QString stored = QString::fromLatin1(section.toUtf8());
     bool inSection = false;
     for (const QString& line : ReadLines(path_)) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, section);
+            inSection = SameName(*name, stored);
             continue;
         }
         if (!inSection) continue;
@@ -131,6 +133,13 @@ std::optional<QByteArray> CIniFile::ReadBytes(const QString& section, const QStr
             return ValueOf(line).toLatin1();
     }
     return std::nullopt;
+}
+
+QList<QString> CIniFile::SectionNames() const {
+    QList<QString> names;
+    for (const QString& line : ReadLines(path_))
+        if (const auto name = SectionName(line)) names.append(QString::fromUtf8(name->toLatin1()));
+    return names;
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {

@@ -39,6 +39,8 @@ public:
     // The value's bytes as the file holds them, whatever their encoding (a path in the file
     // system's bytes, for example); nothing when the key is missing.
     std::optional<QByteArray> ReadBytes(const QString& section, const QString& key) const;
+    // The names of the file's sections, in file order.
+    QList<QString> SectionNames() const;
     // Sets `key` to exactly the bytes `value`; as WriteString otherwise.
     bool WriteBytes(const QString& section, const QString& key, const QByteArray& value) const;
 

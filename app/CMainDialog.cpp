@@ -88,6 +88,7 @@ void CMainDialog::Initialise() {
     start.outputFolder = OutputFolderBytes().toStdString();
     start.defaultFolder = DefaultOutputFolder().toStdString();
     start.homeFolder = QDir::homePath().toStdString();
+    for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
     cameraNote = QStringLiteral("Opening camera...");
     if (settings->Unreadable())

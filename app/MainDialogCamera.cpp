@@ -1,10 +1,12 @@
 // The session's notices as the window shows them: the camera list, what the status line says
 // about the camera and the microphone, the choices worth keeping in the settings file, and the
-// camera chooser with the recording size and the microphone choice.
+// camera chooser with the recording size and the microphone choice; the camera's picture
+// controls, kept per camera.
 
 #include <QComboBox>
 
 #include "app/CMainDialog.h"
+#include "app/CPictureDialog.h"
 #include "app/CSourceDialog.h"
 #include "app/EffectsPanel.h"
 #include "app/RecordingPanel.h"
@@ -49,6 +51,18 @@ void CMainDialog::ConnectSession() {
                                     ? QStringLiteral("This webcam is occupied, please select another one")
                                     : QStringLiteral("Fail to open the webcam!"));
             });
+    // Each camera that goes live gets the settings kept for it; what it refused is named in
+    // the status line until the next camera opens. An open picture dialog shows its controls.
+    connect(bridge, &SessionBridge::CameraControlsAppliedHere, this,
+            [this](const std::string& id, const std::vector<std::string>& refused) {
+                QStringList names;
+                for (const std::string& label : refused) names << QString::fromStdString(label);
+                controlsNote = names.isEmpty() ? QString()
+                                               : QStringLiteral("The camera refused: %1")
+                                                     .arg(names.join(QStringLiteral(", ")));
+                UpdateStatusLine();
+                if (pictureDialog) pictureDialog->SetControls(session->Controls(), id);
+            });
     // A microphone that goes away leaves the recording to go on with silence, and says so until
     // it is back.
     connect(bridge, &SessionBridge::MicrophoneStateChangedHere, this,
@@ -77,7 +91,29 @@ void CMainDialog::ConnectSession() {
 }
 
 QString CMainDialog::ShownStatus() const {
-    return !cameraNote.isEmpty() ? cameraNote : !microphoneNote.isEmpty() ? microphoneNote : statusText;
+    return !cameraNote.isEmpty()      ? cameraNote
+           : !microphoneNote.isEmpty() ? microphoneNote
+           : !controlsNote.isEmpty()   ? controlsNote
+                                       : statusText;
+}
+
+CPictureDialog* CMainDialog::PictureDialog() const { return pictureDialog; }
+
+void CMainDialog::ShowPictureDialog() {
+    if (!pictureDialog) {
+        pictureDialog = new CPictureDialog(this);
+        pictureDialog->setAttribute(Qt::WA_DeleteOnClose);
+        // What the user sets is applied whenever that camera opens again, and kept in the file.
+        connect(pictureDialog, &CPictureDialog::SettingsChanged, this,
+                [this](const std::string& id, const capture::ControlSettings& kept) {
+                    session->KeepCameraControls(id, kept);
+                    settings->SetCameraControls(id, kept);
+                });
+        pictureDialog->SetControls(session->Controls(), session->CurrentCamera());
+    }
+    pictureDialog->show();
+    pictureDialog->raise();
+    pictureDialog->activateWindow();
 }
 
 void CMainDialog::SelectWebcamSource() {

@@ -343,3 +343,27 @@ TEST(App_Settings, ForeignBytesRoundTripAndAFileThatCannotBeReadIsNeverWritten) 
     EXPECT_TRUE(folder.messages[0].contains("could not read its settings")) << folder.messages[0].toStdString();
     EXPECT_TRUE(QFileInfo(folder.SettingsFile()).isDir());
 }
+
+// Each camera's controls are kept in a section of its own, found again by the camera's
+// identity whatever characters it holds; switches and values that cannot be read are left out.
+TEST(App_Settings, CameraControlsAreKeptPerCamera) {
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/Quenvalor.ini";
+    const std::string odd = "/dev/video2|Caméra [HD] 100% ";
+    {
+        app::ProgramSettings settings(file);
+        capture::ControlSettings kept;
+        kept["Brightness"] = capture::ControlSetting{-20, std::nullopt};
+        kept["WhiteBalance"] = capture::ControlSetting{4000, false};
+        EXPECT_TRUE(settings.SetCameraControls(odd, kept));
+        EXPECT_TRUE(settings.SetCameraControls("/dev/video0|Front", {{"Gain", {7, std::nullopt}}}));
+    }
+    WriteText(file, ReadText(file) + "\n[Camera /dev/video5|Broken]\nContrast=high\nGainAuto=maybe\n");
+    const app::ProgramSettings settings(file);
+    const auto& cameras = settings.CameraControls();
+    ASSERT_EQ(cameras.size(), 2u);
+    EXPECT_EQ(cameras.at(odd).at("Brightness").value, -20);
+    EXPECT_EQ(cameras.at(odd).at("WhiteBalance"), (capture::ControlSetting{4000, false}));
+    EXPECT_EQ(cameras.at("/dev/video0|Front").at("Gain").value, 7);
+    EXPECT_TRUE(ReadText(file).contains("WhiteBalanceAuto=0"));
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The camera's picture controls with the real program on a virtual display: a saturation kept
+# for the pattern camera greys its picture from the start; Ctrl+P opens the picture dialog, whose
+# Reset (Alt+R) brings the colours back at once and keeps the default in the settings file.
+# Expects exit status 0.
+set -u
+source "$(dirname "$0")/e2e_support.sh" "$1"
+
+printf '[General]\nFilePath=%s\n\n[Camera pattern:camera|Pattern Camera]\nSaturation=0\n' "$output" \
+    >"$folder/Quenvalor.ini"
+launch 20 0.1 || fail "no window within 20 seconds"
+wait_preview gone 10 || fail "the kept saturation did not grey the picture"
+# The grey is the camera's and not a placard: the picture moves.
+shot kept-grey
+first=$(area_digest 480 360 16 101)
+sleep 0.5
+[ "$(area_digest 480 360 16 101)" != "$first" ] || fail "the grey preview does not move"
+
+wait_for_window
+xdotool windowactivate --sync "$window" key ctrl+p
+dialog=""
+for _ in $(seq 1 50); do
+    dialog=$(xdotool search --onlyvisible --name "Camera Picture" 2>/dev/null | head -n 1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "Ctrl+P opened no picture dialog"
+shot dialog
+xdotool windowactivate --sync "$dialog" key alt+r
+wait_preview live 5 || fail "Reset did not bring the colours back"
+grep -q '^Saturation=128$' "$folder/Quenvalor.ini" || fail "the default saturation was not kept"
+xdotool key --window "$dialog" Escape
+xdotool mousemove --sync "${close[@]}" click 1
+expect_clean_end "the close button"
+echo "PASS"
