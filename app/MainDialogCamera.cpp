@@ -41,6 +41,10 @@ void CMainDialog::ConnectSession() {
             [this](const std::string&, capture::CameraState state) {
                 cameraNote = CameraNote(state);
                 UpdateStatusLine();
+                // The picture dialog says so while no camera is live; it gets the controls of
+                // the next one that is.
+                if (state != capture::CameraState::Live && pictureDialog)
+                    pictureDialog->SetControls(nullptr, {});
             });
     // The user's choice is kept once it delivers, so a choice that failed is not remembered.
     connect(bridge, &SessionBridge::CameraChoiceDeliveredHere, this,

@@ -164,6 +164,16 @@ bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requ
     if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
     pipeline->appsink = appsink.get();
     pipeline->source = camera;
+    // A camera served through another provider (a sound-and-video server) still names the
+    // node of its driver, where its controls are.
+    deviceNode.clear();
+    for (const char* key : {"api.v4l2.path", "device.path"}) {
+        const std::string path = DeviceProperty(device, key);
+        if (path.rfind("/dev/", 0) == 0) {
+            deviceNode = path;
+            break;
+        }
+    }
     startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
 }
@@ -281,6 +291,7 @@ const cv::Mat* CCaptureDevice::QueryFrame() {
 void CCaptureDevice::CloseDevice() {
     pipeline_.reset();
     startFailure = CameraFailure::None;
+    deviceNode.clear();
     frame.release();
     graphReady = false;
     width = 0;

@@ -81,6 +81,9 @@ public:
     // The camera's own element in the pipeline (for its controls); null for a pipeline made
     // from a description, or when closed. Owned by the pipeline.
     GstElement* SourceElement() const;
+    // The camera's V4L2 device node ("/dev/video0"), as its device names it; empty when it names
+    // none (the pattern camera, a description).
+    const std::string& DeviceNode() const { return deviceNode; }
 
     bool IsOpen() const { return graphReady; }
     int Width() const { return width; }
@@ -98,6 +101,7 @@ private:
     int height = 0;
     int lastBufferSize = 0;
     CameraFailure startFailure = CameraFailure::None;  // why the last start failed, if it did
+    std::string deviceNode;
     std::unique_ptr<Pipeline> pipeline_;
 };
 

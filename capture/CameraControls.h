@@ -91,10 +91,12 @@ private:
     std::vector<std::string> cameraKeys_;
 };
 
-// The controls of a running camera source element: a V4L2 camera through its device node (all
-// of its controls the program knows), any other source that offers a colour balance through
-// that, and the software controls for what is missing.
-std::unique_ptr<CameraControls> MakeCameraControls(GstElement* source, PictureAdjustment* software);
+// The controls of a running camera source element: a V4L2 camera through its device node (the
+// V4L2 source's own, else `deviceNode` when the camera's device names one; all of its controls
+// the program knows), any other source that offers a colour balance through that, and the
+// software controls for what is missing.
+std::unique_ptr<CameraControls> MakeCameraControls(GstElement* source, PictureAdjustment* software,
+                                                   const std::string& deviceNode = {});
 
 // For tests: the controls of a V4L2 device reached through `ioctl` (a call with the same
 // arguments as the system's on the device's file); `closer` runs when the controls go.

@@ -226,11 +226,13 @@ std::unique_ptr<ControlBackend> MakeColourBalanceControls(GstElement* element) {
     return std::make_unique<ColourBalanceControls>(element);
 }
 
-std::unique_ptr<CameraControls> MakeCameraControls(GstElement* source, PictureAdjustment* software) {
+std::unique_ptr<CameraControls> MakeCameraControls(GstElement* source, PictureAdjustment* software,
+                                                   const std::string& deviceNode) {
     std::unique_ptr<ControlBackend> camera;
     // A V4L2 camera is reached through a file of the controls' own: the node may be opened more
     // than once, and this file stays valid however the pipeline's own is closed.
-    const std::string path = source ? V4l2DevicePath(source) : std::string();
+    std::string path = source ? V4l2DevicePath(source) : std::string();
+    if (path.empty()) path = deviceNode;
     if (!path.empty()) {
         const int fd = open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
         if (fd >= 0)

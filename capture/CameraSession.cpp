@@ -159,7 +159,7 @@ void CameraSession::Step() {
             // The camera's controls get the settings kept for it before its first picture
             // reaches the road; making them puts the road's own adjustment back to neutral.
             std::shared_ptr<CameraControls> controls =
-                MakeCameraControls(live_->SourceElement(), &road_.adjustment);
+                MakeCameraControls(live_->SourceElement(), &road_.adjustment, live_->DeviceNode());
             ControlSettings kept;
             {
                 std::lock_guard lock(mutex_);
