@@ -319,6 +319,7 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
 }
 
 const GList* ListChannels(GstColorBalance* balance) {
+    const capture::HandedOverCall call(balance);
     return State(balance).channels;
 }
 
