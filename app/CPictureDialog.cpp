@@ -30,7 +30,7 @@ CPictureDialog::CPictureDialog(QWidget* owner)
         const std::vector<std::string> refused = controls_->Reset();
         Refresh();
         ShowRefused(refused);
-        Keep();
+        emit SettingsReset(id_);
     });
     setMinimumWidth(420);
     Rebuild();

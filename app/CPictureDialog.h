@@ -20,7 +20,7 @@ namespace app {
 // The camera's picture controls: one row per control with its name, a slider over its range,
 // the value it holds, and an "Auto" box where the camera can set it by itself (the slider is
 // then off). Changes reach the camera at once, so the preview shows them while the slider
-// moves; Reset puts every control back to its default. A control the road draws itself (the
+// moves; Reset puts every control back to its default and asks for the kept settings to go. A control the road draws itself (the
 // camera has none) is marked so. The dialog is not modal: the window hands it the controls of
 // each camera that goes live.
 class CPictureDialog : public QDialog {
@@ -41,8 +41,10 @@ public:
 
 signals:
     // The settings of camera `id` changed by the user and worth keeping: sent when a slider is
-    // let go (or moved by keys or wheel), a box is ticked, or Reset is pressed.
+    // let go (or moved by keys or wheel) or a box is ticked.
     void SettingsChanged(const std::string& id, const capture::ControlSettings& settings);
+    // Reset was pressed: camera `id` is back at its defaults and keeps no settings of its own.
+    void SettingsReset(const std::string& id);
 
 private:
     struct Row {

@@ -113,6 +113,12 @@ void CMainDialog::ShowPictureDialog() {
                     session->KeepCameraControls(id, kept);
                     settings->SetCameraControls(id, kept);
                 });
+        // Reset leaves the camera at its own defaults: nothing is applied when it opens again
+        // and the keys written for it leave its section.
+        connect(pictureDialog, &CPictureDialog::SettingsReset, this, [this](const std::string& id) {
+            session->KeepCameraControls(id, {});
+            settings->ForgetCameraControls(id);
+        });
         pictureDialog->SetControls(session->Controls(), session->CurrentCamera());
     }
     pictureDialog->show();

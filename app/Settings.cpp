@@ -53,7 +53,6 @@ int ReadCountdown(const CIniFile& file) {
 }
 
 constexpr const char* kCameraSectionPrefix = "Camera ";
-constexpr const char* kAutoSuffix = "Auto";
 
 // The controls kept in a camera's section; values that cannot be read are left out.
 capture::ControlSettings ReadControls(const CIniFile& file, const QString& section) {
@@ -63,8 +62,10 @@ capture::ControlSettings ReadControls(const CIniFile& file, const QString& secti
         bool number = false;
         const int value = file.ReadString(section, QString::fromStdString(key), {}).trimmed().toInt(&number);
         if (number) setting.value = value;
+        const std::string autoKey = capture::AutoKeyOf(key);
         const QString automatic =
-            file.ReadString(section, QString::fromStdString(key + kAutoSuffix), {}).trimmed().toLower();
+            autoKey.empty() ? QString()
+                            : file.ReadString(section, QString::fromStdString(autoKey), {}).trimmed().toLower();
         if (automatic == QLatin1String("1") || automatic == QLatin1String("true")) setting.autoOn = true;
         if (automatic == QLatin1String("0") || automatic == QLatin1String("false")) setting.autoOn = false;
         if (setting.value || setting.autoOn) settings[key] = setting;
@@ -129,12 +130,23 @@ bool ProgramSettings::SetCameraControls(const std::string& id,
     for (const auto& [key, setting] : settings) {
         if (setting.value)
             lines.append({QString::fromStdString(key), QString::number(*setting.value)});
-        if (setting.autoOn)
-            lines.append({QString::fromStdString(key + kAutoSuffix),
+        if (setting.autoOn && !capture::AutoKeyOf(key).empty())
+            lines.append({QString::fromStdString(capture::AutoKeyOf(key)),
                           *setting.autoOn ? QStringLiteral("1") : QStringLiteral("0")});
     }
     return !unreadable_ && !lines.isEmpty() &&
            CIniFile(file_).WriteStrings(CameraSectionName(id), lines);
+}
+
+bool ProgramSettings::ForgetCameraControls(const std::string& id) {
+    cameraControls_.erase(id);
+    QStringList keys;
+    for (const std::string& key : capture::KnownControlKeys()) {
+        keys << QString::fromStdString(key);
+        if (const std::string autoKey = capture::AutoKeyOf(key); !autoKey.empty())
+            keys << QString::fromStdString(autoKey);
+    }
+    return !unreadable_ && CIniFile(file_).RemoveKeys(CameraSectionName(id), keys);
 }
 
 bool ProgramSettings::Write(const char* key, const QString& value) const {

@@ -39,8 +39,10 @@ inline constexpr const char* kMirrorPreviewKey = "MirrorPreview";
 inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
 inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
 // Each camera's picture controls are kept in a section of their own, "[Camera <identity>]", one
-// key per control (its value, a whole number) and, for a control the camera can set by itself,
-// "<key>Auto" (1 or 0).
+// key per control in lower case with words joined by underscores ("brightness",
+// "white_balance_temperature"; its value, a whole number in the control's units) and, for a
+// control the camera can set by itself, its automatic mode under a key of its own
+// ("auto_exposure", "white_balance_automatic", "focus_automatic"; 1 or 0).
 QString CameraSectionName(const std::string& id);
 
 // Every choice the program keeps in its settings file, typed, each with its default and its
@@ -83,6 +85,9 @@ public:
         return cameraControls_;
     }
     bool SetCameraControls(const std::string& id, const capture::ControlSettings& settings);
+    // Takes the control keys out of camera `id`'s section, so the camera keeps its own values;
+    // keys the program does not know stay.
+    bool ForgetCameraControls(const std::string& id);
 
 private:
     bool Write(const char* key, const QString& value) const;

@@ -14,13 +14,13 @@ public:
 
     std::vector<CameraControl> Read() override {
         std::vector<CameraControl> controls;
-        for (const auto& [key, channel] : kChannels) {
+        for (const auto& [key, label, channel] : kChannels) {
             CameraControl control;
             control.key = key;
-            control.label = key;
-            const bool hue = channel == PictureAdjustment::Hue;
-            control.minimum = hue ? PictureAdjustment::kHueMinimum : PictureAdjustment::kMinimum;
-            control.maximum = hue ? PictureAdjustment::kHueMaximum : PictureAdjustment::kMaximum;
+            control.label = label;
+            control.minimum = PictureAdjustment::Minimum(channel);
+            control.maximum = PictureAdjustment::Maximum(channel);
+            control.defaultValue = PictureAdjustment::Neutral(channel);
             control.value = adjustment_.Get(channel);
             control.software = true;
             controls.push_back(control);
@@ -29,7 +29,7 @@ public:
     }
 
     bool Write(const std::string& key, int value) override {
-        for (const auto& [name, channel] : kChannels) {
+        for (const auto& [name, label, channel] : kChannels) {
             if (key != name) continue;
             adjustment_.Set(channel, value);
             return true;
@@ -40,11 +40,16 @@ public:
     bool WriteAuto(const std::string&, bool) override { return false; }
 
 private:
-    static constexpr std::pair<const char*, PictureAdjustment::Channel> kChannels[] = {
-        {"Brightness", PictureAdjustment::Brightness},
-        {"Contrast", PictureAdjustment::Contrast},
-        {"Saturation", PictureAdjustment::Saturation},
-        {"Hue", PictureAdjustment::Hue}};
+    struct Channel {
+        const char* key;
+        const char* label;
+        PictureAdjustment::Channel channel;
+    };
+    static constexpr Channel kChannels[] = {
+        {"brightness", "Brightness", PictureAdjustment::Brightness},
+        {"contrast", "Contrast", PictureAdjustment::Contrast},
+        {"saturation", "Saturation", PictureAdjustment::Saturation},
+        {"hue", "Hue", PictureAdjustment::Hue}};
     PictureAdjustment& adjustment_;
 };
 
@@ -74,9 +79,22 @@ int ClampToControl(const CameraControl& control, int value) {
 
 const std::vector<std::string>& KnownControlKeys() {
     static const std::vector<std::string> keys{
-        "Brightness", "Contrast", "Saturation", "Hue", "Gamma", "Sharpness",
-        "BacklightCompensation", "Gain", "WhiteBalance", "Exposure", "Focus", "Zoom"};
+        "brightness", "contrast", "saturation", "hue", "gain", "exposure",
+        "white_balance_temperature", "focus", "sharpness", "backlight_compensation",
+        "power_line_frequency", "zoom"};
     return keys;
+}
+
+std::string AutoKeyOf(const std::string& key) {
+    static const std::pair<const char*, const char*> kAutoKeys[] = {
+        {"hue", "hue_automatic"},
+        {"gain", "gain_automatic"},
+        {"exposure", "auto_exposure"},
+        {"white_balance_temperature", "white_balance_automatic"},
+        {"focus", "focus_automatic"}};
+    for (const auto& [control, automatic] : kAutoKeys)
+        if (key == control) return automatic;
+    return {};
 }
 
 CameraControls::CameraControls(std::unique_ptr<ControlBackend> camera, PictureAdjustment* software)

@@ -16,8 +16,8 @@ class PictureAdjustment;
 
 // One picture control of a camera (brightness, white balance, ...), as last read.
 struct CameraControl {
-    std::string key;    // the name it is kept under in the settings file, "WhiteBalance"
-    std::string label;  // what the user reads, "White balance"
+    std::string key;    // the name it is kept under in the settings file, "white_balance_temperature"
+    std::string label;  // what the user reads, "White balance temperature"
     int minimum = 0;
     int maximum = 0;
     int step = 1;
@@ -45,7 +45,11 @@ struct ControlSetting {
 using ControlSettings = std::map<std::string, ControlSetting>;
 
 // The keys the program knows, in the order the controls are shown; a camera offers some of them.
+// Lower case, words joined by underscores: "brightness", "white_balance_temperature".
 const std::vector<std::string>& KnownControlKeys();
+// The key that keeps the automatic mode of control `key` ("auto_exposure" for "exposure",
+// "white_balance_automatic" for "white_balance_temperature"); empty when it has none.
+std::string AutoKeyOf(const std::string& key);
 
 // Where the controls of one camera come from: the camera itself, or the program's own picture
 // stage. Writes are given values already clamped, and are false when the camera refuses them.

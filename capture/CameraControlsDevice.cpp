@@ -29,18 +29,19 @@ struct V4l2Control {
 };
 
 constexpr V4l2Control kV4l2Controls[] = {
-    {"Brightness", "Brightness", V4L2_CID_BRIGHTNESS, 0},
-    {"Contrast", "Contrast", V4L2_CID_CONTRAST, 0},
-    {"Saturation", "Saturation", V4L2_CID_SATURATION, 0},
-    {"Hue", "Hue", V4L2_CID_HUE, V4L2_CID_HUE_AUTO},
-    {"Gamma", "Gamma", V4L2_CID_GAMMA, 0},
-    {"Sharpness", "Sharpness", V4L2_CID_SHARPNESS, 0},
-    {"BacklightCompensation", "Backlight compensation", V4L2_CID_BACKLIGHT_COMPENSATION, 0},
-    {"Gain", "Gain", V4L2_CID_GAIN, V4L2_CID_AUTOGAIN},
-    {"WhiteBalance", "White balance", V4L2_CID_WHITE_BALANCE_TEMPERATURE, V4L2_CID_AUTO_WHITE_BALANCE},
-    {"Exposure", "Exposure", V4L2_CID_EXPOSURE_ABSOLUTE, V4L2_CID_EXPOSURE_AUTO},
-    {"Focus", "Focus", V4L2_CID_FOCUS_ABSOLUTE, V4L2_CID_FOCUS_AUTO},
-    {"Zoom", "Zoom", V4L2_CID_ZOOM_ABSOLUTE, 0},
+    {"brightness", "Brightness", V4L2_CID_BRIGHTNESS, 0},
+    {"contrast", "Contrast", V4L2_CID_CONTRAST, 0},
+    {"saturation", "Saturation", V4L2_CID_SATURATION, 0},
+    {"hue", "Hue", V4L2_CID_HUE, V4L2_CID_HUE_AUTO},
+    {"gain", "Gain", V4L2_CID_GAIN, V4L2_CID_AUTOGAIN},
+    {"exposure", "Exposure", V4L2_CID_EXPOSURE_ABSOLUTE, V4L2_CID_EXPOSURE_AUTO},
+    {"white_balance_temperature", "White balance temperature", V4L2_CID_WHITE_BALANCE_TEMPERATURE,
+     V4L2_CID_AUTO_WHITE_BALANCE},
+    {"focus", "Focus", V4L2_CID_FOCUS_ABSOLUTE, V4L2_CID_FOCUS_AUTO},
+    {"sharpness", "Sharpness", V4L2_CID_SHARPNESS, 0},
+    {"backlight_compensation", "Backlight compensation", V4L2_CID_BACKLIGHT_COMPENSATION, 0},
+    {"power_line_frequency", "Power line frequency", V4L2_CID_POWER_LINE_FREQUENCY, 0},
+    {"zoom", "Zoom", V4L2_CID_ZOOM_ABSOLUTE, 0},
 };
 
 class V4l2Controls : public ControlBackend {
@@ -55,8 +56,10 @@ public:
         std::vector<CameraControl> controls;
         for (const V4l2Control& known : kV4l2Controls) {
             v4l2_queryctrl query{};
+            // Power line frequency is a menu of numbered items (off, 50 Hz, 60 Hz, ...).
             if (!Query(known.id, query) ||
-                (query.type != V4L2_CTRL_TYPE_INTEGER && query.type != V4L2_CTRL_TYPE_BOOLEAN))
+                (query.type != V4L2_CTRL_TYPE_INTEGER && query.type != V4L2_CTRL_TYPE_BOOLEAN &&
+                 query.type != V4L2_CTRL_TYPE_MENU))
                 continue;
             CameraControl control;
             control.key = known.key;
@@ -169,14 +172,14 @@ public:
             const char* key = KeyOfChannel(channel->label ? channel->label : "");
             if (!key) continue;
             CameraControl control;
-            control.key = Capitalised(key);
-            control.label = control.key;
+            control.key = key;
+            control.label = Capitalised(key);
             control.minimum = channel->min_value;
             control.maximum = channel->max_value;
             control.value = gst_color_balance_get_value(balance, channel);
             // A colour balance names no default; the middle of the range stands for it, as
             // cameras' defaults mostly are.
-            control.defaultValue = control.key == "Hue" && control.minimum < 0 && control.maximum > 0
+            control.defaultValue = control.key == "hue" && control.minimum < 0 && control.maximum > 0
                                        ? 0
                                        : control.minimum + (control.maximum - control.minimum + 1) / 2;
             controls.push_back(control);
@@ -189,7 +192,7 @@ public:
         for (const GList* item = gst_color_balance_list_channels(balance); item; item = item->next) {
             auto* channel = GST_COLOR_BALANCE_CHANNEL(item->data);
             const char* known = KeyOfChannel(channel->label ? channel->label : "");
-            if (!known || Capitalised(known) != key) continue;
+            if (!known || known != key) continue;
             gst_color_balance_set_value(balance, channel, value);
             // The interface tells no failure: a value that does not read back was refused.
             return gst_color_balance_get_value(balance, channel) == value;

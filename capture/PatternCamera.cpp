@@ -55,17 +55,18 @@ bool FileSays(const std::string& path, const char* word) {
     return first.rfind(word, 0) == 0;
 }
 
-// The colour balance of the pattern camera, as a webcam's: brightness, contrast and saturation
-// from 0 to 255 (128 leaves the picture as it is), hue from -180 to 180 degrees.
+// The colour balance of the pattern camera: brightness from -100 to 100 (1.27 times the value is
+// added to every channel), contrast and saturation from 0 to 200 (100 leaves the picture as it
+// is), hue from -180 to 180 degrees; the neutral values are the defaults.
 struct BalanceChannel {
     const char* name;
     int minimum;
     int maximum;
     int neutral;
 };
-constexpr BalanceChannel kBalanceChannels[] = {{"BRIGHTNESS", 0, 255, 128},
-                                               {"CONTRAST", 0, 255, 128},
-                                               {"SATURATION", 0, 255, 128},
+constexpr BalanceChannel kBalanceChannels[] = {{"BRIGHTNESS", -100, 100, 0},
+                                               {"CONTRAST", 0, 200, 100},
+                                               {"SATURATION", 0, 200, 100},
                                                {"HUE", -180, 180, 0}};
 constexpr int kBalanceCount = 4;
 
@@ -140,8 +141,7 @@ struct PatternState {
 
     // Applies the colour balance of the moment to `bgr`.
     void ApplyBalance(cv::Mat& bgr) const {
-        AdjustColours(bgr, (balance[0] - 128) / 256.0, balance[1] / 128.0, balance[2] / 128.0,
-                      balance[3]);
+        ApplyColourBalance(bgr, balance[0], balance[1], balance[2], balance[3]);
     }
 
     void DrawRows() {

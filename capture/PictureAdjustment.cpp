@@ -33,25 +33,40 @@ void AdjustColours(cv::Mat& bgr, double brightness, double contrast, double satu
     cv::transform(bgr, bgr, matrix);
 }
 
+void ApplyColourBalance(cv::Mat& bgr, int brightness, int contrast, int saturation, int hueDegrees) {
+    AdjustColours(bgr, 1.27 * brightness / 255.0, contrast / 100.0, saturation / 100.0, hueDegrees);
+}
+
+int PictureAdjustment::Minimum(Channel channel) {
+    return channel == Brightness ? -100 : channel == Hue ? -180 : 0;
+}
+
+int PictureAdjustment::Maximum(Channel channel) {
+    return channel == Brightness ? 100 : channel == Hue ? 180 : 200;
+}
+
+int PictureAdjustment::Neutral(Channel channel) {
+    return channel == Contrast || channel == Saturation ? 100 : 0;
+}
+
 void PictureAdjustment::Set(Channel channel, int value) {
-    const bool hue = channel == Hue;
-    values_[channel] = std::clamp(value, hue ? kHueMinimum : kMinimum, hue ? kHueMaximum : kMaximum);
+    values_[channel] = std::clamp(value, Minimum(channel), Maximum(channel));
 }
 
 void PictureAdjustment::Reset() {
-    for (auto& value : values_) value = 0;
+    for (int channel = 0; channel < kChannels; ++channel)
+        values_[channel] = Neutral(static_cast<Channel>(channel));
 }
 
 bool PictureAdjustment::IsNeutral() const {
-    return std::all_of(std::begin(values_), std::end(values_),
-                       [](const std::atomic<int>& value) { return value.load() == 0; });
+    for (int channel = 0; channel < kChannels; ++channel)
+        if (values_[channel] != Neutral(static_cast<Channel>(channel))) return false;
+    return true;
 }
 
 void PictureAdjustment::Apply(cv::Mat& bgr) const {
     if (IsNeutral()) return;
-    // Brightness moves by up to half of full white; contrast and saturation scale from 0 to 2.
-    AdjustColours(bgr, Get(Brightness) / 200.0, 1 + Get(Contrast) / 100.0,
-                  1 + Get(Saturation) / 100.0, Get(Hue));
+    ApplyColourBalance(bgr, Get(Brightness), Get(Contrast), Get(Saturation), Get(Hue));
 }
 
 }  // namespace capture

@@ -14,22 +14,28 @@ namespace capture {
 void AdjustColours(cv::Mat& bgr, double brightness, double contrast, double saturation,
                    double hueDegrees);
 
+// Applies a colour balance in the units cameras and the program's settings use: `brightness`
+// from -100 to 100 adds 1.27 times its value to every channel, `contrast` from 0 to 200 scales
+// the distance from mid-grey by contrast/100, `saturation` from 0 to 200 scales the distance
+// from the pixel's grey by saturation/100, `hueDegrees` from -180 to 180 turns the colours.
+void ApplyColourBalance(cv::Mat& bgr, int brightness, int contrast, int saturation, int hueDegrees);
+
 // The road's own brightness, contrast, saturation and hue, for cameras that do not offer them
-// themselves. Each is a whole number from kMinimum to kMaximum with 0 for "unchanged" (hue in
-// degrees, from -180 to 180). Set from any thread; the road applies the values of the moment to
-// each camera picture, and does nothing while all are 0.
+// themselves: whole numbers in the ranges and meanings of ApplyColourBalance, neutral at
+// 0, 100, 100 and 0. Set from any thread; the road applies the values of the moment to each
+// camera picture, and does nothing while all are neutral.
 class PictureAdjustment {
 public:
-    static constexpr int kMinimum = -100;
-    static constexpr int kMaximum = 100;
-    static constexpr int kHueMinimum = -180;
-    static constexpr int kHueMaximum = 180;
-
     enum Channel { Brightness, Contrast, Saturation, Hue, kChannels };
 
+    static int Minimum(Channel channel);
+    static int Maximum(Channel channel);
+    static int Neutral(Channel channel);
+
+    PictureAdjustment() { Reset(); }
     void Set(Channel channel, int value);
     int Get(Channel channel) const { return values_[channel].load(); }
-    // Every channel back to 0.
+    // Every channel back to neutral.
     void Reset();
     bool IsNeutral() const;
     // Applies the values of the moment to `bgr`.

@@ -47,12 +47,12 @@ bool CameraIsLive(const CMainDialog& dialog) {
 
 // The kept saturation greys the camera when it opens (a value that is not a number is left
 // out); the dialog shows the camera's controls, a slider moved brings the colours back at once
-// and is kept in the file; Reset goes back to the defaults.
+// and is kept in the file; Reset goes back to the defaults and takes the kept values away.
 TEST(App_PictureDialog, KeptControlsApplyAtStartAndTheDialogChangesThemLive) {
     app_test::ProgramFolder folder;
     WriteSettings(folder.SettingsFile(),
                   "[General]\nCamera=pattern:camera|Pattern Camera\n\n"
-                  "[Camera pattern:camera|Pattern Camera]\nSaturation=0\nBrightness=bright\n");
+                  "[Camera pattern:camera|Pattern Camera]\nsaturation=0\nbrightness=bright\n");
     CMainDialog dialog(nullptr, folder.Path());
     dialog.Initialise();
     ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(dialog); }, 5000));
@@ -62,23 +62,23 @@ TEST(App_PictureDialog, KeptControlsApplyAtStartAndTheDialogChangesThemLive) {
     app::CPictureDialog* picture = dialog.PictureDialog();
     ASSERT_TRUE(picture);
     EXPECT_TRUE(picture->isVisible());
-    QSlider* saturation = picture->Slider("Saturation");
+    QSlider* saturation = picture->Slider("saturation");
     ASSERT_TRUE(saturation);
     EXPECT_EQ(saturation->value(), 0);
-    EXPECT_EQ(picture->ValueLabel("Saturation")->text(), QStringLiteral("0"));
-    EXPECT_EQ(picture->Slider("Brightness")->value(), 128);
-    EXPECT_FALSE(picture->Slider("Gain"));  // the pattern camera has none
+    EXPECT_EQ(saturation->maximum(), 200);
+    EXPECT_EQ(picture->ValueLabel("saturation")->text(), QStringLiteral("0"));
+    EXPECT_EQ(picture->Slider("brightness")->value(), 0);
+    EXPECT_FALSE(picture->Slider("gain"));  // the pattern camera has none
 
     saturation->setValue(200);
-    EXPECT_EQ(picture->ValueLabel("Saturation")->text(), QStringLiteral("200"));
+    EXPECT_EQ(picture->ValueLabel("saturation")->text(), QStringLiteral("200"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return ColouredShare(dialog) > 0.25; }, 5000));
-    EXPECT_EQ(app::ProgramSettings(folder.SettingsFile()).CameraControls().at(kPatternId).at("Saturation").value,
+    EXPECT_EQ(app::ProgramSettings(folder.SettingsFile()).CameraControls().at(kPatternId).at("saturation").value,
               200);
 
     picture->ResetButton()->click();
-    EXPECT_EQ(saturation->value(), 128);
-    EXPECT_EQ(app::ProgramSettings(folder.SettingsFile()).CameraControls().at(kPatternId).at("Saturation").value,
-              128);
+    EXPECT_EQ(saturation->value(), 100);
+    EXPECT_FALSE(app::ProgramSettings(folder.SettingsFile()).CameraControls().contains(kPatternId));
     EXPECT_TRUE(picture->Note().isEmpty());
     dialog.ShutdownSequence();
 }
@@ -88,17 +88,17 @@ TEST(App_PictureDialog, KeptControlsApplyAtStartAndTheDialogChangesThemLive) {
 TEST(App_PictureDialog, RefusedControlIsNamedInTheStatusLine) {
     app_test::ProgramFolder folder;
     qputenv("QUENVALOR_PATTERN_CAMERA_CONTROLS", "brightness=fixed");
-    WriteSettings(folder.SettingsFile(), "[Camera pattern:camera|Pattern Camera]\nBrightness=200\n");
+    WriteSettings(folder.SettingsFile(), "[Camera pattern:camera|Pattern Camera]\nbrightness=200\n");
     CMainDialog dialog(nullptr, folder.Path());
     dialog.Initialise();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return dialog.ShownStatus() == QStringLiteral("The camera refused: Brightness"); }, 5000));
     qunsetenv("QUENVALOR_PATTERN_CAMERA_CONTROLS");
     dialog.ShowPictureDialog();
-    QSlider* saturation = dialog.PictureDialog()->Slider("Saturation");
+    QSlider* saturation = dialog.PictureDialog()->Slider("saturation");
     ASSERT_TRUE(saturation);
-    EXPECT_EQ(saturation->minimum(), -100);
-    saturation->setValue(-100);
+    EXPECT_EQ(saturation->minimum(), 0);
+    saturation->setValue(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ColouredShare(dialog) < 0.02; }, 5000));
     dialog.ShutdownSequence();
 }

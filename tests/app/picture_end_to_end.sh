@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The camera's picture controls with the real program on a virtual display: a saturation kept
 # for the pattern camera greys its picture from the start; Ctrl+P opens the picture dialog, whose
-# Reset (Alt+R) brings the colours back at once and keeps the default in the settings file.
+# Reset (Alt+R) brings the colours back at once and takes the kept value out of the settings file,
+# leaving a key the program does not know.
 # Expects exit status 0.
 set -u
 source "$(dirname "$0")/e2e_support.sh" "$1"
 
-printf '[General]\nFilePath=%s\n\n[Camera pattern:camera|Pattern Camera]\nSaturation=0\n' "$output" \
+printf '[General]\nFilePath=%s\n\n[Camera pattern:camera|Pattern Camera]\nsaturation=0\nremark=mine\n' "$output" \
     >"$folder/Quenvalor.ini"
 launch 20 0.1 || fail "no window within 20 seconds"
 # The camera's picture moves, as no placard does: once it does, it must be grey.
@@ -38,7 +39,8 @@ shot dialog
 xdotool windowfocus --sync "$dialog"
 xdotool key alt+r
 wait_preview live 5 || fail "Reset did not bring the colours back"
-grep -q '^Saturation=128$' "$folder/Quenvalor.ini" || fail "the default saturation was not kept"
+! grep -q '^saturation=' "$folder/Quenvalor.ini" || fail "Reset left the kept saturation in the settings file"
+grep -q '^remark=mine$' "$folder/Quenvalor.ini" || fail "Reset took a key the program does not know"
 xdotool key Escape
 xdotool mousemove --sync "${close[@]}" click 1
 expect_clean_end "the close button"

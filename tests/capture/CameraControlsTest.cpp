@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <map>
 #include <mutex>
+#include <tuple>
 
 #include "CameraTestSupport.h"
 #include "capture/CameraControls.h"
@@ -30,7 +31,8 @@ struct FakeControl {
 
 // A webcam with brightness, saturation (in steps of 5), gain (which fails every write), white
 // balance with its automatic switch (on; the temperature cannot be set meanwhile) and exposure
-// with its automatic menu (aperture priority). It has no contrast and no hue.
+// with its automatic menu (aperture priority), and power line frequency as a menu. It has no
+// contrast and no hue.
 class FakeV4l2Camera {
 public:
     FakeV4l2Camera() {
@@ -41,6 +43,7 @@ public:
         Add(V4L2_CID_AUTO_WHITE_BALANCE, V4L2_CTRL_TYPE_BOOLEAN, 0, 1, 1, 1);
         Add(V4L2_CID_EXPOSURE_ABSOLUTE, V4L2_CTRL_TYPE_INTEGER, 3, 2047, 1, 250);
         Add(V4L2_CID_EXPOSURE_AUTO, V4L2_CTRL_TYPE_MENU, 0, 3, 1, V4L2_EXPOSURE_APERTURE_PRIORITY);
+        Add(V4L2_CID_POWER_LINE_FREQUENCY, V4L2_CTRL_TYPE_MENU, 0, 2, 1, 1);
     }
 
     int Ioctl(unsigned long request, void* argument) {
@@ -109,40 +112,47 @@ TEST(CameraControlsTest, V4l2CameraIsSetThroughItsNodeAndTheRoadFillsWhatItLacks
     const std::vector<CameraControl> listed = controls.List();
     std::vector<std::string> keys;
     for (const CameraControl& control : listed) keys.push_back(control.key + (control.software ? "*" : ""));
-    EXPECT_EQ(keys, (std::vector<std::string>{"Brightness", "Contrast*", "Saturation", "Hue*", "Gain",
-                                              "WhiteBalance", "Exposure"}));
-    const CameraControl* whiteBalance = Find(listed, "WhiteBalance");
+    EXPECT_EQ(keys, (std::vector<std::string>{"brightness", "contrast*", "saturation", "hue*", "gain",
+                                              "exposure", "white_balance_temperature",
+                                              "power_line_frequency"}));
+    const CameraControl* whiteBalance = Find(listed, "white_balance_temperature");
     ASSERT_TRUE(whiteBalance);
     EXPECT_TRUE(whiteBalance->hasAuto && whiteBalance->autoOn && whiteBalance->autoDefault);
-    EXPECT_EQ(whiteBalance->label, "White balance");
+    EXPECT_EQ(whiteBalance->label, "White balance temperature");
+    // The road's own controls have the ranges and defaults of a camera's colour balance.
+    const CameraControl* contrast = Find(listed, "contrast");
+    EXPECT_EQ(std::tuple(contrast->minimum, contrast->maximum, contrast->defaultValue, contrast->value),
+              std::tuple(0, 200, 100, 100));
 
     // Values are clamped to the range and put on the control's steps.
-    EXPECT_EQ(controls.Set("Brightness", 1000), 64);
+    EXPECT_EQ(controls.Set("brightness", 1000), 64);
     EXPECT_EQ(camera.Value(V4L2_CID_BRIGHTNESS), 64);
-    EXPECT_EQ(controls.Set("Saturation", 33), 35);
+    EXPECT_EQ(controls.Set("saturation", 33), 35);
     EXPECT_EQ(camera.Value(V4L2_CID_SATURATION), 35);
     // An automatic control's value is the camera's.
-    EXPECT_FALSE(controls.Set("WhiteBalance", 5000));
-    EXPECT_FALSE(controls.Set("Sharpness", 1));
+    EXPECT_FALSE(controls.Set("white_balance_temperature", 5000));
+    EXPECT_FALSE(controls.Set("sharpness", 1));
 
     // Kept settings: the automatic switch goes first, so the temperature can then be set; the
     // gain the camera refuses is named; the software contrast goes to the road.
     capture::ControlSettings kept;
-    kept["WhiteBalance"] = ControlSetting{5003, false};
-    kept["Gain"] = ControlSetting{10, std::nullopt};
-    kept["Contrast"] = ControlSetting{50, std::nullopt};
-    kept["Unknown"] = ControlSetting{1, std::nullopt};
+    kept["white_balance_temperature"] = ControlSetting{5003, false};
+    kept["gain"] = ControlSetting{10, std::nullopt};
+    kept["contrast"] = ControlSetting{50, std::nullopt};
+    kept["power_line_frequency"] = ControlSetting{2, std::nullopt};
+    kept["unknown"] = ControlSetting{1, std::nullopt};
     EXPECT_EQ(controls.Apply(kept), std::vector<std::string>{"Gain"});
     EXPECT_EQ(camera.Value(V4L2_CID_AUTO_WHITE_BALANCE), 0);
     EXPECT_EQ(camera.Value(V4L2_CID_WHITE_BALANCE_TEMPERATURE), 5000);
     EXPECT_EQ(adjustment.Get(PictureAdjustment::Contrast), 50);
+    EXPECT_EQ(camera.Value(V4L2_CID_POWER_LINE_FREQUENCY), 2);
 
     // Exposure's automatic mode is a menu: manual, or aperture priority.
-    EXPECT_TRUE(controls.SetAuto("Exposure", false));
+    EXPECT_TRUE(controls.SetAuto("exposure", false));
     EXPECT_EQ(camera.Value(V4L2_CID_EXPOSURE_AUTO), V4L2_EXPOSURE_MANUAL);
-    EXPECT_TRUE(controls.SetAuto("Exposure", true));
+    EXPECT_TRUE(controls.SetAuto("exposure", true));
     EXPECT_EQ(camera.Value(V4L2_CID_EXPOSURE_AUTO), V4L2_EXPOSURE_APERTURE_PRIORITY);
-    EXPECT_FALSE(controls.SetAuto("Brightness", true));
+    EXPECT_FALSE(controls.SetAuto("brightness", true));
 
     // Reset brings every control back to its default, the automatic ones to automatic; the
     // gain's refusal is told again.
@@ -170,9 +180,14 @@ TEST(CameraControlsTest, ColourAdjustmentKeepsChannelOrder) {
     EXPECT_LT(cyan[2], 60);
     EXPECT_GT(cyan[0], 60);
     EXPECT_GT(cyan[1], 60);
-    cv::Mat bright = picture.clone();
-    capture::AdjustColours(bright, 0.2, 1, 1, 0);
-    EXPECT_GT(cv::mean(bright)[0], cv::mean(picture)[0] + 40);
+    // In the settings' units: brightness 100 adds 127 to every channel, contrast 50 halves the
+    // distance from mid-grey.
+    cv::Mat bright(1, 1, CV_8UC3, cv::Scalar(30, 60, 100));
+    capture::ApplyColourBalance(bright, 100, 100, 100, 0);
+    EXPECT_LE(cv::norm(bright.at<cv::Vec3b>(0, 0), cv::Vec3b(157, 187, 227), cv::NORM_INF), 1);
+    cv::Mat flat(1, 1, CV_8UC3, cv::Scalar(28, 60, 228));
+    capture::ApplyColourBalance(flat, 0, 50, 100, 0);
+    EXPECT_LE(cv::norm(flat.at<cv::Vec3b>(0, 0), cv::Vec3b(78, 94, 178), cv::NORM_INF), 1);
 }
 
 // --- the pattern camera in a camera session ----------------------------------------------------
@@ -229,7 +244,7 @@ TEST(CameraControlsTest, KeptSettingsApplyWheneverTheCameraOpens) {
     ControlEvents events;
     capture::CameraSession session(running.frameRoad, events, 320, 240);
     capture::ControlSettings kept;
-    kept["Saturation"] = ControlSetting{0, std::nullopt};
+    kept["saturation"] = ControlSetting{0, std::nullopt};
     session.KeepControls(kPatternId, kept);
     session.Start(kPatternId);
     ASSERT_TRUE(WaitUntil([&] { return events.Applied().size() == 1; }));
@@ -239,7 +254,7 @@ TEST(CameraControlsTest, KeptSettingsApplyWheneverTheCameraOpens) {
     const std::vector<CameraControl> listed = controls->List();
     ASSERT_EQ(listed.size(), 4u);
     for (const CameraControl& control : listed) EXPECT_FALSE(control.software) << control.key;
-    EXPECT_EQ(Find(listed, "Saturation")->value, 0);
+    EXPECT_EQ(Find(listed, "saturation")->value, 0);
     EXPECT_TRUE(WaitUntil([&] { return Colourfulness(running.frameRoad) < 2; }));
     EXPECT_TRUE(running.frameRoad.adjustment.IsNeutral());
 
@@ -261,18 +276,19 @@ TEST(CameraControlsTest, RefusedControlsAreNamedAndMissingOnesAreTheRoads) {
     ControlEvents events;
     capture::CameraSession session(running.frameRoad, events, 320, 240);
     capture::ControlSettings kept;
-    kept["Brightness"] = ControlSetting{200, std::nullopt};
-    kept["Saturation"] = ControlSetting{-100, std::nullopt};
+    kept["brightness"] = ControlSetting{200, std::nullopt};
+    kept["saturation"] = ControlSetting{-100, std::nullopt};
     session.KeepControls(kPatternId, kept);
     session.Start(kPatternId);
     ASSERT_TRUE(WaitUntil([&] { return events.Applied().size() == 1; }));
     EXPECT_EQ(events.Applied()[0].second, std::vector<std::string>{"Brightness"});
     const std::vector<CameraControl> listed = session.Controls()->List();
     ASSERT_EQ(listed.size(), 4u);
-    EXPECT_FALSE(Find(listed, "Brightness")->software);
-    EXPECT_EQ(Find(listed, "Brightness")->value, 128);
-    EXPECT_TRUE(Find(listed, "Saturation")->software);
-    EXPECT_EQ(running.frameRoad.adjustment.Get(PictureAdjustment::Saturation), -100);
+    EXPECT_FALSE(Find(listed, "brightness")->software);
+    EXPECT_EQ(Find(listed, "brightness")->value, 0);
+    EXPECT_TRUE(Find(listed, "saturation")->software);
+    // Out of its range, the kept saturation is clamped to 0.
+    EXPECT_EQ(running.frameRoad.adjustment.Get(PictureAdjustment::Saturation), 0);
     EXPECT_TRUE(WaitUntil([&] { return Colourfulness(running.frameRoad) < 2; }));
     session.Stop();
 }
