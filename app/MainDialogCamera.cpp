@@ -104,8 +104,13 @@ QString CMainDialog::ShownStatus() const {
 CPictureDialog* CMainDialog::PictureDialog() const { return pictureDialog; }
 
 void CMainDialog::ShowPictureDialog() {
+    // Asked for from the modal camera chooser, the dialog stands over the chooser, so it takes
+    // input while the chooser is open.
+    QWidget* owner = sourceDialog ? static_cast<QWidget*>(sourceDialog.data()) : this;
+    if (pictureDialog && pictureDialog->parentWidget() != owner)
+        pictureDialog->setParent(owner, pictureDialog->windowFlags());
     if (!pictureDialog) {
-        pictureDialog = new CPictureDialog(this);
+        pictureDialog = new CPictureDialog(owner);
         pictureDialog->setAttribute(Qt::WA_DeleteOnClose);
         // What the user sets is applied whenever that camera opens again, and kept in the file.
         connect(pictureDialog, &CPictureDialog::SettingsChanged, this,
@@ -148,6 +153,7 @@ void CMainDialog::SelectWebcamSource() {
     dialog.SetLevelSource([this] { return session->MicrophoneLevel(); });
     connect(&dialog, &CSourceDialog::MicrophoneChanged, this,
             [this](const std::string& setting) { session->UseMicrophone(setting); });
+    connect(&dialog, &CSourceDialog::PictureRequested, this, &CMainDialog::ShowPictureDialog);
     sourceDialog = &dialog;
     const int result = dialog.DoModal();
     sourceDialog = nullptr;
