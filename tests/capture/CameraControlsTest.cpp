@@ -227,6 +227,16 @@ double Colourfulness(const capture::FrameRoad& road) {
     return (cv::mean(blueGreen)[0] + cv::mean(greenRed)[0]) / 2;
 }
 
+// The mean level of the road's camera picture over its three channels (0 while it has none).
+double Lightness(const capture::FrameRoad& road) {
+    cv::Mat frame;
+    std::optional<std::chrono::steady_clock::time_point> captured;
+    road.CopyOutputFrame(frame, &captured);
+    if (!captured) return 0;
+    const cv::Scalar mean = cv::mean(frame);
+    return (mean[0] + mean[1] + mean[2]) / 3;
+}
+
 class ScopedVariable {
 public:
     ScopedVariable(const char* name, const char* value) : name_(name) { setenv(name, value, 1); }
@@ -257,6 +267,10 @@ TEST(CameraControlsTest, KeptSettingsApplyWheneverTheCameraOpens) {
     EXPECT_EQ(Find(listed, "saturation")->value, 0);
     EXPECT_TRUE(WaitUntil([&] { return Colourfulness(running.frameRoad) < 2; }));
     EXPECT_TRUE(running.frameRoad.adjustment.IsNeutral());
+    // The camera's own brightness lightens its picture at once.
+    const double before = Lightness(running.frameRoad);
+    EXPECT_EQ(controls->Set("brightness", 100), 100);
+    EXPECT_TRUE(WaitUntil([&] { return Lightness(running.frameRoad) > before + 40; }));
 
     presence.Unplug();
     ASSERT_TRUE(WaitUntil([&] { return !session.Controls(); }));
