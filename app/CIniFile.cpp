@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace app {
@@ -120,10 +121,12 @@ QString CIniFile::ReadString(const QString& section, const QString& key,
 }
 
 std::optional<QByteArray> CIniFile::ReadBytes(const QString& section, const QString& key) const {
+    // The lines hold the file's bytes; a section name is written in UTF-8.
+    const QString stored = QString::fromLatin1(section.toUtf8());
     bool inSection = false;
     for (const QString& line : ReadLines(path_)) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, section);
+            inSection = SameName(*name, stored);
             continue;
         }
         if (!inSection) continue;
@@ -131,6 +134,39 @@ std::optional<QByteArray> CIniFile::ReadBytes(const QString& section, const QStr
             return ValueOf(line).toLatin1();
     }
     return std::nullopt;
+}
+
+QList<QString> CIniFile::SectionNames() const {
+    QList<QString> names;
+    for (const QString& line : ReadLines(path_))
+        if (const auto name = SectionName(line)) names.append(QString::fromUtf8(name->toLatin1()));
+    return names;
+}
+
+bool CIniFile::RemoveKeys(const QString& section, const QStringList& keys) const {
+    const QString stored = QString::fromLatin1(section.toUtf8());
+    QStringList lines = ReadLines(path_);
+    bool inSection = false;
+    bool removed = false;
+    for (qsizetype i = 0; i < lines.size();) {
+        if (const auto name = SectionName(lines[i])) {
+            inSection = SameName(*name, stored);
+        } else if (inSection) {
+            const auto name = KeyName(lines[i]);
+            if (name && std::any_of(keys.begin(), keys.end(),
+                                    [&](const QString& key) { return SameName(*name, key); })) {
+                lines.removeAt(i);
+                removed = true;
+                continue;
+            }
+        }
+        ++i;
+    }
+    if (!removed) return true;
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write((lines.join(u'\n') + u'\n').toLatin1());
+    return file.commit();
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {

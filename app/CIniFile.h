@@ -39,6 +39,11 @@ public:
     // The value's bytes as the file holds them, whatever their encoding (a path in the file
     // system's bytes, for example); nothing when the key is missing.
     std::optional<QByteArray> ReadBytes(const QString& section, const QString& key) const;
+    // Takes the lines of `keys` out of `section`, leaving its other keys as they are; true when
+    // the file holds no such key afterwards.
+    bool RemoveKeys(const QString& section, const QStringList& keys) const;
+    // The names of the file's sections, in file order.
+    QList<QString> SectionNames() const;
     // Sets `key` to exactly the bytes `value`; as WriteString otherwise.
     bool WriteBytes(const QString& section, const QString& key, const QByteArray& value) const;
 

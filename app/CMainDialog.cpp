@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "app/CPictureDialog.h"
 #include "app/DataFolder.h"
 #include "app/EffectsPanel.h"
 #include "app/FullScreenPreview.h"
@@ -44,6 +45,9 @@ CMainDialog::~CMainDialog() {
     // Normally the shutdown sequence has run; this keeps a destroyed window from leaving a
     // worker running behind it (in tests, for example).
     ShutdownSequence();
+    // The picture dialog holds the camera's controls, which draw on the session's road: it goes
+    // before the session does.
+    delete pictureDialog;
 }
 
 void CMainDialog::Initialise() {
@@ -88,6 +92,7 @@ void CMainDialog::Initialise() {
     start.outputFolder = OutputFolderBytes().toStdString();
     start.defaultFolder = DefaultOutputFolder().toStdString();
     start.homeFolder = QDir::homePath().toStdString();
+    for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
     cameraNote = QStringLiteral("Opening camera...");
     if (settings->Unreadable())

@@ -31,6 +31,7 @@ class StudioSession;
 
 namespace app {
 
+class CPictureDialog;
 class CSourceDialog;
 class EffectsPanel;
 class FullScreenPreview;
@@ -73,6 +74,9 @@ public:
     // Lets the user choose a camera, the recording size and the microphone.
     void SelectWebcamSource();
     const capture::DeviceList& Devices() const { return deviceList; }
+    // Opens (or brings up) the camera's picture controls; null until opened.
+    void ShowPictureDialog();
+    CPictureDialog* PictureDialog() const;
 
     // Shows the classic or the studio layout: places, sizes, shape and background.
     void SetLayoutMode(LayoutMode mode);
@@ -175,6 +179,7 @@ private:
     QString statusText = QStringLiteral("Ready.");
     QString cameraNote;
     QString microphoneNote;
+    QString controlsNote;  // the controls the camera refused when it opened
     // Outside the preview, so a press before any movement is not taken for one on the preview.
     QPoint previewMousePoint{-1, -1};
     // Dragging by mouse movements, where the window system cannot move the window itself.
@@ -183,6 +188,7 @@ private:
 
     capture::DeviceList deviceList;
     QPointer<CSourceDialog> sourceDialog;  // while the camera chooser is open
+    QPointer<CPictureDialog> pictureDialog;
     std::unique_ptr<FullScreenPreview> fullScreenPreview;
     std::unique_ptr<QMenu> trayMenu;
     std::unique_ptr<QSystemTrayIcon> trayIcon;

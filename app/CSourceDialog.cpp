@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
@@ -38,6 +39,8 @@ constexpr QPoint kSizePromptTopLeft(270, 60);
 constexpr QRect kSizePlace(270, 100, 200, 20);
 constexpr QRect kOkPlace(270, 200, 97, 30);
 constexpr QRect kCancelPlace(380, 200, 97, 30);
+// The picture settings button, under the microphone.
+constexpr QRect kPicturePlace(30, 202, 110, 26);
 // The title is drawn left-aligned at the top of this rectangle, the prompt from this point.
 constexpr QRect kTitleRect(QPoint(10, 5), QPoint(499, 23));
 constexpr QPoint kPromptTopLeft(30, 60);
@@ -68,6 +71,7 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
       sizeBox_(new QComboBox(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
+      pictureButton_(new QPushButton(QStringLiteral("&Picture..."), this)),
       background_(skinFolder + "register_bk.bmp") {
     setWindowTitle(QStringLiteral("Webcam Source Select"));
 
@@ -103,6 +107,9 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
                            skinFolder + "ok_click.bmp");
     connect(okButton_, &controls::CHoverButton::clicked, this, &CSourceDialog::OnOk);
     connect(cancelButton_, &controls::CHoverButton::clicked, this, &QDialog::reject);
+    pictureButton_->setGeometry(kPicturePlace);
+    pictureButton_->setAutoDefault(false);
+    connect(pictureButton_, &QPushButton::clicked, this, &CSourceDialog::PictureRequested);
 
     setMask(DialogRegion());
     setFixedSize(kWidth, kHeight);

@@ -14,6 +14,7 @@
 #include "capture/RoadConfig.h"
 
 class QComboBox;
+class QPushButton;
 class QTimer;
 
 namespace controls {
@@ -28,7 +29,8 @@ namespace app {
 // Cancel closes it with Rejected. It is dragged by its surface.
 //
 // Below the cameras, a "Microphone" combo box lists "None" and then the microphones, with a small
-// live level meter beside it, so the user sees that the chosen microphone hears them.
+// live level meter beside it, so the user sees that the chosen microphone hears them. A
+// "Picture..." button asks for the picture settings of the camera in use.
 class CSourceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -71,6 +73,7 @@ public:
     QComboBox* SizeBox() const { return sizeBox_; }
 
     QComboBox* ComboBox() const { return comboBox_; }
+    QPushButton* PictureButton() const { return pictureButton_; }
     controls::CHoverButton* OkButton() const { return okButton_; }
     controls::CHoverButton* CancelButton() const { return cancelButton_; }
 
@@ -85,6 +88,8 @@ public:
 signals:
     // The user picked another microphone line; `setting` is its identity or "None".
     void MicrophoneChanged(const std::string& setting);
+    // The user asked for the picture settings of the camera in use.
+    void PictureRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,6 +109,7 @@ private:
     QComboBox* sizeBox_;  // one line per entry of RecordingSizes()
     controls::CHoverButton* okButton_;
     controls::CHoverButton* cancelButton_;
+    QPushButton* pictureButton_;
     QPixmap background_;
     std::vector<std::string> ids_;  // the camera of each line
     int selection_ = 0;

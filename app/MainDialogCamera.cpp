@@ -1,10 +1,12 @@
 // The session's notices as the window shows them: the camera list, what the status line says
 // about the camera and the microphone, the choices worth keeping in the settings file, and the
-// camera chooser with the recording size and the microphone choice.
+// camera chooser with the recording size and the microphone choice; the camera's picture
+// controls, kept per camera.
 
 #include <QComboBox>
 
 #include "app/CMainDialog.h"
+#include "app/CPictureDialog.h"
 #include "app/CSourceDialog.h"
 #include "app/EffectsPanel.h"
 #include "app/RecordingPanel.h"
@@ -39,6 +41,10 @@ void CMainDialog::ConnectSession() {
             [this](const std::string&, capture::CameraState state) {
                 cameraNote = CameraNote(state);
                 UpdateStatusLine();
+                // The picture dialog says so while no camera is live; it gets the controls of
+                // the next one that is.
+                if (state != capture::CameraState::Live && pictureDialog)
+                    pictureDialog->SetControls(nullptr, {});
             });
     // The user's choice is kept once it delivers, so a choice that failed is not remembered.
     connect(bridge, &SessionBridge::CameraChoiceDeliveredHere, this,
@@ -48,6 +54,18 @@ void CMainDialog::ConnectSession() {
                 ShowUserMessage(failure == capture::CameraFailure::Busy
                                     ? QStringLiteral("This webcam is occupied, please select another one")
                                     : QStringLiteral("Fail to open the webcam!"));
+            });
+    // Each camera that goes live gets the settings kept for it; what it refused is named in
+    // the status line until the next camera opens. An open picture dialog shows its controls.
+    connect(bridge, &SessionBridge::CameraControlsAppliedHere, this,
+            [this](const std::string& id, const std::vector<std::string>& refused) {
+                QStringList names;
+                for (const std::string& label : refused) names << QString::fromStdString(label);
+                controlsNote = names.isEmpty() ? QString()
+                                               : QStringLiteral("The camera refused: %1")
+                                                     .arg(names.join(QStringLiteral(", ")));
+                UpdateStatusLine();
+                if (pictureDialog) pictureDialog->SetControls(session->Controls(), id);
             });
     // A microphone that goes away leaves the recording to go on with silence, and says so until
     // it is back.
@@ -77,7 +95,40 @@ void CMainDialog::ConnectSession() {
 }
 
 QString CMainDialog::ShownStatus() const {
-    return !cameraNote.isEmpty() ? cameraNote : !microphoneNote.isEmpty() ? microphoneNote : statusText;
+    return !cameraNote.isEmpty()      ? cameraNote
+           : !microphoneNote.isEmpty() ? microphoneNote
+           : !controlsNote.isEmpty()   ? controlsNote
+                                       : statusText;
+}
+
+CPictureDialog* CMainDialog::PictureDialog() const { return pictureDialog; }
+
+void CMainDialog::ShowPictureDialog() {
+    // Asked for from the modal camera chooser, the dialog stands over the chooser, so it takes
+    // input while the chooser is open.
+    QWidget* owner = sourceDialog ? static_cast<QWidget*>(sourceDialog.data()) : this;
+    if (pictureDialog && pictureDialog->parentWidget() != owner)
+        pictureDialog->setParent(owner, pictureDialog->windowFlags());
+    if (!pictureDialog) {
+        pictureDialog = new CPictureDialog(owner);
+        pictureDialog->setAttribute(Qt::WA_DeleteOnClose);
+        // What the user sets is applied whenever that camera opens again, and kept in the file.
+        connect(pictureDialog, &CPictureDialog::SettingsChanged, this,
+                [this](const std::string& id, const capture::ControlSettings& kept) {
+                    session->KeepCameraControls(id, kept);
+                    settings->SetCameraControls(id, kept);
+                });
+        // Reset leaves the camera at its own defaults: nothing is applied when it opens again
+        // and the keys written for it leave its section.
+        connect(pictureDialog, &CPictureDialog::SettingsReset, this, [this](const std::string& id) {
+            session->KeepCameraControls(id, {});
+            settings->ForgetCameraControls(id);
+        });
+        pictureDialog->SetControls(session->Controls(), session->CurrentCamera());
+    }
+    pictureDialog->show();
+    pictureDialog->raise();
+    pictureDialog->activateWindow();
 }
 
 void CMainDialog::SelectWebcamSource() {
@@ -102,6 +153,7 @@ void CMainDialog::SelectWebcamSource() {
     dialog.SetLevelSource([this] { return session->MicrophoneLevel(); });
     connect(&dialog, &CSourceDialog::MicrophoneChanged, this,
             [this](const std::string& setting) { session->UseMicrophone(setting); });
+    connect(&dialog, &CSourceDialog::PictureRequested, this, &CMainDialog::ShowPictureDialog);
     sourceDialog = &dialog;
     const int result = dialog.DoModal();
     sourceDialog = nullptr;

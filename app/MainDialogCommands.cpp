@@ -71,6 +71,7 @@ void CMainDialog::ConnectShortcuts() {
         {"Space", kSnap, nullptr, [this] { recordingPanel->RequestSnapshot(); }},
         {"Ctrl+E", kStudioToggle, nullptr, [this] { ToggleLayout(); }},
         {"F11", 0, nullptr, [this] { ToggleFullScreenPreview(); }},
+        {"Ctrl+P", 0, nullptr, [this] { ShowPictureDialog(); }},
         {"Ctrl+Q", kClose, "Quit", [this] { ShutdownSequence(); }},
     };
     for (const Binding& binding : bindings) {

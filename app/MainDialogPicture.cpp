@@ -52,6 +52,9 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
             SetPictureOptions(options);
         });
     }
+    QAction* picture = menu->addAction(QStringLiteral("Camera picture..."));
+    picture->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    connect(picture, &QAction::triggered, this, &CMainDialog::ShowPictureDialog);
     QAction* fullScreen = menu->addAction(QStringLiteral("Full-screen preview"));
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, this, &CMainDialog::ToggleFullScreenPreview);

@@ -20,6 +20,11 @@ void SessionBridge::CameraChoiceDelivered(const std::string& id) {
     calls_->Post([this, id] { emit CameraChoiceDeliveredHere(id); });
 }
 
+void SessionBridge::CameraControlsApplied(const std::string& id,
+                                          const std::vector<std::string>& refused) {
+    calls_->Post([this, id, refused] { emit CameraControlsAppliedHere(id, refused); });
+}
+
 void SessionBridge::MicrophoneStateChanged(capture::MicrophoneState state) {
     calls_->Post([this, state] { emit MicrophoneStateChangedHere(state); });
 }

@@ -24,6 +24,7 @@ signals:
     void CameraStateChangedHere(const std::string& id, capture::CameraState state);
     void CameraOpenFailedHere(const std::string& id, capture::CameraFailure failure);
     void CameraChoiceDeliveredHere(const std::string& id);
+    void CameraControlsAppliedHere(const std::string& id, const std::vector<std::string>& refused);
     void MicrophoneStateChangedHere(capture::MicrophoneState state);
     void RecordingStartedHere(int serial, const QString& path);
     void RecordingNotStartedHere(int serial, const QString& message);
@@ -40,6 +41,7 @@ private:
     void CameraStateChanged(const std::string& id, capture::CameraState state) override;
     void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
     void CameraChoiceDelivered(const std::string& id) override;
+    void CameraControlsApplied(const std::string& id, const std::vector<std::string>& refused) override;
     void MicrophoneStateChanged(capture::MicrophoneState state) override;
     void RecordingStarted(int serial, const std::string& path) override;
     void RecordingNotStarted(int serial, const std::string& message) override;

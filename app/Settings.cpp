@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "app/CIniFile.h"
@@ -51,6 +52,49 @@ int ReadCountdown(const CIniFile& file) {
                : 0;
 }
 
+constexpr const char* kCameraSectionPrefix = "Camera ";
+
+// The controls kept in a camera's section; values that cannot be read are left out.
+capture::ControlSettings ReadControls(const CIniFile& file, const QString& section) {
+    capture::ControlSettings settings;
+    for (const std::string& key : capture::KnownControlKeys()) {
+        capture::ControlSetting setting;
+        bool number = false;
+        const int value = file.ReadString(section, QString::fromStdString(key), {}).trimmed().toInt(&number);
+        if (number) setting.value = value;
+        const std::string autoKey = capture::AutoKeyOf(key);
+        const QString automatic =
+            autoKey.empty() ? QString()
+                            : file.ReadString(section, QString::fromStdString(autoKey), {}).trimmed().toLower();
+        if (automatic == QLatin1String("1") || automatic == QLatin1String("true")) setting.autoOn = true;
+        if (automatic == QLatin1String("0") || automatic == QLatin1String("false")) setting.autoOn = false;
+        if (setting.value || setting.autoOn) settings[key] = setting;
+    }
+    return settings;
+}
+
+}  // namespace
+
+QString CameraSectionName(const std::string& id) {
+    // A "]" would end the section's name early and a blank at its end would be dropped: they
+    // are written as %5D and %20 (and "%" as %25), so that the identity reads back as it was.
+    QString escaped = QString::fromStdString(id)
+                          .replace(u'%', QStringLiteral("%25"))
+                          .replace(u']', QStringLiteral("%5D"));
+    qsizetype blanks = 0;
+    while (blanks < escaped.size() && escaped[escaped.size() - 1 - blanks] == u' ') ++blanks;
+    escaped.chop(blanks);
+    for (qsizetype i = 0; i < blanks; ++i) escaped += QStringLiteral("%20");
+    return QString::fromLatin1(kCameraSectionPrefix) + escaped;
+}
+
+namespace {
+
+std::string IdentityOfSection(const QString& section) {
+    QString id = section.mid(qsizetype(std::strlen(kCameraSectionPrefix)));
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(id.toUtf8())).toStdString();
+}
+
 }  // namespace
 
 ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
@@ -69,6 +113,40 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
     picture_.mirrorPreview = ReadFlag(ini, kMirrorPreviewKey);
     picture_.mirrorOutput = ReadFlag(ini, kMirrorOutputKey);
     picture_.countdownSeconds = ReadCountdown(ini);
+    // A camera's section is found by its name, made from the identity as CameraSectionName makes
+    // it; the identity is what follows the prefix.
+    for (const QString& section : ini.SectionNames()) {
+        if (!section.startsWith(QLatin1String(kCameraSectionPrefix))) continue;
+        const std::string id = IdentityOfSection(section);
+        const capture::ControlSettings settings = ReadControls(ini, section);
+        if (!settings.empty()) cameraControls_[id] = settings;
+    }
+}
+
+bool ProgramSettings::SetCameraControls(const std::string& id,
+                                        const capture::ControlSettings& settings) {
+    cameraControls_[id] = settings;
+    QList<std::pair<QString, QString>> lines;
+    for (const auto& [key, setting] : settings) {
+        if (setting.value)
+            lines.append({QString::fromStdString(key), QString::number(*setting.value)});
+        if (setting.autoOn && !capture::AutoKeyOf(key).empty())
+            lines.append({QString::fromStdString(capture::AutoKeyOf(key)),
+                          *setting.autoOn ? QStringLiteral("1") : QStringLiteral("0")});
+    }
+    return !unreadable_ && !lines.isEmpty() &&
+           CIniFile(file_).WriteStrings(CameraSectionName(id), lines);
+}
+
+bool ProgramSettings::ForgetCameraControls(const std::string& id) {
+    cameraControls_.erase(id);
+    QStringList keys;
+    for (const std::string& key : capture::KnownControlKeys()) {
+        keys << QString::fromStdString(key);
+        if (const std::string autoKey = capture::AutoKeyOf(key); !autoKey.empty())
+            keys << QString::fromStdString(autoKey);
+    }
+    return !unreadable_ && CIniFile(file_).RemoveKeys(CameraSectionName(id), keys);
 }
 
 bool ProgramSettings::Write(const char* key, const QString& value) const {

@@ -3,10 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <string>
 
 #include "app/MainLayout.h"
 #include "app/PictureOptions.h"
+#include "capture/CameraControls.h"
 #include "capture/RoadConfig.h"
 
 namespace app {
@@ -36,6 +38,12 @@ inline constexpr const char* kMicrophoneKey = "Microphone";
 inline constexpr const char* kMirrorPreviewKey = "MirrorPreview";
 inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
 inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
+// Each camera's picture controls are kept in a section of their own, "[Camera <identity>]", one
+// key per control in lower case with words joined by underscores ("brightness",
+// "white_balance_temperature"; its value, a whole number in the control's units) and, for a
+// control the camera can set by itself, its automatic mode under a key of its own
+// ("auto_exposure", "white_balance_automatic", "focus_automatic"; 1 or 0).
+QString CameraSectionName(const std::string& id);
 
 // Every choice the program keeps in its settings file, typed, each with its default and its
 // reading of values it does not understand. The file is read once, when the object is made.
@@ -71,6 +79,15 @@ public:
     // Flags read "1" or "true" as on; a countdown that is not offered is off.
     const PictureOptions& Picture() const { return picture_; }
     bool SetPicture(const PictureOptions& options);
+    // The picture controls kept for each camera, by identity. Values that are not whole numbers
+    // and switches that are not 0/1/true/false are left out, so the camera keeps its own.
+    const std::map<std::string, capture::ControlSettings>& CameraControls() const {
+        return cameraControls_;
+    }
+    bool SetCameraControls(const std::string& id, const capture::ControlSettings& settings);
+    // Takes the control keys out of camera `id`'s section, so the camera keeps its own values;
+    // keys the program does not know stay.
+    bool ForgetCameraControls(const std::string& id);
 
 private:
     bool Write(const char* key, const QString& value) const;
@@ -83,6 +100,7 @@ private:
     std::string camera_;
     std::string microphone_;
     PictureOptions picture_;
+    std::map<std::string, capture::ControlSettings> cameraControls_;
 };
 
 }  // namespace app

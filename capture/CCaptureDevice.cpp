@@ -76,6 +76,7 @@ int64_t SteadyNanoseconds(std::chrono::steady_clock::time_point time) {
 struct CCaptureDevice::Pipeline {
     GstRef<GstElement> pipeline;
     GstElement* appsink = nullptr;  // owned by the pipeline
+    GstElement* source = nullptr;   // the camera, owned by the pipeline; null for a description
     std::atomic<CameraFailure> failure{CameraFailure::None};
     std::atomic<long> frames{0};
     std::atomic<int64_t> lastFrameNanoseconds{0};
@@ -195,6 +196,17 @@ bool CCaptureDevice::StartDevice(GstDevice* device, int requestedWidth, int requ
     if (!request || !appsink || !gst_element_link(camera, request.get())) return false;
     if (requestCaps) g_object_set(request.get(), "caps", requestCaps.get(), nullptr);
     pipeline->appsink = appsink.get();
+    pipeline->source = camera;
+    // A camera served through another provider (a sound-and-video server) still names the
+    // node of its driver, where its controls are.
+    deviceNode.clear();
+    for (const char* key : {"api.v4l2.path", "device.path"}) {
+        const std::string path = DeviceProperty(device, key);
+        if (path.rfind("/dev/", 0) == 0) {
+            deviceNode = path;
+            break;
+        }
+    }
     startFailure = CameraFailure::None;
     return StartPipeline(std::move(pipeline), requestedWidth, requestedHeight);
 }
@@ -258,6 +270,10 @@ bool CCaptureDevice::WaitForFirstFrame() {
     return true;
 }
 
+GstElement* CCaptureDevice::SourceElement() const {
+    return pipeline_ ? pipeline_->source : nullptr;
+}
+
 CameraFailure CCaptureDevice::Failure() const {
     return pipeline_ ? pipeline_->failure.load() : startFailure;
 }
@@ -308,6 +324,7 @@ const cv::Mat* CCaptureDevice::QueryFrame() {
 void CCaptureDevice::CloseDevice() {
     pipeline_.reset();
     startFailure = CameraFailure::None;
+    deviceNode.clear();
     frame.release();
     graphReady = false;
     width = 0;

@@ -10,6 +10,7 @@
 #include "capture/PatternDevices.h"
 
 typedef struct _GstDevice GstDevice;
+typedef struct _GstElement GstElement;
 
 namespace capture {
 
@@ -77,6 +78,13 @@ public:
     long FramesDelivered() const;
     std::chrono::steady_clock::time_point LastFrameTime() const;
 
+    // The camera's own element in the pipeline (for its controls); null for a pipeline made
+    // from a description, or when closed. Owned by the pipeline.
+    GstElement* SourceElement() const;
+    // The camera's V4L2 device node ("/dev/video0"), as its device names it; empty when it names
+    // none (the pattern camera, a description).
+    const std::string& DeviceNode() const { return deviceNode; }
+
     bool IsOpen() const { return graphReady; }
     int Width() const { return width; }
     int Height() const { return height; }
@@ -93,6 +101,7 @@ private:
     int height = 0;
     int lastBufferSize = 0;
     CameraFailure startFailure = CameraFailure::None;  // why the last start failed, if it did
+    std::string deviceNode;
     std::unique_ptr<Pipeline> pipeline_;
 };
 

@@ -51,6 +51,16 @@ void CameraSession::Stop() {
     if (thread_.joinable()) thread_.join();
 }
 
+void CameraSession::KeepControls(const std::string& id, const ControlSettings& settings) {
+    std::lock_guard lock(mutex_);
+    keptControls_[id] = settings;
+}
+
+std::shared_ptr<CameraControls> CameraSession::Controls() const {
+    std::lock_guard lock(mutex_);
+    return controls_;
+}
+
 std::vector<CameraDescription> CameraSession::Cameras() const {
     std::lock_guard lock(mutex_);
     return cameras_;
@@ -156,6 +166,21 @@ void CameraSession::Step() {
         if (pending_->FramesDelivered() > 0) {
             live_ = pending_.get();
             since_ = now;
+            // The camera's controls get the settings kept for it before its first picture
+            // reaches the road; making them puts the road's own adjustment back to neutral.
+            std::shared_ptr<CameraControls> controls =
+                MakeCameraControls(live_->SourceElement(), &road_.adjustment, live_->DeviceNode());
+            ControlSettings kept;
+            {
+                std::lock_guard lock(mutex_);
+                const auto found = keptControls_.find(target_);
+                if (found != keptControls_.end()) kept = found->second;
+            }
+            const std::vector<std::string> refused = controls->Apply(kept);
+            {
+                std::lock_guard lock(mutex_);
+                controls_ = controls;
+            }
             road_.ReplaceDevice(std::move(pending_));
             road_.SetPlacard(Placard::None);
             lastOpened_ = target_;
@@ -163,6 +188,7 @@ void CameraSession::Step() {
             report_ = false;
             failuresInARow_ = 0;
             SetState(CameraState::Live);
+            events_.CameraControlsApplied(target_, refused);
         } else if (pending_->Failure() != CameraFailure::None || !Find(target_) ||
                    now - since_ > CCaptureDevice::kStartTimeout) {
             const CameraFailure failure = pending_->Failure();
@@ -220,6 +246,10 @@ void CameraSession::OpenFailed(CameraFailure failure) {
 void CameraSession::DropLive() {
     if (!live_) return;
     live_ = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        controls_.reset();
+    }
     road_.SetPlacard(Placard::NoCamera);
     // Closing the lost camera happens here, on the session's thread.
     road_.ReplaceDevice(nullptr);

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "capture/CCaptureDevice.h"
+#include "capture/CameraControls.h"
 #include "capture/DeviceList.h"
 #include "capture/FrameRoad.h"
 
@@ -39,6 +41,12 @@ public:
     virtual void CameraStateChanged(const std::string& id, CameraState state) = 0;
     // An open that the start-up or the user asked for failed. Automatic reopens are not reported.
     virtual void CameraOpenFailed(const std::string& id, CameraFailure failure) = 0;
+    // Camera `id` went live and its kept control settings were applied; `refused` names the
+    // controls the camera refused.
+    virtual void CameraControlsApplied(const std::string& id, const std::vector<std::string>& refused) {
+        (void)id;
+        (void)refused;
+    }
 };
 
 // Keeps a camera running on a frame road while cameras come and go. On a thread of its own it
@@ -81,6 +89,12 @@ public:
     void Stop();
 
     // Safe from any thread.
+    // The control settings to apply to camera `id` whenever it goes live (start, a choice, a
+    // return after it was lost); they replace those kept before.
+    void KeepControls(const std::string& id, const ControlSettings& settings);
+    // The controls of the live camera; null while none is live. They stay usable after the
+    // camera goes (their writes then fail).
+    std::shared_ptr<CameraControls> Controls() const;
     std::vector<CameraDescription> Cameras() const;
     std::string CurrentCamera() const;
     CameraState State() const;
@@ -110,6 +124,8 @@ private:
     std::vector<CameraDescription> cameras_;
     std::string current_;
     CameraState state_ = CameraState::NoCamera;
+    std::map<std::string, ControlSettings> keptControls_;
+    std::shared_ptr<CameraControls> controls_;
     std::thread thread_;
 
     // The session thread's own.

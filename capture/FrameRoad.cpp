@@ -72,6 +72,7 @@ void FrameRoad::RunPass() {
     //     stretched in classic, else cropped to the studio's shape first); without a frame it is
     //     the placard that has been set (opening, or no camera), or else keeps its last
     //     contents (black until a camera delivers);
+    //     a new camera picture gets the road's own brightness, contrast, saturation and hue;
     //  3. let the stage draw onto it (the effects, on a copy of the stage's own); with nothing
     //     to draw, the camera picture itself goes on, uncopied;
     //  4. show that frame, fitted into 480 x 360, as the preview, with the stage's editing marks
@@ -91,6 +92,7 @@ void FrameRoad::RunPass() {
         const cv::Mat* grabbed = device_ ? device_->QueryFrame() : nullptr;
         if (grabbed) {
             PlaceCameraFrame(*grabbed);
+            adjustment.Apply(cameraPicture_);
             captured = device_->FrameCaptureTime();
         }
         if (!grabbed) ShowPlacard();

@@ -11,6 +11,7 @@
 #include "capture/CCaptureDevice.h"
 #include "capture/CameraPlacard.h"
 #include "capture/FrameHub.h"
+#include "capture/PictureAdjustment.h"
 #include "capture/RoadConfig.h"
 #include "platform/AutoResetEvent.h"
 
@@ -71,6 +72,10 @@ public:
     // drawn unmirrored either way; whoever feeds the engine the mouse flips x to match.
     std::atomic<bool> mirrorPreview{false};
     std::atomic<bool> mirrorOutput{false};
+
+    // The road's own brightness, contrast, saturation and hue, applied to each camera picture
+    // (never to a placard) before the stage draws; for cameras without such controls.
+    PictureAdjustment adjustment;
 
     // Replaces the capture device. Waits for a grab in progress on the old device to end, so the
     // worker never uses a device that is being deleted. Returns the old device.

@@ -2,6 +2,7 @@
 
 #include <gst/base/gstpushsrc.h>
 #include <gst/gst.h>
+#include <gst/video/colorbalance.h>
 #include <unistd.h>
 
 #include <opencv2/core.hpp>
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -21,6 +24,7 @@
 #include "capture/HandOff.h"
 #include "capture/PatternMicrophone.h"
 #include "capture/PatternPicture.h"
+#include "capture/PictureAdjustment.h"
 #include "capture/SourceWake.h"
 
 namespace capture {
@@ -51,8 +55,29 @@ bool FileSays(const std::string& path, const char* word) {
     return first.rfind(word, 0) == 0;
 }
 
+// The colour balance of the pattern camera: brightness from -100 to 100 (1.27 times the value is
+// added to every channel), contrast and saturation from 0 to 200 (100 leaves the picture as it
+// is), hue from -180 to 180 degrees; the neutral values are the defaults.
+struct BalanceChannel {
+    const char* name;
+    int minimum;
+    int maximum;
+    int neutral;
+};
+constexpr BalanceChannel kBalanceChannels[] = {{"BRIGHTNESS", -100, 100, 0},
+                                               {"CONTRAST", 0, 200, 100},
+                                               {"SATURATION", 0, 200, 100},
+                                               {"HUE", -180, 180, 0}};
+constexpr int kBalanceCount = 4;
+
 // What one source instance holds besides its GObject part.
 struct PatternState {
+    // The channels offered (QUENVALOR_PATTERN_CAMERA_CONTROLS), owned here and never changed
+    // after the source is made; `fixed` ones keep their neutral value whatever they are set to.
+    GList* channels = nullptr;
+    std::array<bool, kBalanceCount> fixed{};
+    std::array<std::atomic<int>, kBalanceCount> balance{};
+
     std::vector<CameraMode> modes;
     std::string presenceFile;
     // A picture shown instead of the bars, when one was asked for.
@@ -72,6 +97,52 @@ struct PatternState {
 
     // Wakes a frame wait when the pipeline flushes or stops.
     capture::SourceWake wake;
+
+    PatternState() {
+        for (int index = 0; index < kBalanceCount; ++index)
+            balance[index] = kBalanceChannels[index].neutral;
+        // Unset: all four channels; "none": no colour balance at all; else the channels named,
+        // separated by commas, each followed by "=fixed" when it must refuse every change.
+        const char* wanted = std::getenv("QUENVALOR_PATTERN_CAMERA_CONTROLS");
+        const std::string list = wanted ? wanted : "";
+        for (int index = 0; index < kBalanceCount; ++index) {
+            const BalanceChannel& known = kBalanceChannels[index];
+            std::string name = known.name;
+            for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            bool offered = list.empty();
+            size_t start = 0;
+            while (!list.empty() && start <= list.size()) {
+                const size_t end = std::min(list.find(',', start), list.size());
+                std::string entry = list.substr(start, end - start);
+                for (char& c : entry) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                entry.erase(0, entry.find_first_not_of(' '));
+                entry.erase(entry.find_last_not_of(' ') + 1);
+                if (entry == name || entry == name + "=fixed") {
+                    offered = true;
+                    fixed[index] = entry != name;
+                }
+                start = end + 1;
+            }
+            if (!offered) continue;
+            auto* channel = GST_COLOR_BALANCE_CHANNEL(g_object_new(GST_TYPE_COLOR_BALANCE_CHANNEL, nullptr));
+            channel->label = g_strdup(known.name);
+            channel->min_value = known.minimum;
+            channel->max_value = known.maximum;
+            channels = g_list_append(channels, channel);
+        }
+    }
+    ~PatternState() { g_list_free_full(channels, g_object_unref); }
+
+    bool BalanceIsNeutral() const {
+        for (int index = 0; index < kBalanceCount; ++index)
+            if (balance[index] != kBalanceChannels[index].neutral) return false;
+        return true;
+    }
+
+    // Applies the colour balance of the moment to `bgr`.
+    void ApplyBalance(cv::Mat& bgr) const {
+        ApplyColourBalance(bgr, balance[0], balance[1], balance[2], balance[3]);
+    }
 
     void DrawRows() {
         rowBgr.create(1, 2 * width, CV_8UC3);
@@ -97,7 +168,11 @@ struct QuenvalorPatternSrcClass {
     GstPushSrcClass parent_class;
 };
 
-G_DEFINE_TYPE(QuenvalorPatternSrc, quenvalor_pattern_src, GST_TYPE_PUSH_SRC)
+static void quenvalor_pattern_src_balance_init(GstColorBalanceInterface* balance);
+
+G_DEFINE_TYPE_WITH_CODE(QuenvalorPatternSrc, quenvalor_pattern_src, GST_TYPE_PUSH_SRC,
+                        G_IMPLEMENT_INTERFACE(GST_TYPE_COLOR_BALANCE,
+                                              quenvalor_pattern_src_balance_init))
 
 namespace {
 
@@ -189,8 +264,18 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     const int offset = static_cast<int>((state.frameNumber * capture::kScrollPixelsPerFrame) %
                                         static_cast<uint64_t>(state.width)) & ~1;
     GstBuffer* out = nullptr;
-    if (state.picture) {
-        state.picture->Draw(state.frameNumber, state.frameBgr);
+    const bool balanced = !state.BalanceIsNeutral();
+    if (state.picture || state.jpeg || balanced) {
+        // The frame is drawn whole in BGR, changed by the colour balance, then encoded as the
+        // mode asks.
+        if (state.picture) {
+            state.picture->Draw(state.frameNumber, state.frameBgr);
+        } else {
+            for (int row = 0; row < state.height; ++row)
+                std::memcpy(state.frameBgr.ptr(row), state.rowBgr.ptr(0) + 3 * offset,
+                            static_cast<size_t>(3 * state.width));
+        }
+        if (balanced) state.ApplyBalance(state.frameBgr);
         if (square)
             state.frameBgr(cv::Rect(0, 0, squareWidth, squareHeight)).setTo(cv::Scalar::all(255));
         if (state.jpeg) {
@@ -203,14 +288,6 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
             capture::BgrToYuy2(state.frameBgr, map.data);
             gst_buffer_unmap(out, &map);
         }
-    } else if (state.jpeg) {
-        for (int row = 0; row < state.height; ++row)
-            std::memcpy(state.frameBgr.ptr(row), state.rowBgr.ptr(0) + 3 * offset,
-                        static_cast<size_t>(3 * state.width));
-        if (square)
-            state.frameBgr(cv::Rect(0, 0, squareWidth, squareHeight)).setTo(cv::Scalar::all(255));
-        cv::imencode(".jpg", state.frameBgr, state.encoded);
-        out = gst_buffer_new_memdup(state.encoded.data(), state.encoded.size());
     } else {
         const size_t rowBytes = static_cast<size_t>(2 * state.width);
         out = gst_buffer_new_allocate(nullptr, rowBytes * static_cast<size_t>(state.height), nullptr);
@@ -241,7 +318,42 @@ GstFlowReturn Create(GstPushSrc* source, GstBuffer** buffer) {
     return GST_FLOW_OK;
 }
 
+const GList* ListChannels(GstColorBalance* balance) {
+    const capture::HandedOverCall call(balance);
+    return State(balance).channels;
+}
+
+int ChannelIndex(GstColorBalanceChannel* channel) {
+    for (int index = 0; index < capture::kBalanceCount; ++index)
+        if (channel && channel->label && std::strcmp(channel->label, capture::kBalanceChannels[index].name) == 0)
+            return index;
+    return -1;
+}
+
+void SetBalanceValue(GstColorBalance* balance, GstColorBalanceChannel* channel, gint value) {
+    const capture::HandedOverCall call(balance);
+    PatternState& state = State(balance);
+    const int index = ChannelIndex(channel);
+    if (index < 0 || state.fixed[index]) return;
+    state.balance[index] = std::clamp(value, channel->min_value, channel->max_value);
+}
+
+gint GetBalanceValue(GstColorBalance* balance, GstColorBalanceChannel* channel) {
+    const capture::HandedOverCall call(balance);
+    const int index = ChannelIndex(channel);
+    return index < 0 ? 0 : State(balance).balance[index].load();
+}
+
+GstColorBalanceType GetBalanceType(GstColorBalance*) { return GST_COLOR_BALANCE_HARDWARE; }
+
 }  // namespace
+
+static void quenvalor_pattern_src_balance_init(GstColorBalanceInterface* balance) {
+    balance->list_channels = ListChannels;
+    balance->set_value = SetBalanceValue;
+    balance->get_value = GetBalanceValue;
+    balance->get_balance_type = GetBalanceType;
+}
 
 static void quenvalor_pattern_src_init(QuenvalorPatternSrc* source) {
     source->state = new PatternState;

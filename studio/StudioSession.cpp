@@ -102,6 +102,7 @@ void StudioSession::StartCameras(const std::string& camera) {
     capture::CameraEvents& events = *this;
     cameras_ = std::make_unique<capture::CameraSession>(road_, events, road.camera.width,
                                                         road.camera.height, road.framesPerSecond);
+    for (const auto& [id, settings] : keptControls_) cameras_->KeepControls(id, settings);
     cameras_->Start(camera);
 }
 
@@ -112,6 +113,20 @@ void StudioSession::ChooseCamera(const std::string& id) {
         chosenCamera_ = id;
     }
     cameras_->Choose(id);
+}
+
+void StudioSession::KeepCameraControls(const std::string& id, const capture::ControlSettings& settings) {
+    keptControls_[id] = settings;
+    if (cameras_) cameras_->KeepControls(id, settings);
+}
+
+std::shared_ptr<capture::CameraControls> StudioSession::Controls() const {
+    return cameras_ ? cameras_->Controls() : nullptr;
+}
+
+void StudioSession::CameraControlsApplied(const std::string& id,
+                                          const std::vector<std::string>& refused) {
+    events_.CameraControlsApplied(id, refused);
 }
 
 std::vector<capture::CameraDescription> StudioSession::Cameras() const {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -48,6 +49,12 @@ public:
     virtual void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) = 0;
     // The camera the user chose delivers pictures: the choice is worth keeping.
     virtual void CameraChoiceDelivered(const std::string& id) = 0;
+    // Camera `id` went live with the control settings kept for it; `refused` names the
+    // controls it refused (empty when all were taken).
+    virtual void CameraControlsApplied(const std::string& id, const std::vector<std::string>& refused) {
+        (void)id;
+        (void)refused;
+    }
     virtual void MicrophoneStateChanged(capture::MicrophoneState state) = 0;
     // Recording `serial` has its file at `path` and records from now on.
     virtual void RecordingStarted(int serial, const std::string& path) = 0;
@@ -129,6 +136,12 @@ public:
     // The camera the session keeps open (or waits for); empty when none.
     std::string CurrentCamera() const;
 
+    // The picture controls. The settings kept for camera `id` are applied whenever it goes
+    // live, from now on (set them before Start for the first open); they replace those kept
+    // before. Controls() are the live camera's, null while none is live.
+    void KeepCameraControls(const std::string& id, const capture::ControlSettings& settings);
+    std::shared_ptr<capture::CameraControls> Controls() const;
+
     // The microphones plugged in now, each by identity and name.
     struct MicrophoneLine {
         std::string id;
@@ -206,6 +219,7 @@ private:
     void CamerasChanged(const std::vector<capture::CameraDescription>& cameras) override;
     void CameraStateChanged(const std::string& id, capture::CameraState state) override;
     void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
+    void CameraControlsApplied(const std::string& id, const std::vector<std::string>& refused) override;
 
     SessionEvents& events_;
     bool started_ = false;
@@ -221,6 +235,8 @@ private:
     mutable std::mutex cameraMutex_;  // the two identities, written on the camera session's thread
     std::string currentCamera_;
     std::string chosenCamera_;  // chosen by the user, told once it delivers
+    // The control settings of each camera, handed to every camera session made.
+    std::map<std::string, capture::ControlSettings> keptControls_;
 
     // Declared before the recorders, which listen to it, so it outlives them.
     std::unique_ptr<capture::AudioCapture> microphone_;

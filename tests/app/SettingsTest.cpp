@@ -343,3 +343,45 @@ TEST(App_Settings, ForeignBytesRoundTripAndAFileThatCannotBeReadIsNeverWritten) 
     EXPECT_TRUE(folder.messages[0].contains("could not read its settings")) << folder.messages[0].toStdString();
     EXPECT_TRUE(QFileInfo(folder.SettingsFile()).isDir());
 }
+
+// Each camera's controls are kept in a section of its own, found again by the camera's
+// identity whatever characters it holds; switches and values that cannot be read are left out.
+// Forgetting a camera's controls takes out the control keys only.
+TEST(App_Settings, CameraControlsAreKeptPerCamera) {
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/Quenvalor.ini";
+    const std::string odd = "/dev/video2|Caméra [HD] 100% ";
+    {
+        app::ProgramSettings settings(file);
+        capture::ControlSettings kept;
+        kept["brightness"] = capture::ControlSetting{-20, std::nullopt};
+        kept["white_balance_temperature"] = capture::ControlSetting{4000, false};
+        kept["exposure"] = capture::ControlSetting{std::nullopt, true};
+        EXPECT_TRUE(settings.SetCameraControls(odd, kept));
+        EXPECT_TRUE(settings.SetCameraControls("/dev/video0|Front", {{"gain", {7, std::nullopt}}}));
+    }
+    WriteText(file, ReadText(file) +
+                        "\n[Camera /dev/video5|Broken]\ncontrast=high\ngain_automatic=maybe\nzoom_speed=2\n");
+    {
+        const app::ProgramSettings settings(file);
+        const auto& cameras = settings.CameraControls();
+        ASSERT_EQ(cameras.size(), 2u);
+        EXPECT_EQ(cameras.at(odd).at("brightness").value, -20);
+        EXPECT_EQ(cameras.at(odd).at("white_balance_temperature"), (capture::ControlSetting{4000, false}));
+        EXPECT_EQ(cameras.at(odd).at("exposure"), (capture::ControlSetting{std::nullopt, true}));
+        EXPECT_EQ(cameras.at("/dev/video0|Front").at("gain").value, 7);
+        const QString text = ReadText(file);
+        EXPECT_TRUE(text.contains("\nwhite_balance_temperature=4000\n"));
+        EXPECT_TRUE(text.contains("\nwhite_balance_automatic=0\n"));
+        EXPECT_TRUE(text.contains("\nauto_exposure=1\n"));
+    }
+    app::ProgramSettings settings(file);
+    EXPECT_TRUE(settings.ForgetCameraControls(odd));
+    EXPECT_TRUE(settings.ForgetCameraControls("/dev/video5|Broken"));
+    EXPECT_FALSE(settings.CameraControls().contains(odd));
+    const QString text = ReadText(file);
+    EXPECT_FALSE(text.contains("brightness=") || text.contains("white_balance") || text.contains("contrast="));
+    EXPECT_TRUE(text.contains("\nzoom_speed=2\n"));
+    EXPECT_TRUE(text.contains("\ngain=7\n"));
+    EXPECT_EQ(app::ProgramSettings(file).CameraControls().size(), 1u);
+}

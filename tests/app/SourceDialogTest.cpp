@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QSettings>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
 #include <QTest>
 
 #include "EffectSet.h"
 #include "ProgramFolder.h"
 #include "app/CMainDialog.h"
+#include "app/CPictureDialog.h"
 #include "studio/StudioSession.h"
 #include "app/MainLayout.h"
 #include "app/PreviewWidget.h"
@@ -225,14 +228,22 @@ TEST_F(WebcamSourceFixture, NoCameraShowsTheMessageAndNoDialogAndTheCameraReturn
     EXPECT_TRUE(PreviewMoves());
 }
 
+// The chooser's Picture button opens the picture settings of the camera in use over it.
 TEST_F(WebcamSourceFixture, CancelKeepsTheCameraAndOkReopensTheChosenOneAndRemembersIt) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CameraIsLive(); }, 5000));
     {
-        DialogRun run([](CSourceDialog& shown) {
+        bool pictureShown = false;
+        DialogRun run([&](CSourceDialog& shown) {
+            shown.PictureButton()->click();
+            const app::CPictureDialog* picture = dialog.PictureDialog();
+            pictureShown = picture && picture->isVisible() && picture->parentWidget() == &shown &&
+                           picture->Slider("saturation");
             shown.CancelButton()->click();
             return shown.result();
         });
         dialog.Button(app::kWebcamSource)->click();
         EXPECT_EQ(run.runs, 1);
+        EXPECT_TRUE(pictureShown);
         ASSERT_EQ(run.lines.size(), dialog.Devices().Count());
         for (int line = 0; line < dialog.Devices().Count(); ++line)
             EXPECT_EQ(run.lines[line].toStdString(), dialog.Devices()[line].name);
