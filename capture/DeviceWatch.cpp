@@ -15,7 +15,6 @@ GstDeviceMonitor* monitor = nullptr;  // guarded by watchMutex; set while holder
 // PipeWire's provider, apart from the monitor; guarded by watchMutex.
 GstDeviceProvider* pipeWire = nullptr;
 bool pipeWireStarted = false;
-bool pipeWireConnected = false;  // a daemon answered when it was started
 std::atomic<uint64_t> generation{0};
 
 // Runs on the providers' threads: every device message counts, and is dropped, as nobody pops
@@ -64,10 +63,10 @@ DeviceWatch::DeviceWatch() {
     // Starting probes every provider, which may take a while; the devices listed meanwhile count
     // as a change for anyone who looked before.
     gst_device_monitor_start(monitor);
-    if (pipeWire && !pipeWireStarted) {
-        pipeWireConnected = PipeWireRunning();
+    // Without a daemon the provider is not started: it would list nothing, and its start and stop
+    // would load PipeWire's modules only to unload them again.
+    if (pipeWire && !pipeWireStarted && PipeWireRunning())
         pipeWireStarted = gst_device_provider_start(pipeWire);
-    }
     ++generation;
 }
 
@@ -77,12 +76,6 @@ DeviceWatch::~DeviceWatch() {
     gst_device_monitor_stop(monitor);
     gst_object_unref(monitor);
     monitor = nullptr;
-    // Without a connection the provider's stop touches nothing of PipeWire's, and a daemon that
-    // comes later is found by the next start.
-    if (pipeWireStarted && !pipeWireConnected) {
-        gst_device_provider_stop(pipeWire);
-        pipeWireStarted = false;
-    }
 }
 
 GList* DeviceWatch::Devices() const {

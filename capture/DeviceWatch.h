@@ -19,8 +19,8 @@ namespace capture {
 // PipeWire's provider (0.3.65) cannot be stopped safely while it is connected: its stop destroys
 // its registry proxy without holding its thread loop's lock, racing with that loop, which frees
 // the proxy a second time now and then ("double free or corruption" at quit). The watch keeps
-// it out of its monitor and starts it itself, once; connected to a daemon, it is never stopped
-// (it ends with the process), otherwise it is stopped with the monitor and tried again next time.
+// it out of its monitor and starts it itself, only when a daemon answers, and then never stops it
+// (it ends with the process); without a daemon it is tried again when the watch next starts.
 class DeviceWatch {
 public:
     // Holds the watch, starting it when nobody held it.
