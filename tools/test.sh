@@ -8,9 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
-# Builds share compiled objects through ccache where it is installed.
+# Builds share compiled objects through ccache where it is installed. Paths are hashed relative to
+# the checkout, so a clone in another folder is served from the same cache.
 if command -v ccache >/dev/null; then
     export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVALOR_WERROR=ON -DQUENVALOR_TESTS=ON
