@@ -16,6 +16,7 @@
 #include "app/RecordingPanel.h"
 #include "app/SessionBridge.h"
 #include "app/UserMessages.h"
+#include "app/VirtualCameraSwitch.h"
 #include "controls/ProgramResources.h"
 #include "studio/StudioSession.h"
 
@@ -73,6 +74,9 @@ void CMainDialog::Initialise() {
     // Shape, skin and place the controls. Then the layout: the one asked for on the command
     // line, else the one the settings file keeps.
     LayOut();
+    virtualCamera = new VirtualCameraSwitch(*this, *session, *settings);
+    connect(bridge, &SessionBridge::VirtualCameraChangedHere, virtualCamera,
+            &VirtualCameraSwitch::OnChanged);
     // The session writes into whatever folder the edit holds.
     connect(folderEdit, &QLineEdit::textChanged, this,
             [this] { session->SetOutputFolder(OutputFolderBytes().toStdString()); });
@@ -94,6 +98,7 @@ void CMainDialog::Initialise() {
     start.homeFolder = QDir::homePath().toStdString();
     for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
+    virtualCamera->Start();
     cameraNote = QStringLiteral("Opening camera...");
     if (settings->Unreadable())
         ShowUserMessage(QStringLiteral("Quenvalor could not read its settings file \"%1\". It runs with "

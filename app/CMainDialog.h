@@ -38,6 +38,7 @@ class FullScreenPreview;
 class PreviewWidget;
 class RecordingPanel;
 class SessionBridge;
+class VirtualCameraSwitch;
 
 // The program's one window: a view over a studio session. It lays out and paints the skinned
 // controls, takes the mouse, the keys, the menus and the dialogs, and calls the session for
@@ -109,7 +110,7 @@ public:
     const PictureOptions& Options() const { return settings->Picture(); }
     void SetPictureOptions(const PictureOptions& options);
     // The menu of a right click on the window's bands or the preview: the mirrors, the
-    // countdown, the full-screen preview and the About box.
+    // countdown, the virtual camera, the full-screen preview and the About box.
     std::unique_ptr<QMenu> MakeContextMenu();
     // The preview on a whole screen (F11), and back.
     void ToggleFullScreenPreview();
@@ -198,6 +199,7 @@ private:
     std::unique_ptr<studio::StudioSession> session;
     RecordingPanel* recordingPanel = nullptr;
     EffectsPanel* effectsPanel = nullptr;
+    VirtualCameraSwitch* virtualCamera = nullptr;  // made with the settings, in Initialise
 
     bool initialised = false;
     bool shutdownStarted = false;

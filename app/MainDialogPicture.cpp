@@ -12,6 +12,7 @@
 #include "app/CMainDialog.h"
 #include "app/DesktopServices.h"
 #include "app/StringTable.h"
+#include "app/VirtualCameraSwitch.h"
 #include "controls/ProgramResources.h"
 #include "studio/StudioSession.h"
 
@@ -52,6 +53,7 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
             SetPictureOptions(options);
         });
     }
+    if (virtualCamera) virtualCamera->AddTo(*menu);
     QAction* picture = menu->addAction(QStringLiteral("Camera picture..."));
     picture->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     connect(picture, &QAction::triggered, this, &CMainDialog::ShowPictureDialog);

@@ -45,6 +45,7 @@ enum ControlId : int {
     kStudioToggle = 1044,
     kRecordingsTab = 1045,
     kEffectsTab = 1046,
+    kVirtualCamera = 1047,
 };
 
 // The window's two layouts. Classic is the 510-pixel recorder; the studio widens the window to
@@ -110,14 +111,16 @@ inline constexpr auto kMainLayout = std::to_array<LayoutEntry>({
     {kFolderEdit, ControlKind::FolderEdit, 90, 510, 270, 20, false, "", 0},
     {kRecordingsTab, ControlKind::HoverButton, 15, 466, 92, 20, false, "tab_recordings", 0},
     {kEffectsTab, ControlKind::HoverButton, 111, 466, 92, 20, false, "tab_effects", 0},
+    {kVirtualCamera, ControlKind::HoverButton, 652, 32, 54, 47, false, "vcam", 0},
 });
 
 // The studio's window width: the thumbnail grid's right edge plus the classic right margin.
 inline constexpr int kStudioWidth = 945;
 
 // Where the studio moves or shows a control; every other control keeps its classic row. The
-// mode buttons take the top band above the browser, and two tabs under the preview switch the
-// place below it between the recordings list and the current-effects table with its buttons.
+// mode buttons and the virtual camera's switch take the top band above the browser, and two tabs
+// under the preview switch the place below it between the recordings list and the
+// current-effects table with its buttons.
 struct StudioPlace {
     int id;
     int x, y;
@@ -128,6 +131,7 @@ inline constexpr auto kStudioPlaces = std::to_array<StudioPlace>({
     {kPaintMode, 586, 32, true},
     {kRecordingsTab, 15, 466, true},
     {kEffectsTab, 111, 466, true},
+    {kVirtualCamera, 652, 32, true},
 });
 
 // The studio's row for `id`, or nullptr when the control keeps its classic place.

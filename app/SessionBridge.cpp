@@ -64,6 +64,10 @@ void SessionBridge::SnapshotFailed(const std::string& message) {
     calls_->Post([this, text = QString::fromStdString(message)] { emit SnapshotFailedHere(text); });
 }
 
+void SessionBridge::VirtualCameraChanged(const capture::VirtualCameraStatus& status) {
+    calls_->Post([this, status] { emit VirtualCameraChangedHere(status); });
+}
+
 void SessionBridge::SelectionChanged() {
     calls_->Post([this] { emit SelectionChangedHere(); });
 }

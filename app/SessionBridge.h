@@ -33,6 +33,7 @@ signals:
     void RepairFinishedHere(const recording::RepairResult& result);
     void SnapshotSavedHere();
     void SnapshotFailedHere(const QString& message);
+    void VirtualCameraChangedHere(const capture::VirtualCameraStatus& status);
     void SelectionChangedHere();
     void EffectEndedHere(const QString& effectPath);
 
@@ -50,6 +51,7 @@ private:
     void RepairFinished(const recording::RepairResult& result) override;
     void SnapshotSaved(const std::string& path) override;
     void SnapshotFailed(const std::string& message) override;
+    void VirtualCameraChanged(const capture::VirtualCameraStatus& status) override;
     void SelectionChanged() override;
     void EffectEnded(const std::string& effectPath) override;
 

@@ -112,6 +112,7 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
     microphone_ = Read(ini, kMicrophoneKey).toStdString();
     picture_.mirrorPreview = ReadFlag(ini, kMirrorPreviewKey);
     picture_.mirrorOutput = ReadFlag(ini, kMirrorOutputKey);
+    virtualCamera_ = ReadFlag(ini, kVirtualCameraKey);
     picture_.countdownSeconds = ReadCountdown(ini);
     // A camera's section is found by its name, made from the identity as CameraSectionName makes
     // it; the identity is what follows the prefix.
@@ -188,6 +189,11 @@ bool ProgramSettings::SetPicture(const PictureOptions& options) {
                     {QString::fromLatin1(kMirrorOutputKey), flag(options.mirrorOutput)},
                     {QString::fromLatin1(kSnapshotCountdownKey),
                      QString::number(options.countdownSeconds)}});
+}
+
+bool ProgramSettings::SetVirtualCamera(bool on) {
+    virtualCamera_ = on;
+    return Write(kVirtualCameraKey, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 }  // namespace app

@@ -38,6 +38,8 @@ inline constexpr const char* kMicrophoneKey = "Microphone";
 inline constexpr const char* kMirrorPreviewKey = "MirrorPreview";
 inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
 inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
+// 1 while the virtual camera is switched on.
+inline constexpr const char* kVirtualCameraKey = "VirtualCamera";
 // Each camera's picture controls are kept in a section of their own, "[Camera <identity>]", one
 // key per control in lower case with words joined by underscores ("brightness",
 // "white_balance_temperature"; its value, a whole number in the control's units) and, for a
@@ -79,6 +81,9 @@ public:
     // Flags read "1" or "true" as on; a countdown that is not offered is off.
     const PictureOptions& Picture() const { return picture_; }
     bool SetPicture(const PictureOptions& options);
+    // Whether the virtual camera is switched on; off unless the file says 1 or true.
+    bool VirtualCamera() const { return virtualCamera_; }
+    bool SetVirtualCamera(bool on);
     // The picture controls kept for each camera, by identity. Values that are not whole numbers
     // and switches that are not 0/1/true/false are left out, so the camera keeps its own.
     const std::map<std::string, capture::ControlSettings>& CameraControls() const {
@@ -100,6 +105,7 @@ private:
     std::string camera_;
     std::string microphone_;
     PictureOptions picture_;
+    bool virtualCamera_ = false;
     std::map<std::string, capture::ControlSettings> cameraControls_;
 };
 

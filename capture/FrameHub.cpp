@@ -46,6 +46,11 @@ void FrameHub::Detach(const std::shared_ptr<Slot>& slot) {
     slots_.erase(std::remove(slots_.begin(), slots_.end(), slot), slots_.end());
 }
 
+bool FrameHub::HasConsumers() const {
+    std::lock_guard lock(mutex_);
+    return !slots_.empty();
+}
+
 cv::Mat FrameHub::FreePicture(cv::Size size) {
     std::lock_guard lock(mutex_);
     // A picture held by the list alone is free: no slot, consumer or latest frame shares it. The

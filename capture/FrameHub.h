@@ -83,6 +83,8 @@ public:
     // A new slot that receives every frame published from now on.
     std::shared_ptr<Slot> Attach();
     void Detach(const std::shared_ptr<Slot>& slot);
+    // Whether any slot is attached: a road need not make frames for a hub nobody follows.
+    bool HasConsumers() const;
 
     // A picture of `size` to fill and publish: one no consumer holds any more, so no frame is
     // written after it was published.

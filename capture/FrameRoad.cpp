@@ -82,7 +82,7 @@ void FrameRoad::RunPass() {
     //     the frame is the output), which the recorder and the snapshot copy whole, with the
     //     capture time of its camera picture (which places it on the recording's timeline);
     //     mirrored when the output mirror is on;
-    //  6. publish it to the output's consumers.
+    //  6. publish it to the output's consumers, and the studio frame to its own, if any.
     std::lock_guard passLock(passMutex_);
     std::optional<std::chrono::steady_clock::time_point> captured;
     {
@@ -116,6 +116,18 @@ void FrameRoad::RunPass() {
         if (mirrorOutput) cv::flip(output, output, 1);
     }
     outputFrames.Publish({output, captured});
+    if (studioFrames.HasConsumers()) {
+        if (picture->size() == outputSize_) {
+            studioFrames.Publish({output, captured});
+        } else {
+            cv::Mat studio = studioFrames.FreePicture(picture->size());
+            if (mirrorOutput)
+                cv::flip(*picture, studio, 1);
+            else
+                picture->copyTo(studio);
+            studioFrames.Publish({studio, captured});
+        }
+    }
 }
 
 void FrameRoad::PlaceCameraFrame(const cv::Mat& grabbed) {

@@ -54,6 +54,10 @@ public:
     // Every output frame (BGR of the recording size: 320 x 240 in classic, else the studio frame
     // itself), for the recorders and whoever else follows the road.
     FrameHub outputFrames;
+    // Every studio frame as it is recorded, without the editing marks and mirrored as the output
+    // is: in classic the 480 x 360 picture the output is scaled from, else the output frame
+    // itself. Made only while a consumer follows it (the virtual camera).
+    FrameHub studioFrames;
     std::atomic<int> stopCapture{0};
     std::atomic<int> captureStopped{0};
 

@@ -194,12 +194,35 @@ bool StudioSession::SetRecordingSize(const capture::RoadConfig& road) {
     events_.SelectionChanged();
     // The camera is asked again, for a mode that covers the new size. It is let go first, so
     // the new request does not find it busy.
+    if (virtualCameraWanted_) StartVirtualCamera();
     const std::string camera = CurrentCamera();
     cameras_->Stop();
     road_.ReplaceDevice(nullptr);
     cameras_.reset();
     StartCameras(camera);
     return true;
+}
+
+void StudioSession::SetVirtualCamera(bool on) {
+    if (shutDown_) return;
+    virtualCameraWanted_ = on;
+    if (on)
+        StartVirtualCamera();
+    else
+        virtualCamera_.Stop();
+}
+
+capture::VirtualCameraStatus StudioSession::VirtualCameraStatus() const {
+    return virtualCamera_.Status();
+}
+
+void StudioSession::StartVirtualCamera() {
+    const capture::RoadConfig road = road_.Road();
+    virtualCamera_.Start(road.studio, road.framesPerSecond);
+}
+
+void StudioSession::VirtualCameraChanged(const capture::VirtualCameraStatus& status) {
+    events_.VirtualCameraChanged(status);
 }
 
 void StudioSession::SetMirrors(bool preview, bool output) {
@@ -360,6 +383,7 @@ std::vector<std::string> StudioSession::Shutdown(const std::function<void(bool f
         }
     }
     for (Recorder& finishing : finishing_) finishing.worker->RequestStop();
+    virtualCamera_.Close();
     // No camera is replaced from here on, and the road takes no further pass.
     if (cameras_) cameras_->Stop();
     road_.stopCapture = 1;

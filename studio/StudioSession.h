@@ -15,6 +15,7 @@
 #include "capture/CameraSession.h"
 #include "capture/MicrophoneState.h"
 #include "capture/FrameRoad.h"
+#include "capture/VirtualCamera.h"
 #include "effects/EffectEngine.h"
 #include "recording/CrashRepair.h"
 #include "recording/MMBoxEncoder.h"
@@ -71,6 +72,8 @@ public:
     // A snapshot was written to `path`, or could not be, with `message` for the user.
     virtual void SnapshotSaved(const std::string& path) = 0;
     virtual void SnapshotFailed(const std::string& message) = 0;
+    // The virtual camera was switched, lost its PipeWire daemon, or its readers changed.
+    virtual void VirtualCameraChanged(const capture::VirtualCameraStatus& status) { (void)status; }
 };
 
 // What a session starts with: the choices a settings file keeps.
@@ -93,7 +96,7 @@ struct SessionStart {
 // Commands are given from one thread (a window's, or a test's); what happens off that thread is
 // told through SessionEvents. No command waits on the output folder: what it asks of the folder
 // runs on a thread of its own, in order, and its outcome is told.
-class StudioSession : private capture::CameraEvents {
+class StudioSession : private capture::CameraEvents, private capture::VirtualCameraEvents {
 public:
     // How long the end waits for recorders to finish their files before it leaves them as a
     // crash would (tests shorten it).
@@ -164,6 +167,11 @@ public:
     bool SetRecordingSize(const capture::RoadConfig& road);
     capture::RoadConfig Road() const { return road_.Road(); }
     void SetMirrors(bool preview, bool output);
+    // The virtual camera: the picture a recording would carry, offered to other programs as a
+    // PipeWire camera, at the road's studio size and rate, until switched off or the end.
+    // VirtualCameraChanged tells how it goes (without PipeWire it stays off and says so).
+    void SetVirtualCamera(bool on);
+    capture::VirtualCameraStatus VirtualCameraStatus() const;
     // Where recordings and snapshots go from now on.
     void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
     // The output folder as recordings use it (see SessionStart::outputFolder); a name only, the
@@ -220,6 +228,10 @@ private:
     void CameraStateChanged(const std::string& id, capture::CameraState state) override;
     void CameraOpenFailed(const std::string& id, capture::CameraFailure failure) override;
     void CameraControlsApplied(const std::string& id, const std::vector<std::string>& refused) override;
+    // VirtualCameraEvents, from the virtual camera's threads.
+    void VirtualCameraChanged(const capture::VirtualCameraStatus& status) override;
+    // Publishes the virtual camera for the road's studio size and rate.
+    void StartVirtualCamera();
 
     SessionEvents& events_;
     bool started_ = false;
@@ -230,6 +242,9 @@ private:
     std::unique_ptr<effects::EffectEngine> engine_;
     std::unique_ptr<effects::FaceTracker> tracker_;
     std::unique_ptr<EffectStage> stage_;
+    // Follows the road's studio frames; declared after the road, so it lets go of them first.
+    capture::VirtualCamera virtualCamera_{road_.studioFrames, *this};
+    bool virtualCameraWanted_ = false;
 
     std::unique_ptr<capture::CameraSession> cameras_;
     mutable std::mutex cameraMutex_;  // the two identities, written on the camera session's thread

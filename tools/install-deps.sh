@@ -10,7 +10,7 @@ packages=(
     libpng-dev
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gstreamer1.0-pulseaudio gstreamer1.0-pipewire pulseaudio pulseaudio-utils
-    pipewire pipewire-bin wireplumber gstreamer1.0-tools dbus
+    pipewire pipewire-bin wireplumber gstreamer1.0-tools dbus pipewire-v4l2 libpipewire-0.3-dev
     libavcodec-dev libavformat-dev libavutil-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps ffmpeg fonts-liberation fonts-dejavu-core

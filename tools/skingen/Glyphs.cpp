@@ -290,6 +290,17 @@ void Pointer(QPainter& painter, const QColor& colour) {
                                    {18.5, 14}}));
 }
 
+void VideoCall(QPainter& painter, const QColor& colour) {
+    // A video camera whose picture goes out: the body, the lens cone and two waves beside it.
+    painter.setPen(LinePen(colour, 1.7));
+    painter.setBrush(WithAlpha(colour, 50));
+    painter.drawRoundedRect(QRectF(2.5, 8, 12, 9), 2, 2);
+    painter.drawPolygon(QPolygonF({{14.5, 11}, {18.5, 8.5}, {18.5, 16.5}, {14.5, 14}}));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(14, 4.5, 8, 16), -60 * 16, 120 * 16);
+    painter.drawArc(QRectF(12.5, 1.5, 11.5, 22), -55 * 16, 110 * 16);
+}
+
 Glyph BrushDot(double diameter) {
     return [diameter](QPainter& painter, const QColor& colour) {
         painter.setPen(Qt::NoPen);

@@ -37,6 +37,7 @@ void Trash(QPainter& painter, const QColor& colour);
 void ClearList(QPainter& painter, const QColor& colour);
 void MagicWand(QPainter& painter, const QColor& colour);
 void Pointer(QPainter& painter, const QColor& colour);
+void VideoCall(QPainter& painter, const QColor& colour);
 // A round dot showing a brush width; `diameter` in units.
 Glyph BrushDot(double diameter);
 

@@ -37,6 +37,7 @@ const std::map<std::string_view, ButtonLook>& ButtonLooks() {
         {"studio", {BandTile, glyphs::MagicWand, "Effects"}},
         {"effect", {BandTile, glyphs::Pointer, "Arrange"}},
         {"paint", {BandTile, glyphs::Brush, "Paint"}},
+        {"vcam", {BandTile, glyphs::VideoCall, "Virtual"}},
         {"record", {BandTile, glyphs::RecordDot, "Record"}},
         {"record_stop", {BandTile, glyphs::StopSquare, "Stop"}},
         {"snap", {BandTile, glyphs::Aperture, "Snapshot"}},
