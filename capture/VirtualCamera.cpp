@@ -1,25 +1,70 @@
 #include "capture/VirtualCamera.h"
 
-#include <gst/app/gstappsrc.h>
-#include <gst/gst.h>
+#include <pipewire/pipewire.h>
+#include <spa/param/video/format-utils.h>
+
 #include <opencv2/imgproc.hpp>
 
-#include "capture/GstSupport.h"
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include "capture/NodeReaders.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
+
+struct VirtualCamera::Hooks {
+    spa_hook core{};
+    spa_hook stream{};
+};
+
 namespace {
 
-// The node takes what it is given: a live source of I420 frames, timed as they are pushed. At
-// most two frames wait for the node; an older one is dropped when a third comes. The sink shows
-// each frame as it arrives (the road already keeps the time).
-constexpr const char* kPipeline =
-    "appsrc name=feed is-live=true format=time do-timestamp=true block=false max-buffers=2 "
-    "leaky-type=downstream ! pipewiresink name=node mode=provide sync=false client-name=Quenvalor";
-
-// How long a wait for a frame lasts before the feeder looks at the node's messages again.
+// How long a wait for a frame lasts before the feeder looks whether it should stop.
 constexpr std::chrono::milliseconds kFeedWait{100};
+
+void OnStateChanged(void* data, pw_stream_state, pw_stream_state state, const char*) {
+    static_cast<VirtualCamera*>(data)->StreamStateChanged(state == PW_STREAM_STATE_STREAMING,
+                                                          state == PW_STREAM_STATE_ERROR);
+}
+
+void OnParamChanged(void* data, uint32_t id, const spa_pod* param) {
+    if (id == SPA_PARAM_Format && param) static_cast<VirtualCamera*>(data)->FormatChosen();
+}
+
+void OnProcess(void* data) { static_cast<VirtualCamera*>(data)->Process(); }
+
+void OnCoreError(void* data, uint32_t id, int, int result, const char*) {
+    if (id == PW_ID_CORE && result == -EPIPE) static_cast<VirtualCamera*>(data)->LoseDaemon();
+}
+
+const pw_stream_events kStreamEvents = {
+    .version = PW_VERSION_STREAM_EVENTS,
+    .destroy = nullptr,
+    .state_changed = OnStateChanged,
+    .control_info = nullptr,
+    .io_changed = nullptr,
+    .param_changed = OnParamChanged,
+    .add_buffer = nullptr,
+    .remove_buffer = nullptr,
+    .process = OnProcess,
+    .drained = nullptr,
+    .command = nullptr,
+    .trigger_done = nullptr,
+};
+
+const pw_core_events kCoreEvents = {
+    .version = PW_VERSION_CORE_EVENTS,
+    .info = nullptr,
+    .done = nullptr,
+    .ping = nullptr,
+    .error = OnCoreError,
+    .remove_id = nullptr,
+    .bound_id = nullptr,
+    .add_mem = nullptr,
+    .remove_mem = nullptr,
+};
 
 }  // namespace
 
@@ -34,30 +79,45 @@ void VirtualCamera::Start(FrameSize size, int framesPerSecond) {
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
         return;
     }
-    EnsureGstreamerInitialised();
-    GError* error = nullptr;
-    pipeline_ = gst_parse_launch(kPipeline, &error);
-    if (error) g_error_free(error);
-    if (!pipeline_) {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
+    size_ = size;
+    hooks_ = std::make_unique<Hooks>();
+    loop_ = pw_thread_loop_new("quenvalor-vcam", nullptr);
+    context_ = loop_ ? pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0) : nullptr;
+    if (!context_ || pw_thread_loop_start(loop_) != 0) {
+        Close();
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
         return;
     }
-    size_ = size;
-    feed_ = gst_bin_get_by_name(GST_BIN(pipeline_), "feed");
-    CapsRef caps(gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "I420", "width", G_TYPE_INT,
-                                     size.width, "height", G_TYPE_INT, size.height, "framerate",
-                                     GST_TYPE_FRACTION, framesPerSecond, 1, "pixel-aspect-ratio",
-                                     GST_TYPE_FRACTION, 1, 1, "colorimetry", G_TYPE_STRING, "bt601",
-                                     nullptr));
-    gst_app_src_set_caps(GST_APP_SRC(feed_), caps.get());
-    GstRef<GstElement> node(gst_bin_get_by_name(GST_BIN(pipeline_), "node"));
-    GstStructure* properties = gst_structure_new(
-        "properties", "media.class", G_TYPE_STRING, "Video/Source", "media.role", G_TYPE_STRING,
-        "Camera", "node.name", G_TYPE_STRING, kNodeName, "node.description", G_TYPE_STRING,
-        kDescription, nullptr);
-    g_object_set(node.get(), "stream-properties", properties, nullptr);
-    gst_structure_free(properties);
-    if (gst_element_set_state(pipeline_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+    pw_thread_loop_lock(loop_);
+    core_ = pw_context_connect(context_, nullptr, 0);
+    int connected = -1;
+    if (core_) {
+        pw_core_add_listener(core_, &hooks_->core, &kCoreEvents, this);
+        pw_properties* properties = pw_properties_new(
+            PW_KEY_MEDIA_TYPE, "Video", PW_KEY_MEDIA_CATEGORY, "Capture", PW_KEY_MEDIA_ROLE, "Camera",
+            PW_KEY_MEDIA_CLASS, "Video/Source", PW_KEY_NODE_NAME, kNodeName, PW_KEY_NODE_DESCRIPTION,
+            kDescription, nullptr);
+        stream_ = pw_stream_new(core_, kDescription, properties);
+        if (stream_) {
+            pw_stream_add_listener(stream_, &hooks_->stream, &kStreamEvents, this);
+            // The one format offered: I420 of the road's studio size at its rate.
+            uint8_t storage[512];
+            spa_pod_builder builder = SPA_POD_BUILDER_INIT(storage, sizeof(storage));
+            spa_video_info_raw format{};
+            format.format = SPA_VIDEO_FORMAT_I420;
+            format.size = SPA_RECTANGLE(static_cast<uint32_t>(size.width), static_cast<uint32_t>(size.height));
+            format.framerate = SPA_FRACTION(static_cast<uint32_t>(framesPerSecond), 1);
+            const spa_pod* params[] = {spa_format_video_raw_build(&builder, SPA_PARAM_EnumFormat, &format)};
+            // The node drives its readers: a cycle runs whenever a frame is ready.
+            connected = pw_stream_connect(
+                stream_, PW_DIRECTION_OUTPUT, PW_ID_ANY,
+                static_cast<pw_stream_flags>(PW_STREAM_FLAG_DRIVER | PW_STREAM_FLAG_MAP_BUFFERS), params, 1);
+        }
+    }
+    pw_thread_loop_unlock(loop_);
+    if (connected < 0) {
         Close();
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
         return;
@@ -95,48 +155,88 @@ void VirtualCamera::Close() {
     }
     // The watcher's thread ends here, so it tells nothing afterwards.
     readers_.reset();
-    if (feed_) {
-        gst_object_unref(feed_);
-        feed_ = nullptr;
+    if (loop_) {
+        pw_thread_loop_lock(loop_);
+        if (stream_) {
+            spa_hook_remove(&hooks_->stream);
+            pw_stream_destroy(stream_);
+            stream_ = nullptr;
+        }
+        if (core_) {
+            spa_hook_remove(&hooks_->core);
+            pw_core_disconnect(core_);
+            core_ = nullptr;
+        }
+        pw_thread_loop_unlock(loop_);
+        pw_thread_loop_stop(loop_);
     }
-    if (pipeline_) {
-        gst_element_set_state(pipeline_, GST_STATE_NULL);
-        gst_object_unref(pipeline_);
-        pipeline_ = nullptr;
+    if (context_) {
+        pw_context_destroy(context_);
+        context_ = nullptr;
     }
+    if (loop_) {
+        pw_thread_loop_destroy(loop_);
+        loop_ = nullptr;
+    }
+    hooks_.reset();
+    streaming_ = false;
 }
 
 void VirtualCamera::Feed() {
-    GstRef<GstBus> bus(gst_element_get_bus(pipeline_));
     const cv::Size size(size_.width, size_.height);
+    std::vector<uint8_t> converted(static_cast<std::size_t>(size_.width) * size_.height * 3 / 2);
     while (!stopFeeding_) {
         PublishedFrame frame;
         // A frame of another size is one the road made before it was switched; the camera is
         // started again for the new size.
-        if (slot_->Take(frame, kFeedWait) && frame.picture.size() == size) PushFrame(frame.picture);
-        MessageRef error(gst_bus_pop_filtered(bus.get(), GST_MESSAGE_ERROR));
-        if (error) {
-            LoseDaemon();
-            return;
+        if (!slot_->Take(frame, kFeedWait) || frame.picture.size() != size || !streaming_) continue;
+        // The planes lie one after the other with no padding, as readers expect I420 of a
+        // single block whose stride is the width.
+        cv::Mat i420(size_.height * 3 / 2, size_.width, CV_8UC1, converted.data());
+        cv::cvtColor(frame.picture, i420, cv::COLOR_BGR2YUV_I420);
+        {
+            std::lock_guard lock(frameMutex_);
+            converted_.swap(converted);
         }
+        if (converted.size() != converted_.size()) converted.resize(converted_.size());
+        pw_thread_loop_lock(loop_);
+        if (stream_) pw_stream_trigger_process(stream_);
+        pw_thread_loop_unlock(loop_);
     }
 }
 
-void VirtualCamera::PushFrame(const cv::Mat& picture) {
-    const gsize bytes = static_cast<gsize>(size_.width) * size_.height * 3 / 2;
-    GstBuffer* buffer = gst_buffer_new_allocate(nullptr, bytes, nullptr);
-    GstMapInfo map;
-    if (!gst_buffer_map(buffer, &map, GST_MAP_WRITE)) {
-        gst_buffer_unref(buffer);
-        return;
+void VirtualCamera::FormatChosen() {
+    // Buffers of one I420 frame each, in memory the readers can map.
+    const int32_t bytes = size_.width * size_.height * 3 / 2;
+    uint8_t storage[512];
+    spa_pod_builder builder = SPA_POD_BUILDER_INIT(storage, sizeof(storage));
+    const spa_pod* params[] = {static_cast<const spa_pod*>(spa_pod_builder_add_object(
+        &builder, SPA_TYPE_OBJECT_ParamBuffers, SPA_PARAM_Buffers, SPA_PARAM_BUFFERS_buffers,
+        SPA_POD_CHOICE_RANGE_Int(4, 2, 8), SPA_PARAM_BUFFERS_blocks, SPA_POD_Int(1),
+        SPA_PARAM_BUFFERS_size, SPA_POD_Int(bytes), SPA_PARAM_BUFFERS_stride, SPA_POD_Int(size_.width),
+        SPA_PARAM_BUFFERS_dataType, SPA_POD_CHOICE_FLAGS_Int((1 << SPA_DATA_MemPtr) | (1 << SPA_DATA_MemFd))))};
+    pw_stream_update_params(stream_, params, 1);
+}
+
+void VirtualCamera::Process() {
+    pw_buffer* buffer = pw_stream_dequeue_buffer(stream_);
+    if (!buffer) return;
+    spa_data& data = buffer->buffer->datas[0];
+    uint32_t written = 0;
+    if (data.data) {
+        std::lock_guard lock(frameMutex_);
+        written = static_cast<uint32_t>(std::min<std::size_t>(data.maxsize, converted_.size()));
+        std::memcpy(data.data, converted_.data(), written);
     }
-    // The planes lie one after the other with no padding, as GStreamer lays out I420 of even
-    // sizes whose half width is a multiple of four (every recording size).
-    cv::Mat i420(size_.height * 3 / 2, size_.width, CV_8UC1, map.data);
-    cv::cvtColor(picture, i420, cv::COLOR_BGR2YUV_I420);
-    gst_buffer_unmap(buffer, &map);
-    // The source takes the buffer over; when the node is gone it is dropped there.
-    gst_app_src_push_buffer(GST_APP_SRC(feed_), buffer);
+    data.chunk->offset = 0;
+    data.chunk->size = written;
+    data.chunk->stride = size_.width;
+    pw_stream_queue_buffer(stream_, buffer);
+}
+
+void VirtualCamera::StreamStateChanged(bool streaming, bool failed) {
+    streaming_ = streaming;
+    if (failed) LoseDaemon();
 }
 
 void VirtualCamera::Tell(VirtualCameraStatus status) {

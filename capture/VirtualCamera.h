@@ -5,11 +5,15 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "capture/FrameHub.h"
 #include "capture/RoadConfig.h"
 
-typedef struct _GstElement GstElement;
+struct pw_thread_loop;
+struct pw_context;
+struct pw_core;
+struct pw_stream;
 
 namespace capture {
 
@@ -36,8 +40,9 @@ public:
 // A camera other programs can open (browsers, video-call programs, and V4L2 programs through
 // PipeWire's V4L2 wrapper): a PipeWire node of class Video/Source with the role Camera, fed with
 // the frames of a frame hub. A thread of its own takes each frame from the hub's latest-frame
-// slot and converts it to I420 once; a frame the node could not take in time is dropped there and
-// never holds up the hub. Nothing is attached to the hub while the camera is off.
+// slot, converts it to I420 once while a program reads the node, and has the node send it; a
+// frame that comes while the node is busy replaces the one waiting, so the camera never holds up
+// the hub. Nothing is attached to the hub while the camera is off.
 class VirtualCamera {
 public:
     static constexpr const char* kNodeName = "quenvalor-virtual-camera";
@@ -60,16 +65,32 @@ public:
 
 private:
     void Feed();
-    void PushFrame(const cv::Mat& picture);
     void Tell(VirtualCameraStatus status);
     void SetReaders(int readers);
+
+public:
+    // The stream's events, on PipeWire's threads.
+    void StreamStateChanged(bool streaming, bool failed);
+    void FormatChosen();
+    void Process();
     void LoseDaemon();
+
+private:
 
     FrameHub& frames_;
     VirtualCameraEvents& events_;
     FrameSize size_;
-    GstElement* pipeline_ = nullptr;
-    GstElement* feed_ = nullptr;
+    pw_thread_loop* loop_ = nullptr;
+    pw_context* context_ = nullptr;
+    pw_core* core_ = nullptr;
+    pw_stream* stream_ = nullptr;
+    struct Hooks;
+    std::unique_ptr<Hooks> hooks_;
+    // Only while a program reads the node are frames converted for it.
+    std::atomic<bool> streaming_{false};
+    // The last frame converted to I420, handed from the feeder to the node's cycle.
+    std::mutex frameMutex_;
+    std::vector<uint8_t> converted_;
     std::shared_ptr<FrameHub::Slot> slot_;
     std::unique_ptr<NodeReaders> readers_;
     std::thread feeder_;
