@@ -5,10 +5,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <algorithm>
 
 #include "CameraTestSupport.h"
 #include "capture/AudioCapture.h"
 #include "capture/CameraSession.h"
+#include "capture/DeviceList.h"
+#include "capture/VirtualCamera.h"
 #include "tests/support/Prerequisite.h"
 
 using capture::CameraState;
@@ -85,11 +89,28 @@ private:
     int exitStatus_ = 0;
 };
 
-bool Listed(const capture::CameraSession& session) {
+bool Listed(const capture::CameraSession& session, const std::string& name = "Desk Camera") {
     for (const auto& camera : session.Cameras())
-        if (camera.id == kIdentity) return true;
+        if (camera.name == name) return true;
     return false;
 }
+
+// The virtual camera's notices, kept in order.
+class Notices : public capture::VirtualCameraEvents {
+public:
+    void VirtualCameraChanged(const capture::VirtualCameraStatus& status) override {
+        std::lock_guard lock(mutex_);
+        told_.push_back(status);
+    }
+    bool Saw(capture::VirtualCameraStatus status) const {
+        std::lock_guard lock(mutex_);
+        return std::find(told_.begin(), told_.end(), status) != told_.end();
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<capture::VirtualCameraStatus> told_;
+};
 
 }  // namespace
 
@@ -123,5 +144,60 @@ TEST(Capture_PipeWireCamera, IsKnownByNodeNameAndReopenedWhenItComesBack) {
     session.Start(kIdentity);
     EXPECT_TRUE(WaitUntil([&] { return session.State() == CameraState::Live; }, 20s));
     EXPECT_EQ(session.CurrentCamera(), kIdentity);
+    session.Stop();
+}
+
+// The virtual camera over a real daemon, fed by a running road: PipeWire lists it as a camera, the
+// program's own camera list does not offer it, a program reading it is counted while it reads, and
+// it goes away when stopped. Without a daemon it says so and publishes nothing.
+TEST(Capture_VirtualCamera, IsReadByOtherProgramsAndNeverOfferedToTheUser) {
+    using State = capture::VirtualCameraStatus::State;
+    unsetenv("QUENVALOR_PATTERN_CAMERA");
+    {
+        char empty[] = "/tmp/quenvalor-no-pipewire-XXXXXX";
+        ASSERT_TRUE(mkdtemp(empty));
+        setenv("PIPEWIRE_RUNTIME_DIR", empty, 1);
+        capture::FrameHub hub;
+        Notices notices;
+        capture::VirtualCamera camera(hub, notices);
+        camera.Start({320, 240}, 20);
+        EXPECT_EQ(camera.Status().state, State::NeedsPipeWire);
+        EXPECT_FALSE(hub.HasConsumers());
+        unsetenv("PIPEWIRE_RUNTIME_DIR");
+        rmdir(empty);
+    }
+
+    PipeWireCamera daemon;
+    QUENVALOR_REQUIRE(daemon.Running(), daemon.Problem());
+    Quiet quiet;
+    Notices notices;
+    capture_test::RunningRoad road;
+    capture::CameraSession session(road.frameRoad, quiet, 320, 240);
+    session.Start("");
+    capture::VirtualCamera camera(road.frameRoad.studioFrames, notices);
+    camera.Start({480, 360}, 20);
+    ASSERT_EQ(camera.Status().state, State::On);
+
+    ASSERT_TRUE(WaitUntil([&] { return Listed(session, capture::VirtualCamera::kDescription); }, 20s));
+    capture::DeviceList offered;
+    offered.Refresh(session.Cameras());
+    bool deskCamera = false;
+    for (int entry = 0; entry < offered.Count(); ++entry) {
+        EXPECT_NE(offered[entry].name, capture::VirtualCamera::kDescription);
+        deskCamera = deskCamera || offered[entry].name == "Desk Camera";
+    }
+    EXPECT_TRUE(deskCamera);
+
+    const std::string reader = std::string("gst-launch-1.0 -q pipewiresrc target-object=") +
+                               capture::VirtualCamera::kNodeName +
+                               " num-buffers=40 ! videoconvert ! fakesink >/dev/null 2>&1";
+    EXPECT_EQ(std::system(reader.c_str()), 0);
+    EXPECT_TRUE(notices.Saw({State::On, 1}));
+    EXPECT_TRUE(WaitUntil([&] { return camera.Status().readers == 0; }, 10s));
+
+    camera.Stop();
+    EXPECT_TRUE(notices.Saw({State::Off, 0}));
+    EXPECT_FALSE(road.frameRoad.studioFrames.HasConsumers());
+    EXPECT_TRUE(WaitUntil([&] { return !Listed(session, capture::VirtualCamera::kDescription); }, 20s));
     session.Stop();
 }
