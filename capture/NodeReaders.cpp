@@ -60,23 +60,18 @@ NodeReaders::~NodeReaders() { Stop(); }
 bool NodeReaders::Start() {
     static std::once_flag initialised;
     std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
+    // Everything is made before the loop's thread starts and taken down after it has ended, so
+    // no call here needs the loop's lock.
     loop_ = pw_thread_loop_new("quenvalor-readers", nullptr);
-    if (!loop_) return false;
-    context_ = pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0);
-    if (!context_ || pw_thread_loop_start(loop_) != 0) {
-        Stop();
-        return false;
-    }
+    context_ = loop_ ? pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0) : nullptr;
+    core_ = context_ ? pw_context_connect(context_, nullptr, 0) : nullptr;
     hooks_ = new Hooks;
-    pw_thread_loop_lock(loop_);
-    core_ = pw_context_connect(context_, nullptr, 0);
     if (core_) {
         pw_core_add_listener(core_, &hooks_->core, &kCoreEvents, this);
         registry_ = pw_core_get_registry(core_, PW_VERSION_REGISTRY, 0);
         if (registry_) pw_registry_add_listener(registry_, &hooks_->registry, &kRegistryEvents, this);
     }
-    pw_thread_loop_unlock(loop_);
-    if (!registry_) {
+    if (!registry_ || pw_thread_loop_start(loop_) != 0) {
         Stop();
         return false;
     }

@@ -35,6 +35,11 @@ void OnParamChanged(void* data, uint32_t id, const spa_pod* param) {
 
 void OnProcess(void* data) { static_cast<VirtualCamera*>(data)->Process(); }
 
+int StartCycle(spa_loop*, bool, uint32_t, const void*, size_t, void* data) {
+    static_cast<VirtualCamera*>(data)->TriggerCycle();
+    return 0;
+}
+
 void OnCoreError(void* data, uint32_t id, int, int result, const char*) {
     if (id == PW_ID_CORE && result == -EPIPE) static_cast<VirtualCamera*>(data)->LoseDaemon();
 }
@@ -83,15 +88,11 @@ void VirtualCamera::Start(FrameSize size, int framesPerSecond) {
     std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
     size_ = size;
     hooks_ = std::make_unique<Hooks>();
+    // Everything is made before the loop's thread starts, and taken down after it has ended, so
+    // no call here needs the loop's lock; frames reach the loop through its invoke queue.
     loop_ = pw_thread_loop_new("quenvalor-vcam", nullptr);
     context_ = loop_ ? pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0) : nullptr;
-    if (!context_ || pw_thread_loop_start(loop_) != 0) {
-        Close();
-        Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
-        return;
-    }
-    pw_thread_loop_lock(loop_);
-    core_ = pw_context_connect(context_, nullptr, 0);
+    core_ = context_ ? pw_context_connect(context_, nullptr, 0) : nullptr;
     int connected = -1;
     if (core_) {
         pw_core_add_listener(core_, &hooks_->core, &kCoreEvents, this);
@@ -116,7 +117,7 @@ void VirtualCamera::Start(FrameSize size, int framesPerSecond) {
                 static_cast<pw_stream_flags>(PW_STREAM_FLAG_DRIVER | PW_STREAM_FLAG_MAP_BUFFERS), params, 1);
         }
     }
-    pw_thread_loop_unlock(loop_);
+    if (connected >= 0 && pw_thread_loop_start(loop_) != 0) connected = -1;
     if (connected < 0) {
         Close();
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
@@ -155,20 +156,16 @@ void VirtualCamera::Close() {
     }
     // The watcher's thread ends here, so it tells nothing afterwards.
     readers_.reset();
-    if (loop_) {
-        pw_thread_loop_lock(loop_);
-        if (stream_) {
-            spa_hook_remove(&hooks_->stream);
-            pw_stream_destroy(stream_);
-            stream_ = nullptr;
-        }
-        if (core_) {
-            spa_hook_remove(&hooks_->core);
-            pw_core_disconnect(core_);
-            core_ = nullptr;
-        }
-        pw_thread_loop_unlock(loop_);
-        pw_thread_loop_stop(loop_);
+    if (loop_) pw_thread_loop_stop(loop_);
+    if (stream_) {
+        spa_hook_remove(&hooks_->stream);
+        pw_stream_destroy(stream_);
+        stream_ = nullptr;
+    }
+    if (core_) {
+        spa_hook_remove(&hooks_->core);
+        pw_core_disconnect(core_);
+        core_ = nullptr;
     }
     if (context_) {
         pw_context_destroy(context_);
@@ -199,10 +196,13 @@ void VirtualCamera::Feed() {
             converted_.swap(converted);
         }
         if (converted.size() != converted_.size()) converted.resize(converted_.size());
-        pw_thread_loop_lock(loop_);
-        if (stream_) pw_stream_trigger_process(stream_);
-        pw_thread_loop_unlock(loop_);
+        // The cycle is started on the loop's thread, which owns the stream.
+        pw_loop_invoke(pw_thread_loop_get_loop(loop_), StartCycle, 0, nullptr, 0, false, this);
     }
+}
+
+void VirtualCamera::TriggerCycle() {
+    if (stream_) pw_stream_trigger_process(stream_);
 }
 
 void VirtualCamera::FormatChosen() {

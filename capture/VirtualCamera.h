@@ -72,6 +72,7 @@ public:
     // The stream's events, on PipeWire's threads.
     void StreamStateChanged(bool streaming, bool failed);
     void FormatChosen();
+    void TriggerCycle();
     void Process();
     void LoseDaemon();
 
