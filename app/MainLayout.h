@@ -111,7 +111,7 @@ inline constexpr auto kMainLayout = std::to_array<LayoutEntry>({
     {kFolderEdit, ControlKind::FolderEdit, 90, 510, 270, 20, false, "", 0},
     {kRecordingsTab, ControlKind::HoverButton, 15, 466, 92, 20, false, "tab_recordings", 0},
     {kEffectsTab, ControlKind::HoverButton, 111, 466, 92, 20, false, "tab_effects", 0},
-    {kVirtualCamera, ControlKind::HoverButton, 652, 32, 54, 47, false, "vcam", 0},
+    {kVirtualCamera, ControlKind::HoverButton, 407, 32, 54, 47, false, "vcam", 0},
 });
 
 // The studio's window width: the thumbnail grid's right edge plus the classic right margin.
@@ -131,7 +131,7 @@ inline constexpr auto kStudioPlaces = std::to_array<StudioPlace>({
     {kPaintMode, 586, 32, true},
     {kRecordingsTab, 15, 466, true},
     {kEffectsTab, 111, 466, true},
-    {kVirtualCamera, 652, 32, true},
+    {kVirtualCamera, 407, 32, true},
 });
 
 // The studio's row for `id`, or nullptr when the control keeps its classic place.

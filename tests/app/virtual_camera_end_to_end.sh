@@ -24,7 +24,7 @@ command -v pw-v4l2 >/dev/null || missing "pw-v4l2 (pipewire-v4l2) is not install
 command -v pw-dump >/dev/null || missing "pw-dump is not installed"
 export PIPEWIRE_RUNTIME_DIR="$XDG_RUNTIME_DIR"
 node=quenvalor-virtual-camera
-vcam=(679 55)          # the studio's Virtual button
+vcam=(434 55)          # the studio's Virtual button
 filters=(585 198)      # the Filters category
 first_thumb=(690 133)  # its first effect, black and white
 write_settings() {  # extra [General] lines
