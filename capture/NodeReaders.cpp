@@ -2,14 +2,13 @@
 
 #include <pipewire/pipewire.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <mutex>
+
+#include "capture/PipeWireConnection.h"
 
 namespace capture {
 
-struct NodeReaders::Hooks {
-    spa_hook core{};
+struct NodeReaders::Hook {
     spa_hook registry{};
 };
 
@@ -21,27 +20,10 @@ void OnGlobal(void* data, uint32_t id, uint32_t, const char* type, uint32_t, con
 
 void OnGlobalRemove(void* data, uint32_t id) { static_cast<NodeReaders*>(data)->Removed(id); }
 
-void OnCoreError(void* data, uint32_t id, int, int result, const char*) {
-    // The daemon hung up (or refused the connection as a whole).
-    if (id == PW_ID_CORE && result == -EPIPE) static_cast<NodeReaders*>(data)->ConnectionFailed();
-}
-
 const pw_registry_events kRegistryEvents = {
     .version = PW_VERSION_REGISTRY_EVENTS,
     .global = OnGlobal,
     .global_remove = OnGlobalRemove,
-};
-
-const pw_core_events kCoreEvents = {
-    .version = PW_VERSION_CORE_EVENTS,
-    .info = nullptr,
-    .done = nullptr,
-    .ping = nullptr,
-    .error = OnCoreError,
-    .remove_id = nullptr,
-    .bound_id = nullptr,
-    .add_mem = nullptr,
-    .remove_mem = nullptr,
 };
 
 unsigned IdProperty(const spa_dict* props, const char* key) {
@@ -53,54 +35,32 @@ unsigned IdProperty(const spa_dict* props, const char* key) {
 
 NodeReaders::NodeReaders(std::string nodeName, std::function<void(int)> changed,
                          std::function<void()> lost)
-    : nodeName_(std::move(nodeName)), changed_(std::move(changed)), lost_(std::move(lost)) {}
+    : nodeName_(std::move(nodeName)),
+      changed_(std::move(changed)),
+      connection_(std::make_unique<PipeWireConnection>(std::move(lost))) {}
 
 NodeReaders::~NodeReaders() { Stop(); }
 
 bool NodeReaders::Start() {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
-    // Everything is made before the loop's thread starts and taken down after it has ended, so
-    // no call here needs the loop's lock.
-    loop_ = pw_thread_loop_new("quenvalor-readers", nullptr);
-    context_ = loop_ ? pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0) : nullptr;
-    core_ = context_ ? pw_context_connect(context_, nullptr, 0) : nullptr;
-    hooks_ = new Hooks;
-    if (core_) {
-        pw_core_add_listener(core_, &hooks_->core, &kCoreEvents, this);
-        registry_ = pw_core_get_registry(core_, PW_VERSION_REGISTRY, 0);
-        if (registry_) pw_registry_add_listener(registry_, &hooks_->registry, &kRegistryEvents, this);
+    if (connection_->Connect("quenvalor-readers")) {
+        registry_ = pw_core_get_registry(connection_->Core(), PW_VERSION_REGISTRY, 0);
+        if (registry_) {
+            hook_ = std::make_unique<Hook>();
+            pw_registry_add_listener(registry_, &hook_->registry, &kRegistryEvents, this);
+        }
     }
-    if (!registry_ || pw_thread_loop_start(loop_) != 0) {
-        Stop();
-        return false;
-    }
-    return true;
+    return registry_ && connection_->Run();
 }
 
 void NodeReaders::Stop() {
-    if (loop_) pw_thread_loop_stop(loop_);
-    // The loop's thread has ended: nothing else touches the objects now.
+    connection_->Stop();
+    // The loop's thread has ended: nothing else touches the registry now.
     if (registry_) {
-        spa_hook_remove(&hooks_->registry);
+        spa_hook_remove(&hook_->registry);
         pw_proxy_destroy(reinterpret_cast<pw_proxy*>(registry_));
         registry_ = nullptr;
     }
-    if (core_) {
-        spa_hook_remove(&hooks_->core);
-        pw_core_disconnect(core_);
-        core_ = nullptr;
-    }
-    if (context_) {
-        pw_context_destroy(context_);
-        context_ = nullptr;
-    }
-    if (loop_) {
-        pw_thread_loop_destroy(loop_);
-        loop_ = nullptr;
-    }
-    delete hooks_;
-    hooks_ = nullptr;
+    connection_.reset();
 }
 
 void NodeReaders::Added(unsigned id, const char* type, const spa_dict* props) {
@@ -119,12 +79,6 @@ void NodeReaders::Removed(unsigned id) {
     nodes_.erase(id);
     links_.erase(id);
     Recount();
-}
-
-void NodeReaders::ConnectionFailed() {
-    if (lostTold_) return;
-    lostTold_ = true;
-    if (lost_) lost_();
 }
 
 void NodeReaders::Recount() {

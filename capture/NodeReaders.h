@@ -2,16 +2,16 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
-struct pw_thread_loop;
-struct pw_context;
-struct pw_core;
 struct pw_registry;
 struct spa_dict;
 
 namespace capture {
+
+class PipeWireConnection;
 
 // Counts the programs reading a PipeWire node: it watches the daemon's list of objects, on a
 // connection and a thread of its own, and counts the distinct nodes that links from the node lead
@@ -31,7 +31,6 @@ public:
     // The daemon's registry events, on the watcher's thread.
     void Added(unsigned id, const char* type, const spa_dict* props);
     void Removed(unsigned id);
-    void ConnectionFailed();
 
 private:
     struct Link {
@@ -43,19 +42,14 @@ private:
 
     const std::string nodeName_;
     const std::function<void(int)> changed_;
-    const std::function<void()> lost_;
-    pw_thread_loop* loop_ = nullptr;
-    pw_context* context_ = nullptr;
-    pw_core* core_ = nullptr;
+    std::unique_ptr<PipeWireConnection> connection_;
     pw_registry* registry_ = nullptr;
-    // Listener storage for the core and the registry (spa_hook), kept opaque here.
-    struct Hooks;
-    Hooks* hooks_ = nullptr;
+    struct Hook;
+    std::unique_ptr<Hook> hook_;
     // Written on the watcher's thread only.
     std::set<unsigned> nodes_;  // the ids of the node (one per publication of it)
     std::map<unsigned, Link> links_;
     int readers_ = 0;
-    bool lostTold_ = false;
 };
 
 }  // namespace capture

@@ -6,16 +6,15 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "capture/NodeReaders.h"
+#include "capture/PipeWireConnection.h"
 #include "capture/VideoSources.h"
 
 namespace capture {
 
 struct VirtualCamera::Hooks {
-    spa_hook core{};
     spa_hook stream{};
 };
 
@@ -40,10 +39,6 @@ int StartCycle(spa_loop*, bool, uint32_t, const void*, size_t, void* data) {
     return 0;
 }
 
-void OnCoreError(void* data, uint32_t id, int, int result, const char*) {
-    if (id == PW_ID_CORE && result == -EPIPE) static_cast<VirtualCamera*>(data)->LoseDaemon();
-}
-
 const pw_stream_events kStreamEvents = {
     .version = PW_VERSION_STREAM_EVENTS,
     .destroy = nullptr,
@@ -59,18 +54,6 @@ const pw_stream_events kStreamEvents = {
     .trigger_done = nullptr,
 };
 
-const pw_core_events kCoreEvents = {
-    .version = PW_VERSION_CORE_EVENTS,
-    .info = nullptr,
-    .done = nullptr,
-    .ping = nullptr,
-    .error = OnCoreError,
-    .remove_id = nullptr,
-    .bound_id = nullptr,
-    .add_mem = nullptr,
-    .remove_mem = nullptr,
-};
-
 }  // namespace
 
 VirtualCamera::VirtualCamera(FrameHub& frames, VirtualCameraEvents& events)
@@ -84,23 +67,16 @@ void VirtualCamera::Start(FrameSize size, int framesPerSecond) {
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
         return;
     }
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
     size_ = size;
     hooks_ = std::make_unique<Hooks>();
-    // Everything is made before the loop's thread starts, and taken down after it has ended, so
-    // no call here needs the loop's lock; frames reach the loop through its invoke queue.
-    loop_ = pw_thread_loop_new("quenvalor-vcam", nullptr);
-    context_ = loop_ ? pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0) : nullptr;
-    core_ = context_ ? pw_context_connect(context_, nullptr, 0) : nullptr;
+    connection_ = std::make_unique<PipeWireConnection>([this] { LoseDaemon(); });
     int connected = -1;
-    if (core_) {
-        pw_core_add_listener(core_, &hooks_->core, &kCoreEvents, this);
+    if (connection_->Connect("quenvalor-vcam")) {
         pw_properties* properties = pw_properties_new(
             PW_KEY_MEDIA_TYPE, "Video", PW_KEY_MEDIA_CATEGORY, "Capture", PW_KEY_MEDIA_ROLE, "Camera",
             PW_KEY_MEDIA_CLASS, "Video/Source", PW_KEY_NODE_NAME, kNodeName, PW_KEY_NODE_DESCRIPTION,
             kDescription, nullptr);
-        stream_ = pw_stream_new(core_, kDescription, properties);
+        stream_ = pw_stream_new(connection_->Core(), kDescription, properties);
         if (stream_) {
             pw_stream_add_listener(stream_, &hooks_->stream, &kStreamEvents, this);
             // The one format offered: I420 of the road's studio size at its rate.
@@ -117,7 +93,7 @@ void VirtualCamera::Start(FrameSize size, int framesPerSecond) {
                 static_cast<pw_stream_flags>(PW_STREAM_FLAG_DRIVER | PW_STREAM_FLAG_MAP_BUFFERS), params, 1);
         }
     }
-    if (connected >= 0 && pw_thread_loop_start(loop_) != 0) connected = -1;
+    if (connected >= 0 && !connection_->Run()) connected = -1;
     if (connected < 0) {
         Close();
         Tell({VirtualCameraStatus::State::NeedsPipeWire, 0});
@@ -156,25 +132,14 @@ void VirtualCamera::Close() {
     }
     // The watcher's thread ends here, so it tells nothing afterwards.
     readers_.reset();
-    if (loop_) pw_thread_loop_stop(loop_);
+    if (connection_) connection_->Stop();
+    // The loop's thread has ended: nothing else touches the stream now.
     if (stream_) {
         spa_hook_remove(&hooks_->stream);
         pw_stream_destroy(stream_);
         stream_ = nullptr;
     }
-    if (core_) {
-        spa_hook_remove(&hooks_->core);
-        pw_core_disconnect(core_);
-        core_ = nullptr;
-    }
-    if (context_) {
-        pw_context_destroy(context_);
-        context_ = nullptr;
-    }
-    if (loop_) {
-        pw_thread_loop_destroy(loop_);
-        loop_ = nullptr;
-    }
+    connection_.reset();
     hooks_.reset();
     streaming_ = false;
 }
@@ -197,7 +162,7 @@ void VirtualCamera::Feed() {
         }
         if (converted.size() != converted_.size()) converted.resize(converted_.size());
         // The cycle is started on the loop's thread, which owns the stream.
-        pw_loop_invoke(pw_thread_loop_get_loop(loop_), StartCycle, 0, nullptr, 0, false, this);
+        pw_loop_invoke(connection_->Loop(), StartCycle, 0, nullptr, 0, false, this);
     }
 }
 

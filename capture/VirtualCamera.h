@@ -10,14 +10,12 @@
 #include "capture/FrameHub.h"
 #include "capture/RoadConfig.h"
 
-struct pw_thread_loop;
-struct pw_context;
-struct pw_core;
 struct pw_stream;
 
 namespace capture {
 
 class NodeReaders;
+class PipeWireConnection;
 
 struct VirtualCameraStatus {
     enum class State {
@@ -81,9 +79,7 @@ private:
     FrameHub& frames_;
     VirtualCameraEvents& events_;
     FrameSize size_;
-    pw_thread_loop* loop_ = nullptr;
-    pw_context* context_ = nullptr;
-    pw_core* core_ = nullptr;
+    std::unique_ptr<PipeWireConnection> connection_;
     pw_stream* stream_ = nullptr;
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;

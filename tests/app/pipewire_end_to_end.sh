@@ -7,15 +7,7 @@
 # the same node name the moving picture returns within two seconds by itself, three times in a
 # row; and a recording across one removal and return is complete and as long as it ran.
 set -u
-# The services need a D-Bus session: the script runs itself again inside one of its own.
-if [ -z "${QUENVALOR_E2E_DBUS:-}" ]; then
-    if command -v dbus-run-session >/dev/null; then
-        QUENVALOR_E2E_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-    fi
-    [ -z "${CI:-}" ] || { echo "FAIL: missing under CI: dbus-run-session is not installed"; exit 1; }
-    echo "SKIP: dbus-run-session is not installed"
-    exit 77
-fi
+source "$(dirname "$0")/../support/in_dbus_session.sh" "$0" "$@"
 source "$(dirname "$0")/e2e_support.sh" "$1"
 source "$(dirname "$0")/../support/pipewire_session.sh"
 set_output_folder "$output"

@@ -9,14 +9,7 @@
 # menu the node goes, and it comes back when switched on again; when the daemon goes away the
 # program says so and goes on, and quits with status 0.
 set -u
-if [ -z "${QUENVALOR_E2E_DBUS:-}" ]; then
-    if command -v dbus-run-session >/dev/null; then
-        QUENVALOR_E2E_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-    fi
-    [ -z "${CI:-}" ] || { echo "FAIL: missing under CI: dbus-run-session is not installed"; exit 1; }
-    echo "SKIP: dbus-run-session is not installed"
-    exit 77
-fi
+source "$(dirname "$0")/../support/in_dbus_session.sh" "$0" "$@"
 source "$(dirname "$0")/e2e_support.sh" "$1"
 source "$(dirname "$0")/../support/pipewire_session.sh"
 trap 'pipewire_stop; cleanup_scratch' EXIT
