@@ -26,7 +26,7 @@ constexpr const char* kWindowTitle = "Zelkorvan Quenvalor v2.2.32";
 }  // namespace
 
 CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
-    : QWidget(parent), programFolder(programFolder) {
+    : QWidget(parent), programFolder(programFolder), statusText(tr("Ready.")) {
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(kWidth, kHeight);
     // Moves without a button count too: a press over the preview acts where the pointer last
@@ -94,10 +94,10 @@ void CMainDialog::Initialise() {
     start.homeFolder = QDir::homePath().toStdString();
     for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
-    cameraNote = QStringLiteral("Opening camera...");
+    cameraNote = tr("Opening camera...");
     if (settings->Unreadable())
-        ShowUserMessage(QStringLiteral("Quenvalor could not read its settings file \"%1\". It runs with "
-                                       "the default settings and will not save changes to them.")
+        ShowUserMessage(tr("Quenvalor could not read its settings file \"%1\". It runs with "
+                           "the default settings and will not save changes to them.")
                             .arg(settings->File()));
 }
 
@@ -111,7 +111,7 @@ void CMainDialog::ShutdownSequence() {
     // within a bounded wait that the status line explains while the window keeps painting.
     const std::vector<std::string> failures = session->Shutdown([this](bool first) {
         if (first) {
-            SetStatusText(QStringLiteral("Finishing the recording..."));
+            SetStatusText(tr("Finishing the recording..."));
             repaint();
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

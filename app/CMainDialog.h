@@ -176,7 +176,7 @@ private:
     std::map<int, QWidget*> controls;  // by layout id; children of the window
     PreviewWidget* preview = nullptr;
     QLineEdit* folderEdit = nullptr;
-    QString statusText = QStringLiteral("Ready.");
+    QString statusText;
     QString cameraNote;
     QString microphoneNote;
     QString controlsNote;  // the controls the camera refused when it opened

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ControlTexts.h"
 #include "controls/CHoverButton.h"
 #include "controls/CellFont.h"
 
@@ -71,10 +72,18 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
       sizeBox_(new QComboBox(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
-      pictureButton_(new QPushButton(QStringLiteral("&Picture..."), this)),
+      //: Opens the camera's picture controls (brightness, contrast...)
+      pictureButton_(new QPushButton(tr("&Picture..."), this)),
       background_(skinFolder + "register_bk.bmp") {
-    setWindowTitle(QStringLiteral("Webcam Source Select"));
+    setWindowTitle(tr("Webcam Source Select"));
 
+    //: The accessible name of the list of cameras
+    comboBox_->setAccessibleName(tr("Camera"));
+    //: The accessible name of the list of microphones
+    microphoneBox_->setAccessibleName(tr("Microphone"));
+    sizeBox_->setAccessibleName(tr("Recording size"));
+    okButton_->setAccessibleName(SkinLabelOf("ok"));
+    cancelButton_->setAccessibleName(SkinLabelOf("cancel"));
     SetDevices(devices);
     comboBox_->setGeometry(kComboPlace);
     microphoneBox_->setGeometry(kMicrophonePlace);
@@ -95,7 +104,8 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         sizeBox_->addItem(QStringLiteral("%1 x %2%3")
                               .arg(size.width)
                               .arg(size.height)
-                              .arg(road.IsClassic() ? QStringLiteral(" (classic)") : QString()));
+                              //: After the classic recording size, 320 x 240
+                              .arg(road.IsClassic() ? tr(" (classic)") : QString()));
     }
     sizeBox_->setGeometry(kSizePlace);
 
@@ -138,7 +148,8 @@ void CSourceDialog::SetMicrophones(const std::vector<MicrophoneLine>& microphone
     const QSignalBlocker quiet(microphoneBox_);
     microphoneBox_->clear();
     microphoneIds_.assign(1, kNoMicrophoneLine);
-    microphoneBox_->addItem(QString::fromLatin1(kNoMicrophoneLine));
+    //: The microphone choice that records silence
+    microphoneBox_->addItem(tr("None", "no microphone"));
     int chosen = setting == kNoMicrophoneLine || microphones.empty() ? 0 : 1;
     for (const MicrophoneLine& line : microphones) {
         if (line.id == setting) chosen = static_cast<int>(microphoneIds_.size());
@@ -206,16 +217,16 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setFont(DialogFont(16, 800));
     painter.setPen(kTitleColour);
     painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QStringLiteral("Webcam Source Select"));
+                     tr("Webcam Source Select"));
 
     painter.setFont(DialogFont(18, 500));
     painter.setPen(kPromptColour);
     painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Please select webcam source :"));
+                     tr("Please select webcam source :"));
     painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Recording size :"));
+                     tr("Recording size :"));
     painter.drawText(kMicrophonePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Microphone :"));
+                     tr("Microphone :"));
 
     painter.setPen(kMeterFrame);
     painter.setBrush(Qt::NoBrush);

@@ -148,7 +148,7 @@ void CMainDialog::LayOut() {
     recordingsList->SetBackgroundImage(skinFolder + "list_back.bmp", false);
     recordingsList->SetUpColumns();
 
-    SetStatusText(QStringLiteral("Ready."));
+    SetStatusText(tr("Ready."));
 
     move(0, 0);
     resize(kWidth, kHeight);

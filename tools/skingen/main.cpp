@@ -22,6 +22,7 @@
 #include "ProgramPictures.h"
 #include "SkinColours.h"
 #include "app/MainLayout.h"
+#include "app/SkinTexts.h"
 
 namespace {
 
@@ -33,20 +34,20 @@ const std::map<std::string_view, ButtonLook>& ButtonLooks() {
         {"tray", {WindowControl, glyphs::ArrowIntoTray, {}}},
         {"mini", {WindowControl, glyphs::MinimiseBar, {}}},
         {"close", {CloseControl, glyphs::CloseCross, {}}},
-        {"webcam", {BandTile, glyphs::Webcam, "Camera"}},
-        {"studio", {BandTile, glyphs::MagicWand, "Effects"}},
-        {"effect", {BandTile, glyphs::Pointer, "Arrange"}},
-        {"paint", {BandTile, glyphs::Brush, "Paint"}},
-        {"record", {BandTile, glyphs::RecordDot, "Record"}},
-        {"record_stop", {BandTile, glyphs::StopSquare, "Stop"}},
-        {"snap", {BandTile, glyphs::Aperture, "Snapshot"}},
-        {"home", {BandTile, glyphs::House, "Home"}},
-        {"delete", {BodySide, glyphs::Trash, "Delete"}},
-        {"removeall", {BodySide, glyphs::ClearList, "All"}},
-        {"tab_recordings", {BodySide, glyphs::FilmStrip, "Recordings"}},
-        {"tab_effects", {BodySide, glyphs::MagicWand, "Effects"}},
-        {"open_folder", {BandPill, glyphs::Folder, "Open"}},
-        {"change_folder", {BandPill, glyphs::FolderWithArrow, "Change"}},
+        {"webcam", {BandTile, glyphs::Webcam, {}}},
+        {"studio", {BandTile, glyphs::MagicWand, {}}},
+        {"effect", {BandTile, glyphs::Pointer, {}}},
+        {"paint", {BandTile, glyphs::Brush, {}}},
+        {"record", {BandTile, glyphs::RecordDot, {}}},
+        {"record_stop", {BandTile, glyphs::StopSquare, {}}},
+        {"snap", {BandTile, glyphs::Aperture, {}}},
+        {"home", {BandTile, glyphs::House, {}}},
+        {"delete", {BodySide, glyphs::Trash, {}}},
+        {"removeall", {BodySide, glyphs::ClearList, {}}},
+        {"tab_recordings", {BodySide, glyphs::FilmStrip, {}}},
+        {"tab_effects", {BodySide, glyphs::MagicWand, {}}},
+        {"open_folder", {BandPill, glyphs::Folder, {}}},
+        {"change_folder", {BandPill, glyphs::FolderWithArrow, {}}},
         {"brush", {BodyTool, glyphs::Brush, {}}},
         {"clearpaint", {BodyTool, glyphs::ClearCanvas, {}}},
         {"color", {BodyTool, glyphs::Palette, {}}},
@@ -58,8 +59,8 @@ const std::map<std::string_view, ButtonLook>& ButtonLooks() {
         {"brush4", {BodyTool, glyphs::BrushDot(6.5), {}}},
         {"brush5", {BodyTool, glyphs::BrushDot(11), {}}},
         {"brush6", {BodyTool, glyphs::BrushDot(18), {}}},
-        {"ok", {DialogPrimary, {}, "OK"}},
-        {"cancel", {DialogSecondary, {}, "Cancel"}},
+        {"ok", {DialogPrimary, {}, {}}},
+        {"cancel", {DialogSecondary, {}, {}}},
     };
     return looks;
 }
@@ -100,10 +101,14 @@ void WriteButton(Writer& writer, const QString& skinFolder, std::string_view bas
         backdrop = QImage(place.size(), QImage::Format_RGB32);
         backdrop.fill(colours::kBodyTop);
     }
+    // The skin's word is the English one; the window draws it again in the user's language.
+    ButtonLook labelled = look->second;
+    if (const app::SkinText* label = app::FindSkinButtonLabel(base))
+        labelled.label = QString::fromUtf8(label->source);
     const QString prefix = skinFolder + QString::fromLatin1(base.data(), base.size());
-    writer.Save(DrawButton(look->second, ButtonState::Normal, backdrop), prefix + "_normal.bmp");
-    writer.Save(DrawButton(look->second, ButtonState::Hover, backdrop), prefix + "_hover.bmp");
-    writer.Save(DrawButton(look->second, ButtonState::Click, backdrop), prefix + "_click.bmp");
+    writer.Save(DrawButton(labelled, ButtonState::Normal, backdrop), prefix + "_normal.bmp");
+    writer.Save(DrawButton(labelled, ButtonState::Hover, backdrop), prefix + "_hover.bmp");
+    writer.Save(DrawButton(labelled, ButtonState::Click, backdrop), prefix + "_click.bmp");
 }
 
 void WriteSkin(Writer& writer, const QString& skinFolder) {
