@@ -15,6 +15,7 @@
 #include "app/PreviewWidget.h"
 #include "app/RecordingPanel.h"
 #include "app/SessionBridge.h"
+#include "app/SkinPictures.h"
 #include "app/UserMessages.h"
 #include "controls/ProgramResources.h"
 #include "studio/StudioSession.h"
@@ -64,8 +65,8 @@ void CMainDialog::Initialise() {
     setWindowIcon(controls::ApplicationIcon());
 
     // A missing background leaves the window's own base colour.
-    classicBackground = QPixmap(skinFolder + "back_ui.bmp");
-    studioBackground = QPixmap(skinFolder + "back_studio.bmp");
+    classicBackground = SkinPictures::For(skinFolder).Picture(QStringLiteral("back_ui.bmp"));
+    studioBackground = SkinPictures::For(skinFolder).Picture(QStringLiteral("back_studio.bmp"));
     backgroundPicture = classicBackground;
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     effectsPanel->Start(programFolder);

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/ControlTexts.h"
+#include "app/SkinPictures.h"
 #include "controls/CHoverButton.h"
 #include "controls/CellFont.h"
 
@@ -110,11 +111,14 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
     sizeBox_->setGeometry(kSizePlace);
 
     cancelButton_->setGeometry(kCancelPlace);
-    cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
-                               skinFolder + "cancel_click.bmp");
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
+    cancelButton_->SetPictures(skin.Picture(QStringLiteral("cancel_normal.bmp")),
+                               skin.Picture(QStringLiteral("cancel_hover.bmp")),
+                               skin.Picture(QStringLiteral("cancel_click.bmp")));
     okButton_->setGeometry(kOkPlace);
-    okButton_->SetPictures(skinFolder + "ok_normal.bmp", skinFolder + "ok_hover.bmp",
-                           skinFolder + "ok_click.bmp");
+    okButton_->SetPictures(skin.Picture(QStringLiteral("ok_normal.bmp")),
+                           skin.Picture(QStringLiteral("ok_hover.bmp")),
+                           skin.Picture(QStringLiteral("ok_click.bmp")));
     connect(okButton_, &controls::CHoverButton::clicked, this, &CSourceDialog::OnOk);
     connect(cancelButton_, &controls::CHoverButton::clicked, this, &QDialog::reject);
     pictureButton_->setGeometry(kPicturePlace);

@@ -10,6 +10,8 @@
 
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
+#include "app/ControlTexts.h"
+#include "app/SkinPictures.h"
 #include "app/StringTable.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
@@ -106,8 +108,9 @@ controls::CHoverButton* CMainDialog::Button(int id) const {
 
 void CMainDialog::SetButtonPictures(int id, const QString& normal, const QString& hover,
                                     const QString& click) {
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
     if (controls::CHoverButton* button = Button(id))
-        button->SetPictures(skinFolder + normal, skinFolder + hover, skinFolder + click);
+        button->SetPictures(skin.Picture(normal), skin.Picture(hover), skin.Picture(click));
 }
 
 QRegion CMainDialog::WindowRegion(QSize size) {
@@ -127,16 +130,27 @@ QRegion CMainDialog::WindowRegion(QSize size) {
 void CMainDialog::LayOut() {
     setMask(WindowRegion());
 
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
     for (const LayoutEntry& entry : kMainLayout) {
         QWidget* control = Control(entry.id);
         if (!control) continue;
         control->setGeometry(entry.x, entry.y, entry.width, entry.height);
         control->setVisible(entry.shownAtStart);
+        // What a screen reader says; its description is the control's tooltip.
+        control->setAccessibleName(AccessibleNameOf(entry.id));
         if (entry.kind != ControlKind::HoverButton) continue;
         const QString base = QString::fromLatin1(entry.skinBase.data(), entry.skinBase.size());
         SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
-        if (entry.tooltipId != 0)
-            Button(entry.id)->SetTooltipText(LoadStringResource(entry.tooltipId), true);
+        controls::CHoverButton* button = Button(entry.id);
+        if (entry.tooltipId != 0) {
+            button->SetTooltipText(LoadStringResource(entry.tooltipId), true);
+        } else if (skin.LabelElided(entry.skinBase)) {
+            // The word on the button is shortened: the tooltip says it whole.
+            button->SetTooltipText(SkinLabelOf(entry.skinBase), true);
+        } else if (SkinLabelOf(entry.skinBase).isEmpty()) {
+            // A button with a picture alone tells what it does when the pointer rests on it.
+            button->SetTooltipText(button->accessibleName(), true);
+        }
     }
     // Both grids are still empty; their item sizes decide how many items fit in a row.
     static_cast<controls::CThumbNailControl*>(Control(kThumbnailGrid))
@@ -145,7 +159,8 @@ void CMainDialog::LayOut() {
         ->SetItemSize(kEffectsTableItemWidth, kEffectsTableItemHeight);
     // The recordings list, placed first: the picture it shows while empty, and its columns.
     auto* recordingsList = static_cast<controls::CRecordingsList*>(Control(kRecordingsList));
-    recordingsList->SetBackgroundImage(skinFolder + "list_back.bmp", false);
+    recordingsList->SetBackgroundImage(
+        SkinPictures::For(skinFolder).Picture(QStringLiteral("list_back.bmp")), false);
     recordingsList->SetUpColumns();
 
     SetStatusText(tr("Ready."));

@@ -169,6 +169,13 @@ bool CCheckListCtrl::SetBackgroundImage(const QString& path, bool repaint) {
     return true;
 }
 
+bool CCheckListCtrl::SetBackgroundImage(const QPixmap& picture, bool repaint) {
+    if (picture.isNull()) return false;
+    background_ = picture;
+    if (repaint) viewport()->update();
+    return true;
+}
+
 void CCheckListCtrl::SetSmallImageList(std::vector<QPixmap> images) {
     delegate_->SetSmallImages(std::move(images));
     UpdateFonts();

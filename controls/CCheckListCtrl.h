@@ -67,6 +67,8 @@ public:
     // The picture tiled below the header while the list has no rows. A file that cannot be
     // loaded leaves the current picture and returns false.
     bool SetBackgroundImage(const QString& path, bool repaint);
+    // The same with the picture at hand; a null picture is refused.
+    bool SetBackgroundImage(const QPixmap& picture, bool repaint);
     bool HasBackground() const { return !background_.isNull(); }
 
     // The images a cell's image index refers to.

@@ -15,9 +15,13 @@ CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent) {
 void CHoverButton::SetPictures(const QString& normalPath, const QString& hoverPath,
                                const QString& clickPath) {
     // A failed load yields a null picture, which draws nothing.
-    normalPicture_ = QPixmap(normalPath);
-    hoverPicture_ = QPixmap(hoverPath);
-    clickPicture_ = QPixmap(clickPath);
+    SetPictures(QPixmap(normalPath), QPixmap(hoverPath), QPixmap(clickPath));
+}
+
+void CHoverButton::SetPictures(const QPixmap& normal, const QPixmap& hover, const QPixmap& click) {
+    normalPicture_ = normal;
+    hoverPicture_ = hover;
+    clickPicture_ = click;
     update();
 }
 

@@ -20,6 +20,8 @@ public:
     // Loads the three pictures from files and replaces the current ones. A file that cannot be
     // loaded leaves that picture empty. Repaints the button.
     void SetPictures(const QString& normalPath, const QString& hoverPath, const QString& clickPath);
+    // The same with pictures at hand.
+    void SetPictures(const QPixmap& normal, const QPixmap& hover, const QPixmap& click);
 
     // The tooltip text, shown only while activate is true; a null text changes nothing. Setting
     // it again replaces the text of the one tooltip.

@@ -5,7 +5,8 @@
 // The skin folder receives the window backgrounds and the three pictures (_normal, _hover,
 // _click) of every button the main window's layout names, plus the camera dialog's OK and
 // Cancel; each button picture has its button's size and carries the piece of background it
-// covers. The picture folder receives the application icon, the effect categories' icons and
+// covers; the words are the English ones (the window draws the skin again in the user's
+// language, with the same code). The picture folder receives the application icon, the effect categories' icons and
 // the recordings list's bitmaps, which the build compiles into the program.
 
 #include <QDir>
@@ -13,57 +14,14 @@
 #include <QImage>
 
 #include <cstdio>
-#include <map>
-#include <string_view>
 
-#include "Backgrounds.h"
-#include "ButtonFaces.h"
 #include "Glyphs.h"
 #include "ProgramPictures.h"
-#include "SkinColours.h"
-#include "app/MainLayout.h"
-#include "app/SkinTexts.h"
+#include "SkinDrawing.h"
 
 namespace {
 
 using namespace skingen;
-
-const std::map<std::string_view, ButtonLook>& ButtonLooks() {
-    using enum ButtonStyle;
-    static const std::map<std::string_view, ButtonLook> looks{
-        {"tray", {WindowControl, glyphs::ArrowIntoTray, {}}},
-        {"mini", {WindowControl, glyphs::MinimiseBar, {}}},
-        {"close", {CloseControl, glyphs::CloseCross, {}}},
-        {"webcam", {BandTile, glyphs::Webcam, {}}},
-        {"studio", {BandTile, glyphs::MagicWand, {}}},
-        {"effect", {BandTile, glyphs::Pointer, {}}},
-        {"paint", {BandTile, glyphs::Brush, {}}},
-        {"record", {BandTile, glyphs::RecordDot, {}}},
-        {"record_stop", {BandTile, glyphs::StopSquare, {}}},
-        {"snap", {BandTile, glyphs::Aperture, {}}},
-        {"home", {BandTile, glyphs::House, {}}},
-        {"delete", {BodySide, glyphs::Trash, {}}},
-        {"removeall", {BodySide, glyphs::ClearList, {}}},
-        {"tab_recordings", {BodySide, glyphs::FilmStrip, {}}},
-        {"tab_effects", {BodySide, glyphs::MagicWand, {}}},
-        {"open_folder", {BandPill, glyphs::Folder, {}}},
-        {"change_folder", {BandPill, glyphs::FolderWithArrow, {}}},
-        {"brush", {BodyTool, glyphs::Brush, {}}},
-        {"clearpaint", {BodyTool, glyphs::ClearCanvas, {}}},
-        {"color", {BodyTool, glyphs::Palette, {}}},
-        {"erase", {BodyTool, glyphs::Eraser, {}}},
-        // Dots in proportion to the widths 1, 1, 2, 5, 10 and 20 pixels, readable at the small end.
-        {"brush1", {BodyTool, glyphs::BrushDot(2.4), {}}},
-        {"brush2", {BodyTool, glyphs::BrushDot(2.4), {}}},
-        {"brush3", {BodyTool, glyphs::BrushDot(3.6), {}}},
-        {"brush4", {BodyTool, glyphs::BrushDot(6.5), {}}},
-        {"brush5", {BodyTool, glyphs::BrushDot(11), {}}},
-        {"brush6", {BodyTool, glyphs::BrushDot(18), {}}},
-        {"ok", {DialogPrimary, {}, {}}},
-        {"cancel", {DialogSecondary, {}, {}}},
-    };
-    return looks;
-}
 
 class Writer {
 public:
@@ -83,57 +41,13 @@ private:
     bool ok_ = true;
 };
 
-// Writes the three pictures of the button `base`, drawn over the part of `background` at
-// `place`; a place outside the background gets the body's colour behind it.
-void WriteButton(Writer& writer, const QString& skinFolder, std::string_view base,
-                 const QImage& background, const QRect& place) {
-    const auto look = ButtonLooks().find(base);
-    if (look == ButtonLooks().end()) {
-        std::fprintf(stderr, "quenvalor-skingen: no look for the button \"%.*s\"\n",
-                     static_cast<int>(base.size()), base.data());
-        writer.Fail();
-        return;
-    }
-    QImage backdrop;
-    if (background.rect().contains(place)) {
-        backdrop = background.copy(place);
-    } else {
-        backdrop = QImage(place.size(), QImage::Format_RGB32);
-        backdrop.fill(colours::kBodyTop);
-    }
-    // The skin's word is the English one; the window draws it again in the user's language.
-    ButtonLook labelled = look->second;
-    if (const app::SkinText* label = app::FindSkinButtonLabel(base))
-        labelled.label = QString::fromUtf8(label->source);
-    const QString prefix = skinFolder + QString::fromLatin1(base.data(), base.size());
-    writer.Save(DrawButton(labelled, ButtonState::Normal, backdrop), prefix + "_normal.bmp");
-    writer.Save(DrawButton(labelled, ButtonState::Hover, backdrop), prefix + "_hover.bmp");
-    writer.Save(DrawButton(labelled, ButtonState::Click, backdrop), prefix + "_click.bmp");
-}
-
 void WriteSkin(Writer& writer, const QString& skinFolder) {
-    const QImage mainBackground = DrawMainBackground();
-    writer.Save(mainBackground, skinFolder + "back_ui.bmp");
-    const QImage studioBackground = DrawStudioBackground();
-    writer.Save(studioBackground, skinFolder + "back_studio.bmp");
-    writer.Save(DrawListBackground(), skinFolder + "list_back.bmp");
-    // A button the studio moves is drawn for its studio place, the only one where it shows.
-    for (const app::LayoutEntry& entry : app::kMainLayout) {
-        if (entry.kind != app::ControlKind::HoverButton) continue;
-        if (const app::StudioPlace* place = app::FindStudioPlace(entry.id)) {
-            WriteButton(writer, skinFolder, entry.skinBase, studioBackground,
-                        QRect(place->x, place->y, entry.width, entry.height));
-        } else {
-            WriteButton(writer, skinFolder, entry.skinBase, mainBackground,
-                        QRect(entry.x, entry.y, entry.width, entry.height));
-        }
+    const DrawnSkin skin = DrawSkin(EnglishSkinWords());
+    for (const std::string& problem : skin.problems) {
+        std::fprintf(stderr, "quenvalor-skingen: %s\n", problem.c_str());
+        writer.Fail();
     }
-
-    // The camera dialog: its OK and Cancel buttons at (270, 200) and (380, 200), 97 x 30.
-    const QImage dialogBackground = DrawSourceDialogBackground();
-    writer.Save(dialogBackground, skinFolder + "register_bk.bmp");
-    WriteButton(writer, skinFolder, "ok", dialogBackground, QRect(270, 200, 97, 30));
-    WriteButton(writer, skinFolder, "cancel", dialogBackground, QRect(380, 200, 97, 30));
+    for (const auto& [name, picture] : skin.pictures) writer.Save(picture, skinFolder + name);
 }
 
 void WritePictures(Writer& writer, const QString& pictureFolder) {
