@@ -74,6 +74,10 @@ void CMainDialog::Initialise() {
     // Shape, skin and place the controls. Then the layout: the one asked for on the command
     // line, else the one the settings file keeps.
     LayOut();
+    UpdateKeyboardReach();
+    // The keyboard starts on the preview, where Space takes a snapshot; nothing shows a focus
+    // frame until Tab moves it.
+    preview->setFocus(Qt::OtherFocusReason);
     // The session writes into whatever folder the edit holds.
     connect(folderEdit, &QLineEdit::textChanged, this,
             [this] { session->SetOutputFolder(OutputFolderBytes().toStdString()); });

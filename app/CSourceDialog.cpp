@@ -1,6 +1,7 @@
 #include "app/CSourceDialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -83,6 +84,11 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
     //: The accessible name of the list of microphones
     microphoneBox_->setAccessibleName(tr("Microphone"));
     sizeBox_->setAccessibleName(tr("Recording size"));
+    // The prompts are labels of their lists, so screen readers read each list with its prompt
+    // (on Linux a list's name is its current line, and its label is told beside it).
+    AddPrompt(tr("Please select webcam source :"), kPromptTopLeft, comboBox_);
+    AddPrompt(tr("Recording size :"), kSizePromptTopLeft, sizeBox_);
+    AddPrompt(tr("Microphone :"), kMicrophonePromptTopLeft, microphoneBox_);
     okButton_->setAccessibleName(SkinLabelOf("ok"));
     cancelButton_->setAccessibleName(SkinLabelOf("cancel"));
     SetDevices(devices);
@@ -132,6 +138,19 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         move(ownerPlace.x() + (ownerPlace.width() - kWidth) / 2,
              ownerPlace.y() + (ownerPlace.height() - kHeight) / 2);
     }
+}
+
+void CSourceDialog::AddPrompt(const QString& text, QPoint topLeft, QWidget* list) {
+    auto* prompt = new QLabel(text, this);
+    prompt->setFont(DialogFont(18, 500));
+    QPalette colours = prompt->palette();
+    colours.setColor(QPalette::WindowText, kPromptColour);
+    prompt->setPalette(colours);
+    prompt->setContentsMargins(0, 0, 0, 0);
+    prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its top left corner where the prompt was painted; no wider than the dialog.
+    prompt->setGeometry(QRect(topLeft, prompt->sizeHint()).intersected(QRect(0, 0, kWidth, kHeight)));
+    prompt->setBuddy(list);
 }
 
 void CSourceDialog::SetDevices(const DeviceList& devices) {
@@ -222,15 +241,6 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setPen(kTitleColour);
     painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      tr("Webcam Source Select"));
-
-    painter.setFont(DialogFont(18, 500));
-    painter.setPen(kPromptColour);
-    painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     tr("Please select webcam source :"));
-    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     tr("Recording size :"));
-    painter.drawText(kMicrophonePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     tr("Microphone :"));
 
     painter.setPen(kMeterFrame);
     painter.setBrush(Qt::NoBrush);

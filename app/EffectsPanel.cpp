@@ -158,6 +158,8 @@ void EffectsPanel::ConnectTools() {
 // ordinary three pictures.
 void EffectsPanel::SetPaintMode(bool paint) {
     if (session.Engine()) session.Engine()->SetPaintMode(paint);
+    window.Button(kEffectMode)->SetActive(!paint);
+    window.Button(kPaintMode)->SetActive(paint);
     if (paint) {
         window.SetButtonPictures(kEffectMode, "effect_normal.bmp", "effect_hover.bmp",
                                  "effect_click.bmp");
@@ -195,7 +197,14 @@ void EffectsPanel::OnShowCategory() {
     const QString folder = thumbnailsFolder + CategoryNames().value(position) + '/';
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files,
                                                      QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names) thumbnailGrid->AddItem(folder + name);
+    for (const QString& name : names) {
+        // Named for screen readers and the pointer by the effect's display name.
+        if (controls::CThumbnailButton* item = thumbnailGrid->AddItem(folder + name)) {
+            const QString shown = EffectDisplayName(QFileInfo(name).completeBaseName());
+            item->setAccessibleName(shown);
+            item->setToolTip(shown);
+        }
+    }
 }
 
 void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
@@ -205,7 +214,10 @@ void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
     item->CancelHover();
     // An effect is never added twice. An effect whose thumbnail the table cannot show is not
     // loaded either: it could never be picked or deleted.
-    if (effectsTable->Contains(bitmapPath) || !effectsTable->AddItem(bitmapPath)) return;
+    if (effectsTable->Contains(bitmapPath)) return;
+    controls::CCustomButton* added = effectsTable->AddItem(bitmapPath);
+    if (!added) return;
+    added->setAccessibleName(EffectDisplayName(QFileInfo(bitmapPath).completeBaseName()));
     window.ShowEffectsPage(true);
     // A file the loader refuses keeps its table item; the loader has reported why.
     if (!session.Engine()->LoadEffectFile(EngineName(effectPath), -1)) return;

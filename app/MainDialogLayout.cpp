@@ -13,6 +13,7 @@
 #include "app/ControlTexts.h"
 #include "app/SkinPictures.h"
 #include "app/StringTable.h"
+#include "controls/Accessibility.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
@@ -59,8 +60,33 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
 }  // namespace
 
 void CMainDialog::CreateControls() {
+    controls::InstallAccessibility();
     for (const LayoutEntry& entry : kMainLayout)
         if (QWidget* control = MakeControl(entry)) controls[entry.id] = control;
+    // What a screen reader reads of the status line, which the window paints itself: an
+    // invisible pane over it, named by the status shown, that the mouse passes through.
+    statusLine = new QWidget(this);
+    statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    statusLine->setGeometry(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
+                                  QPoint(kStudioWidth - 1, kStatusAreaBottom - 1)));
+    controls::SetAccessibleRole(statusLine, QAccessible::StatusBar);
+    for (const auto& [id, control] : controls) keyboardReach[id] = control->focusPolicy();
+    // Tab runs through the controls as they are read: the top band, the effect browser and the
+    // paint tools, the preview, the place below it, the bottom band, the window's own buttons.
+    static constexpr int kTabOrder[] = {
+        kWebcamSource, kRecord, kStopRecord, kSnap, kHome, kStudioToggle, kEffectMode, kPaintMode,
+        kCategoryList, kThumbnailGrid, kBrush, kClearPaint, kColour, kErase, kBrush1, kBrush2,
+        kBrush3, kBrush4, kBrush5, kBrush6, kPreview, kRecordingsTab, kEffectsTab,
+        kRecordingsList, kEffectsTable, kDeleteEffect, kRemoveAllEffects, kClock, kOpenFolder,
+        kBrowseFolder, kTray, kMinimize, kClose};
+    for (std::size_t at = 1; at < std::size(kTabOrder); ++at)
+        setTabOrder(Control(kTabOrder[at - 1]), Control(kTabOrder[at]));
+}
+
+void CMainDialog::UpdateKeyboardReach() {
+    // Controls beyond the window's width (the effect browser in classic) are out of Tab's way.
+    for (const auto& [id, control] : controls)
+        control->setFocusPolicy(control->x() >= width() ? Qt::NoFocus : keyboardReach[id]);
 }
 
 QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
@@ -69,11 +95,13 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
             return new controls::CHoverButton(this);
         case ControlKind::Preview:
             preview = new PreviewWidget(this);
+            controls::SetAccessibleRole(preview, QAccessible::Graphic);
             return preview;
         case ControlKind::ClockEdit: {
             auto* clockEdit = new QLineEdit(this);
             clockEdit->setReadOnly(true);
-            clockEdit->setFocusPolicy(Qt::NoFocus);
+            // Read, never typed into: Tab reaches it so a screen reader can read it out.
+            clockEdit->setFocusPolicy(Qt::TabFocus);
             clockEdit->setAlignment(Qt::AlignCenter);
             clockEdit->setObjectName(QStringLiteral("clock"));
             clockEdit->setStyleSheet(QStringLiteral(
@@ -152,6 +180,12 @@ void CMainDialog::LayOut() {
             button->SetTooltipText(button->accessibleName(), true);
         }
     }
+    // To screen readers the mode buttons are toggles and the two page buttons tabs.
+    Button(kStudioToggle)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kEffectMode)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kPaintMode)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kRecordingsTab)->SetKind(controls::CHoverButton::Kind::Tab);
+    Button(kEffectsTab)->SetKind(controls::CHoverButton::Kind::Tab);
     // Both grids are still empty; their item sizes decide how many items fit in a row.
     static_cast<controls::CThumbNailControl*>(Control(kThumbnailGrid))
         ->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);
@@ -179,12 +213,21 @@ void CMainDialog::resizeEvent(QResizeEvent* event) {
 
 void CMainDialog::SetStatusText(const QString& text) {
     statusText = text;
+    AnnounceStatus();
     // A message may run past the status area; the whole line is repainted.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
                  QPoint(std::max(kStatusAreaRight, width()) - 1, kStatusAreaBottom - 1)));
 }
 
+void CMainDialog::AnnounceStatus() {
+    const QString shown = ShownStatus();
+    if (shown == statusLine->accessibleName()) return;
+    statusLine->setAccessibleName(shown);
+    controls::AnnounceNameChange(statusLine);
+}
+
 void CMainDialog::UpdateStatusLine() {
+    AnnounceStatus();
     // A camera note may run longer than the status area.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop), QPoint(width() - 1, kStatusAreaBottom - 1)));
 }

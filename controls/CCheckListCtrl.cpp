@@ -61,6 +61,10 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent)
 
 CCheckListCtrl::~CCheckListCtrl() = default;
 
+void CCheckListCtrl::SetColumnAccessibleName(int column, const QString& name) {
+    model_->setHeaderData(column, Qt::Horizontal, name, Qt::AccessibleTextRole);
+}
+
 int CCheckListCtrl::ColumnCount() const {
     return model_->columnCount();
 }

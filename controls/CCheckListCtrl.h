@@ -33,6 +33,8 @@ public:
     // Columns. InsertColumn returns the new column's index (clamped to the end), -1 for a
     // negative index.
     int InsertColumn(int column, const QString& heading, Qt::Alignment alignment, int width);
+    // What screen readers say for a column's heading, where the heading itself says too little.
+    void SetColumnAccessibleName(int column, const QString& name);
     int ColumnCount() const;
     int RowCount() const;
 

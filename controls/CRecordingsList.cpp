@@ -92,6 +92,9 @@ void CRecordingsList::SetUpColumns() {
     //: The recordings list's column of recording lengths
     InsertColumn(kDurationColumn, tr("Duration"), Qt::AlignHCenter, 160);
     SetHeaderCheck(kCheckColumn, controls::kUnchecked);
+    //: The recordings list's column of check boxes (hidden until widened), as screen readers
+    //: name it
+    SetColumnAccessibleName(kCheckColumn, tr("Marked"));
 
     SetFullRowSelect(true);
     SetGridLines(false);

@@ -1143,5 +1143,10 @@ Strg+E oder der Knopf »Effekte« wechselt zwischen den beiden Ansichten.
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (fehlt)</translation>
     </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Markiert</translation>
+    </message>
 </context>
 </TS>
