@@ -9,16 +9,16 @@
 namespace app {
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Brisotel"));
+    setWindowTitle(tr("About Brisotel"));
     setWindowIcon(controls::ApplicationIcon());
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(controls::ApplicationIcon().pixmap(48, 48));
-    auto* version = new QLabel(QStringLiteral("Brisotel Version 1.0"), this);
+    auto* version = new QLabel(tr("Brisotel Version 1.0"), this);
     version->setObjectName(QStringLiteral("version"));
     auto* about =
-        new QLabel(QStringLiteral("Live webcam preview, video recording and snapshots."), this);
+        new QLabel(tr("Live webcam preview, video recording and snapshots."), this);
     about->setObjectName(QStringLiteral("about"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

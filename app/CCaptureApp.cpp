@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -14,6 +15,8 @@
 
 #include "app/CMainDialog.h"
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
+#include "app/Translations.h"
 #include "controls/ProgramResources.h"
 #include "platform/SingleInstanceLock.h"
 #include "studio/StudioSession.h"
@@ -51,10 +54,12 @@ void EndSessionAtExit() {
     if (sessionAtExit) sessionAtExit->Shutdown();
 }
 
-}  // namespace
-
-int CCaptureApp::Run(int argc, char** argv) {
-    // The command line is read before anything else, so help and errors need no display.
+// Help, version and command-line errors: printed in the user's language, without a display.
+int AnswerCommandLine(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    Translations translations;
+    translations.Install(
+        Translations::FolderBeside(FindDataFolder(QCoreApplication::applicationDirPath())));
     const CommandLine commandLine = ParseCommandLine({argv + std::min(argc, 1), argv + argc});
     switch (commandLine.action) {
         case CommandLine::Action::ShowHelp:
@@ -64,24 +69,46 @@ int CCaptureApp::Run(int argc, char** argv) {
             std::fputs(VersionText().c_str(), stdout);
             return 0;
         case CommandLine::Action::Fail:
-            std::fprintf(stderr, "quenvalor: %s\nTry 'quenvalor --help' for more information.\n",
-                         commandLine.error.c_str());
+            std::fprintf(stderr, "quenvalor: %s\n%s\n", commandLine.error.c_str(),
+                         qPrintable(QCoreApplication::translate(
+                             "CommandLine", "Try 'quenvalor --help' for more information.")));
             return 2;
         case CommandLine::Action::Run:
             break;
     }
+    return 0;
+}
+
+}  // namespace
+
+int CCaptureApp::Run(int argc, char** argv) {
+    // The command line is read before anything else, so help and errors need no display.
+    // The answer is printed after the translations are loaded, which needs an application object.
+    const CommandLine commandLine = ParseCommandLine({argv + std::min(argc, 1), argv + argc});
+    if (commandLine.action != CommandLine::Action::Run) return AnswerCommandLine(argc, argv);
 
     // The lock lives until the process ends. A failure to make it lets the start go on.
     static platform::SingleInstanceLock instanceLock("Quenvalor");
     if (instanceLock.TryAcquire() == platform::SingleInstanceLock::Result::AlreadyHeld) {
         // The running window comes forward instead of a second one opening.
-        std::puts(instanceLock.RingRunningInstance()
-                      ? "Quenvalor is already running; its window has been brought to the front."
-                      : "Quenvalor is already running.");
+        const bool rung = instanceLock.RingRunningInstance();
+        QCoreApplication application(argc, argv);
+        Translations translations;
+        translations.Install(
+            Translations::FolderBeside(FindDataFolder(QCoreApplication::applicationDirPath())));
+        std::puts(qPrintable(
+            rung ? QCoreApplication::translate(
+                       "CCaptureApp",
+                       "Quenvalor is already running; its window has been brought to the front.")
+                 : QCoreApplication::translate("CCaptureApp", "Quenvalor is already running.")));
         return 0;
     }
 
     QApplication application(argc, argv);
+    // The window's texts in the user's language, from the translations beside the program's data.
+    Translations translations;
+    translations.Install(
+        Translations::FolderBeside(FindDataFolder(QCoreApplication::applicationDirPath())));
     QApplication::setApplicationName(QStringLiteral("Quenvalor"));
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quenvalor.Quenvalor"));

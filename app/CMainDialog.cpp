@@ -15,6 +15,7 @@
 #include "app/PreviewWidget.h"
 #include "app/RecordingPanel.h"
 #include "app/SessionBridge.h"
+#include "app/SkinPictures.h"
 #include "app/UserMessages.h"
 #include "app/VirtualCameraSwitch.h"
 #include "controls/ProgramResources.h"
@@ -27,7 +28,7 @@ constexpr const char* kWindowTitle = "Zelkorvan Quenvalor v2.2.32";
 }  // namespace
 
 CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
-    : QWidget(parent), programFolder(programFolder) {
+    : QWidget(parent), programFolder(programFolder), statusText(tr("Ready.")) {
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(kWidth, kHeight);
     // Moves without a button count too: a press over the preview acts where the pointer last
@@ -65,8 +66,8 @@ void CMainDialog::Initialise() {
     setWindowIcon(controls::ApplicationIcon());
 
     // A missing background leaves the window's own base colour.
-    classicBackground = QPixmap(skinFolder + "back_ui.bmp");
-    studioBackground = QPixmap(skinFolder + "back_studio.bmp");
+    classicBackground = SkinPictures::For(skinFolder).Picture(QStringLiteral("back_ui.bmp"));
+    studioBackground = SkinPictures::For(skinFolder).Picture(QStringLiteral("back_studio.bmp"));
     backgroundPicture = classicBackground;
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     effectsPanel->Start(programFolder);
@@ -77,6 +78,10 @@ void CMainDialog::Initialise() {
     virtualCamera = new VirtualCameraSwitch(*this, *session, *settings);
     connect(bridge, &SessionBridge::VirtualCameraChangedHere, virtualCamera,
             &VirtualCameraSwitch::OnChanged);
+    UpdateKeyboardReach();
+    // The keyboard starts on the preview, where Space takes a snapshot; nothing shows a focus
+    // frame until Tab moves it.
+    preview->setFocus(Qt::OtherFocusReason);
     // The session writes into whatever folder the edit holds.
     connect(folderEdit, &QLineEdit::textChanged, this,
             [this] { session->SetOutputFolder(OutputFolderBytes().toStdString()); });
@@ -99,10 +104,10 @@ void CMainDialog::Initialise() {
     for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
     virtualCamera->Start();
-    cameraNote = QStringLiteral("Opening camera...");
+    cameraNote = tr("Opening camera...");
     if (settings->Unreadable())
-        ShowUserMessage(QStringLiteral("Quenvalor could not read its settings file \"%1\". It runs with "
-                                       "the default settings and will not save changes to them.")
+        ShowUserMessage(tr("Quenvalor could not read its settings file \"%1\". It runs with "
+                           "the default settings and will not save changes to them.")
                             .arg(settings->File()));
 }
 
@@ -116,7 +121,7 @@ void CMainDialog::ShutdownSequence() {
     // within a bounded wait that the status line explains while the window keeps painting.
     const std::vector<std::string> failures = session->Shutdown([this](bool first) {
         if (first) {
-            SetStatusText(QStringLiteral("Finishing the recording..."));
+            SetStatusText(tr("Finishing the recording..."));
             repaint();
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

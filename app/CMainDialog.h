@@ -142,6 +142,10 @@ protected:
 private:
     // MainDialogLayout.cpp
     void CreateControls();
+    // Keeps Tab to the controls inside the window's width.
+    void UpdateKeyboardReach();
+    // Tells screen readers what the status line shows now, when that changed.
+    void AnnounceStatus();
     QWidget* MakeControl(const LayoutEntry& entry);
     void LayOut();
     // MainDialogCamera.cpp: the session's camera and microphone notices.
@@ -175,9 +179,11 @@ private:
     std::optional<LayoutMode> startLayout;
     bool effectsPageShown = false;
     std::map<int, QWidget*> controls;  // by layout id; children of the window
+    std::map<int, Qt::FocusPolicy> keyboardReach;  // each control's own focus policy
+    QWidget* statusLine = nullptr;  // what screen readers read of the status line
     PreviewWidget* preview = nullptr;
     QLineEdit* folderEdit = nullptr;
-    QString statusText = QStringLiteral("Ready.");
+    QString statusText;
     QString cameraNote;
     QString microphoneNote;
     QString controlsNote;  // the controls the camera refused when it opened

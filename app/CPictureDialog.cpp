@@ -9,14 +9,17 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "app/CameraControlNames.h"
+
 namespace app {
 
 CPictureDialog::CPictureDialog(QWidget* owner)
     : QDialog(owner),
       rowsPlace_(new QWidget(this)),
       note_(new QLabel(this)),
-      resetButton_(new QPushButton(QStringLiteral("&Reset"), this)) {
-    setWindowTitle(QStringLiteral("Camera Picture"));
+      //: Puts every picture control back to the camera's default
+      resetButton_(new QPushButton(tr("&Reset"), this)) {
+    setWindowTitle(tr("Camera Picture"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rowsPlace_);
     note_->setWordWrap(true);
@@ -70,21 +73,24 @@ void CPictureDialog::Rebuild() {
     rows_ = new QGridLayout(rowsPlace_);
     const std::vector<capture::CameraControl> listed =
         controls_ ? controls_->List() : std::vector<capture::CameraControl>();
-    note_->setText(controls_ ? QString() : QStringLiteral("No camera"));
+    note_->setText(controls_ ? QString() : tr("No camera"));
     resetButton_->setEnabled(controls_ != nullptr);
     int line = 0;
     for (const capture::CameraControl& control : listed) {
         auto row = std::make_unique<Row>();
         row->control = control;
-        auto* name = new QLabel(QString::fromStdString(control.label), rowsPlace_);
+        const QString label = CameraControlName(control.label);
+        auto* name = new QLabel(label, rowsPlace_);
         // The road's own controls work on the picture, not in the camera.
         if (control.software)
-            name->setToolTip(QStringLiteral("The camera has no such control: Quenvalor adjusts the picture"));
+            name->setToolTip(tr("The camera has no such control: Quenvalor adjusts the picture"));
         row->slider = new QSlider(Qt::Horizontal, rowsPlace_);
         row->slider->setRange(control.minimum, control.maximum);
         row->slider->setSingleStep(control.step);
         row->slider->setPageStep(std::max(control.step, (control.maximum - control.minimum) / 10));
-        row->slider->setAccessibleName(QString::fromStdString(control.label));
+        row->slider->setAccessibleName(label);
+        row->slider->setAccessibleDescription(name->toolTip());
+        name->setBuddy(row->slider);
         row->value = new QLabel(rowsPlace_);
         row->value->setMinimumWidth(40);
         row->value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -92,7 +98,11 @@ void CPictureDialog::Rebuild() {
         rows_->addWidget(row->slider, line, 1);
         rows_->addWidget(row->value, line, 2);
         if (control.hasAuto) {
-            row->automatic = new QCheckBox(QStringLiteral("Auto"), rowsPlace_);
+            //: A check box: the camera sets this control by itself
+            row->automatic = new QCheckBox(tr("Auto"), rowsPlace_);
+            //: The accessible name of the Auto check box of a control, for example
+            //: "Automatic White balance temperature"
+            row->automatic->setAccessibleName(tr("Automatic %1").arg(label));
             rows_->addWidget(row->automatic, line, 3);
         }
         Row* place = row.get();
@@ -154,9 +164,10 @@ void CPictureDialog::Keep() {
 
 void CPictureDialog::ShowRefused(const std::vector<std::string>& labels) {
     QStringList names;
-    for (const std::string& label : labels) names << QString::fromStdString(label);
+    for (const std::string& label : labels) names << CameraControlName(label);
     note_->setText(names.isEmpty() ? QString()
-                                   : QStringLiteral("The camera refused: %1").arg(names.join(QStringLiteral(", "))));
+                                   : tr("The camera refused: %1")
+                                         .arg(names.join(tr(", ", "separator of a list of names"))));
 }
 
 }  // namespace app

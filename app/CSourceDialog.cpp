@@ -1,6 +1,7 @@
 #include "app/CSourceDialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ControlTexts.h"
+#include "app/SkinPictures.h"
 #include "controls/CHoverButton.h"
 #include "controls/CellFont.h"
 
@@ -71,10 +74,23 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
       sizeBox_(new QComboBox(this)),
       okButton_(new controls::CHoverButton(this)),
       cancelButton_(new controls::CHoverButton(this)),
-      pictureButton_(new QPushButton(QStringLiteral("&Picture..."), this)),
+      //: Opens the camera's picture controls (brightness, contrast...)
+      pictureButton_(new QPushButton(tr("&Picture..."), this)),
       background_(skinFolder + "register_bk.bmp") {
-    setWindowTitle(QStringLiteral("Webcam Source Select"));
+    setWindowTitle(tr("Webcam Source Select"));
 
+    //: The accessible name of the list of cameras
+    comboBox_->setAccessibleName(tr("Camera"));
+    //: The accessible name of the list of microphones
+    microphoneBox_->setAccessibleName(tr("Microphone"));
+    sizeBox_->setAccessibleName(tr("Recording size"));
+    // The prompts are labels of their lists, so screen readers read each list with its prompt
+    // (on Linux a list's name is its current line, and its label is told beside it).
+    AddPrompt(tr("Please select webcam source :"), kPromptTopLeft, comboBox_);
+    AddPrompt(tr("Recording size :"), kSizePromptTopLeft, sizeBox_);
+    AddPrompt(tr("Microphone :"), kMicrophonePromptTopLeft, microphoneBox_);
+    okButton_->setAccessibleName(SkinLabelOf("ok"));
+    cancelButton_->setAccessibleName(SkinLabelOf("cancel"));
     SetDevices(devices);
     comboBox_->setGeometry(kComboPlace);
     microphoneBox_->setGeometry(kMicrophonePlace);
@@ -95,16 +111,20 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         sizeBox_->addItem(QStringLiteral("%1 x %2%3")
                               .arg(size.width)
                               .arg(size.height)
-                              .arg(road.IsClassic() ? QStringLiteral(" (classic)") : QString()));
+                              //: After the classic recording size, 320 x 240
+                              .arg(road.IsClassic() ? tr(" (classic)") : QString()));
     }
     sizeBox_->setGeometry(kSizePlace);
 
     cancelButton_->setGeometry(kCancelPlace);
-    cancelButton_->SetPictures(skinFolder + "cancel_normal.bmp", skinFolder + "cancel_hover.bmp",
-                               skinFolder + "cancel_click.bmp");
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
+    cancelButton_->SetPictures(skin.Picture(QStringLiteral("cancel_normal.bmp")),
+                               skin.Picture(QStringLiteral("cancel_hover.bmp")),
+                               skin.Picture(QStringLiteral("cancel_click.bmp")));
     okButton_->setGeometry(kOkPlace);
-    okButton_->SetPictures(skinFolder + "ok_normal.bmp", skinFolder + "ok_hover.bmp",
-                           skinFolder + "ok_click.bmp");
+    okButton_->SetPictures(skin.Picture(QStringLiteral("ok_normal.bmp")),
+                           skin.Picture(QStringLiteral("ok_hover.bmp")),
+                           skin.Picture(QStringLiteral("ok_click.bmp")));
     connect(okButton_, &controls::CHoverButton::clicked, this, &CSourceDialog::OnOk);
     connect(cancelButton_, &controls::CHoverButton::clicked, this, &QDialog::reject);
     pictureButton_->setGeometry(kPicturePlace);
@@ -118,6 +138,19 @@ CSourceDialog::CSourceDialog(const DeviceList& devices, const QString& skinFolde
         move(ownerPlace.x() + (ownerPlace.width() - kWidth) / 2,
              ownerPlace.y() + (ownerPlace.height() - kHeight) / 2);
     }
+}
+
+void CSourceDialog::AddPrompt(const QString& text, QPoint topLeft, QWidget* list) {
+    auto* prompt = new QLabel(text, this);
+    prompt->setFont(DialogFont(18, 500));
+    QPalette colours = prompt->palette();
+    colours.setColor(QPalette::WindowText, kPromptColour);
+    prompt->setPalette(colours);
+    prompt->setContentsMargins(0, 0, 0, 0);
+    prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its top left corner where the prompt was painted; no wider than the dialog.
+    prompt->setGeometry(QRect(topLeft, prompt->sizeHint()).intersected(QRect(0, 0, kWidth, kHeight)));
+    prompt->setBuddy(list);
 }
 
 void CSourceDialog::SetDevices(const DeviceList& devices) {
@@ -138,7 +171,8 @@ void CSourceDialog::SetMicrophones(const std::vector<MicrophoneLine>& microphone
     const QSignalBlocker quiet(microphoneBox_);
     microphoneBox_->clear();
     microphoneIds_.assign(1, kNoMicrophoneLine);
-    microphoneBox_->addItem(QString::fromLatin1(kNoMicrophoneLine));
+    //: The microphone choice that records silence
+    microphoneBox_->addItem(tr("None", "no microphone"));
     int chosen = setting == kNoMicrophoneLine || microphones.empty() ? 0 : 1;
     for (const MicrophoneLine& line : microphones) {
         if (line.id == setting) chosen = static_cast<int>(microphoneIds_.size());
@@ -206,16 +240,7 @@ void CSourceDialog::paintEvent(QPaintEvent*) {
     painter.setFont(DialogFont(16, 800));
     painter.setPen(kTitleColour);
     painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QStringLiteral("Webcam Source Select"));
-
-    painter.setFont(DialogFont(18, 500));
-    painter.setPen(kPromptColour);
-    painter.drawText(kPromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Please select webcam source :"));
-    painter.drawText(kSizePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Recording size :"));
-    painter.drawText(kMicrophonePromptTopLeft + QPoint(0, painter.fontMetrics().ascent()),
-                     QStringLiteral("Microphone :"));
+                     tr("Webcam Source Select"));
 
     painter.setPen(kMeterFrame);
     painter.setBrush(Qt::NoBrush);

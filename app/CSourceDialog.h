@@ -98,6 +98,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A prompt above `list`, with its top left corner at `topLeft`, that labels the list.
+    void AddPrompt(const QString& text, QPoint topLeft, QWidget* list);
     void OnOk();
 
     QComboBox* comboBox_;

@@ -26,6 +26,8 @@ struct CommandLine {
 // and version win over everything after them, as is usual.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// The help and the failure messages are in the user's language once the program's translations
+// are installed, in English before.
 std::string HelpText();
 std::string VersionText();
 

@@ -21,6 +21,7 @@
 
 #include "app/CMainDialog.h"
 #include "app/DesktopServices.h"
+#include "app/EffectNames.h"
 #include "app/MainLayout.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
@@ -68,8 +69,11 @@ constexpr BrushButton kBrushButtons[] = {
     {kBrush1, 1}, {kBrush2, 1}, {kBrush3, 2}, {kBrush4, 5}, {kBrush5, 10}, {kBrush6, 20},
 };
 
-const QString kFaceFollowingUnavailable = QStringLiteral(
-    "Face following is not available: the face detector's data (opencv-data) is not installed.");
+QString FaceFollowingUnavailable() {
+    return EffectsPanel::tr(
+        "Face following is not available: the face detector's data (opencv-data) is not "
+        "installed.");
+}
 
 }  // namespace
 
@@ -154,6 +158,8 @@ void EffectsPanel::ConnectTools() {
 // ordinary three pictures.
 void EffectsPanel::SetPaintMode(bool paint) {
     if (session.Engine()) session.Engine()->SetPaintMode(paint);
+    window.Button(kEffectMode)->SetActive(!paint);
+    window.Button(kPaintMode)->SetActive(paint);
     if (paint) {
         window.SetButtonPictures(kEffectMode, "effect_normal.bmp", "effect_hover.bmp",
                                  "effect_click.bmp");
@@ -172,7 +178,7 @@ void EffectsPanel::Start(const QString& programFolder) {
     thumbnailsFolder = programFolder + "/EffectsBmps/";
     categoryList->SetEdgeOption(false);
     for (const Category& category : kCategories)
-        categoryList->AddEntry(QString::fromLatin1(category.name),
+        categoryList->AddEntry(CategoryDisplayName(QString::fromLatin1(category.name)),
                                QIcon(controls::ResourcePath(category.iconId)));
     // The browser starts on "Distortions". The list announces the choice, and the grid is asked
     // for once more here; both are handled once the event loop runs.
@@ -188,10 +194,17 @@ void EffectsPanel::OnShowCategory() {
 
     // Every bitmap of the category's folder, whatever the case of its extension, by name. Paths
     // are built on thumbnailsFolder as it stands, so the effect path can be derived from them.
-    const QString folder = thumbnailsFolder + categoryList->NameAt(position) + '/';
+    const QString folder = thumbnailsFolder + CategoryNames().value(position) + '/';
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files,
                                                      QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names) thumbnailGrid->AddItem(folder + name);
+    for (const QString& name : names) {
+        // Named for screen readers and the pointer by the effect's display name.
+        if (controls::CThumbnailButton* item = thumbnailGrid->AddItem(folder + name)) {
+            const QString shown = EffectDisplayName(QFileInfo(name).completeBaseName());
+            item->setAccessibleName(shown);
+            item->setToolTip(shown);
+        }
+    }
 }
 
 void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
@@ -201,7 +214,10 @@ void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
     item->CancelHover();
     // An effect is never added twice. An effect whose thumbnail the table cannot show is not
     // loaded either: it could never be picked or deleted.
-    if (effectsTable->Contains(bitmapPath) || !effectsTable->AddItem(bitmapPath)) return;
+    if (effectsTable->Contains(bitmapPath)) return;
+    controls::CCustomButton* added = effectsTable->AddItem(bitmapPath);
+    if (!added) return;
+    added->setAccessibleName(EffectDisplayName(QFileInfo(bitmapPath).completeBaseName()));
     window.ShowEffectsPage(true);
     // A file the loader refuses keeps its table item; the loader has reported why.
     if (!session.Engine()->LoadEffectFile(EngineName(effectPath), -1)) return;
@@ -210,7 +226,7 @@ void EffectsPanel::OnThumbnailLeftClicked(controls::CThumbnailButton* item) {
     if (session.FaceTracker()) {
         session.Engine()->SetFollowsFace(EngineName(effectPath), true);
     } else {
-        window.SetStatusText(kFaceFollowingUnavailable);
+        window.SetStatusText(FaceFollowingUnavailable());
     }
 }
 
@@ -224,12 +240,13 @@ void EffectsPanel::OnEffectsTableRightClicked(controls::CCustomButton* item) {
         EngineName(EffectPathForThumbnail(item->GetPath(), thumbnailsFolder, effectsFolder));
     const std::optional<bool> follows = session.Engine()->FollowsFace(effectPath);
     QMenu menu;
-    QAction* follow = menu.addAction(QStringLiteral("Follow face"));
+    //: A menu entry: the effect moves with the face found in the picture
+    QAction* follow = menu.addAction(tr("Follow face"));
     follow->setCheckable(true);
     follow->setChecked(follows.value_or(false));
     // An effect that did not load, or one without a place of its own (a filter), cannot follow.
     follow->setEnabled(session.FaceTracker() && follows.has_value());
-    if (!session.FaceTracker()) follow->setToolTip(kFaceFollowingUnavailable);
+    if (!session.FaceTracker()) follow->setToolTip(FaceFollowingUnavailable());
     menu.setToolTipsVisible(true);
     if (menu.exec(QCursor::pos()) == follow) session.Engine()->SetFollowsFace(effectPath, follow->isChecked());
 }

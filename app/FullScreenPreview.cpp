@@ -9,7 +9,7 @@ namespace app {
 
 FullScreenPreview::FullScreenPreview(const PreviewWidget* preview) : preview_(preview) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Quenvalor preview"));
+    setWindowTitle(tr("Quenvalor preview"));
     setCursor(Qt::BlankCursor);
     connect(preview, &PreviewWidget::Changed, this, qOverload<>(&QWidget::update));
 }

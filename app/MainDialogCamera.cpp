@@ -8,6 +8,7 @@
 #include "app/CMainDialog.h"
 #include "app/CPictureDialog.h"
 #include "app/CSourceDialog.h"
+#include "app/CameraControlNames.h"
 #include "app/EffectsPanel.h"
 #include "app/RecordingPanel.h"
 #include "app/SessionBridge.h"
@@ -21,10 +22,10 @@ namespace {
 QString CameraNote(capture::CameraState state) {
     switch (state) {
         case capture::CameraState::Live: return {};
-        case capture::CameraState::Opening: return QStringLiteral("Opening camera...");
-        case capture::CameraState::NoCamera: return QStringLiteral("No camera");
-        case capture::CameraState::Lost: return QStringLiteral("Camera lost");
-        case capture::CameraState::Unavailable: return QStringLiteral("Camera unavailable");
+        case capture::CameraState::Opening: return CMainDialog::tr("Opening camera...");
+        case capture::CameraState::NoCamera: return CMainDialog::tr("No camera");
+        case capture::CameraState::Lost: return CMainDialog::tr("Camera lost");
+        case capture::CameraState::Unavailable: return CMainDialog::tr("Camera unavailable");
     }
     return {};
 }
@@ -52,18 +53,18 @@ void CMainDialog::ConnectSession() {
     connect(bridge, &SessionBridge::CameraOpenFailedHere, this,
             [](const std::string&, capture::CameraFailure failure) {
                 ShowUserMessage(failure == capture::CameraFailure::Busy
-                                    ? QStringLiteral("This webcam is occupied, please select another one")
-                                    : QStringLiteral("Fail to open the webcam!"));
+                                    ? tr("This webcam is occupied, please select another one")
+                                    : tr("Fail to open the webcam!"));
             });
     // Each camera that goes live gets the settings kept for it; what it refused is named in
     // the status line until the next camera opens. An open picture dialog shows its controls.
     connect(bridge, &SessionBridge::CameraControlsAppliedHere, this,
             [this](const std::string& id, const std::vector<std::string>& refused) {
                 QStringList names;
-                for (const std::string& label : refused) names << QString::fromStdString(label);
+                for (const std::string& label : refused) names << CameraControlName(label);
                 controlsNote = names.isEmpty() ? QString()
-                                               : QStringLiteral("The camera refused: %1")
-                                                     .arg(names.join(QStringLiteral(", ")));
+                                               : tr("The camera refused: %1")
+                                                     .arg(names.join(tr(", ", "separator of a list of names")));
                 UpdateStatusLine();
                 if (pictureDialog) pictureDialog->SetControls(session->Controls(), id);
             });
@@ -72,7 +73,7 @@ void CMainDialog::ConnectSession() {
     connect(bridge, &SessionBridge::MicrophoneStateChangedHere, this,
             [this](capture::MicrophoneState state) {
                 microphoneNote = state == capture::MicrophoneState::Lost
-                                     ? QStringLiteral("Microphone lost: recording silence")
+                                     ? tr("Microphone lost: recording silence")
                                      : QString();
                 UpdateStatusLine();
             });
@@ -134,7 +135,7 @@ void CMainDialog::ShowPictureDialog() {
 void CMainDialog::SelectWebcamSource() {
     deviceList.Refresh(session->Cameras());
     if (deviceList.IsEmpty()) {
-        ShowUserMessage(QStringLiteral("There is no Webcam connected to your PC!"));
+        ShowUserMessage(tr("There is no Webcam connected to your PC!"));
         return;
     }
     // The road goes on with the current camera while the dialog is open, and the dialog's lines

@@ -72,7 +72,7 @@ void CMainDialog::ConnectShortcuts() {
         {"Ctrl+E", kStudioToggle, nullptr, [this] { ToggleLayout(); }},
         {"F11", 0, nullptr, [this] { ToggleFullScreenPreview(); }},
         {"Ctrl+P", 0, nullptr, [this] { ShowPictureDialog(); }},
-        {"Ctrl+Q", kClose, "Quit", [this] { ShutdownSequence(); }},
+        {"Ctrl+Q", kClose, QT_TR_NOOP("Quit"), [this] { ShutdownSequence(); }},
     };
     for (const Binding& binding : bindings) {
         const QKeySequence keys(QString::fromLatin1(binding.keys));
@@ -84,11 +84,11 @@ void CMainDialog::ConnectShortcuts() {
 
         controls::CHoverButton* button = binding.buttonId ? Button(binding.buttonId) : nullptr;
         if (!button) continue;
-        QString name = binding.name ? QString::fromLatin1(binding.name) : QString();
+        QString name = binding.name ? tr(binding.name) : QString();
         if (const LayoutEntry* entry = FindLayoutEntry(binding.buttonId); name.isEmpty() && entry)
             name = LoadStringResource(entry->tooltipId);
         button->SetTooltipText(
-            QStringLiteral("%1 (%2)").arg(name, keys.toString(QKeySequence::NativeText)), true);
+            tr("%1 (%2)", "a button's name and its shortcut").arg(name, keys.toString(QKeySequence::NativeText)), true);
     }
 }
 
@@ -100,9 +100,9 @@ void CMainDialog::ShowInTray() {
     }
     if (!trayIcon) {
         trayMenu = std::make_unique<QMenu>();
-        connect(trayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this,
+        connect(trayMenu->addAction(tr("Quit")), &QAction::triggered, this,
                 &CMainDialog::ShutdownSequence);
-        connect(trayMenu->addAction(QStringLiteral("Show Window")), &QAction::triggered, this,
+        connect(trayMenu->addAction(tr("Show Window")), &QAction::triggered, this,
                 &CMainDialog::ShowWindowNormally);
         trayIcon = std::make_unique<QSystemTrayIcon>(controls::ApplicationIcon());
         trayIcon->setToolTip(QStringLiteral("Quenvalor"));

@@ -10,7 +10,10 @@
 
 #include "app/CMainDialog.h"
 #include "app/PreviewWidget.h"
+#include "app/ControlTexts.h"
+#include "app/SkinPictures.h"
 #include "app/StringTable.h"
+#include "controls/Accessibility.h"
 #include "controls/CCustomTableControl.h"
 #include "controls/CHoverButton.h"
 #include "controls/CIconListBox.h"
@@ -57,8 +60,33 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
 }  // namespace
 
 void CMainDialog::CreateControls() {
+    controls::InstallAccessibility();
     for (const LayoutEntry& entry : kMainLayout)
         if (QWidget* control = MakeControl(entry)) controls[entry.id] = control;
+    // What a screen reader reads of the status line, which the window paints itself: an
+    // invisible pane over it, named by the status shown, that the mouse passes through.
+    statusLine = new QWidget(this);
+    statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    statusLine->setGeometry(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
+                                  QPoint(kStudioWidth - 1, kStatusAreaBottom - 1)));
+    controls::SetAccessibleRole(statusLine, QAccessible::StatusBar);
+    for (const auto& [id, control] : controls) keyboardReach[id] = control->focusPolicy();
+    // Tab runs through the controls as they are read: the top band, the effect browser and the
+    // paint tools, the preview, the place below it, the bottom band, the window's own buttons.
+    static constexpr int kTabOrder[] = {
+        kWebcamSource, kRecord, kStopRecord, kSnap, kHome, kStudioToggle, kVirtualCamera,
+        kEffectMode, kPaintMode, kCategoryList, kThumbnailGrid, kBrush, kClearPaint, kColour, kErase, kBrush1, kBrush2,
+        kBrush3, kBrush4, kBrush5, kBrush6, kPreview, kRecordingsTab, kEffectsTab,
+        kRecordingsList, kEffectsTable, kDeleteEffect, kRemoveAllEffects, kClock, kOpenFolder,
+        kBrowseFolder, kTray, kMinimize, kClose};
+    for (std::size_t at = 1; at < std::size(kTabOrder); ++at)
+        setTabOrder(Control(kTabOrder[at - 1]), Control(kTabOrder[at]));
+}
+
+void CMainDialog::UpdateKeyboardReach() {
+    // Controls beyond the window's width (the effect browser in classic) are out of Tab's way.
+    for (const auto& [id, control] : controls)
+        control->setFocusPolicy(control->x() >= width() ? Qt::NoFocus : keyboardReach[id]);
 }
 
 QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
@@ -67,11 +95,13 @@ QWidget* CMainDialog::MakeControl(const LayoutEntry& entry) {
             return new controls::CHoverButton(this);
         case ControlKind::Preview:
             preview = new PreviewWidget(this);
+            controls::SetAccessibleRole(preview, QAccessible::Graphic);
             return preview;
         case ControlKind::ClockEdit: {
             auto* clockEdit = new QLineEdit(this);
             clockEdit->setReadOnly(true);
-            clockEdit->setFocusPolicy(Qt::NoFocus);
+            // Read, never typed into: Tab reaches it so a screen reader can read it out.
+            clockEdit->setFocusPolicy(Qt::TabFocus);
             clockEdit->setAlignment(Qt::AlignCenter);
             clockEdit->setObjectName(QStringLiteral("clock"));
             clockEdit->setStyleSheet(QStringLiteral(
@@ -106,8 +136,9 @@ controls::CHoverButton* CMainDialog::Button(int id) const {
 
 void CMainDialog::SetButtonPictures(int id, const QString& normal, const QString& hover,
                                     const QString& click) {
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
     if (controls::CHoverButton* button = Button(id))
-        button->SetPictures(skinFolder + normal, skinFolder + hover, skinFolder + click);
+        button->SetPictures(skin.Picture(normal), skin.Picture(hover), skin.Picture(click));
 }
 
 QRegion CMainDialog::WindowRegion(QSize size) {
@@ -127,17 +158,35 @@ QRegion CMainDialog::WindowRegion(QSize size) {
 void CMainDialog::LayOut() {
     setMask(WindowRegion());
 
+    const SkinPictures& skin = SkinPictures::For(skinFolder);
     for (const LayoutEntry& entry : kMainLayout) {
         QWidget* control = Control(entry.id);
         if (!control) continue;
         control->setGeometry(entry.x, entry.y, entry.width, entry.height);
         control->setVisible(entry.shownAtStart);
+        // What a screen reader says; its description is the control's tooltip.
+        control->setAccessibleName(AccessibleNameOf(entry.id));
         if (entry.kind != ControlKind::HoverButton) continue;
         const QString base = QString::fromLatin1(entry.skinBase.data(), entry.skinBase.size());
         SetButtonPictures(entry.id, base + "_normal.bmp", base + "_hover.bmp", base + "_click.bmp");
-        if (entry.tooltipId != 0)
-            Button(entry.id)->SetTooltipText(LoadStringResource(entry.tooltipId), true);
+        controls::CHoverButton* button = Button(entry.id);
+        if (entry.tooltipId != 0) {
+            button->SetTooltipText(LoadStringResource(entry.tooltipId), true);
+        } else if (skin.LabelElided(entry.skinBase)) {
+            // The word on the button is shortened: the tooltip says it whole.
+            button->SetTooltipText(SkinLabelOf(entry.skinBase), true);
+        } else if (SkinLabelOf(entry.skinBase).isEmpty()) {
+            // A button with a picture alone tells what it does when the pointer rests on it.
+            button->SetTooltipText(button->accessibleName(), true);
+        }
     }
+    // To screen readers the mode buttons are toggles and the two page buttons tabs.
+    Button(kStudioToggle)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kEffectMode)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kPaintMode)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kVirtualCamera)->SetKind(controls::CHoverButton::Kind::Toggle);
+    Button(kRecordingsTab)->SetKind(controls::CHoverButton::Kind::Tab);
+    Button(kEffectsTab)->SetKind(controls::CHoverButton::Kind::Tab);
     // Both grids are still empty; their item sizes decide how many items fit in a row.
     static_cast<controls::CThumbNailControl*>(Control(kThumbnailGrid))
         ->SetItemSize(kThumbnailItemWidth, kThumbnailItemHeight);
@@ -145,10 +194,11 @@ void CMainDialog::LayOut() {
         ->SetItemSize(kEffectsTableItemWidth, kEffectsTableItemHeight);
     // The recordings list, placed first: the picture it shows while empty, and its columns.
     auto* recordingsList = static_cast<controls::CRecordingsList*>(Control(kRecordingsList));
-    recordingsList->SetBackgroundImage(skinFolder + "list_back.bmp", false);
+    recordingsList->SetBackgroundImage(
+        SkinPictures::For(skinFolder).Picture(QStringLiteral("list_back.bmp")), false);
     recordingsList->SetUpColumns();
 
-    SetStatusText(QStringLiteral("Ready."));
+    SetStatusText(tr("Ready."));
 
     move(0, 0);
     resize(kWidth, kHeight);
@@ -164,12 +214,21 @@ void CMainDialog::resizeEvent(QResizeEvent* event) {
 
 void CMainDialog::SetStatusText(const QString& text) {
     statusText = text;
+    AnnounceStatus();
     // A message may run past the status area; the whole line is repainted.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop),
                  QPoint(std::max(kStatusAreaRight, width()) - 1, kStatusAreaBottom - 1)));
 }
 
+void CMainDialog::AnnounceStatus() {
+    const QString shown = ShownStatus();
+    if (shown == statusLine->accessibleName()) return;
+    statusLine->setAccessibleName(shown);
+    controls::AnnounceNameChange(statusLine);
+}
+
 void CMainDialog::UpdateStatusLine() {
+    AnnounceStatus();
     // A camera note may run longer than the status area.
     update(QRect(QPoint(kStatusAreaLeft, kStatusAreaTop), QPoint(width() - 1, kStatusAreaBottom - 1)));
 }

@@ -36,14 +36,15 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
             SetPictureOptions(options);
         });
     };
-    addChoice(QStringLiteral("Mirror preview"), &PictureOptions::mirrorPreview);
-    addChoice(QStringLiteral("Mirror recordings and snapshots"), &PictureOptions::mirrorOutput);
+    addChoice(tr("Mirror preview"), &PictureOptions::mirrorPreview);
+    addChoice(tr("Mirror recordings and snapshots"), &PictureOptions::mirrorOutput);
 
-    QMenu* countdown = menu->addMenu(QStringLiteral("Snapshot countdown"));
+    QMenu* countdown = menu->addMenu(tr("Snapshot countdown"));
     auto* choices = new QActionGroup(countdown);
     for (const int seconds : PictureOptions::kCountdownChoices) {
         QAction* action = countdown->addAction(
-            seconds == 0 ? QStringLiteral("Off") : QStringLiteral("%1 seconds").arg(seconds));
+            //: A snapshot countdown choice: no countdown
+            seconds == 0 ? tr("Off") : tr("%n seconds", nullptr, seconds));
         action->setCheckable(true);
         action->setChecked(Options().countdownSeconds == seconds);
         choices->addAction(action);
@@ -54,10 +55,10 @@ std::unique_ptr<QMenu> CMainDialog::MakeContextMenu() {
         });
     }
     if (virtualCamera) virtualCamera->AddTo(*menu);
-    QAction* picture = menu->addAction(QStringLiteral("Camera picture..."));
+    QAction* picture = menu->addAction(tr("Camera picture..."));
     picture->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     connect(picture, &QAction::triggered, this, &CMainDialog::ShowPictureDialog);
-    QAction* fullScreen = menu->addAction(QStringLiteral("Full-screen preview"));
+    QAction* fullScreen = menu->addAction(tr("Full-screen preview"));
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, this, &CMainDialog::ToggleFullScreenPreview);
 
@@ -82,7 +83,7 @@ QByteArray CMainDialog::OutputFolderBytes() const {
 
 void CMainDialog::BrowseFolder() {
     const QString chosen =
-        Desktop().chooseFolder(this, QStringLiteral("Output Folder"), OutputFolder());
+        Desktop().chooseFolder(this, tr("Output Folder"), OutputFolder());
     if (chosen.size() > 1) folderEdit->setText(chosen);
     // Written after a cancel too, so the file always names the folder in use. A file that
     // cannot be written keeps the choice for this run only.

@@ -34,6 +34,7 @@ void CMainDialog::SetLayoutMode(LayoutMode mode) {
         control->setVisible(place ? place->shown : entry.shownAtStart);
     }
     // The pressed look marks the studio on its button.
+    Button(kStudioToggle)->SetActive(studio);
     if (studio) {
         SetButtonPictures(kStudioToggle, "studio_click.bmp", "studio_click.bmp",
                           "studio_click.bmp");
@@ -45,6 +46,7 @@ void CMainDialog::SetLayoutMode(LayoutMode mode) {
     const QSize size(studio ? kStudioWidth : kWidth, kHeight);
     setFixedSize(size);
     setMask(WindowRegion(size));
+    UpdateKeyboardReach();
     if (studio) ShowEffectsPage(effectsPageShown);
     update();
 }
@@ -56,6 +58,7 @@ void CMainDialog::ShowEffectsPage(bool effects) {
     for (const int id : kEffectsPageControls) Control(id)->setVisible(effects);
     // The tab of the page on show keeps its pressed look.
     const auto setTabLook = [this](int id, const QString& base, bool current) {
+        Button(id)->SetActive(current);
         if (current) {
             SetButtonPictures(id, base + "_click.bmp", base + "_click.bmp", base + "_click.bmp");
         } else {

@@ -1,5 +1,6 @@
 #include "app/PreviewWidget.h"
 
+#include <QFocusEvent>
 #include <QMetaObject>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,6 +18,8 @@ constexpr int kFlashFrameMs = 30;
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab reaches the preview; its frame shows only when the keyboard brought the focus.
+    setFocusPolicy(Qt::TabFocus);
     flashTimer_.setInterval(kFlashFrameMs);
     connect(&flashTimer_, &QTimer::timeout, this, [this] {
         if (FlashStrength() <= 0) flashTimer_.stop();
@@ -115,6 +118,22 @@ void PreviewWidget::PaintInto(QPainter& painter, const QRect& target) const {
 void PreviewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintInto(painter, rect());
+    if (!keyboardFocus_) return;
+    painter.setPen(QPen(QColor(47, 128, 237), 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+}
+
+void PreviewWidget::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PreviewWidget::focusOutEvent(QFocusEvent* event) {
+    keyboardFocus_ = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace app

@@ -49,6 +49,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     Q_INVOKABLE void Refresh();
@@ -58,6 +60,7 @@ private:
     int countdown_ = 0;
     QElapsedTimer flashClock_;
     QTimer flashTimer_;  // repaints while the flash fades
+    bool keyboardFocus_ = false;  // the focus came with Tab: the frame shows
 };
 
 }  // namespace app

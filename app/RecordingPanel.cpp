@@ -37,7 +37,7 @@ void RecordingPanel::StartRecording() {
     recordingSerial = *serial;
     state = State::Starting;
     statusBeforeStart = window.StatusText();
-    window.SetStatusText(QString::fromLatin1(kCheckingFolder));
+    window.SetStatusText(tr("Checking the output folder..."));
 }
 
 void RecordingPanel::OnRecordingStarted(int serial, const QString& path) {
@@ -49,7 +49,8 @@ void RecordingPanel::OnRecordingStarted(int serial, const QString& path) {
     elapsedText = QString::fromStdString(recording::FormatElapsedTime(elapsedSeconds));
     clockEdit->setText(elapsedText);
     clockTimer.start();
-    window.SetStatusText(QStringLiteral("Recording"));
+    //: The status line while recording (a state, not a command)
+    window.SetStatusText(tr("Recording", "status"));
     state = State::Recording;
 }
 
@@ -83,7 +84,7 @@ void RecordingPanel::EndRecording() {
     // The new row is what the user looks for next.
     window.ShowEffectsPage(false);
 
-    window.SetStatusText(statusAfterRecording.isEmpty() ? QStringLiteral("Ready")
+    window.SetStatusText(statusAfterRecording.isEmpty() ? tr("Ready")
                                                         : statusAfterRecording);
     statusAfterRecording.clear();
     state = State::Idle;
@@ -119,21 +120,27 @@ void RecordingPanel::ShowRepairResult(const recording::RepairResult& result) {
     // Short enough for the status line: "Repaired 2 files", or "Repaired 1 of 2" when some
     // could not be repaired.
     const QString text = result.failed > 0
-                             ? QStringLiteral("Repaired %1 of %2")
+                             //: The status line after repairing recordings a crash cut off:
+                             //: %1 repaired out of %2 found
+                             ? tr("Repaired %1 of %2")
                                    .arg(result.repaired)
                                    .arg(result.repaired + result.failed)
-                             : QStringLiteral("Repaired %1 file%2")
-                                   .arg(result.repaired)
-                                   .arg(result.repaired == 1 ? QString() : QStringLiteral("s"));
+                             : result.repaired == 1
+                             //: The status line after repairing a recording a crash cut off
+                             ? tr("Repaired 1 file")
+                             //: The status line after repairing recordings a crash cut off
+                             //: (never fewer than 2)
+                             : tr("Repaired %n files", nullptr, result.repaired);
     if (state == State::Recording)
         statusAfterRecording = text;
     else
         window.SetStatusText(text);
     // Which files could not be repaired, and why; each is told once.
     if (result.failures.empty()) return;
-    QString failures = QStringLiteral("These recordings could not be repaired:\n");
+    QString failures = tr("These recordings could not be repaired:") + u'\n';
     for (const recording::RepairFailure& failure : result.failures)
-        failures += QStringLiteral("\n%1: %2.").arg(QString::fromStdString(failure.name),
+        //: A recording's name and why it could not be repaired
+        failures += u'\n' + tr("%1: %2.").arg(QString::fromStdString(failure.name),
                                                     QString::fromStdString(failure.reason));
     ShowUserMessage(failures);
 }

@@ -32,7 +32,6 @@ public:
     static constexpr int kClockIntervalMs = 1000;
     // Starting: the recording's file is being made; Stop calls the recording off.
     enum class State { Idle, Starting, Recording };
-    static constexpr const char* kCheckingFolder = "Checking the output folder...";
 
     RecordingPanel(CMainDialog& window, studio::StudioSession& session);
 

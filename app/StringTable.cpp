@@ -1,5 +1,7 @@
 #include "app/StringTable.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -7,20 +9,21 @@ namespace app {
 namespace {
 
 constexpr std::array<std::pair<int, const char*>, 7> kStrings{{
-    {kIdsAboutBox, "&About Brisotel..."},
-    {kIdsSelectSourceWebcam, "Select Source Webcam"},
-    {kIdsStartRecord, "Start Record Webcam"},
-    {kIdsStopRecord, "Stop Record Webcam"},
-    {kIdsVisitWebsite, "Visit official website"},
-    {kIdsTakeSnapshot, "Take snapshot"},
-    {kIdsEffects, "Effects"},
+    {kIdsAboutBox, QT_TRANSLATE_NOOP("StringTable", "&About Brisotel...")},
+    {kIdsSelectSourceWebcam, QT_TRANSLATE_NOOP("StringTable", "Select Source Webcam")},
+    {kIdsStartRecord, QT_TRANSLATE_NOOP("StringTable", "Start Record Webcam")},
+    {kIdsStopRecord, QT_TRANSLATE_NOOP("StringTable", "Stop Record Webcam")},
+    {kIdsVisitWebsite, QT_TRANSLATE_NOOP("StringTable", "Visit official website")},
+    {kIdsTakeSnapshot, QT_TRANSLATE_NOOP("StringTable", "Take snapshot")},
+    //: The tooltip of the button that switches between the classic window and the studio
+    {kIdsEffects, QT_TRANSLATE_NOOP("StringTable", "Effects")},
 }};
 
 }  // namespace
 
 QString LoadStringResource(int id) {
     for (const auto& [stringId, text] : kStrings)
-        if (stringId == id) return QString::fromUtf8(text);
+        if (stringId == id) return QCoreApplication::translate("StringTable", text);
     return {};
 }
 

@@ -15,7 +15,7 @@ enum StringId : int {
     kIdsEffects = 109,             // "Effects"
 };
 
-// The text of string `id`; a null text for a number the table does not hold.
+// The text of string `id` in the user's language; a null text for a number the table does not hold.
 QString LoadStringResource(int id);
 
 }  // namespace app

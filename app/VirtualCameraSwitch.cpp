@@ -56,6 +56,7 @@ void VirtualCameraSwitch::OnChanged(const capture::VirtualCameraStatus& status) 
 }
 
 void VirtualCameraSwitch::ShowSwitch() {
+    if (controls::CHoverButton* button = window.Button(kVirtualCamera)) button->SetActive(IsOn());
     if (IsOn()) {
         window.SetButtonPictures(kVirtualCamera, "vcam_click.bmp", "vcam_click.bmp", "vcam_click.bmp");
     } else {

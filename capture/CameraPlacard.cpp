@@ -3,8 +3,16 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <atomic>
+
+#include "platform/UserText.h"
 
 namespace capture {
+namespace {
+std::atomic<PlacardTextRenderer> textRenderer{nullptr};
+}  // namespace
+
+void SetPlacardTextRenderer(PlacardTextRenderer renderer) { textRenderer = renderer; }
 
 void DrawPlacard(Placard placard, cv::Mat& frame) {
     if (placard == Placard::None || frame.empty()) return;
@@ -31,13 +39,36 @@ void DrawPlacard(Placard placard, cv::Mat& frame) {
                  {body.br().x + scaled(20), body.y - scaled(30)}, cross, thickness + scaled(3),
                  cv::LINE_AA);
 
-    const char* text = placard == Placard::NoCamera ? "No camera" : "Opening camera...";
+    const char* source = placard == Placard::NoCamera
+                             ? QT_TRANSLATE_NOOP("Placard", "No camera")
+                             : QT_TRANSLATE_NOOP("Placard", "Opening camera...");
+    const std::string text = platform::UserText("Placard", source);
+    const int baselineY = body.br().y + scaled(70);
+    if (const PlacardTextRenderer render = textRenderer.load(); render && text != source) {
+        // A translated text: its coverage, laid centred on the baseline in the symbol's colour.
+        const cv::Mat coverage = render(text, scaled(30), frame.cols - scaled(24));
+        if (!coverage.empty() && coverage.type() == CV_8UC1 && coverage.cols <= frame.cols &&
+            coverage.rows <= frame.rows) {
+            const int top = std::clamp(baselineY - coverage.rows * 3 / 4, 0, frame.rows - coverage.rows);
+            const cv::Rect place((frame.cols - coverage.cols) / 2, top, coverage.cols, coverage.rows);
+            cv::Mat area = frame(place);
+            for (int y = 0; y < coverage.rows; ++y)
+                for (int x = 0; x < coverage.cols; ++x) {
+                    const int alpha = coverage.at<uchar>(y, x);
+                    cv::Vec3b& pixel = area.at<cv::Vec3b>(y, x);
+                    for (int c = 0; c < 3; ++c)
+                        pixel[c] = static_cast<uchar>(
+                            (pixel[c] * (255 - alpha) + symbol[c] * alpha + 127) / 255);
+                }
+            return;
+        }
+    }
     const double fontScale = 1.0 * unit;
     const int textThickness = std::max(1, scaled(2));
     int baseline = 0;
     const cv::Size textSize =
         cv::getTextSize(text, cv::FONT_HERSHEY_SIMPLEX, fontScale, textThickness, &baseline);
-    cv::putText(frame, text, {(frame.cols - textSize.width) / 2, body.br().y + scaled(70)},
+    cv::putText(frame, text, {(frame.cols - textSize.width) / 2, baselineY},
                 cv::FONT_HERSHEY_SIMPLEX, fontScale, symbol, textThickness, cv::LINE_AA);
 }
 

@@ -14,9 +14,29 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/skin ${CMAKE_BINARY_DIR}/Effects ${CMAKE_B
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${QUENVALOR_DATA_DESTINATION})
 
 configure_file(${CMAKE_SOURCE_DIR}/data/quenvalor.desktop.in
-    ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.desktop @ONLY)
+    ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.desktop @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/data/quenvalor.metainfo.xml.in
-    ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.metainfo.xml @ONLY)
+    ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.metainfo.xml @ONLY)
+# Both carry the languages of the program's translations (the DesktopEntry texts of each .ts).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB QUENVALOR_DESKTOP_TS_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/translations/quenvalor_*.ts)
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.desktop
+           ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.metainfo.xml
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/translate_desktop_files.py
+            ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.desktop
+            ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.desktop
+            ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.metainfo.xml
+            ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.metainfo.xml
+            ${QUENVALOR_DESKTOP_TS_FILES}
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/translate_desktop_files.py
+            ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.desktop
+            ${CMAKE_BINARY_DIR}/data/english/${QUENVALOR_APP_ID}.metainfo.xml
+            ${QUENVALOR_DESKTOP_TS_FILES}
+    COMMENT "Translating the desktop entry and the metainfo")
+add_custom_target(quenvalor_desktop_files ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.desktop
+            ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.metainfo.xml)
 install(FILES ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/data/${QUENVALOR_APP_ID}.metainfo.xml

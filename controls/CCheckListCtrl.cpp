@@ -61,6 +61,10 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent)
 
 CCheckListCtrl::~CCheckListCtrl() = default;
 
+void CCheckListCtrl::SetColumnAccessibleName(int column, const QString& name) {
+    model_->setHeaderData(column, Qt::Horizontal, name, Qt::AccessibleTextRole);
+}
+
 int CCheckListCtrl::ColumnCount() const {
     return model_->columnCount();
 }
@@ -165,6 +169,13 @@ void CCheckListCtrl::DeleteAllRows() {
 
 bool CCheckListCtrl::SetBackgroundImage(const QString& path, bool repaint) {
     if (!LoadPicture(path, background_)) return false;
+    if (repaint) viewport()->update();
+    return true;
+}
+
+bool CCheckListCtrl::SetBackgroundImage(const QPixmap& picture, bool repaint) {
+    if (picture.isNull()) return false;
+    background_ = picture;
     if (repaint) viewport()->update();
     return true;
 }

@@ -33,6 +33,8 @@ public:
     // Columns. InsertColumn returns the new column's index (clamped to the end), -1 for a
     // negative index.
     int InsertColumn(int column, const QString& heading, Qt::Alignment alignment, int width);
+    // What screen readers say for a column's heading, where the heading itself says too little.
+    void SetColumnAccessibleName(int column, const QString& name);
     int ColumnCount() const;
     int RowCount() const;
 
@@ -67,6 +69,8 @@ public:
     // The picture tiled below the header while the list has no rows. A file that cannot be
     // loaded leaves the current picture and returns false.
     bool SetBackgroundImage(const QString& path, bool repaint);
+    // The same with the picture at hand; a null picture is refused.
+    bool SetBackgroundImage(const QPixmap& picture, bool repaint);
     bool HasBackground() const { return !background_.isNull(); }
 
     // The images a cell's image index refers to.

@@ -43,6 +43,7 @@ void CCustomButton::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(1, 1, w - 1, h - 1), kNormalFill);
     painter.setPen(kBorder);
     painter.drawRect(0, 0, w - 1, h - 1);
+    PaintFocusMark(painter);
     if (!HasBitmap()) return;
 
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -52,6 +53,7 @@ void CCustomButton::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawText(QRect(kLabelPlace, QPoint(w - 3, h - 2)), Qt::AlignLeft | Qt::AlignTop,
                      label_);
+    PaintFocusMark(painter);
 }
 
 }  // namespace controls

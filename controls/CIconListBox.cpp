@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -172,7 +175,60 @@ void CIconListBox::DrawEntry(QPainter& painter, int index) const {
     painter.setPen(QColor(textColour));
     const QRect textArea(entry.left() + kTextLeft, entry.top() + kTextTop,
                          entry.width() - kTextLeft, entry.height() - 4);
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, record.name);
+    const FittedName fitted = FitName(record.name, textArea.width());
+    painter.save();
+    painter.setFont(fitted.font);
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+    painter.restore();
+    // The keyboard's place in the list, while the list has the focus.
+    if (hasFocus() && index == current_) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = entry.adjusted(2, 2, -2, -2);
+        focus.backgroundColor = selected ? QColor(kSelectionColour) : QColor(kBackgroundColour);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+CIconListBox::FittedName CIconListBox::FitName(const QString& name, int width) const {
+    // A name longer than its place gets smaller type, down to three quarters of the list's, and
+    // is shortened with an ellipsis only where even that does not fit.
+    QFont font = this->font();
+    if (QFontMetrics(font).horizontalAdvance(name) <= width) return {font, name};
+    const int size = QFontInfo(font).pixelSize();
+    for (int smaller = size - 1; smaller >= size * 3 / 4; --smaller) {
+        font.setPixelSize(smaller);
+        if (QFontMetrics(font).horizontalAdvance(name) <= width) break;
+    }
+    return {font, QFontMetrics(font).elidedText(name, Qt::ElideRight, width)};
+}
+
+bool CIconListBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // A shortened name is shown whole in a tooltip.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int index = NearestEntry(viewport()->mapFrom(this, help->pos()));
+        const QRect entry = EntryRect(index);
+        if (index >= 0 && entry.contains(viewport()->mapFrom(this, help->pos())) &&
+            FitName(entries_[index].name, entry.width() - kTextLeft).text != entries_[index].name) {
+            QToolTip::showText(help->globalPos(), entries_[index].name, this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CIconListBox::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update(EntryRect(current_));
+}
+
+void CIconListBox::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update(EntryRect(current_));
 }
 
 }  // namespace controls

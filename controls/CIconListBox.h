@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QString>
 
@@ -52,6 +53,9 @@ signals:
     void ShowCategory();
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -65,6 +69,12 @@ private:
         QIcon icon;
     };
 
+    struct FittedName {
+        QFont font;
+        QString text;
+    };
+    // The name as it is drawn in `width` pixels.
+    FittedName FitName(const QString& name, int width) const;
     void NotifyChange();
     void Mark(int index);
     void DrawEntry(QPainter& painter, int index) const;

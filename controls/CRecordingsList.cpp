@@ -36,8 +36,8 @@ CRecordingsList::Services RealServices() {
     return {
         [](const QUrl& url) { return QDesktopServices::openUrl(url); },
         [](QWidget* parent, const QString& currentName) {
-            return QInputDialog::getText(parent, QStringLiteral("Rename recording"),
-                                         QStringLiteral("New file name:"), QLineEdit::Normal,
+            return QInputDialog::getText(parent, CRecordingsList::tr("Rename recording"),
+                                         CRecordingsList::tr("New file name:"), QLineEdit::Normal,
                                          currentName);
         },
         [](QWidget* parent, const QString& message) {
@@ -87,9 +87,14 @@ void CRecordingsList::SetUpColumns() {
     // Column 0 holds the check boxes; it starts zero pixels wide, so it stays out of sight until
     // the user drags its divider wider.
     InsertColumn(kCheckColumn, QStringLiteral(" "), Qt::AlignHCenter, 0);
-    InsertColumn(kFileNameColumn, QStringLiteral("FileName"), Qt::AlignHCenter, 240);
-    InsertColumn(kDurationColumn, QStringLiteral("Duration"), Qt::AlignHCenter, 160);
+    //: The recordings list's column of file names
+    InsertColumn(kFileNameColumn, tr("FileName"), Qt::AlignHCenter, 240);
+    //: The recordings list's column of recording lengths
+    InsertColumn(kDurationColumn, tr("Duration"), Qt::AlignHCenter, 160);
     SetHeaderCheck(kCheckColumn, controls::kUnchecked);
+    //: The recordings list's column of check boxes (hidden until widened), as screen readers
+    //: name it
+    SetColumnAccessibleName(kCheckColumn, tr("Marked"));
 
     SetFullRowSelect(true);
     SetGridLines(false);
@@ -171,7 +176,7 @@ void CRecordingsList::ShowFileStates() {
     for (int row = 0; row < rows; ++row) {
         const bool present = !entries_[row].missing;
         const QString name =
-            entries_[row].fileName + (present ? QString() : QString::fromLatin1(kMissingMark));
+            entries_[row].fileName + (present ? QString() : tr(kMissingMark));
         if (CellText(row, kFileNameColumn) != name)
             SetCellText(row, kFileNameColumn, name, QColor::fromRgb(kRowTextColour),
                         QColor::fromRgb(kRowBackgroundColour));
@@ -222,7 +227,7 @@ bool CRecordingsList::RenameRecording(int row, QString newFileName) {
     // A name, not a path: the recording stays in its folder.
     if (newFileName.contains(QLatin1Char('/')) || newFileName == QLatin1String(".") ||
         newFileName == QLatin1String("..")) {
-        services_.showError(this, QStringLiteral("\"%1\" is not a file name.").arg(newFileName));
+        services_.showError(this, tr("\"%1\" is not a file name.").arg(newFileName));
         return false;
     }
     const QString suffix = QFileInfo(entry->fileName).suffix();
@@ -231,8 +236,8 @@ bool CRecordingsList::RenameRecording(int row, QString newFileName) {
     const QString newPath = QFileInfo(entry->fullPath).dir().filePath(newFileName);
     // QFile::rename never replaces an existing file, so no other recording is lost.
     if (QFileInfo::exists(newPath) || !QFile::rename(entry->fullPath, newPath)) {
-        services_.showError(this, QStringLiteral("Could not rename \"%1\" to \"%2\". A file of "
-                                                 "that name may exist already.")
+        services_.showError(this, tr("Could not rename \"%1\" to \"%2\". A file of "
+                                     "that name may exist already.")
                                       .arg(entry->fileName, newFileName));
         return false;
     }
@@ -248,7 +253,7 @@ bool CRecordingsList::TrashRecording(int row) {
     if (!entry) return false;
     QFile file(entry->fullPath);
     if (!file.moveToTrash()) {
-        services_.showError(this, QStringLiteral("Could not move \"%1\" to the trash.")
+        services_.showError(this, tr("Could not move \"%1\" to the trash.")
                                       .arg(entry->fileName));
         return false;
     }
@@ -273,16 +278,17 @@ std::unique_ptr<QMenu> CRecordingsList::MakeRowMenu(int row) {
                                         [&path](const RecordingEntry& e) { return e.fullPath == path; });
         return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
     };
-    add(QStringLiteral("Open"), [this, rowOfPath] { OpenRecording(rowOfPath()); });
-    add(QStringLiteral("Show in folder"), [this, rowOfPath] { ShowInFolder(rowOfPath()); });
-    add(QStringLiteral("Rename..."), [this, rowOfPath] {
+    //: Opens the recording in the desktop's video player
+    add(tr("Open", "recording"), [this, rowOfPath] { OpenRecording(rowOfPath()); });
+    add(tr("Show in folder"), [this, rowOfPath] { ShowInFolder(rowOfPath()); });
+    add(tr("Rename..."), [this, rowOfPath] {
         const int current = rowOfPath();
         if (current < 0) return;
         const QString name = services_.askNewName(this, entries_[current].fileName);
         if (!name.isEmpty()) RenameRecording(rowOfPath(), name);
     });
     menu->addSeparator();
-    add(QStringLiteral("Move to trash"), [this, rowOfPath] { TrashRecording(rowOfPath()); });
+    add(tr("Move to trash"), [this, rowOfPath] { TrashRecording(rowOfPath()); });
     return menu;
 }
 

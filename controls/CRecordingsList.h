@@ -40,7 +40,8 @@ public:
     static constexpr QRgb kRowBackgroundColour = 0xFAFAFA;
     static constexpr int kFileCheckIntervalMs = 2000;
 
-    static constexpr const char* kMissingMark = " (missing)";
+    //: After the name of a recording whose file is gone
+    static constexpr const char* kMissingMark = QT_TR_NOOP(" (missing)");
 
     // The desktop's services the row actions use. Tests replace them to run without a desktop
     // and a person.

@@ -25,6 +25,7 @@ void CThumbnailButton::paintEvent(QPaintEvent*) {
     if (HasBitmap())
         painter.drawImage((width() - Bitmap().width()) / 2, (height() - Bitmap().height()) / 2,
                           Bitmap());
+    PaintFocusMark(painter);
 }
 
 }  // namespace controls

@@ -95,14 +95,20 @@ QVariant CheckListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole) return column.heading;
     if (role == Qt::TextAlignmentRole) return static_cast<int>(column.alignment);
     if (role == kHeaderImageRole) return column.image;
+    if (role == Qt::AccessibleTextRole)
+        return column.accessibleName.isEmpty() ? column.heading : column.accessibleName;
     return {};
 }
 
 bool CheckListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                                    int role) {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
-        role != kHeaderImageRole)
-        return false;
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return false;
+    if (role == Qt::AccessibleTextRole) {
+        columns_[section].accessibleName = value.toString();
+        emit headerDataChanged(orientation, section, section);
+        return true;
+    }
+    if (role != kHeaderImageRole) return false;
     if (columns_[section].image != value.toInt()) {
         columns_[section].image = value.toInt();
         emit headerDataChanged(orientation, section, section);
@@ -117,7 +123,7 @@ Qt::ItemFlags CheckListModel::flags(const QModelIndex& index) const {
 void CheckListModel::InsertColumn(int position, const QString& heading, Qt::Alignment alignment) {
     beginInsertColumns({}, position, position);
     const bool firstColumn = columns_.empty();
-    columns_.insert(columns_.begin() + position, {heading, alignment, kNoCheck});
+    columns_.insert(columns_.begin() + position, {heading, alignment, kNoCheck, {}});
     for (Row& row : rows_) {
         // The first column takes over the text every row already has.
         if (!firstColumn) row.texts.insert(row.texts.begin() + position, QString());

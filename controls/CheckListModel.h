@@ -72,6 +72,7 @@ private:
         QString heading;
         Qt::Alignment alignment;
         int image = kNoCheck;
+        QString accessibleName;  // what screen readers say for the heading; empty: the heading
     };
     struct Row {
         std::vector<QString> texts;

@@ -1,6 +1,9 @@
 #include "controls/GridItem.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace controls {
 
@@ -35,6 +38,25 @@ void GridItem::Lift() {
 void GridItem::Sink() {
     lift_ -= kLiftStep;
     move(pos() - kLiftStep);
+}
+
+void GridItem::SetFocusMark(bool on) {
+    if (focusMark_ == on) return;
+    focusMark_ = on;
+    update();
+}
+
+void GridItem::PaintFocusMark(QPainter& painter) const {
+    if (!focusMark_) return;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(2, 2, -2, -2);
+    painter.save();
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.restore();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void GridItem::CancelHover() {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 namespace controls {
 
 // An item window of a scrolling grid that shows a bitmap file. It rests at the place its grid
@@ -31,6 +33,9 @@ public:
 
     // Drops the hover look without moving the item; the next mouse move over it lifts it again.
     void CancelHover();
+    // Whether the item shows the keyboard's focus; its grid sets it.
+    void SetFocusMark(bool on);
+    bool HasFocusMark() const { return focusMark_; }
 
 signals:
     // Emitted at the press of the button, before the press handling returns. Receivers connected
@@ -50,6 +55,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Draws the keyboard's focus around the item, when it has the mark; at the end of painting.
+    void PaintFocusMark(QPainter& painter) const;
     // What a left press on a hovered item does besides sinking it.
     virtual void OnLeftPress() {}
 
@@ -63,6 +70,7 @@ private:
     QPoint lift_;
     bool hovered_ = false;
     bool pressed_ = false;
+    bool focusMark_ = false;
 };
 
 }  // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/ScrollingItemGrid.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -19,7 +21,8 @@ constexpr QColor kGridBackground(250, 250, 250);
 ScrollingItemGrid::ScrollingItemGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     // Clicks on items must not take the keyboard from the window.
-    setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the items with Tab; a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     // A bar appears when the content first overflows and never hides again (ApplyRange).
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -86,7 +89,9 @@ void ScrollingItemGrid::RemoveItemsIf(const std::function<bool(const GridItem*)>
                                                [&](const GridItem* item) { return !remove(item); });
     std::for_each(removed, items_.end(), [this](GridItem* item) { DiscardItem(item); });
     items_.erase(removed, items_.end());
+    if (focusIndex_ >= ItemCount()) focusIndex_ = ItemCount() - 1;
     ArrangeItems();
+    ShowFocusMark();
 }
 
 void ScrollingItemGrid::DiscardItem(GridItem* item) {
@@ -149,7 +154,81 @@ void ScrollingItemGrid::ScrollByWheel(int wheelDelta) {
     bar->setValue(bar->value() - wheel_.Scroll(wheelDelta));
 }
 
+GridItem* ScrollingItemGrid::Item(int index) const {
+    return index >= 0 && index < ItemCount() ? items_[index] : nullptr;
+}
+
+void ScrollingItemGrid::SetFocusIndex(int index) {
+    focusIndex_ = ItemCount() == 0 ? -1 : std::clamp(index, 0, ItemCount() - 1);
+    if (GridItem* item = Item(focusIndex_)) {
+        // The focused item is scrolled into sight.
+        const QRect place = item->geometry();
+        const QRect shown = viewport()->rect();
+        QScrollBar* vertical = verticalScrollBar();
+        if (place.top() < shown.top()) vertical->setValue(vertical->value() + place.top() - shown.top());
+        else if (place.bottom() > shown.bottom())
+            vertical->setValue(vertical->value() + place.bottom() - shown.bottom());
+        QScrollBar* horizontal = horizontalScrollBar();
+        if (place.left() < shown.left())
+            horizontal->setValue(horizontal->value() + place.left() - shown.left());
+        else if (place.right() > shown.right())
+            horizontal->setValue(horizontal->value() + place.right() - shown.right());
+    }
+    ShowFocusMark();
+}
+
+void ScrollingItemGrid::ShowFocusMark() {
+    for (int index = 0; index < ItemCount(); ++index)
+        items_[index]->SetFocusMark(hasFocus() && index == focusIndex_);
+    if (hasFocus() && Item(focusIndex_) && QAccessible::isActive()) {
+        QAccessibleEvent focus(Item(focusIndex_), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void ScrollingItemGrid::keyPressEvent(QKeyEvent* event) {
+    const int columns = std::max(1, columns_);
+    const int at = focusIndex_ < 0 ? 0 : focusIndex_;
+    switch (event->key()) {
+        case Qt::Key_Left: SetFocusIndex(at - 1); break;
+        case Qt::Key_Right: SetFocusIndex(focusIndex_ < 0 ? 0 : at + 1); break;
+        case Qt::Key_Up: SetFocusIndex(at - columns); break;
+        case Qt::Key_Down: SetFocusIndex(focusIndex_ < 0 ? 0 : at + columns); break;
+        case Qt::Key_Home: SetFocusIndex(0); break;
+        case Qt::Key_End: SetFocusIndex(ItemCount() - 1); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (GridItem* item = Item(focusIndex_)) ActivateItem(item);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void ScrollingItemGrid::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    if (!Item(focusIndex_)) focusIndex_ = ItemCount() > 0 ? 0 : -1;
+    ShowFocusMark();
+}
+
+void ScrollingItemGrid::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    ShowFocusMark();
+}
+
 bool ScrollingItemGrid::event(QEvent* event) {
+    // Space and Enter act on the focused item, before any shortcut of the window takes them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier &&
+            (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            event->accept();
+            return true;
+        }
+    }
     // A scroll area takes the wheel over its viewport only; this one scrolls wherever the wheel
     // turns over it, the corner between the bars included.
     if (event->type() == QEvent::Wheel) {

@@ -30,6 +30,13 @@ public:
     void RemoveAllItems();
 
     int ItemCount() const { return static_cast<int>(items_.size()); }
+    // The item the keyboard is on (-1 for none): the arrow keys, Home and End move it, Enter and
+    // Space act on it as a left click does. It shows while the grid has the keyboard focus.
+    int FocusIndex() const { return focusIndex_; }
+    void SetFocusIndex(int index);
+    GridItem* Item(int index) const;
+    // A left click on `item`, as the keyboard or a screen reader gives it.
+    void ActivateItem(GridItem* item) { OnItemLeftClicked(item); }
     int Columns() const { return columns_; }
     int Rows() const { return rows_; }
     int ItemWidth() const { return itemWidth_; }
@@ -60,6 +67,9 @@ protected:
     virtual void OnItemRemoved(GridItem*) {}
 
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -73,7 +83,11 @@ private:
     // so an item may be removed from inside its own click handling.
     void DiscardItem(GridItem* item);
 
+    // Marks the focused item, while the grid has the focus, and tells screen readers.
+    void ShowFocusMark();
+
     std::vector<GridItem*> items_;
+    int focusIndex_ = -1;
     itemgrid::WheelAccumulator wheel_;
     int columns_ = 0;
     int rows_ = 0;

@@ -23,6 +23,7 @@ extern "C" {
 
 #include "recording/FileOutput.h"
 #include "recording/MMBoxEncoder.h"
+#include "platform/UserText.h"
 #include "recording/OutputNames.h"
 
 namespace recording {
@@ -178,7 +179,7 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
         return false;
     };
     struct stat original {};
-    if (stat(path.c_str(), &original) != 0) return fail("it cannot be found");
+    if (stat(path.c_str(), &original) != 0) return fail(platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "it cannot be found")));
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
@@ -192,11 +193,13 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
     if (statvfs(spaceFolder.c_str(), &space) == 0) {
         const uint64_t free = uint64_t{space.f_bavail} * space.f_frsize;
         if (free < static_cast<uint64_t>(original.st_size))
-            return fail("there is no room for a copy of it (" + MiBText(static_cast<uint64_t>(original.st_size)) +
-                        " needed, " + MiBText(free) + " free)");
+            //: Why a recording could not be repaired
+            return fail(platform::UserText(
+                "Recording", QT_TRANSLATE_NOOP("Recording", "there is no room for a copy of it (%1 needed, %2 free)"),
+                {MiBText(static_cast<uint64_t>(original.st_size)), MiBText(free)}));
     }
     InputPtr input = OpenInput(path);
-    if (!input) return fail("it cannot be read");
+    if (!input) return fail(platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "it cannot be read")));
     const int copied = CopyPackets(input.get(), copyPath, cancel);
     input.reset();
     if (copied > 0 && observer.written) observer.written(copyPath);
@@ -214,9 +217,11 @@ bool RepairRecording(const std::string& path, const std::atomic<bool>& cancel,
                       utimensat(AT_FDCWD, copyPath.c_str(), times, 0) == 0;
     if (!kept || cancel || std::rename(copyPath.c_str(), path.c_str()) != 0) {
         unlink(copyPath.c_str());
-        return fail(copied <= 0 ? "its repaired copy could not be written"
-                    : !sound    ? "its repaired copy did not read back whole"
-                                : "its repaired copy could not take its place");
+        return fail(platform::UserText(
+            "Recording",
+            copied <= 0 ? QT_TRANSLATE_NOOP("Recording", "its repaired copy could not be written")
+            : !sound    ? QT_TRANSLATE_NOOP("Recording", "its repaired copy did not read back whole")
+                        : QT_TRANSLATE_NOOP("Recording", "its repaired copy could not take its place")));
     }
     return true;
 }
@@ -298,7 +303,7 @@ RepairResult RepairUnfinishedRecordings(const std::string& folder,
         }
         const RepairLock lock(path);
         if (lock.InUse()) continue;
-        std::string whyNot = "it is write-protected";
+        std::string whyNot = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "it is write-protected"));
         if ((info.st_mode & S_IWUSR) == 0 || lock.Refused() ||
             !RepairRecording(path, cancel, observer, &whyNot)) {
             if (cancel) break;

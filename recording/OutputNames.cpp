@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/UserText.h"
+
 namespace recording {
 
 std::string FormatFileStamp(std::time_t when) {
@@ -41,7 +43,9 @@ std::string ResolveOutputFolder(std::string_view folderText, std::string_view de
 }
 
 std::string MiBText(uint64_t bytes) {
-    return std::to_string(bytes >> 20) + " MiB";
+    //: A size in mebibytes (2^20 bytes)
+    return platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "%1 MiB"),
+                              {std::to_string(bytes >> 20)});
 }
 
 std::string OutputFilePath(std::string_view folder, std::string_view fileName) {

@@ -13,6 +13,7 @@
 
 #include "recording/ColourConversion.h"
 #include "recording/OutputNames.h"
+#include "platform/UserText.h"
 
 namespace recording {
 
@@ -55,22 +56,24 @@ bool RecorderWorker::Start(std::string& errorText) {
 
 bool RecorderWorker::OpenFile(std::string& errorText) {
     if (startCalled_) {
-        errorText = "The recording has already been started.";
+        errorText = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "The recording has already been started."));
         return false;
     }
     startCalled_ = true;
     encoder_ = options_.createEncoder ? options_.createEncoder() : nullptr;
     if (!encoder_) {
-        errorText = "The video encoder could not be started.";
+        errorText = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "The video encoder could not be started."));
         return false;
     }
     if (options_.freeBytes) {
         const std::optional<uint64_t> free = options_.freeBytes(folder_);
         if (free && *free < kMinimumFreeToStart) {
-            errorText = "There is not enough free space to record into \"" + folder_ +
-                        "\": " + MiBText(*free) + " free, and a recording needs at least " +
-                        MiBText(kMinimumFreeToStart) +
-                        ". Free some space or choose another output folder.";
+            errorText = platform::UserText(
+                "Recording", QT_TRANSLATE_NOOP("Recording", 
+                                  "There is not enough free space to record into \"%1\": %2 "
+                                  "free, and a recording needs at least %3. Free some space or "
+                                  "choose another output folder."),
+                {folder_, MiBText(*free), MiBText(kMinimumFreeToStart)});
             encoder_.reset();
             return false;
         }
@@ -79,8 +82,8 @@ bool RecorderWorker::OpenFile(std::string& errorText) {
         outputPath_,
         [this](const std::string& candidate) { return encoder_->OpenFile(settings_, candidate); });
     if (!created) {
-        errorText = "Could not create the recording file \"" + outputPath_ +
-                    "\": " + encoder_->LastError() + ".";
+        errorText = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "Could not create the recording file \"%1\": %2."),
+                                       {outputPath_, encoder_->LastError()});
         encoder_.reset();
         return false;
     }
@@ -91,8 +94,8 @@ bool RecorderWorker::OpenFile(std::string& errorText) {
         fileInode_ = info.st_ino;
     }
     if (!encoder_->Begin(settings_)) {
-        errorText =
-            "Could not start the recording \"" + outputPath_ + "\": " + encoder_->LastError() + ".";
+        errorText = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "Could not start the recording \"%1\": %2."),
+                                       {outputPath_, encoder_->LastError()});
         encoder_.reset();
         std::error_code ignored;
         std::filesystem::remove(outputPath_, ignored);
@@ -180,10 +183,12 @@ void RecorderWorker::Run() {
     try {
         Record();
     } catch (const std::exception& error) {
-        NoteFailure("The recording \"" + outputPath_ + "\" stopped on an internal error (" +
-                    error.what() + ").");
+        NoteFailure(platform::UserText(
+            "Recording", QT_TRANSLATE_NOOP("Recording", "The recording \"%1\" stopped on an internal error (%2)."),
+            {outputPath_, error.what()}));
     } catch (...) {
-        NoteFailure("The recording \"" + outputPath_ + "\" stopped on an internal error.");
+        NoteFailure(platform::UserText(
+            "Recording", QT_TRANSLATE_NOOP("Recording", "The recording \"%1\" stopped on an internal error."), {outputPath_}));
     }
     {
         std::lock_guard lock(outsideMutex_);
@@ -197,7 +202,7 @@ void RecorderWorker::Run() {
         finished = encoder_->Finish();
         if (!finished) finishError = encoder_->LastError();
     } catch (...) {
-        finishError = "an internal error";
+        finishError = platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "an internal error"));
     }
     encoder_.reset();
     // What became of the file is said once it is known: finished, or left for the next start's
@@ -209,16 +214,29 @@ void RecorderWorker::Run() {
             stat(outputPath_.c_str(), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
         const std::optional<uint64_t> free =
             options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
-        unfinished = " The file could not be finished (" + finishError +
-                     "); the next start repairs it when there is room for a copy of it (" +
-                     MiBText(size) + (free ? ", with " + MiBText(*free) + " free now)." : ").");
+        unfinished = ' ' + (free ? platform::UserText(
+                                       "Recording", QT_TRANSLATE_NOOP("Recording", 
+                                                         "The file could not be finished (%1); "
+                                                         "the next start repairs it when there is "
+                                                         "room for a copy of it (%2, with %3 free "
+                                                         "now)."),
+                                       {finishError, MiBText(size), MiBText(*free)})
+                                 : platform::UserText(
+                                       "Recording", QT_TRANSLATE_NOOP("Recording", 
+                                                         "The file could not be finished (%1); "
+                                                         "the next start repairs it when there is "
+                                                         "room for a copy of it (%2)."),
+                                       {finishError, MiBText(size)}));
     }
     if (failed_) {
         ReportFailure(failureReason_ + (!failureSaysWhatIsKept_ ? ""
-                                        : finished ? " What was recorded before has been kept."
+                                        : finished ? ' ' + platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", 
+                                                         "What was recorded before has been kept."))
                                                    : unfinished));
     } else if (!finished) {
-        ReportFailure("The recording \"" + outputPath_ + "\" could not be completed." + unfinished);
+        ReportFailure(platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "The recording \"%1\" could not be completed."),
+                                         {outputPath_}) +
+                      unfinished);
     }
     {
         std::lock_guard lock(endMutex_);
@@ -266,17 +284,23 @@ bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
     struct stat info {};
     if (lstat(outputPath_.c_str(), &info) != 0 || info.st_dev != fileDevice_ ||
         info.st_ino != fileInode_) {
-        NoteFailure("The output folder of the recording \"" + outputPath_ +
-                        "\" was deleted, renamed or unmounted, so the recording has been stopped.",
+        NoteFailure(platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", 
+                                                         "The output folder of the recording "
+                                                         "\"%1\" was deleted, renamed or "
+                                                         "unmounted, so the recording has been "
+                                                         "stopped."),
+                                       {outputPath_}),
                     false);
         return false;
     }
     const std::optional<uint64_t> free =
         options_.freeBytes ? options_.freeBytes(folder_) : std::nullopt;
     if (free && *free < kMinimumFreeWhileRecording) {
-        NoteFailure("The recording \"" + outputPath_ +
-                    "\" has been stopped because the disk is nearly full (" + MiBText(*free) +
-                    " free).");
+        NoteFailure(platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", 
+                                                         "The recording \"%1\" has been stopped "
+                                                         "because the disk is nearly full (%2 "
+                                                         "free)."),
+                                       {outputPath_, MiBText(*free)}));
         return false;
     }
     return true;
@@ -285,8 +309,7 @@ bool RecorderWorker::WatchSurroundings(FrameTimeline::Duration elapsed) {
 bool RecorderWorker::WriteSlots(int64_t count) {
     for (int64_t slot = 0; slot < count; ++slot) {
         if (!WriteSlot()) {
-            NoteFailure("The recording \"" + outputPath_ +
-                        "\" could not be written to the end: " + encoder_->LastError() + ".");
+            NoteFailure(WriteFailure());
             return false;
         }
         ++framesWritten_;
@@ -332,8 +355,7 @@ bool RecorderWorker::WriteLastSound() {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (WriteSound(end)) return true;
-    NoteFailure("The recording \"" + outputPath_ + "\" could not be written to the end: " +
-                encoder_->LastError() + ".");
+    NoteFailure(WriteFailure());
     return false;
 }
 
@@ -384,6 +406,12 @@ void RecorderWorker::ConvertOutputFrame() {
 
 FrameTimeline::Duration RecorderWorker::Elapsed() const {
     return std::chrono::duration_cast<FrameTimeline::Duration>(options_.now() - startTime_);
+}
+
+std::string RecorderWorker::WriteFailure() const {
+    return platform::UserText(
+        "Recording", QT_TRANSLATE_NOOP("Recording", "The recording \"%1\" could not be written to the end: %2."),
+        {outputPath_, encoder_->LastError()});
 }
 
 void RecorderWorker::NoteFailure(const std::string& reason, bool saysWhatIsKept) {

@@ -161,6 +161,8 @@ private:
     FrameTimeline::Duration Elapsed() const;
     // Ends the recording part-way for `reason`; the user is told once the file has been finished
     // or has failed to finish, with what became of it (`saysWhatIsKept`: unless the file is gone).
+    // "The recording ... could not be written to the end", with the encoder's reason.
+    std::string WriteFailure() const;
     void NoteFailure(const std::string& reason, bool saysWhatIsKept = true);
     // Tells the user `message` (FailureText, onFailure).
     void ReportFailure(const std::string& message);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/UserText.h"
 #include "recording/OutputNames.h"
 
 namespace recording {
@@ -37,8 +38,9 @@ std::optional<std::string> SaveSnapshot(const cv::Mat& picture, const std::strin
         encoded = false;
     }
     if (!encoded) {
-        errorText =
-            "Could not save the snapshot \"" + path + "\": the picture could not be encoded.";
+        errorText = platform::UserText(
+            "Recording", QT_TRANSLATE_NOOP("Recording", "Could not save the snapshot \"%1\": the picture could not be encoded."),
+            {path});
         return std::nullopt;
     }
     // The file is new, so a snapshot never replaces another (or writes through a link); the
@@ -57,9 +59,16 @@ std::optional<std::string> SaveSnapshot(const cv::Mat& picture, const std::strin
             return true;
         });
     if (!created || !writeError.empty()) {
-        errorText = "Could not save the snapshot \"" + path + "\"" +
-                    (writeError.empty() ? "" : " (" + writeError + ")") +
-                    ". Check that the output folder exists and can be written to.";
+        errorText =
+            writeError.empty()
+                ? platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "Could not save the snapshot \"%1\". Check that the "
+                                                       "output folder exists and can be written "
+                                                       "to."),
+                                     {path})
+                : platform::UserText("Recording", QT_TRANSLATE_NOOP("Recording", "Could not save the snapshot \"%1\" (%2). Check that "
+                                                       "the output folder exists and can be "
+                                                       "written to."),
+                                     {path, writeError});
         return std::nullopt;
     }
     return created;

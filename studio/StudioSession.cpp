@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "capture/AudioCapture.h"
+#include "platform/UserText.h"
 #include "effects/FaceTracker.h"
 #include "recording/ColourConversion.h"
 #include "recording/OutputNames.h"
@@ -86,10 +87,12 @@ void StudioSession::StartRoad() {
         try {
             capture::CaptureWorker(&road_);
         } catch (const std::exception& error) {
-            failure = std::string("The camera picture stopped on an internal error (") +
-                      error.what() + ").";
+            failure = platform::UserText(
+                "Recording", QT_TRANSLATE_NOOP("Recording", "The camera picture stopped on an internal error (%1)."),
+                {error.what()});
         } catch (...) {
-            failure = "The camera picture stopped on an internal error.";
+            failure = platform::UserText(
+                "Recording", QT_TRANSLATE_NOOP("Recording", "The camera picture stopped on an internal error."));
         }
         if (failure.empty()) return;
         road_.captureStopped = 1;

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config ccache clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev libopencv-calib3d-dev
     libopencv-objdetect-dev opencv-data
     libpng-dev
@@ -15,6 +15,7 @@ packages=(
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps ffmpeg fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream file dpkg-dev bindfs fuse3
+    python3 at-spi2-core python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

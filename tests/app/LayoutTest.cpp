@@ -80,7 +80,10 @@ TEST_F(LayoutFixture, ButtonsCarryTheirSkinAndTooltips) {
     EXPECT_EQ(dialog.Button(app::kSnap)->toolTip(), "Take snapshot (Space)");
     EXPECT_EQ(dialog.Button(app::kStudioToggle)->toolTip(), "Effects (Ctrl+E)");
     EXPECT_EQ(dialog.Button(app::kClose)->toolTip(), "Quit (Ctrl+Q)");
-    EXPECT_TRUE(dialog.Button(app::kMinimize)->toolTip().isEmpty());
+    // A button with a picture alone says what it does, as it does to screen readers.
+    EXPECT_EQ(dialog.Button(app::kMinimize)->toolTip(), QStringLiteral("Minimize"));
+    for (const app::LayoutEntry& entry : app::kMainLayout)
+        EXPECT_FALSE(dialog.Control(entry.id)->accessibleName().isEmpty()) << entry.id;
 }
 
 TEST_F(LayoutFixture, RenderedWindowShowsSkinTitleClockAndStatus) {

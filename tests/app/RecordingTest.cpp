@@ -464,7 +464,7 @@ TEST_F(RecordingFixture, RecordSaysItWaitsForTheFolderAndStopCallsTheRecordingOf
         [=] { return std::make_unique<recording::testing::StuckOpenEncoder>(gate, made); });
     dialog.Button(app::kRecord)->click();
     EXPECT_EQ(dialog.Recording().GetRecordState(), State::Starting);
-    EXPECT_EQ(dialog.StatusText(), QString::fromLatin1(RecordingPanel::kCheckingFolder));
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Checking the output folder..."));
     EXPECT_FALSE(dialog.Recording().ClockTimer().isActive());
     // The picture goes on while the folder keeps the recording waiting.
     const auto frameNumber = [&] { return dialog.Session().FrameRoad().outputFrames.Latest().number; };

@@ -37,7 +37,7 @@ mkdir "$output"
 if [ -n "$program" ]; then
     mkdir "$folder"
     cp "$program" "$folder/quenvalor"
-    for data in skin Effects EffectsBmps; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
+    for data in skin Effects EffectsBmps translations; do ln -s "$(dirname "$program")/$data" "$folder/$data"; done
 fi
 command -v ffprobe >/dev/null && command -v ffmpeg >/dev/null || fail "ffprobe and ffmpeg are needed"
 set_output_folder() { printf '[General]\nFilePath=%s\n' "$1" >"$folder/Quenvalor.ini"; }

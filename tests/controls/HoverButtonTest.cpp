@@ -2,6 +2,7 @@
 
 #include <QEnterEvent>
 #include <QImage>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -157,6 +158,24 @@ TEST_F(HoverButtonFixture, InactiveTooltipKeepsItsTextUntilActivated) {
     EXPECT_EQ(button->toolTip(), QStringLiteral("Take snapshot"));
 }
 
-TEST_F(HoverButtonFixture, NeverTakesTheKeyboardFocus) {
-    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+TEST_F(HoverButtonFixture, TakesTheFocusFromTabAndIsPressedBySpaceAndEnterBeforeAnyShortcut) {
+    // Tab alone brings the focus: a click leaves it where the keyboard left it.
+    EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);
+    QShortcut snapshot(QKeySequence(Qt::Key_Space), &parent);
+    snapshot.setContext(Qt::ApplicationShortcut);
+    QSignalSpy shortcutUsed(&snapshot, &QShortcut::activated);
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    parent.show();
+    parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button->hasFocus());
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.count() == 2; }, 1000));
+    EXPECT_EQ(shortcutUsed.count(), 0);
+    // Away from the button, the window's shortcut has Space again.
+    button->clearFocus();
+    QTest::keyClick(&parent, Qt::Key_Space);
+    EXPECT_EQ(shortcutUsed.count(), 1);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop and a user see: the two
-# programs, the data folders, the desktop entry and the metainfo (both validated), the icon in
+# programs, the data folders, the translations, the desktop entry and the metainfo (both
+# validated, both carrying the translations' languages), the icon in
 # every theme size; the installed program, started from elsewhere with a read-only prefix, shows
 # its skin and applies a shipped effect, and keeps its settings in the user's configuration
 # folder. Then `cpack -G DEB` and the package's computed dependencies.
@@ -17,7 +18,7 @@ prefix="$scratch/prefix"
 "$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" || fail "cmake --install failed"
 for file in bin/quenvalor bin/quenvalor-eft share/quenvalor/README.md \
     share/quenvalor/skin/back_ui.bmp share/quenvalor/Effects/Frames/gold_frame.eft \
-    share/quenvalor/EffectsBmps/Frames/gold_frame.bmp \
+    share/quenvalor/EffectsBmps/Frames/gold_frame.bmp share/quenvalor/translations/quenvalor_de.qm \
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -27,6 +28,10 @@ for size in 16 24 32 48 64 128 256; do
     file "$icon" | grep -q "$size x $size" || fail "the ${size}x${size} icon is $(file -b "$icon")"
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "the desktop entry is not valid"
+grep -q "^Comment\[de\]=Mit der Webcam aufnehmen" "$prefix/share/applications/$app_id.desktop" ||
+    fail "the desktop entry carries no German"
+grep -q '<summary xml:lang="de">' "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo carries no German"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$scratch/metainfo.log" ||
     { cat "$scratch/metainfo.log"; fail "the metainfo is not valid"; }
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" ||

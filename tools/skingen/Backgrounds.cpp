@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "ButtonFaces.h"
 #include "Glyphs.h"
 #include "SkinColours.h"
 #include "app/MainLayout.h"
@@ -75,7 +76,7 @@ constexpr int kBottomBandTop = 620;
 
 // The face both layouts share, `width` pixels wide: the bands, the preview's and the recordings
 // list's wells and the clock's label. The caption above the list is for the classic face only.
-QImage DrawRecorderFace(int width, bool listCaption) {
+QImage DrawRecorderFace(int width, bool listCaption, const BackgroundWords& words) {
     const int kWidth = width;
     QImage picture(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&picture);
@@ -103,7 +104,7 @@ QImage DrawRecorderFace(int width, bool listCaption) {
     if (listCaption)
         painter.drawText(
             QRect(list.left() + 2, preview.bottom() + 6, 200, list.top() - preview.bottom() - 8),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("RECORDINGS"));
+            Qt::AlignLeft | Qt::AlignVCenter, FittedText(painter.font(), words.recordingsCaption, 200));
 
     // The bottom band: the clock, the folder buttons and the status line.
     FillVertical(painter, QRect(0, kBottomBandTop, kWidth, kHeight - kBottomBandTop), kBandTop,
@@ -114,20 +115,22 @@ QImage DrawRecorderFace(int width, bool listCaption) {
     label.setPixelSize(11);
     painter.setFont(label);
     painter.setPen(kMutedOnDark);
-    painter.drawText(
-        QRect(app::kStatusX, clock.top(), clock.left() - app::kStatusX - 8, clock.height()),
-        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Elapsed"));
+    const QRect elapsedPlace(app::kStatusX, clock.top(), clock.left() - app::kStatusX - 8,
+                             clock.height());
+    painter.setFont(FittedFont(label, words.elapsedCaption, elapsedPlace.width()));
+    painter.drawText(elapsedPlace, Qt::AlignRight | Qt::AlignVCenter,
+                     FittedText(painter.font(), words.elapsedCaption, elapsedPlace.width()));
     return picture;
 }
 
 }  // namespace
 
-QImage DrawMainBackground() {
-    return DrawRecorderFace(510, true);
+QImage DrawMainBackground(const BackgroundWords& words) {
+    return DrawRecorderFace(510, true, words);
 }
 
-QImage DrawStudioBackground() {
-    QImage picture = DrawRecorderFace(app::kStudioWidth, false);
+QImage DrawStudioBackground(const BackgroundWords& words) {
+    QImage picture = DrawRecorderFace(app::kStudioWidth, false, words);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     // The browser's wells hang from the top band like the preview's.
@@ -149,11 +152,12 @@ QImage DrawStudioBackground() {
     painter.setPen(kMutedOnLight);
     const QRect firstWidth = PlaceOf(app::kBrush1);
     painter.drawText(QRect(firstWidth.left(), firstTool.top(), 200, firstWidth.top() - firstTool.top() - 4),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("BRUSH WIDTH"));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     FittedText(painter.font(), words.brushWidthCaption, 200));
     return picture;
 }
 
-QImage DrawListBackground() {
+QImage DrawListBackground(const BackgroundWords& words) {
     QImage picture(480, 100, QImage::Format_RGB32);
     picture.fill(kListBack);
     QPainter painter(&picture);
@@ -164,8 +168,9 @@ QImage DrawListBackground() {
     font.setPixelSize(12);
     painter.setFont(font);
     painter.setPen(hint);
+    painter.setFont(FittedFont(font, words.emptyListHint, 470));
     painter.drawText(QRect(0, 48, 480, 18), Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Your recordings of this session appear here"));
+                     FittedText(painter.font(), words.emptyListHint, 470));
     return picture;
 }
 

@@ -59,13 +59,6 @@ void DrawGlow(QPainter& painter, const QRectF& tile, double radius, const QColor
     painter.restore();
 }
 
-// `font`, made smaller where `text` would not fit in `width`.
-QFont FittedFont(QFont font, const QString& text, double width) {
-    while (font.pixelSize() > 8 && QFontMetricsF(font).horizontalAdvance(text) > width)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
-
 void DrawWord(QPainter& painter, const QRectF& box, const QString& word, const QFont& font,
               const QColor& colour, Qt::Alignment alignment) {
     painter.save();
@@ -75,12 +68,16 @@ void DrawWord(QPainter& painter, const QRectF& box, const QString& word, const Q
     painter.restore();
 }
 
-// A glyph followed by a word, centred as one group in `box`.
+// A glyph followed by a word, centred as one group in `box`; the word is made smaller, and
+// shortened as a last resort, to fit.
 void DrawGlyphAndWord(QPainter& painter, const QRectF& box, const Glyph& glyph, double glyphSize,
-                      const QString& word, const QFont& wordFont, const QColor& colour) {
+                      const QString& fullWord, const QFont& wordFont, const QColor& colour,
+                      bool* elided) {
     constexpr double kGap = 4;
     const double room = box.width() - 8 - (glyph ? glyphSize + kGap : 0);
-    const QFont font = FittedFont(wordFont, word, room);
+    const QFont font = FittedFont(wordFont, fullWord, room);
+    const QString word = FittedText(font, fullWord, room);
+    if (elided) *elided = word != fullWord;
     const double wordWidth = word.isEmpty() ? 0 : QFontMetricsF(font).horizontalAdvance(word);
     const double width =
         (glyph ? glyphSize : 0) + (glyph && !word.isEmpty() ? kGap : 0) + wordWidth;
@@ -95,7 +92,8 @@ void DrawGlyphAndWord(QPainter& painter, const QRectF& box, const Glyph& glyph, 
                  Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void DrawBandTile(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size) {
+void DrawBandTile(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size,
+                  bool* elided) {
     const QRectF tile = QRectF(QPointF(0, 0), size).adjusted(1.5, 1.5, -1.5, -1.5);
     constexpr double kRadius = 7;
     QColor glyphColour(214, 221, 231);
@@ -122,8 +120,10 @@ void DrawBandTile(QPainter& painter, const ButtonLook& look, ButtonState state, 
     const double glyphSize = 22;
     DrawGlyph(painter, look.glyph, QRectF((size.width() - glyphSize) / 2, 5, glyphSize, glyphSize),
               glyphColour);
-    DrawWord(painter, QRectF(0, 29, size.width(), 13), look.label,
-             FittedFont(LabelFont(10), look.label, size.width() - 10), captionColour,
+    const QFont captionFont = FittedFont(LabelFont(10), look.label, size.width() - 10);
+    const QString caption = FittedText(captionFont, look.label, size.width() - 10);
+    if (elided) *elided = caption != look.label;
+    DrawWord(painter, QRectF(0, 29, size.width(), 13), caption, captionFont, captionColour,
              Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
@@ -151,7 +151,8 @@ void DrawWindowControl(QPainter& painter, const ButtonLook& look, ButtonState st
     DrawGlyph(painter, look.glyph, QRectF(3, 3, size.width() - 6, size.height() - 6), glyphColour);
 }
 
-void DrawBandPill(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size) {
+void DrawBandPill(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size,
+                  bool* elided) {
     const QRectF tile = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
     constexpr double kRadius = 4;
     QColor colour = kTextOnDark;
@@ -170,12 +171,12 @@ void DrawBandPill(QPainter& painter, const ButtonLook& look, ButtonState state, 
             painter.translate(1, 1);
             break;
     }
-    DrawGlyphAndWord(painter, tile, look.glyph, 13, look.label, LabelFont(11), colour);
+    DrawGlyphAndWord(painter, tile, look.glyph, 13, look.label, LabelFont(11), colour, elided);
 }
 
 // The white tiles of the light body: the paint tools and the buttons beside the effects table.
 void DrawBodyButton(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size,
-                    bool withWord) {
+                    bool withWord, bool* elided) {
     const QRectF tile = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
     constexpr double kRadius = 5;
     QColor colour = kTextOnLight;
@@ -196,13 +197,13 @@ void DrawBodyButton(QPainter& painter, const ButtonLook& look, ButtonState state
             break;
     }
     if (withWord)
-        DrawGlyphAndWord(painter, tile, look.glyph, 14, look.label, LabelFont(10), colour);
+        DrawGlyphAndWord(painter, tile, look.glyph, 14, look.label, LabelFont(10), colour, elided);
     else
         DrawGlyph(painter, look.glyph, tile.adjusted(4.5, 4.5, -4.5, -4.5), colour);
 }
 
 void DrawDialogButton(QPainter& painter, const ButtonLook& look, ButtonState state, QSizeF size,
-                      bool primary) {
+                      bool primary, bool* elided) {
     const QRectF tile = QRectF(QPointF(0, 0), size).adjusted(1.5, 1.5, -1.5, -1.5);
     constexpr double kRadius = 5;
     QColor colour = primary ? QColor(Qt::white) : kTextOnLight;
@@ -236,12 +237,27 @@ void DrawDialogButton(QPainter& painter, const ButtonLook& look, ButtonState sta
             painter.translate(1, 1);
             break;
     }
-    DrawGlyphAndWord(painter, tile, look.glyph, 14, look.label, LabelFont(12, primary), colour);
+    DrawGlyphAndWord(painter, tile, look.glyph, 14, look.label, LabelFont(12, primary), colour,
+                     elided);
 }
 
 }  // namespace
 
-QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backdrop) {
+QFont FittedFont(QFont font, const QString& text, double width) {
+    while (font.pixelSize() > 8 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+QString FittedText(const QFont& font, const QString& text, double width) {
+    const QFontMetricsF metrics(font);
+    return metrics.horizontalAdvance(text) <= width ? text
+                                                    : metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backdrop,
+                  bool* elided) {
+    if (elided) *elided = false;
     QImage picture = backdrop.convertToFormat(QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -249,7 +265,7 @@ QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backd
     const QSizeF size = picture.size();
     switch (look.style) {
         case ButtonStyle::BandTile:
-            DrawBandTile(painter, look, state, size);
+            DrawBandTile(painter, look, state, size, elided);
             break;
         case ButtonStyle::WindowControl:
             DrawWindowControl(painter, look, state, size, false);
@@ -258,19 +274,19 @@ QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backd
             DrawWindowControl(painter, look, state, size, true);
             break;
         case ButtonStyle::BandPill:
-            DrawBandPill(painter, look, state, size);
+            DrawBandPill(painter, look, state, size, elided);
             break;
         case ButtonStyle::BodyTool:
-            DrawBodyButton(painter, look, state, size, false);
+            DrawBodyButton(painter, look, state, size, false, elided);
             break;
         case ButtonStyle::BodySide:
-            DrawBodyButton(painter, look, state, size, true);
+            DrawBodyButton(painter, look, state, size, true, elided);
             break;
         case ButtonStyle::DialogPrimary:
-            DrawDialogButton(painter, look, state, size, true);
+            DrawDialogButton(painter, look, state, size, true, elided);
             break;
         case ButtonStyle::DialogSecondary:
-            DrawDialogButton(painter, look, state, size, false);
+            DrawDialogButton(painter, look, state, size, false, elided);
             break;
     }
     return picture;

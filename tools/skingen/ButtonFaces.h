@@ -28,6 +28,13 @@ struct ButtonLook {
 
 // The picture of a button in one state, drawn over `backdrop`, the part of the background the
 // button covers (so its rounded corners blend in). The picture has the backdrop's size.
-QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backdrop);
+// `elided`, when given, tells whether the word had to be shortened to fit (see FittedText).
+QImage DrawButton(const ButtonLook& look, ButtonState state, const QImage& backdrop,
+                  bool* elided = nullptr);
+
+// `font`, made smaller (down to 8 pixels) where `text` would not fit in `width`.
+QFont FittedFont(QFont font, const QString& text, double width);
+// `text` as it fits in `width` in `font`: whole where it fits, else shortened with an ellipsis.
+QString FittedText(const QFont& font, const QString& text, double width);
 
 }  // namespace skingen

@@ -5,7 +5,8 @@
 // The skin folder receives the window backgrounds and the three pictures (_normal, _hover,
 // _click) of every button the main window's layout names, plus the camera dialog's OK and
 // Cancel; each button picture has its button's size and carries the piece of background it
-// covers. The picture folder receives the application icon, the effect categories' icons and
+// covers; the words are the English ones (the window draws the skin again in the user's
+// language, with the same code). The picture folder receives the application icon, the effect categories' icons and
 // the recordings list's bitmaps, which the build compiles into the program.
 
 #include <QDir>
@@ -13,57 +14,14 @@
 #include <QImage>
 
 #include <cstdio>
-#include <map>
-#include <string_view>
 
-#include "Backgrounds.h"
-#include "ButtonFaces.h"
 #include "Glyphs.h"
 #include "ProgramPictures.h"
-#include "SkinColours.h"
-#include "app/MainLayout.h"
+#include "SkinDrawing.h"
 
 namespace {
 
 using namespace skingen;
-
-const std::map<std::string_view, ButtonLook>& ButtonLooks() {
-    using enum ButtonStyle;
-    static const std::map<std::string_view, ButtonLook> looks{
-        {"tray", {WindowControl, glyphs::ArrowIntoTray, {}}},
-        {"mini", {WindowControl, glyphs::MinimiseBar, {}}},
-        {"close", {CloseControl, glyphs::CloseCross, {}}},
-        {"webcam", {BandTile, glyphs::Webcam, "Camera"}},
-        {"studio", {BandTile, glyphs::MagicWand, "Effects"}},
-        {"effect", {BandTile, glyphs::Pointer, "Arrange"}},
-        {"paint", {BandTile, glyphs::Brush, "Paint"}},
-        {"vcam", {BandTile, glyphs::VideoCall, "Virtual"}},
-        {"record", {BandTile, glyphs::RecordDot, "Record"}},
-        {"record_stop", {BandTile, glyphs::StopSquare, "Stop"}},
-        {"snap", {BandTile, glyphs::Aperture, "Snapshot"}},
-        {"home", {BandTile, glyphs::House, "Home"}},
-        {"delete", {BodySide, glyphs::Trash, "Delete"}},
-        {"removeall", {BodySide, glyphs::ClearList, "All"}},
-        {"tab_recordings", {BodySide, glyphs::FilmStrip, "Recordings"}},
-        {"tab_effects", {BodySide, glyphs::MagicWand, "Effects"}},
-        {"open_folder", {BandPill, glyphs::Folder, "Open"}},
-        {"change_folder", {BandPill, glyphs::FolderWithArrow, "Change"}},
-        {"brush", {BodyTool, glyphs::Brush, {}}},
-        {"clearpaint", {BodyTool, glyphs::ClearCanvas, {}}},
-        {"color", {BodyTool, glyphs::Palette, {}}},
-        {"erase", {BodyTool, glyphs::Eraser, {}}},
-        // Dots in proportion to the widths 1, 1, 2, 5, 10 and 20 pixels, readable at the small end.
-        {"brush1", {BodyTool, glyphs::BrushDot(2.4), {}}},
-        {"brush2", {BodyTool, glyphs::BrushDot(2.4), {}}},
-        {"brush3", {BodyTool, glyphs::BrushDot(3.6), {}}},
-        {"brush4", {BodyTool, glyphs::BrushDot(6.5), {}}},
-        {"brush5", {BodyTool, glyphs::BrushDot(11), {}}},
-        {"brush6", {BodyTool, glyphs::BrushDot(18), {}}},
-        {"ok", {DialogPrimary, {}, "OK"}},
-        {"cancel", {DialogSecondary, {}, "Cancel"}},
-    };
-    return looks;
-}
 
 class Writer {
 public:
@@ -83,53 +41,13 @@ private:
     bool ok_ = true;
 };
 
-// Writes the three pictures of the button `base`, drawn over the part of `background` at
-// `place`; a place outside the background gets the body's colour behind it.
-void WriteButton(Writer& writer, const QString& skinFolder, std::string_view base,
-                 const QImage& background, const QRect& place) {
-    const auto look = ButtonLooks().find(base);
-    if (look == ButtonLooks().end()) {
-        std::fprintf(stderr, "quenvalor-skingen: no look for the button \"%.*s\"\n",
-                     static_cast<int>(base.size()), base.data());
-        writer.Fail();
-        return;
-    }
-    QImage backdrop;
-    if (background.rect().contains(place)) {
-        backdrop = background.copy(place);
-    } else {
-        backdrop = QImage(place.size(), QImage::Format_RGB32);
-        backdrop.fill(colours::kBodyTop);
-    }
-    const QString prefix = skinFolder + QString::fromLatin1(base.data(), base.size());
-    writer.Save(DrawButton(look->second, ButtonState::Normal, backdrop), prefix + "_normal.bmp");
-    writer.Save(DrawButton(look->second, ButtonState::Hover, backdrop), prefix + "_hover.bmp");
-    writer.Save(DrawButton(look->second, ButtonState::Click, backdrop), prefix + "_click.bmp");
-}
-
 void WriteSkin(Writer& writer, const QString& skinFolder) {
-    const QImage mainBackground = DrawMainBackground();
-    writer.Save(mainBackground, skinFolder + "back_ui.bmp");
-    const QImage studioBackground = DrawStudioBackground();
-    writer.Save(studioBackground, skinFolder + "back_studio.bmp");
-    writer.Save(DrawListBackground(), skinFolder + "list_back.bmp");
-    // A button the studio moves is drawn for its studio place, the only one where it shows.
-    for (const app::LayoutEntry& entry : app::kMainLayout) {
-        if (entry.kind != app::ControlKind::HoverButton) continue;
-        if (const app::StudioPlace* place = app::FindStudioPlace(entry.id)) {
-            WriteButton(writer, skinFolder, entry.skinBase, studioBackground,
-                        QRect(place->x, place->y, entry.width, entry.height));
-        } else {
-            WriteButton(writer, skinFolder, entry.skinBase, mainBackground,
-                        QRect(entry.x, entry.y, entry.width, entry.height));
-        }
+    const DrawnSkin skin = DrawSkin(EnglishSkinWords());
+    for (const std::string& problem : skin.problems) {
+        std::fprintf(stderr, "quenvalor-skingen: %s\n", problem.c_str());
+        writer.Fail();
     }
-
-    // The camera dialog: its OK and Cancel buttons at (270, 200) and (380, 200), 97 x 30.
-    const QImage dialogBackground = DrawSourceDialogBackground();
-    writer.Save(dialogBackground, skinFolder + "register_bk.bmp");
-    WriteButton(writer, skinFolder, "ok", dialogBackground, QRect(270, 200, 97, 30));
-    WriteButton(writer, skinFolder, "cancel", dialogBackground, QRect(380, 200, 97, 30));
+    for (const auto& [name, picture] : skin.pictures) writer.Save(picture, skinFolder + name);
 }
 
 void WritePictures(Writer& writer, const QString& pictureFolder) {
