@@ -5,82 +5,82 @@
     <name>CCaptureApp</name>
     <message>
         <source>Quenvalor is already running; its window has been brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor è già in esecuzione; la sua finestra è stata portata in primo piano.</translation>
     </message>
     <message>
         <source>Quenvalor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor è già in esecuzione.</translation>
     </message>
 </context>
 <context>
     <name>CameraControls</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalità</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The camera&apos;s signal amplification</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <source>White balance temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del bilanciamento del bianco</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Messa a fuoco</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidezza</translation>
     </message>
     <message>
         <source>Backlight compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensazione del controluce</translation>
     </message>
     <message>
         <source>Power line frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza della rete elettrica</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;quenvalor --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare «quenvalor --help» per ulteriori informazioni.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso «%1»</translation>
     </message>
     <message>
         <source>--studio and --classic cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--studio e --classic non possono essere usate insieme</translation>
     </message>
     <message>
         <source>Usage: quenvalor [--studio | --classic]
@@ -97,110 +97,122 @@ Without an option the window opens in the layout it was last left in.
 Ctrl+E or the Effects button switches between the two layouts.
 </source>
         <extracomment>The command line&apos;s help. Keep the option names (--studio, -h, ...) as they are, and each line under 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quenvalor [--studio | --classic]
+
+Uno studio per webcam: anteprima dal vivo, registrazioni, foto ed effetti.
+
+Opzioni:
+  --studio       avvia con lo studio degli effetti accanto all&apos;anteprima
+  --classic      avvia con la classica finestra di registrazione
+  -h, --help     mostra questo aiuto ed esce
+  -v, --version  mostra la versione ed esce
+
+Senza opzioni la finestra si apre nell&apos;ultima disposizione usata.
+Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
+</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>Hide in the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizza</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Camera preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima della fotocamera</translation>
     </message>
     <message>
         <source>Effect categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie di effetti</translation>
     </message>
     <message>
         <source>Effects of the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti della categoria</translation>
     </message>
     <message>
         <source>Effects in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti in uso</translation>
     </message>
     <message>
         <source>Recordings of this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni di questa sessione</translation>
     </message>
     <message>
         <source>Delete the selected effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi l&apos;effetto selezionato</translation>
     </message>
     <message>
         <source>Remove all effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutti gli effetti</translation>
     </message>
     <message>
         <source>Brush</source>
         <extracomment>The paint tool that draws</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pennello</translation>
     </message>
     <message>
         <source>Eraser</source>
         <extracomment>The paint tool that rubs out what was painted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gomma</translation>
     </message>
     <message>
         <source>Clear the painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella il disegno</translation>
     </message>
     <message>
         <source>Brush colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore del pennello</translation>
     </message>
     <message>
         <source>Brush width 1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 1 pixel</translation>
     </message>
     <message>
         <source>Brush width 1 pixel, second button</source>
         <extracomment>The second of two buttons for the finest brush</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 1 pixel, secondo pulsante</translation>
     </message>
     <message>
         <source>Brush width 2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 2 pixel</translation>
     </message>
     <message>
         <source>Brush width 5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 5 pixel</translation>
     </message>
     <message>
         <source>Brush width 10 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 10 pixel</translation>
     </message>
     <message>
         <source>Brush width 20 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore del pennello: 20 pixel</translation>
     </message>
     <message>
         <source>Elapsed time</source>
         <extracomment>The recording clock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso</translation>
     </message>
     <message>
         <source>Open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella di destinazione</translation>
     </message>
     <message>
         <source>Change the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la cartella di destinazione</translation>
     </message>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione</translation>
     </message>
 </context>
 <context>
@@ -208,42 +220,42 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Quenvalor</source>
         <extracomment>The program&apos;s name in menus. Keep it as it is unless your language writes it in another script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor</translation>
     </message>
     <message>
         <source>Webcam Studio</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Studio per webcam</translation>
     </message>
     <message>
         <source>Record your webcam, take snapshots and add live effects</source>
         <extracomment>The menu entry&apos;s tooltip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registra dalla webcam, scatta foto e aggiungi effetti dal vivo</translation>
     </message>
     <message>
         <source>webcam;camera;record;snapshot;effects;mirror;</source>
         <extracomment>Search words for the desktop&apos;s launcher: keep the semicolons (one after every word) and add your language&apos;s words; the English ones may stay too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>webcam;fotocamera;videocamera;registra;registrazione;video;foto;effetti;specchio;camera;record;snapshot;effects;mirror;</translation>
     </message>
     <message>
         <source>Webcam studio with live effects</source>
         <extracomment>The one-line summary in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Studio per webcam con effetti dal vivo</translation>
     </message>
     <message>
         <source>Quenvalor shows your camera&apos;s live picture in a skinned window, records it as AVI video with a running clock and takes JPEG snapshots, optionally after a countdown.</source>
         <extracomment>The first paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor mostra l&apos;immagine dal vivo della fotocamera in una finestra dall&apos;aspetto personalizzato, la registra come video AVI con un cronometro e scatta foto JPEG, facoltativamente dopo un conto alla rovescia.</translation>
     </message>
     <message>
         <source>Its studio adds effects to the live picture: picture frames, masks, scenes, colour filters, distortions, animations and a paint layer. The preview and the recordings can each be mirrored.</source>
         <extracomment>The second paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il suo studio aggiunge effetti all&apos;immagine dal vivo: cornici, maschere, scene, filtri di colore, distorsioni, animazioni e un livello di disegno. L&apos;anteprima e le registrazioni si possono specchiare ciascuna per conto proprio.</translation>
     </message>
     <message>
         <source>The studio: the live preview with a picture frame, and the effect browser</source>
         <extracomment>The caption of the screenshot in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lo studio: l&apos;anteprima dal vivo con una cornice e la galleria degli effetti</translation>
     </message>
 </context>
 <context>
@@ -251,426 +263,426 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Animations</source>
         <extracomment>An effect category: moving pictures laid over the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Animazioni</translation>
     </message>
     <message>
         <source>Distortions</source>
         <extracomment>An effect category: effects that bend or fold the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distorsioni</translation>
     </message>
     <message>
         <source>Filters</source>
         <extracomment>An effect category: colour and picture filters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filtri</translation>
     </message>
     <message>
         <source>Scenes</source>
         <extracomment>An effect category: the camera picture placed in a scene (a TV wall, a beach...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scene</translation>
     </message>
     <message>
         <source>Faces</source>
         <extracomment>An effect category: masks and make-up that cover the face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volti</translation>
     </message>
     <message>
         <source>Accessories</source>
         <extracomment>An effect category: hats, glasses and other things worn on the face or head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Accessori</translation>
     </message>
     <message>
         <source>Frames</source>
         <extracomment>An effect category: picture frames around the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cornici</translation>
     </message>
 </context>
 <context>
     <name>EffectNames</name>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuori</translation>
     </message>
     <message>
         <source>Bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolle</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuochi d&apos;artificio</translation>
     </message>
     <message>
         <source>Confetti</source>
-        <translation type="unfinished"></translation>
+        <translation>Coriandoli</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Farfalla</translation>
     </message>
     <message>
         <source>Kaleidoscope</source>
-        <translation type="unfinished"></translation>
+        <translation>Caleidoscopio</translation>
     </message>
     <message>
         <source>Quad view</source>
         <extracomment>The picture shown four times, in a 2 x 2 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quattro immagini</translation>
     </message>
     <message>
         <source>Nine view</source>
         <extracomment>The picture shown nine times, in a 3 x 3 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nove immagini</translation>
     </message>
     <message>
         <source>Pinch</source>
         <extracomment>A distortion that squeezes the middle of the picture inwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pizzico</translation>
     </message>
     <message>
         <source>Bulge</source>
         <extracomment>A distortion that swells the middle of the picture outwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rigonfiamento</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Vortice</translation>
     </message>
     <message>
         <source>Ripple</source>
         <extracomment>Rings spreading over the picture as on water</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Onde</translation>
     </message>
     <message>
         <source>Polar</source>
         <extracomment>The picture rolled round a centre (polar coordinates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Polare</translation>
     </message>
     <message>
         <source>Tilt</source>
         <extracomment>The picture turned slightly askew</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inclinato</translation>
     </message>
     <message>
         <source>Upside down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottosopra</translation>
     </message>
     <message>
         <source>Mirror</source>
         <extracomment>A distortion: the picture&apos;s left half mirrored onto its right half</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Specchio</translation>
     </message>
     <message>
         <source>Warm</source>
         <extracomment>A colour filter with warmer (redder) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caldo</translation>
     </message>
     <message>
         <source>Cool</source>
         <extracomment>A colour filter with cooler (bluer) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freddo</translation>
     </message>
     <message>
         <source>Vivid</source>
         <extracomment>A colour filter with strong colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vivace</translation>
     </message>
     <message>
         <source>Faded</source>
         <extracomment>A colour filter with pale, washed-out colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sbiadito</translation>
     </message>
     <message>
         <source>Black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilievo</translation>
     </message>
     <message>
         <source>Mosaic</source>
         <extracomment>The picture made of large coloured squares (pixelated)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mosaico</translation>
     </message>
     <message>
         <source>Film grain</source>
-        <translation type="unfinished"></translation>
+        <translation>Grana della pellicola</translation>
     </message>
     <message>
         <source>Pencil</source>
         <extracomment>The picture drawn as a pencil sketch</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Matita</translation>
     </message>
     <message>
         <source>Sharpen</source>
         <extracomment>A filter that makes the picture sharper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Più nitido</translation>
     </message>
     <message>
         <source>Soft focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto flou</translation>
     </message>
     <message>
         <source>Negative</source>
         <extracomment>A filter that inverts the colours, as on a photographic negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Seppia</translation>
     </message>
     <message>
         <source>Old photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto d&apos;epoca</translation>
     </message>
     <message>
         <source>Ink</source>
         <extracomment>The picture drawn as an ink drawing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inchiostro</translation>
     </message>
     <message>
         <source>TV wall</source>
         <extracomment>A scene: the picture on a wall of television sets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muro di televisori</translation>
     </message>
     <message>
         <source>Billboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartellone pubblicitario</translation>
     </message>
     <message>
         <source>Gallery</source>
         <extracomment>A scene: the picture hung in an art gallery</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Galleria d&apos;arte</translation>
     </message>
     <message>
         <source>Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiaggia</translation>
     </message>
     <message>
         <source>Photo table</source>
         <extracomment>A scene: the picture as a photograph lying on a table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Foto sul tavolo</translation>
     </message>
     <message>
         <source>Cinema</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinema</translation>
     </message>
     <message>
         <source>Cat</source>
         <extracomment>A face mask: a cat&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gatto</translation>
     </message>
     <message>
         <source>Clown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagliaccio</translation>
     </message>
     <message>
         <source>Hero mask</source>
         <extracomment>A superhero&apos;s eye mask</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maschera da supereroe</translation>
     </message>
     <message>
         <source>Moustache</source>
-        <translation type="unfinished"></translation>
+        <translation>Baffi</translation>
     </message>
     <message>
         <source>Pirate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pirata</translation>
     </message>
     <message>
         <source>Tiger</source>
         <extracomment>A face mask: a tiger&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Occhiali da sole</translation>
     </message>
     <message>
         <source>Party hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cappellino da festa</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Corona</translation>
     </message>
     <message>
         <source>Bow tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Papillon</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro</translation>
     </message>
     <message>
         <source>Headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuffie</translation>
     </message>
     <message>
         <source>Propeller cap</source>
         <extracomment>A cap with a small propeller on top</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cappellino con elica</translation>
     </message>
     <message>
         <source>Speech bubble</source>
         <extracomment>A comic-strip speech bubble beside the head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuvoletta</translation>
     </message>
     <message>
         <source>Hearts frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice di cuori</translation>
     </message>
     <message>
         <source>Gold frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice dorata</translation>
     </message>
     <message>
         <source>Film strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellicola</translation>
     </message>
     <message>
         <source>Instant photo</source>
         <extracomment>A frame like that of an instant (self-developing) photograph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Foto istantanea</translation>
     </message>
     <message>
         <source>Vintage oval</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovale vintage</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiori</translation>
     </message>
 </context>
 <context>
     <name>Placard</name>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna fotocamera</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura della fotocamera…</translation>
     </message>
 </context>
 <context>
     <name>Recording</name>
     <message>
         <source>it cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>il file non è stato trovato</translation>
     </message>
     <message>
         <source>there is no room for a copy of it (%1 needed, %2 free)</source>
         <extracomment>Why a recording could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è spazio per una sua copia (servono %1, liberi %2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il file non può essere letto</translation>
     </message>
     <message>
         <source>its repaired copy could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile scrivere la copia riparata</translation>
     </message>
     <message>
         <source>its repaired copy did not read back whole</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia riparata non è stata riletta per intero</translation>
     </message>
     <message>
         <source>its repaired copy could not take its place</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia riparata non ha potuto sostituire l&apos;originale</translation>
     </message>
     <message>
         <source>it is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è protetto da scrittura</translation>
     </message>
     <message>
         <source>%1 MiB</source>
         <extracomment>A size in mebibytes (2^20 bytes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>The recording has already been started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione è già stata avviata.</translation>
     </message>
     <message>
         <source>The video encoder could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il codificatore video.</translation>
     </message>
     <message>
         <source>There is not enough free space to record into &quot;%1&quot;: %2 free, and a recording needs at least %3. Free some space or choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio libero insufficiente per registrare in «%1»: %2 liberi, mentre una registrazione richiede almeno %3. Liberare spazio o scegliere un&apos;altra cartella di destinazione.</translation>
     </message>
     <message>
         <source>Could not create the recording file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di registrazione «%1»: %2.</translation>
     </message>
     <message>
         <source>Could not start the recording &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la registrazione «%1»: %2.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione «%1» si è interrotta per un errore interno (%2).</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione «%1» si è interrotta per un errore interno.</translation>
     </message>
     <message>
         <source>an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>un errore interno</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2, with %3 free now).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile completare il file (%1); verrà riparato al prossimo avvio, quando ci sarà spazio per una sua copia (%2, ora liberi %3).</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile completare il file (%1); verrà riparato al prossimo avvio, quando ci sarà spazio per una sua copia (%2).</translation>
     </message>
     <message>
         <source>What was recorded before has been kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto registrato fino a quel momento è stato conservato.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile completare la registrazione «%1».</translation>
     </message>
     <message>
         <source>The output folder of the recording &quot;%1&quot; was deleted, renamed or unmounted, so the recording has been stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di destinazione della registrazione «%1» è stata eliminata, rinominata o smontata, quindi la registrazione è stata interrotta.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; has been stopped because the disk is nearly full (%2 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione «%1» è stata interrotta perché il disco è quasi pieno (%2 liberi).</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be written to the end: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere la registrazione «%1» fino alla fine: %2.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la foto «%1»: non è stato possibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;. Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la foto «%1». Verificare che la cartella di destinazione esista e sia scrivibile.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot; (%2). Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la foto «%1» (%2). Verificare che la cartella di destinazione esista e sia scrivibile.</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine della fotocamera si è interrotta per un errore interno (%1).</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine della fotocamera si è interrotta per un errore interno.</translation>
     </message>
 </context>
 <context>
@@ -678,254 +690,254 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Camera</source>
         <comment>button: choose the camera</comment>
-        <translation type="unfinished"></translation>
+        <translation>Webcam</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>button: open or close the effect studio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <source>Arrange</source>
         <comment>button: the mouse moves and resizes effects in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disponi</translation>
     </message>
     <message>
         <source>Paint</source>
         <comment>button: the mouse paints in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disegna</translation>
     </message>
     <message>
         <source>Record</source>
         <comment>button: start recording (a verb)</comment>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>button: stop recording</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Snapshot</source>
         <comment>button: take a photo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Home</source>
         <comment>button: open the program&apos;s documentation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>button: remove the selected effect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Togli</translation>
     </message>
     <message>
         <source>All</source>
         <comment>button: remove all effects</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>Recordings</source>
         <comment>tab: the list of recordings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>tab: the effects in use</comment>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>button: open the output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>button: choose another output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>RECORDINGS</source>
         <comment>caption above the list of recordings, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>REGISTRAZIONI</translation>
     </message>
     <message>
         <source>Elapsed</source>
         <comment>label before the recording clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>BRUSH WIDTH</source>
         <comment>caption above the brush width buttons, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>SPESSORE DEL PENNELLO</translation>
     </message>
     <message>
         <source>Your recordings of this session appear here</source>
         <comment>shown in the empty recordings list</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le registrazioni di questa sessione appariranno qui</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Brisotel...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Brisotel…</translation>
     </message>
     <message>
         <source>Select Source Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la webcam</translation>
     </message>
     <message>
         <source>Start Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia la registrazione della webcam</translation>
     </message>
     <message>
         <source>Stop Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la registrazione della webcam</translation>
     </message>
     <message>
         <source>Visit official website</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la guida</translation>
     </message>
     <message>
         <source>Take snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatta una foto</translation>
     </message>
     <message>
         <source>Effects</source>
         <extracomment>The tooltip of the button that switches between the classic window and the studio</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
 </context>
 <context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Brisotel</translation>
     </message>
     <message>
         <source>Brisotel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisotel versione 1.0</translation>
     </message>
     <message>
         <source>Live webcam preview, video recording and snapshots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima dal vivo della webcam, registrazione video e foto.</translation>
     </message>
 </context>
 <context>
     <name>app::CMainDialog</name>
     <message>
         <source>Ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto.</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura della fotocamera…</translation>
     </message>
     <message>
         <source>Quenvalor could not read its settings file &quot;%1&quot;. It runs with the default settings and will not save changes to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor non è riuscito a leggere il proprio file delle impostazioni «%1». Funziona con le impostazioni predefinite e non salverà le modifiche apportate.</translation>
     </message>
     <message>
         <source>Finishing the recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>Completamento della registrazione…</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna fotocamera</translation>
     </message>
     <message>
         <source>Camera lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera scollegata</translation>
     </message>
     <message>
         <source>Camera unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera non disponibile</translation>
     </message>
     <message>
         <source>This webcam is occupied, please select another one</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa webcam è già in uso, selezionarne un&apos;altra</translation>
     </message>
     <message>
         <source>Fail to open the webcam!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la webcam!</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La fotocamera ha rifiutato: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Microphone lost: recording silence</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfono scollegato: registrazione senza audio</translation>
     </message>
     <message>
         <source>There is no Webcam connected to your PC!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna webcam collegata al computer!</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a button&apos;s name and its shortcut</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra finestra</translation>
     </message>
     <message>
         <source>Mirror preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima a specchio</translation>
     </message>
     <message>
         <source>Mirror recordings and snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni e foto a specchio</translation>
     </message>
     <message>
         <source>Snapshot countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia per la foto</translation>
     </message>
     <message>
         <source>Off</source>
         <extracomment>A snapshot countdown choice: no countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>Camera picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine della fotocamera…</translation>
     </message>
     <message>
         <source>Full-screen preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima a schermo intero</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione</translation>
     </message>
 </context>
 <context>
@@ -933,38 +945,38 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Reset</source>
         <extracomment>Puts every picture control back to the camera&apos;s default</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>Camera Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine della fotocamera</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna fotocamera</translation>
     </message>
     <message>
         <source>The camera has no such control: Quenvalor adjusts the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La fotocamera non ha questo controllo: Quenvalor regola l&apos;immagine da sé</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>A check box: the camera sets this control by itself</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Automatic %1</source>
         <extracomment>The accessible name of the Auto check box of a control, for example &quot;Automatic White balance temperature&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: modalità automatica</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La fotocamera ha rifiutato: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -972,164 +984,164 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Picture...</source>
         <extracomment>Opens the camera&apos;s picture controls (brightness, contrast...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immagine…</translation>
     </message>
     <message>
         <source>Webcam Source Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione della webcam</translation>
     </message>
     <message>
         <source>Camera</source>
         <extracomment>The accessible name of the list of cameras</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <source>Microphone</source>
         <extracomment>The accessible name of the list of microphones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Microfono</translation>
     </message>
     <message>
         <source>Recording size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione della registrazione</translation>
     </message>
     <message>
         <source> (classic)</source>
-        <translation type="unfinished"></translation>
+        <translation> (classica)</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no microphone</comment>
         <extracomment>The microphone choice that records silence</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Please select webcam source :</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la webcam:</translation>
     </message>
     <message>
         <source>Recording size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione registrazione:</translation>
     </message>
     <message>
         <source>Microphone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfono:</translation>
     </message>
 </context>
 <context>
     <name>app::EffectsPanel</name>
     <message>
         <source>Face following is not available: the face detector&apos;s data (opencv-data) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tracciamento del volto non è disponibile: i dati del rilevatore di volti (opencv-data) non sono installati.</translation>
     </message>
     <message>
         <source>Follow face</source>
         <extracomment>A menu entry: the effect moves with the face found in the picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segui il volto</translation>
     </message>
 </context>
 <context>
     <name>app::FullScreenPreview</name>
     <message>
         <source>Quenvalor preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di Quenvalor</translation>
     </message>
 </context>
 <context>
     <name>app::RecordingPanel</name>
     <message>
         <source>Checking the output folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica della cartella di destinazione…</translation>
     </message>
     <message>
         <source>Recording</source>
         <comment>status</comment>
         <extracomment>The status line while recording (a state, not a command)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione in corso</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Repaired %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>File riparati: %1 su %2</translation>
     </message>
     <message>
         <source>Repaired 1 file</source>
         <extracomment>The status line after repairing a recording a crash cut off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 file riparato</translation>
     </message>
     <message numerus="yes">
         <source>Repaired %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file riparato</numerusform>
+            <numerusform>%n file riparati</numerusform>
         </translation>
     </message>
     <message>
         <source>These recordings could not be repaired:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile riparare queste registrazioni:</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A recording&apos;s name and why it could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina registrazione</translation>
     </message>
     <message>
         <source>New file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome del file:</translation>
     </message>
     <message>
         <source>FileName</source>
         <extracomment>The recordings list&apos;s column of file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file</translation>
     </message>
     <message>
         <source>Duration</source>
         <extracomment>The recordings list&apos;s column of recording lengths</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un nome di file.</translation>
     </message>
     <message>
         <source>Could not rename &quot;%1&quot; to &quot;%2&quot;. A file of that name may exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare «%1» in «%2». Potrebbe esistere già un file con quel nome.</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare «%1» nel cestino.</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>recording</comment>
         <extracomment>Opens the recording in the desktop&apos;s video player</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra nella cartella</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina…</translation>
     </message>
     <message>
         <source>Move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta nel cestino</translation>
     </message>
     <message>
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (mancante)</translation>
     </message>
 </context>
 </TS>
