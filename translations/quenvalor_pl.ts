@@ -5,82 +5,82 @@
     <name>CCaptureApp</name>
     <message>
         <source>Quenvalor is already running; its window has been brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor jest już uruchomiony; jego okno zostało przeniesione na wierzch.</translation>
     </message>
     <message>
         <source>Quenvalor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor jest już uruchomiony.</translation>
     </message>
 </context>
 <context>
     <name>CameraControls</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasycenie</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Odcień</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The camera&apos;s signal amplification</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wzmocnienie</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspozycja</translation>
     </message>
     <message>
         <source>White balance temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura balansu bieli</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie ostrości</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrość</translation>
     </message>
     <message>
         <source>Backlight compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompensacja przeciwświatła</translation>
     </message>
     <message>
         <source>Power line frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość sieci elektrycznej</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;quenvalor --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie &apos;quenvalor --help&apos; wyświetli więcej informacji.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--studio and --classic cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można podać jednocześnie --studio i --classic</translation>
     </message>
     <message>
         <source>Usage: quenvalor [--studio | --classic]
@@ -97,110 +97,122 @@ Without an option the window opens in the layout it was last left in.
 Ctrl+E or the Effects button switches between the two layouts.
 </source>
         <extracomment>The command line&apos;s help. Keep the option names (--studio, -h, ...) as they are, and each line under 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quenvalor [--studio | --classic]
+
+Studio kamery internetowej: podgląd na żywo, nagrania, zdjęcia i efekty.
+
+Opcje:
+  --studio       uruchamia program ze studiem efektów obok podglądu
+  --classic      uruchamia program z klasycznym oknem nagrywania
+  -h, --help     wyświetla tę pomoc i kończy działanie
+  -v, --version  wyświetla wersję i kończy działanie
+
+Bez opcji okno otwiera się w układzie, w którym je ostatnio zostawiono.
+Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
+</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>Hide in the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj w obszarze powiadomień</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Camera preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd z kamery</translation>
     </message>
     <message>
         <source>Effect categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie efektów</translation>
     </message>
     <message>
         <source>Effects of the category</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty z kategorii</translation>
     </message>
     <message>
         <source>Effects in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Używane efekty</translation>
     </message>
     <message>
         <source>Recordings of this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrania z tej sesji</translation>
     </message>
     <message>
         <source>Delete the selected effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczony efekt</translation>
     </message>
     <message>
         <source>Remove all effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystkie efekty</translation>
     </message>
     <message>
         <source>Brush</source>
         <extracomment>The paint tool that draws</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pędzel</translation>
     </message>
     <message>
         <source>Eraser</source>
         <extracomment>The paint tool that rubs out what was painted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gumka</translation>
     </message>
     <message>
         <source>Clear the painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść rysunek</translation>
     </message>
     <message>
         <source>Brush colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor pędzla</translation>
     </message>
     <message>
         <source>Brush width 1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 1 piksel</translation>
     </message>
     <message>
         <source>Brush width 1 pixel, second button</source>
         <extracomment>The second of two buttons for the finest brush</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 1 piksel, drugi przycisk</translation>
     </message>
     <message>
         <source>Brush width 2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 2 piksele</translation>
     </message>
     <message>
         <source>Brush width 5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 5 pikseli</translation>
     </message>
     <message>
         <source>Brush width 10 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 10 pikseli</translation>
     </message>
     <message>
         <source>Brush width 20 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla: 20 pikseli</translation>
     </message>
     <message>
         <source>Elapsed time</source>
         <extracomment>The recording clock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas nagrywania</translation>
     </message>
     <message>
         <source>Open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz katalog docelowy</translation>
     </message>
     <message>
         <source>Change the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień katalog docelowy</translation>
     </message>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog docelowy</translation>
     </message>
 </context>
 <context>
@@ -208,42 +220,42 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Quenvalor</source>
         <extracomment>The program&apos;s name in menus. Keep it as it is unless your language writes it in another script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor</translation>
     </message>
     <message>
         <source>Webcam Studio</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Studio kamery internetowej</translation>
     </message>
     <message>
         <source>Record your webcam, take snapshots and add live effects</source>
         <extracomment>The menu entry&apos;s tooltip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie obrazu z kamery internetowej, robienie zdjęć i efekty na żywo</translation>
     </message>
     <message>
         <source>webcam;camera;record;snapshot;effects;mirror;</source>
         <extracomment>Search words for the desktop&apos;s launcher: keep the semicolons (one after every word) and add your language&apos;s words; the English ones may stay too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kamera;kamera internetowa;nagrywanie;nagranie;wideo;zdjęcie;fotografia;efekty;lustro;odbicie;webcam;camera;record;snapshot;effects;mirror;</translation>
     </message>
     <message>
         <source>Webcam studio with live effects</source>
         <extracomment>The one-line summary in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Studio kamery internetowej z efektami na żywo</translation>
     </message>
     <message>
         <source>Quenvalor shows your camera&apos;s live picture in a skinned window, records it as AVI video with a running clock and takes JPEG snapshots, optionally after a countdown.</source>
         <extracomment>The first paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor wyświetla obraz na żywo z kamery w oknie ze skórką, nagrywa go jako wideo AVI z bieżącym licznikiem czasu i robi zdjęcia JPEG, opcjonalnie po odliczaniu.</translation>
     </message>
     <message>
         <source>Its studio adds effects to the live picture: picture frames, masks, scenes, colour filters, distortions, animations and a paint layer. The preview and the recordings can each be mirrored.</source>
         <extracomment>The second paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jego studio dodaje efekty do obrazu na żywo: ramki, maski, sceny, filtry kolorów, zniekształcenia, animacje i warstwę do malowania. Podgląd i nagrania można odbić lustrzanie, każde z osobna.</translation>
     </message>
     <message>
         <source>The studio: the live preview with a picture frame, and the effect browser</source>
         <extracomment>The caption of the screenshot in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Studio: podgląd na żywo z ramką oraz przeglądarka efektów</translation>
     </message>
 </context>
 <context>
@@ -251,426 +263,426 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Animations</source>
         <extracomment>An effect category: moving pictures laid over the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Animacje</translation>
     </message>
     <message>
         <source>Distortions</source>
         <extracomment>An effect category: effects that bend or fold the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zniekształcenia</translation>
     </message>
     <message>
         <source>Filters</source>
         <extracomment>An effect category: colour and picture filters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filtry</translation>
     </message>
     <message>
         <source>Scenes</source>
         <extracomment>An effect category: the camera picture placed in a scene (a TV wall, a beach...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sceny</translation>
     </message>
     <message>
         <source>Faces</source>
         <extracomment>An effect category: masks and make-up that cover the face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Twarze</translation>
     </message>
     <message>
         <source>Accessories</source>
         <extracomment>An effect category: hats, glasses and other things worn on the face or head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Akcesoria</translation>
     </message>
     <message>
         <source>Frames</source>
         <extracomment>An effect category: picture frames around the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ramki</translation>
     </message>
 </context>
 <context>
     <name>EffectNames</name>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Śnieg</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Serduszka</translation>
     </message>
     <message>
         <source>Bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bańki mydlane</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajerwerki</translation>
     </message>
     <message>
         <source>Confetti</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfetti</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Motyl</translation>
     </message>
     <message>
         <source>Kaleidoscope</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalejdoskop</translation>
     </message>
     <message>
         <source>Quad view</source>
         <extracomment>The picture shown four times, in a 2 x 2 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cztery obrazy</translation>
     </message>
     <message>
         <source>Nine view</source>
         <extracomment>The picture shown nine times, in a 3 x 3 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dziewięć obrazów</translation>
     </message>
     <message>
         <source>Pinch</source>
         <extracomment>A distortion that squeezes the middle of the picture inwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ściśnięcie</translation>
     </message>
     <message>
         <source>Bulge</source>
         <extracomment>A distortion that swells the middle of the picture outwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybrzuszenie</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Wir</translation>
     </message>
     <message>
         <source>Ripple</source>
         <extracomment>Rings spreading over the picture as on water</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kręgi na wodzie</translation>
     </message>
     <message>
         <source>Polar</source>
         <extracomment>The picture rolled round a centre (polar coordinates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Współrzędne biegunowe</translation>
     </message>
     <message>
         <source>Tilt</source>
         <extracomment>The picture turned slightly askew</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przechylenie</translation>
     </message>
     <message>
         <source>Upside down</source>
-        <translation type="unfinished"></translation>
+        <translation>Do góry nogami</translation>
     </message>
     <message>
         <source>Mirror</source>
         <extracomment>A distortion: the picture&apos;s left half mirrored onto its right half</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lustro</translation>
     </message>
     <message>
         <source>Warm</source>
         <extracomment>A colour filter with warmer (redder) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ciepłe barwy</translation>
     </message>
     <message>
         <source>Cool</source>
         <extracomment>A colour filter with cooler (bluer) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chłodne barwy</translation>
     </message>
     <message>
         <source>Vivid</source>
         <extracomment>A colour filter with strong colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Żywe barwy</translation>
     </message>
     <message>
         <source>Faded</source>
         <extracomment>A colour filter with pale, washed-out colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyblakłe barwy</translation>
     </message>
     <message>
         <source>Black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Czarno-biały</translation>
     </message>
     <message>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Płaskorzeźba</translation>
     </message>
     <message>
         <source>Mosaic</source>
         <extracomment>The picture made of large coloured squares (pixelated)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mozaika</translation>
     </message>
     <message>
         <source>Film grain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziarno filmowe</translation>
     </message>
     <message>
         <source>Pencil</source>
         <extracomment>The picture drawn as a pencil sketch</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ołówek</translation>
     </message>
     <message>
         <source>Sharpen</source>
         <extracomment>A filter that makes the picture sharper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyostrzenie</translation>
     </message>
     <message>
         <source>Soft focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiękczenie</translation>
     </message>
     <message>
         <source>Negative</source>
         <extracomment>A filter that inverts the colours, as on a photographic negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Negatyw</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Old photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stare zdjęcie</translation>
     </message>
     <message>
         <source>Ink</source>
         <extracomment>The picture drawn as an ink drawing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tusz</translation>
     </message>
     <message>
         <source>TV wall</source>
         <extracomment>A scene: the picture on a wall of television sets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ściana telewizorów</translation>
     </message>
     <message>
         <source>Billboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Billboard</translation>
     </message>
     <message>
         <source>Gallery</source>
         <extracomment>A scene: the picture hung in an art gallery</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Galeria</translation>
     </message>
     <message>
         <source>Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaża</translation>
     </message>
     <message>
         <source>Photo table</source>
         <extracomment>A scene: the picture as a photograph lying on a table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie na stole</translation>
     </message>
     <message>
         <source>Cinema</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Cat</source>
         <extracomment>A face mask: a cat&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kot</translation>
     </message>
     <message>
         <source>Clown</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaun</translation>
     </message>
     <message>
         <source>Hero mask</source>
         <extracomment>A superhero&apos;s eye mask</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maska bohatera</translation>
     </message>
     <message>
         <source>Moustache</source>
-        <translation type="unfinished"></translation>
+        <translation>Wąsy</translation>
     </message>
     <message>
         <source>Pirate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pirat</translation>
     </message>
     <message>
         <source>Tiger</source>
         <extracomment>A face mask: a tiger&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tygrys</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Okulary przeciwsłoneczne</translation>
     </message>
     <message>
         <source>Party hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprezowa czapeczka</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Korona</translation>
     </message>
     <message>
         <source>Bow tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Muszka</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylinder</translation>
     </message>
     <message>
         <source>Headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Słuchawki</translation>
     </message>
     <message>
         <source>Propeller cap</source>
         <extracomment>A cap with a small propeller on top</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czapka ze śmigłem</translation>
     </message>
     <message>
         <source>Speech bubble</source>
         <extracomment>A comic-strip speech bubble beside the head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dymek</translation>
     </message>
     <message>
         <source>Hearts frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramka z serduszkami</translation>
     </message>
     <message>
         <source>Gold frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Złota ramka</translation>
     </message>
     <message>
         <source>Film strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Taśma filmowa</translation>
     </message>
     <message>
         <source>Instant photo</source>
         <extracomment>A frame like that of an instant (self-developing) photograph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie natychmiastowe</translation>
     </message>
     <message>
         <source>Vintage oval</source>
-        <translation type="unfinished"></translation>
+        <translation>Owal retro</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwiaty</translation>
     </message>
 </context>
 <context>
     <name>Placard</name>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kamery</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwieranie kamery…</translation>
     </message>
 </context>
 <context>
     <name>Recording</name>
     <message>
         <source>it cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go znaleźć</translation>
     </message>
     <message>
         <source>there is no room for a copy of it (%1 needed, %2 free)</source>
         <extracomment>Why a recording could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak miejsca na jego kopię (potrzeba %1, wolne %2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go odczytać</translation>
     </message>
     <message>
         <source>its repaired copy could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać jego naprawionej kopii</translation>
     </message>
     <message>
         <source>its repaired copy did not read back whole</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się odczytać w całości jego naprawionej kopii</translation>
     </message>
     <message>
         <source>its repaired copy could not take its place</source>
-        <translation type="unfinished"></translation>
+        <translation>jego naprawiona kopia nie mogła go zastąpić</translation>
     </message>
     <message>
         <source>it is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>jest zabezpieczone przed zapisem</translation>
     </message>
     <message>
         <source>%1 MiB</source>
         <extracomment>A size in mebibytes (2^20 bytes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>The recording has already been started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie zostało już rozpoczęte.</translation>
     </message>
     <message>
         <source>The video encoder could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się uruchomić kodera wideo.</translation>
     </message>
     <message>
         <source>There is not enough free space to record into &quot;%1&quot;: %2 free, and a recording needs at least %3. Free some space or choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało wolnego miejsca, aby nagrywać w „%1”: wolne %2, a nagranie wymaga co najmniej %3. Zwolnij trochę miejsca lub wybierz inny katalog docelowy.</translation>
     </message>
     <message>
         <source>Could not create the recording file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć pliku nagrania „%1”: %2.</translation>
     </message>
     <message>
         <source>Could not start the recording &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się rozpocząć nagrania „%1”: %2.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagranie „%1” zostało przerwane z powodu błędu wewnętrznego (%2).</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagranie „%1” zostało przerwane z powodu błędu wewnętrznego.</translation>
     </message>
     <message>
         <source>an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd wewnętrzny</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2, with %3 free now).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się dokończyć pliku (%1); zostanie naprawiony przy następnym uruchomieniu, gdy będzie miejsce na jego kopię (%2, teraz wolne %3).</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się dokończyć pliku (%1); zostanie naprawiony przy następnym uruchomieniu, gdy będzie miejsce na jego kopię (%2).</translation>
     </message>
     <message>
         <source>What was recorded before has been kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>To, co nagrano wcześniej, zostało zachowane.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się dokończyć nagrania „%1”.</translation>
     </message>
     <message>
         <source>The output folder of the recording &quot;%1&quot; was deleted, renamed or unmounted, so the recording has been stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog docelowy nagrania „%1” został usunięty, odmontowany lub zmieniono jego nazwę, dlatego nagrywanie zatrzymano.</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; has been stopped because the disk is nearly full (%2 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagranie „%1” zostało zatrzymane, ponieważ dysk jest prawie pełny (wolne %2).</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be written to the end: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać nagrania „%1” do końca: %2.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać zdjęcia „%1”: nie udało się zakodować obrazu.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;. Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać zdjęcia „%1”. Sprawdź, czy katalog docelowy istnieje i czy można w nim zapisywać.</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot; (%2). Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać zdjęcia „%1” (%2). Sprawdź, czy katalog docelowy istnieje i czy można w nim zapisywać.</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz z kamery został zatrzymany z powodu błędu wewnętrznego (%1).</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz z kamery został zatrzymany z powodu błędu wewnętrznego.</translation>
     </message>
 </context>
 <context>
@@ -678,255 +690,255 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Camera</source>
         <comment>button: choose the camera</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>button: open or close the effect studio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Efekty</translation>
     </message>
     <message>
         <source>Arrange</source>
         <comment>button: the mouse moves and resizes effects in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rozmieść</translation>
     </message>
     <message>
         <source>Paint</source>
         <comment>button: the mouse paints in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maluj</translation>
     </message>
     <message>
         <source>Record</source>
         <comment>button: start recording (a verb)</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nagraj</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>button: stop recording</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Snapshot</source>
         <comment>button: take a photo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie</translation>
     </message>
     <message>
         <source>Home</source>
         <comment>button: open the program&apos;s documentation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>button: remove the selected effect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>All</source>
         <comment>button: remove all effects</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Recordings</source>
         <comment>tab: the list of recordings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nagrania</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>tab: the effects in use</comment>
-        <translation type="unfinished"></translation>
+        <translation>Efekty</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>button: open the output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>button: choose another output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zmień</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>RECORDINGS</source>
         <comment>caption above the list of recordings, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>NAGRANIA</translation>
     </message>
     <message>
         <source>Elapsed</source>
         <comment>label before the recording clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>BRUSH WIDTH</source>
         <comment>caption above the brush width buttons, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>GRUBOŚĆ PĘDZLA</translation>
     </message>
     <message>
         <source>Your recordings of this session appear here</source>
         <comment>shown in the empty recordings list</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj pojawią się nagrania z tej sesji</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Brisotel...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Brisotel…</translation>
     </message>
     <message>
         <source>Select Source Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kamerę</translation>
     </message>
     <message>
         <source>Start Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij nagrywanie</translation>
     </message>
     <message>
         <source>Stop Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj nagrywanie</translation>
     </message>
     <message>
         <source>Visit official website</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz pomoc</translation>
     </message>
     <message>
         <source>Take snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrób zdjęcie</translation>
     </message>
     <message>
         <source>Effects</source>
         <extracomment>The tooltip of the button that switches between the classic window and the studio</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Efekty</translation>
     </message>
 </context>
 <context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Brisotel</translation>
     </message>
     <message>
         <source>Brisotel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisotel, wersja 1.0</translation>
     </message>
     <message>
         <source>Live webcam preview, video recording and snapshots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd obrazu z kamery internetowej na żywo, nagrywanie wideo i zdjęcia.</translation>
     </message>
 </context>
 <context>
     <name>app::CMainDialog</name>
     <message>
         <source>Ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe.</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwieranie kamery…</translation>
     </message>
     <message>
         <source>Quenvalor could not read its settings file &quot;%1&quot;. It runs with the default settings and will not save changes to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor nie mógł odczytać swojego pliku ustawień „%1”. Działa z ustawieniami domyślnymi i nie zapisze ich zmian.</translation>
     </message>
     <message>
         <source>Finishing the recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kończenie nagrywania…</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kamery</translation>
     </message>
     <message>
         <source>Camera lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera odłączona</translation>
     </message>
     <message>
         <source>Camera unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera niedostępna</translation>
     </message>
     <message>
         <source>This webcam is occupied, please select another one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta kamera jest zajęta, wybierz inną</translation>
     </message>
     <message>
         <source>Fail to open the webcam!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć kamery!</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera nie przyjęła ustawień: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Microphone lost: recording silence</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon odłączony: nagrywana jest cisza</translation>
     </message>
     <message>
         <source>There is no Webcam connected to your PC!</source>
-        <translation type="unfinished"></translation>
+        <translation>Do komputera nie jest podłączona żadna kamera internetowa!</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a button&apos;s name and its shortcut</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż okno</translation>
     </message>
     <message>
         <source>Mirror preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Lustrzane odbicie podglądu</translation>
     </message>
     <message>
         <source>Mirror recordings and snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Lustrzane odbicie nagrań i zdjęć</translation>
     </message>
     <message>
         <source>Snapshot countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Odliczanie przed zdjęciem</translation>
     </message>
     <message>
         <source>Off</source>
         <extracomment>A snapshot countdown choice: no countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączone</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
         </translation>
     </message>
     <message>
         <source>Camera picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz z kamery…</translation>
     </message>
     <message>
         <source>Full-screen preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd na pełnym ekranie</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog docelowy</translation>
     </message>
 </context>
 <context>
@@ -934,38 +946,38 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Reset</source>
         <extracomment>Puts every picture control back to the camera&apos;s default</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przywróć domyślne</translation>
     </message>
     <message>
         <source>Camera Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz z kamery</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kamery</translation>
     </message>
     <message>
         <source>The camera has no such control: Quenvalor adjusts the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera nie ma tej regulacji: obraz dostosowuje Quenvalor</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>A check box: the camera sets this control by itself</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatycznie</translation>
     </message>
     <message>
         <source>Automatic %1</source>
         <extracomment>The accessible name of the Auto check box of a control, for example &quot;Automatic White balance temperature&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: automatycznie</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera nie przyjęła ustawień: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -973,165 +985,165 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Picture...</source>
         <extracomment>Opens the camera&apos;s picture controls (brightness, contrast...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obraz…</translation>
     </message>
     <message>
         <source>Webcam Source Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór kamery internetowej</translation>
     </message>
     <message>
         <source>Camera</source>
         <extracomment>The accessible name of the list of cameras</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Microphone</source>
         <extracomment>The accessible name of the list of microphones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>Recording size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar nagrania</translation>
     </message>
     <message>
         <source> (classic)</source>
-        <translation type="unfinished"></translation>
+        <translation> (klasyczny)</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no microphone</comment>
         <extracomment>The microphone choice that records silence</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Please select webcam source :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kamerę internetową:</translation>
     </message>
     <message>
         <source>Recording size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar nagrania:</translation>
     </message>
     <message>
         <source>Microphone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon:</translation>
     </message>
 </context>
 <context>
     <name>app::EffectsPanel</name>
     <message>
         <source>Face following is not available: the face detector&apos;s data (opencv-data) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Śledzenie twarzy jest niedostępne: dane wykrywania twarzy (opencv-data) nie są zainstalowane.</translation>
     </message>
     <message>
         <source>Follow face</source>
         <extracomment>A menu entry: the effect moves with the face found in the picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Podążaj za twarzą</translation>
     </message>
 </context>
 <context>
     <name>app::FullScreenPreview</name>
     <message>
         <source>Quenvalor preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd Quenvalor</translation>
     </message>
 </context>
 <context>
     <name>app::RecordingPanel</name>
     <message>
         <source>Checking the output folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie katalogu docelowego…</translation>
     </message>
     <message>
         <source>Recording</source>
         <comment>status</comment>
         <extracomment>The status line while recording (a state, not a command)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe</translation>
     </message>
     <message>
         <source>Repaired %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono %1 z %2</translation>
     </message>
     <message>
         <source>Repaired 1 file</source>
         <extracomment>The status line after repairing a recording a crash cut off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono 1 plik</translation>
     </message>
     <message numerus="yes">
         <source>Repaired %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Naprawiono %n plik</numerusform>
+            <numerusform>Naprawiono %n pliki</numerusform>
+            <numerusform>Naprawiono %n plików</numerusform>
         </translation>
     </message>
     <message>
         <source>These recordings could not be repaired:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się naprawić tych nagrań:</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A recording&apos;s name and why it could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę nagrania</translation>
     </message>
     <message>
         <source>New file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa nazwa pliku:</translation>
     </message>
     <message>
         <source>FileName</source>
         <extracomment>The recordings list&apos;s column of file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <source>Duration</source>
         <extracomment>The recordings list&apos;s column of recording lengths</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest nazwą pliku.</translation>
     </message>
     <message>
         <source>Could not rename &quot;%1&quot; to &quot;%2&quot;. A file of that name may exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zmienić nazwy „%1” na „%2”. Plik o tej nazwie może już istnieć.</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się przenieść „%1” do kosza.</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>recording</comment>
         <extracomment>Opens the recording in the desktop&apos;s video player</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż w katalogu</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę…</translation>
     </message>
     <message>
         <source>Move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Przenieś do kosza</translation>
     </message>
     <message>
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (brak pliku)</translation>
     </message>
 </context>
 </TS>
