@@ -5,82 +5,82 @@
     <name>CCaptureApp</name>
     <message>
         <source>Quenvalor is already running; its window has been brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor は既に実行中です。そのウィンドウを最前面に表示しました。</translation>
     </message>
     <message>
         <source>Quenvalor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor は既に実行中です。</translation>
     </message>
 </context>
 <context>
     <name>CameraControls</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>色相</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The camera&apos;s signal amplification</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲイン</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>露出</translation>
     </message>
     <message>
         <source>White balance temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>ホワイトバランス (色温度)</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカス</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープネス</translation>
     </message>
     <message>
         <source>Backlight compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>逆光補正</translation>
     </message>
     <message>
         <source>Power line frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>電源周波数</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;quenvalor --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;quenvalor --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--studio and --classic cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--studio と --classic は同時に指定できません</translation>
     </message>
     <message>
         <source>Usage: quenvalor [--studio | --classic]
@@ -97,110 +97,122 @@ Without an option the window opens in the layout it was last left in.
 Ctrl+E or the Effects button switches between the two layouts.
 </source>
         <extracomment>The command line&apos;s help. Keep the option names (--studio, -h, ...) as they are, and each line under 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quenvalor [--studio | --classic]
+
+Web カメラスタジオ: ライブプレビュー、録画、写真撮影、エフェクト。
+
+オプション:
+  --studio       プレビューの横にエフェクトスタジオを表示して起動する
+  --classic      クラシックな録画ウィンドウで起動する
+  -h, --help     このヘルプを表示して終了する
+  -v, --version  バージョンを表示して終了する
+
+オプションを指定しないと、前回終了時のレイアウトでウィンドウを開きます。
+Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切り替えます。
+</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>Hide in the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>通知領域に隠す</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Camera preview</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラのプレビュー</translation>
     </message>
     <message>
         <source>Effect categories</source>
-        <translation type="unfinished"></translation>
+        <translation>エフェクトのカテゴリー</translation>
     </message>
     <message>
         <source>Effects of the category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリー内のエフェクト</translation>
     </message>
     <message>
         <source>Effects in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のエフェクト</translation>
     </message>
     <message>
         <source>Recordings of this session</source>
-        <translation type="unfinished"></translation>
+        <translation>このセッションの録画</translation>
     </message>
     <message>
         <source>Delete the selected effect</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したエフェクトを削除</translation>
     </message>
     <message>
         <source>Remove all effects</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのエフェクトを削除</translation>
     </message>
     <message>
         <source>Brush</source>
         <extracomment>The paint tool that draws</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ブラシ</translation>
     </message>
     <message>
         <source>Eraser</source>
         <extracomment>The paint tool that rubs out what was painted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>消しゴム</translation>
     </message>
     <message>
         <source>Clear the painting</source>
-        <translation type="unfinished"></translation>
+        <translation>描いたものを消去</translation>
     </message>
     <message>
         <source>Brush colour</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの色</translation>
     </message>
     <message>
         <source>Brush width 1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 1 ピクセル</translation>
     </message>
     <message>
         <source>Brush width 1 pixel, second button</source>
         <extracomment>The second of two buttons for the finest brush</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 1 ピクセル (2 つ目のボタン)</translation>
     </message>
     <message>
         <source>Brush width 2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 2 ピクセル</translation>
     </message>
     <message>
         <source>Brush width 5 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 5 ピクセル</translation>
     </message>
     <message>
         <source>Brush width 10 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 10 ピクセル</translation>
     </message>
     <message>
         <source>Brush width 20 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ 20 ピクセル</translation>
     </message>
     <message>
         <source>Elapsed time</source>
         <extracomment>The recording clock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>経過時間</translation>
     </message>
     <message>
         <source>Open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを開く</translation>
     </message>
     <message>
         <source>Change the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを変更</translation>
     </message>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー</translation>
     </message>
 </context>
 <context>
@@ -208,42 +220,42 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Quenvalor</source>
         <extracomment>The program&apos;s name in menus. Keep it as it is unless your language writes it in another script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor</translation>
     </message>
     <message>
         <source>Webcam Studio</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラスタジオ</translation>
     </message>
     <message>
         <source>Record your webcam, take snapshots and add live effects</source>
         <extracomment>The menu entry&apos;s tooltip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラで録画や写真撮影をして、ライブエフェクトを加えます</translation>
     </message>
     <message>
         <source>webcam;camera;record;snapshot;effects;mirror;</source>
         <extracomment>Search words for the desktop&apos;s launcher: keep the semicolons (one after every word) and add your language&apos;s words; the English ones may stay too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラ;ウェブカメラ;カメラ;録画;動画;写真;撮影;スナップショット;エフェクト;ミラー;反転;webcam;camera;record;snapshot;effects;mirror;</translation>
     </message>
     <message>
         <source>Webcam studio with live effects</source>
         <extracomment>The one-line summary in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ライブエフェクト付きの Web カメラスタジオ</translation>
     </message>
     <message>
         <source>Quenvalor shows your camera&apos;s live picture in a skinned window, records it as AVI video with a running clock and takes JPEG snapshots, optionally after a countdown.</source>
         <extracomment>The first paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor は、カメラのライブ映像をスキン付きのウィンドウに表示し、経過時間を表示しながら AVI 動画として録画します。また、JPEG 形式で写真を撮影できます (カウントダウン後の撮影も可能です)。</translation>
     </message>
     <message>
         <source>Its studio adds effects to the live picture: picture frames, masks, scenes, colour filters, distortions, animations and a paint layer. The preview and the recordings can each be mirrored.</source>
         <extracomment>The second paragraph of the description in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>スタジオでは、写真フレーム、マスク、シーン、カラーフィルター、変形、アニメーション、お絵かきレイヤーといったエフェクトをライブ映像に加えられます。プレビューと録画は、それぞれ個別に左右反転できます。</translation>
     </message>
     <message>
         <source>The studio: the live preview with a picture frame, and the effect browser</source>
         <extracomment>The caption of the screenshot in software centres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>スタジオ: 写真フレーム付きのライブプレビューとエフェクトブラウザー</translation>
     </message>
 </context>
 <context>
@@ -251,426 +263,426 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Animations</source>
         <extracomment>An effect category: moving pictures laid over the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アニメーション</translation>
     </message>
     <message>
         <source>Distortions</source>
         <extracomment>An effect category: effects that bend or fold the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <source>Filters</source>
         <extracomment>An effect category: colour and picture filters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>Scenes</source>
         <extracomment>An effect category: the camera picture placed in a scene (a TV wall, a beach...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>シーン</translation>
     </message>
     <message>
         <source>Faces</source>
         <extracomment>An effect category: masks and make-up that cover the face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>顔</translation>
     </message>
     <message>
         <source>Accessories</source>
         <extracomment>An effect category: hats, glasses and other things worn on the face or head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アクセサリー</translation>
     </message>
     <message>
         <source>Frames</source>
         <extracomment>An effect category: picture frames around the camera picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
 </context>
 <context>
     <name>EffectNames</name>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>雪</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ハート</translation>
     </message>
     <message>
         <source>Bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>シャボン玉</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>花火</translation>
     </message>
     <message>
         <source>Confetti</source>
-        <translation type="unfinished"></translation>
+        <translation>紙吹雪</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>ちょうちょ</translation>
     </message>
     <message>
         <source>Kaleidoscope</source>
-        <translation type="unfinished"></translation>
+        <translation>万華鏡</translation>
     </message>
     <message>
         <source>Quad view</source>
         <extracomment>The picture shown four times, in a 2 x 2 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>4 分割</translation>
     </message>
     <message>
         <source>Nine view</source>
         <extracomment>The picture shown nine times, in a 3 x 3 grid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>9 分割</translation>
     </message>
     <message>
         <source>Pinch</source>
         <extracomment>A distortion that squeezes the middle of the picture inwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>へこみ</translation>
     </message>
     <message>
         <source>Bulge</source>
         <extracomment>A distortion that swells the middle of the picture outwards</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ふくらみ</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>渦巻き</translation>
     </message>
     <message>
         <source>Ripple</source>
         <extracomment>Rings spreading over the picture as on water</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>波紋</translation>
     </message>
     <message>
         <source>Polar</source>
         <extracomment>The picture rolled round a centre (polar coordinates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>極座標</translation>
     </message>
     <message>
         <source>Tilt</source>
         <extracomment>The picture turned slightly askew</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>傾き</translation>
     </message>
     <message>
         <source>Upside down</source>
-        <translation type="unfinished"></translation>
+        <translation>上下逆さま</translation>
     </message>
     <message>
         <source>Mirror</source>
         <extracomment>A distortion: the picture&apos;s left half mirrored onto its right half</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ミラー</translation>
     </message>
     <message>
         <source>Warm</source>
         <extracomment>A colour filter with warmer (redder) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>暖色</translation>
     </message>
     <message>
         <source>Cool</source>
         <extracomment>A colour filter with cooler (bluer) colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>寒色</translation>
     </message>
     <message>
         <source>Vivid</source>
         <extracomment>A colour filter with strong colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>鮮やか</translation>
     </message>
     <message>
         <source>Faded</source>
         <extracomment>A colour filter with pale, washed-out colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>色あせ</translation>
     </message>
     <message>
         <source>Black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>白黒</translation>
     </message>
     <message>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>エンボス</translation>
     </message>
     <message>
         <source>Mosaic</source>
         <extracomment>The picture made of large coloured squares (pixelated)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>モザイク</translation>
     </message>
     <message>
         <source>Film grain</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルム粒子</translation>
     </message>
     <message>
         <source>Pencil</source>
         <extracomment>The picture drawn as a pencil sketch</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>鉛筆画</translation>
     </message>
     <message>
         <source>Sharpen</source>
         <extracomment>A filter that makes the picture sharper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>シャープ</translation>
     </message>
     <message>
         <source>Soft focus</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトフォーカス</translation>
     </message>
     <message>
         <source>Negative</source>
         <extracomment>A filter that inverts the colours, as on a photographic negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ネガ</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>セピア</translation>
     </message>
     <message>
         <source>Old photo</source>
-        <translation type="unfinished"></translation>
+        <translation>古い写真</translation>
     </message>
     <message>
         <source>Ink</source>
         <extracomment>The picture drawn as an ink drawing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>墨絵</translation>
     </message>
     <message>
         <source>TV wall</source>
         <extracomment>A scene: the picture on a wall of television sets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>テレビウォール</translation>
     </message>
     <message>
         <source>Billboard</source>
-        <translation type="unfinished"></translation>
+        <translation>看板</translation>
     </message>
     <message>
         <source>Gallery</source>
         <extracomment>A scene: the picture hung in an art gallery</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>美術館</translation>
     </message>
     <message>
         <source>Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>ビーチ</translation>
     </message>
     <message>
         <source>Photo table</source>
         <extracomment>A scene: the picture as a photograph lying on a table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>机の上の写真</translation>
     </message>
     <message>
         <source>Cinema</source>
-        <translation type="unfinished"></translation>
+        <translation>映画館</translation>
     </message>
     <message>
         <source>Cat</source>
         <extracomment>A face mask: a cat&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ネコ</translation>
     </message>
     <message>
         <source>Clown</source>
-        <translation type="unfinished"></translation>
+        <translation>ピエロ</translation>
     </message>
     <message>
         <source>Hero mask</source>
         <extracomment>A superhero&apos;s eye mask</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヒーローマスク</translation>
     </message>
     <message>
         <source>Moustache</source>
-        <translation type="unfinished"></translation>
+        <translation>口ひげ</translation>
     </message>
     <message>
         <source>Pirate</source>
-        <translation type="unfinished"></translation>
+        <translation>海賊</translation>
     </message>
     <message>
         <source>Tiger</source>
         <extracomment>A face mask: a tiger&apos;s face</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>トラ</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>サングラス</translation>
     </message>
     <message>
         <source>Party hat</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティー帽</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>王冠</translation>
     </message>
     <message>
         <source>Bow tie</source>
-        <translation type="unfinished"></translation>
+        <translation>蝶ネクタイ</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>シルクハット</translation>
     </message>
     <message>
         <source>Headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッドホン</translation>
     </message>
     <message>
         <source>Propeller cap</source>
         <extracomment>A cap with a small propeller on top</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プロペラ帽</translation>
     </message>
     <message>
         <source>Speech bubble</source>
         <extracomment>A comic-strip speech bubble beside the head</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>吹き出し</translation>
     </message>
     <message>
         <source>Hearts frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートのフレーム</translation>
     </message>
     <message>
         <source>Gold frame</source>
-        <translation type="unfinished"></translation>
+        <translation>金の額縁</translation>
     </message>
     <message>
         <source>Film strip</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルム</translation>
     </message>
     <message>
         <source>Instant photo</source>
         <extracomment>A frame like that of an instant (self-developing) photograph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>インスタント写真</translation>
     </message>
     <message>
         <source>Vintage oval</source>
-        <translation type="unfinished"></translation>
+        <translation>レトロな楕円</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>お花</translation>
     </message>
 </context>
 <context>
     <name>Placard</name>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラがありません</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラを開いています...</translation>
     </message>
 </context>
 <context>
     <name>Recording</name>
     <message>
         <source>it cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
     <message>
         <source>there is no room for a copy of it (%1 needed, %2 free)</source>
         <extracomment>Why a recording could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コピーを作成する空き容量がありません (必要: %1、空き: %2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません</translation>
     </message>
     <message>
         <source>its repaired copy could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>修復したコピーを書き込めませんでした</translation>
     </message>
     <message>
         <source>its repaired copy did not read back whole</source>
-        <translation type="unfinished"></translation>
+        <translation>修復したコピーを完全には読み戻せませんでした</translation>
     </message>
     <message>
         <source>its repaired copy could not take its place</source>
-        <translation type="unfinished"></translation>
+        <translation>修復したコピーで元のファイルを置き換えられませんでした</translation>
     </message>
     <message>
         <source>it is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み禁止になっています</translation>
     </message>
     <message>
         <source>%1 MiB</source>
         <extracomment>A size in mebibytes (2^20 bytes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>The recording has already been started.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画は既に開始されています。</translation>
     </message>
     <message>
         <source>The video encoder could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオエンコーダーを起動できませんでした。</translation>
     </message>
     <message>
         <source>There is not enough free space to record into &quot;%1&quot;: %2 free, and a recording needs at least %3. Free some space or choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; に録画するための空き容量が足りません: 空き容量は %2 ですが、録画には少なくとも %3 必要です。空き容量を増やすか、別の出力フォルダーを選択してください。</translation>
     </message>
     <message>
         <source>Could not create the recording file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画ファイル &quot;%1&quot; を作成できませんでした: %2。</translation>
     </message>
     <message>
         <source>Could not start the recording &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画 &quot;%1&quot; を開始できませんでした: %2。</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラーのため、録画 &quot;%1&quot; が停止しました (%2)。</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラーのため、録画 &quot;%1&quot; が停止しました。</translation>
     </message>
     <message>
         <source>an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラー</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2, with %3 free now).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを完成できませんでした (%1)。コピーを作成できる空き容量 (%2、現在の空き容量は %3) があれば、次回の起動時に修復されます。</translation>
     </message>
     <message>
         <source>The file could not be finished (%1); the next start repairs it when there is room for a copy of it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを完成できませんでした (%1)。コピーを作成できる空き容量 (%2) があれば、次回の起動時に修復されます。</translation>
     </message>
     <message>
         <source>What was recorded before has been kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>それまでに録画した内容は保存されています。</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画 &quot;%1&quot; を完了できませんでした。</translation>
     </message>
     <message>
         <source>The output folder of the recording &quot;%1&quot; was deleted, renamed or unmounted, so the recording has been stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画 &quot;%1&quot; の出力フォルダーが削除、名前変更、またはアンマウントされたため、録画を停止しました。</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; has been stopped because the disk is nearly full (%2 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクの空き容量が残りわずかになったため (空き: %2)、録画 &quot;%1&quot; を停止しました。</translation>
     </message>
     <message>
         <source>The recording &quot;%1&quot; could not be written to the end: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画 &quot;%1&quot; を最後まで書き込めませんでした: %2。</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 &quot;%1&quot; を保存できませんでした: 画像をエンコードできませんでした。</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot;. Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 &quot;%1&quot; を保存できませんでした。出力フォルダーが存在し、書き込み可能であることを確認してください。</translation>
     </message>
     <message>
         <source>Could not save the snapshot &quot;%1&quot; (%2). Check that the output folder exists and can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 &quot;%1&quot; を保存できませんでした (%2)。出力フォルダーが存在し、書き込み可能であることを確認してください。</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラーのため、カメラの映像が停止しました (%1)。</translation>
     </message>
     <message>
         <source>The camera picture stopped on an internal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラーのため、カメラの映像が停止しました。</translation>
     </message>
 </context>
 <context>
@@ -678,253 +690,253 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>Camera</source>
         <comment>button: choose the camera</comment>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>button: open or close the effect studio</comment>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト</translation>
     </message>
     <message>
         <source>Arrange</source>
         <comment>button: the mouse moves and resizes effects in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>配置</translation>
     </message>
     <message>
         <source>Paint</source>
         <comment>button: the mouse paints in the preview</comment>
-        <translation type="unfinished"></translation>
+        <translation>お絵かき</translation>
     </message>
     <message>
         <source>Record</source>
         <comment>button: start recording (a verb)</comment>
-        <translation type="unfinished"></translation>
+        <translation>録画</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>button: stop recording</comment>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Snapshot</source>
         <comment>button: take a photo</comment>
-        <translation type="unfinished"></translation>
+        <translation>写真</translation>
     </message>
     <message>
         <source>Home</source>
         <comment>button: open the program&apos;s documentation</comment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>button: remove the selected effect</comment>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>All</source>
         <comment>button: remove all effects</comment>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Recordings</source>
         <comment>tab: the list of recordings</comment>
-        <translation type="unfinished"></translation>
+        <translation>録画</translation>
     </message>
     <message>
         <source>Effects</source>
         <comment>tab: the effects in use</comment>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>button: open the output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>button: choose another output folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>button of the camera dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>RECORDINGS</source>
         <comment>caption above the list of recordings, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>録画一覧</translation>
     </message>
     <message>
         <source>Elapsed</source>
         <comment>label before the recording clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>経過</translation>
     </message>
     <message>
         <source>BRUSH WIDTH</source>
         <comment>caption above the brush width buttons, in capitals</comment>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの太さ</translation>
     </message>
     <message>
         <source>Your recordings of this session appear here</source>
         <comment>shown in the empty recordings list</comment>
-        <translation type="unfinished"></translation>
+        <translation>このセッションの録画がここに表示されます</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>&amp;About Brisotel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisotel について(&amp;A)...</translation>
     </message>
     <message>
         <source>Select Source Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラを選択</translation>
     </message>
     <message>
         <source>Start Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>録画を開始</translation>
     </message>
     <message>
         <source>Stop Record Webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>録画を停止</translation>
     </message>
     <message>
         <source>Visit official website</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを開く</translation>
     </message>
     <message>
         <source>Take snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を撮影</translation>
     </message>
     <message>
         <source>Effects</source>
         <extracomment>The tooltip of the button that switches between the classic window and the studio</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト</translation>
     </message>
 </context>
 <context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisotel について</translation>
     </message>
     <message>
         <source>Brisotel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisotel バージョン 1.0</translation>
     </message>
     <message>
         <source>Live webcam preview, video recording and snapshots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラのライブプレビュー、動画の録画、写真の撮影。</translation>
     </message>
 </context>
 <context>
     <name>app::CMainDialog</name>
     <message>
         <source>Ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了。</translation>
     </message>
     <message>
         <source>Opening camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラを開いています...</translation>
     </message>
     <message>
         <source>Quenvalor could not read its settings file &quot;%1&quot;. It runs with the default settings and will not save changes to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor は設定ファイル &quot;%1&quot; を読み込めませんでした。既定の設定で動作し、設定の変更は保存しません。</translation>
     </message>
     <message>
         <source>Finishing the recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>録画を終了しています...</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラがありません</translation>
     </message>
     <message>
         <source>Camera lost</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラが切断されました</translation>
     </message>
     <message>
         <source>Camera unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラを使用できません</translation>
     </message>
     <message>
         <source>This webcam is occupied, please select another one</source>
-        <translation type="unfinished"></translation>
+        <translation>この Web カメラは使用中です。別のカメラを選択してください</translation>
     </message>
     <message>
         <source>Fail to open the webcam!</source>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラを開けませんでした。</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラが拒否した設定: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Microphone lost: recording silence</source>
-        <translation type="unfinished"></translation>
+        <translation>マイクが切断されました: 無音で録音しています</translation>
     </message>
     <message>
         <source>There is no Webcam connected to your PC!</source>
-        <translation type="unfinished"></translation>
+        <translation>この PC には Web カメラが接続されていません。</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a button&apos;s name and its shortcut</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを表示</translation>
     </message>
     <message>
         <source>Mirror preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューを左右反転</translation>
     </message>
     <message>
         <source>Mirror recordings and snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>録画と写真を左右反転</translation>
     </message>
     <message>
         <source>Snapshot countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>写真撮影のカウントダウン</translation>
     </message>
     <message>
         <source>Off</source>
         <extracomment>A snapshot countdown choice: no countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>Camera picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの画質...</translation>
     </message>
     <message>
         <source>Full-screen preview</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面プレビュー</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー</translation>
     </message>
 </context>
 <context>
@@ -932,38 +944,38 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Reset</source>
         <extracomment>Puts every picture control back to the camera&apos;s default</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>リセット(&amp;R)</translation>
     </message>
     <message>
         <source>Camera Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの画質</translation>
     </message>
     <message>
         <source>No camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラがありません</translation>
     </message>
     <message>
         <source>The camera has no such control: Quenvalor adjusts the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラにこの調整機能はありません: Quenvalor が映像を補正します</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>A check box: the camera sets this control by itself</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Automatic %1</source>
         <extracomment>The accessible name of the Auto check box of a control, for example &quot;Automatic White balance temperature&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1の自動調整</translation>
     </message>
     <message>
         <source>The camera refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラが拒否した設定: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>separator of a list of names</comment>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -971,163 +983,163 @@ Ctrl+E or the Effects button switches between the two layouts.
     <message>
         <source>&amp;Picture...</source>
         <extracomment>Opens the camera&apos;s picture controls (brightness, contrast...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>画質(&amp;P)...</translation>
     </message>
     <message>
         <source>Webcam Source Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラの選択</translation>
     </message>
     <message>
         <source>Camera</source>
         <extracomment>The accessible name of the list of cameras</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <source>Microphone</source>
         <extracomment>The accessible name of the list of microphones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マイク</translation>
     </message>
     <message>
         <source>Recording size</source>
-        <translation type="unfinished"></translation>
+        <translation>録画サイズ</translation>
     </message>
     <message>
         <source> (classic)</source>
-        <translation type="unfinished"></translation>
+        <translation> (クラシック)</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no microphone</comment>
         <extracomment>The microphone choice that records silence</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Please select webcam source :</source>
-        <translation type="unfinished"></translation>
+        <translation>Web カメラを選択してください:</translation>
     </message>
     <message>
         <source>Recording size :</source>
-        <translation type="unfinished"></translation>
+        <translation>録画サイズ:</translation>
     </message>
     <message>
         <source>Microphone :</source>
-        <translation type="unfinished"></translation>
+        <translation>マイク:</translation>
     </message>
 </context>
 <context>
     <name>app::EffectsPanel</name>
     <message>
         <source>Face following is not available: the face detector&apos;s data (opencv-data) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>顔の追従は使用できません: 顔検出用のデータ (opencv-data) がインストールされていません。</translation>
     </message>
     <message>
         <source>Follow face</source>
         <extracomment>A menu entry: the effect moves with the face found in the picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>顔に追従</translation>
     </message>
 </context>
 <context>
     <name>app::FullScreenPreview</name>
     <message>
         <source>Quenvalor preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenvalor プレビュー</translation>
     </message>
 </context>
 <context>
     <name>app::RecordingPanel</name>
     <message>
         <source>Checking the output folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを確認しています...</translation>
     </message>
     <message>
         <source>Recording</source>
         <comment>status</comment>
         <extracomment>The status line while recording (a state, not a command)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>録画中</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Repaired %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 個中 %1 個を修復しました</translation>
     </message>
     <message>
         <source>Repaired 1 file</source>
         <extracomment>The status line after repairing a recording a crash cut off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 個のファイルを修復しました</translation>
     </message>
     <message numerus="yes">
         <source>Repaired %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを修復しました</numerusform>
         </translation>
     </message>
     <message>
         <source>These recordings could not be repaired:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の録画を修復できませんでした:</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A recording&apos;s name and why it could not be repaired</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2。</translation>
     </message>
 </context>
 <context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
-        <translation type="unfinished"></translation>
+        <translation>録画の名前を変更</translation>
     </message>
     <message>
         <source>New file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいファイル名:</translation>
     </message>
     <message>
         <source>FileName</source>
         <extracomment>The recordings list&apos;s column of file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Duration</source>
         <extracomment>The recordings list&apos;s column of recording lengths</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; はファイル名として使用できません。</translation>
     </message>
     <message>
         <source>Could not rename &quot;%1&quot; to &quot;%2&quot;. A file of that name may exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; の名前を &quot;%2&quot; に変更できませんでした。同じ名前のファイルが既に存在する可能性があります。</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; をゴミ箱に移動できませんでした。</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>recording</comment>
         <extracomment>Opens the recording in the desktop&apos;s video player</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーに表示</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更...</translation>
     </message>
     <message>
         <source>Move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱へ移動</translation>
     </message>
     <message>
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (ファイルなし)</translation>
     </message>
 </context>
 </TS>
