@@ -214,6 +214,11 @@ Strg+E oder der Knopf »Effekte« wechselt zwischen den beiden Ansichten.
         <source>Output folder</source>
         <translation>Ausgabeordner</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Virtuelle Kamera</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Strg+E oder der Knopf »Effekte« wechselt zwischen den beiden Ansichten.
         <comment>shown in the empty recordings list</comment>
         <translation>Ihre Aufnahmen dieser Sitzung erscheinen hier</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Virtuell</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1086,6 +1096,33 @@ Strg+E oder der Knopf »Effekte« wechselt zwischen den beiden Ansichten.
         <source>%1: %2.</source>
         <extracomment>A recording&apos;s name and why it could not be repaired</extracomment>
         <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Virtuelle Kamera: andere Programme können dieses Bild zeigen</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Virtuelle Kamera</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Virtuelle Kamera aus</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>Die virtuelle Kamera braucht PipeWire, das nicht läuft</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Virtuelle Kamera an</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Virtuelle Kamera an (zuschauende Programme: %1)</translation>
     </message>
 </context>
 <context>

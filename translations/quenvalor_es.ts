@@ -214,6 +214,11 @@ Ctrl+E o el botón «Efectos» cambia entre las dos disposiciones.
         <source>Output folder</source>
         <translation>Carpeta de destino</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Cámara virtual</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E o el botón «Efectos» cambia entre las dos disposiciones.
         <comment>shown in the empty recordings list</comment>
         <translation>Las grabaciones de esta sesión aparecerán aquí</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Virtual</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1089,6 +1099,33 @@ Ctrl+E o el botón «Efectos» cambia entre las dos disposiciones.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Cámara virtual: otros programas pueden mostrar esta imagen</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Cámara virtual</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Cámara virtual desactivada</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>La cámara virtual necesita PipeWire, que no se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Cámara virtual activada</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Cámara virtual activada (programas mirando: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1142,6 +1179,11 @@ Ctrl+E o el botón «Efectos» cambia entre las dos disposiciones.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (no encontrado)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Marcado</translation>
     </message>
 </context>
 </TS>

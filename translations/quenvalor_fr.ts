@@ -214,6 +214,11 @@ Ctrl+E ou le bouton «&#xa0;Effets&#xa0;» bascule entre les deux dispositions.
         <source>Output folder</source>
         <translation>Dossier de destination</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Caméra virtuelle</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E ou le bouton «&#xa0;Effets&#xa0;» bascule entre les deux dispositions.
         <comment>shown in the empty recordings list</comment>
         <translation>Les enregistrements de cette session apparaîtront ici</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Virtuelle</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1089,6 +1099,33 @@ Ctrl+E ou le bouton «&#xa0;Effets&#xa0;» bascule entre les deux dispositions.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Caméra virtuelle&#xa0;: d&apos;autres programmes peuvent afficher cette image</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Caméra virtuelle</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Caméra virtuelle désactivée</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>La caméra virtuelle a besoin de PipeWire, qui n&apos;est pas lancé</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Caméra virtuelle activée</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Caméra virtuelle activée (programmes qui regardent&#xa0;: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1142,6 +1179,11 @@ Ctrl+E ou le bouton «&#xa0;Effets&#xa0;» bascule entre les deux dispositions.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (manquant)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Marqué</translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,11 @@ Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
         <source>Output folder</source>
         <translation>Cartella di destinazione</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Fotocamera virtuale</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
         <comment>shown in the empty recordings list</comment>
         <translation>Le registrazioni di questa sessione appariranno qui</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Virtuale</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1089,6 +1099,33 @@ Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Fotocamera virtuale: altri programmi possono mostrare questa immagine</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Fotocamera virtuale</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Fotocamera virtuale disattivata</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>La fotocamera virtuale richiede PipeWire, che non è in esecuzione</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Fotocamera virtuale attivata</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Fotocamera virtuale attivata (programmi che guardano: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1142,6 +1179,11 @@ Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (mancante)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Contrassegnato</translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,11 @@ Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切�
         <source>Output folder</source>
         <translation>出力フォルダー</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>仮想カメラ</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切�
         <comment>shown in the empty recordings list</comment>
         <translation>このセッションの録画がここに表示されます</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>仮想</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1087,6 +1097,33 @@ Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切�
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>仮想カメラ: 他のプログラムでこの映像を表示できます</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>仮想カメラ</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>仮想カメラ オフ</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>仮想カメラには PipeWire が必要ですが、実行されていません</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>仮想カメラ オン</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>仮想カメラ オン (視聴中のプログラム: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1140,6 +1177,11 @@ Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切�
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (ファイルなし)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>マーク済み</translation>
     </message>
 </context>
 </TS>

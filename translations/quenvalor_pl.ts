@@ -214,6 +214,11 @@ Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
         <source>Output folder</source>
         <translation>Katalog docelowy</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Kamera wirtualna</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
         <comment>shown in the empty recordings list</comment>
         <translation>Tutaj pojawią się nagrania z tej sesji</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Wirtualna</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1091,6 +1101,33 @@ Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Kamera wirtualna: inne programy mogą pokazywać ten obraz</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Kamera wirtualna</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Kamera wirtualna wyłączona</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>Kamera wirtualna wymaga PipeWire, który nie jest uruchomiony</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Kamera wirtualna włączona</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Kamera wirtualna włączona (oglądające programy: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1144,6 +1181,11 @@ Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (brak pliku)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Zaznaczone</translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,11 @@ Ctrl+E ou o botão Efeitos alterna entre os dois modos.
         <source>Output folder</source>
         <translation>Pasta de saída</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>Câmera virtual</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E ou o botão Efeitos alterna entre os dois modos.
         <comment>shown in the empty recordings list</comment>
         <translation>Suas gravações desta sessão aparecerão aqui</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>Virtual</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1089,6 +1099,33 @@ Ctrl+E ou o botão Efeitos alterna entre os dois modos.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>Câmera virtual: outros programas podem mostrar esta imagem</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>Câmera virtual</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>Câmera virtual desligada</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>A câmera virtual precisa do PipeWire, que não está em execução</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>Câmera virtual ligada</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>Câmera virtual ligada (programas assistindo: %1)</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1142,6 +1179,11 @@ Ctrl+E ou o botão Efeitos alterna entre os dois modos.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation> (ausente)</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>Marcado</translation>
     </message>
 </context>
 </TS>

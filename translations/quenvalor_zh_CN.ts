@@ -214,6 +214,11 @@ Ctrl+E or the Effects button switches between the two layouts.
         <source>Output folder</source>
         <translation>输出文件夹</translation>
     </message>
+    <message>
+        <source>Virtual camera</source>
+        <extracomment>The button that offers the picture to other programs as a camera</extracomment>
+        <translation>虚拟摄像头</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -787,6 +792,11 @@ Ctrl+E or the Effects button switches between the two layouts.
         <comment>shown in the empty recordings list</comment>
         <translation>本次会话的录像将显示在这里</translation>
     </message>
+    <message>
+        <source>Virtual</source>
+        <comment>button: switch the virtual camera (the picture offered to other programs as a camera) on or off</comment>
+        <translation>虚拟</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1087,6 +1097,33 @@ Ctrl+E or the Effects button switches between the two layouts.
     </message>
 </context>
 <context>
+    <name>app::VirtualCameraSwitch</name>
+    <message>
+        <source>Virtual camera: other programs can show this picture</source>
+        <translation>虚拟摄像头：其他程序可以显示此画面</translation>
+    </message>
+    <message>
+        <source>Virtual camera</source>
+        <translation>虚拟摄像头</translation>
+    </message>
+    <message>
+        <source>Virtual camera off</source>
+        <translation>虚拟摄像头已关闭</translation>
+    </message>
+    <message>
+        <source>The virtual camera needs PipeWire, which is not running</source>
+        <translation>虚拟摄像头需要 PipeWire，但它没有运行</translation>
+    </message>
+    <message>
+        <source>Virtual camera on</source>
+        <translation>虚拟摄像头已开启</translation>
+    </message>
+    <message>
+        <source>Virtual camera on (programs watching: %1)</source>
+        <translation>虚拟摄像头已开启（正在观看的程序：%1）</translation>
+    </message>
+</context>
+<context>
     <name>controls::CRecordingsList</name>
     <message>
         <source>Rename recording</source>
@@ -1140,6 +1177,11 @@ Ctrl+E or the Effects button switches between the two layouts.
         <source> (missing)</source>
         <extracomment>After the name of a recording whose file is gone</extracomment>
         <translation>（已丢失）</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <extracomment>The recordings list&apos;s column of check boxes (hidden until widened), as screen readers name it</extracomment>
+        <translation>已标记</translation>
     </message>
 </context>
 </TS>
