@@ -53,10 +53,11 @@ listener=$!
 for _ in $(seq 1 50); do grep -q listening "$scratch/focused.txt" 2>/dev/null && break; sleep 0.1; done
 xdotool mousemove --sync 300 90 click 3
 sleep 0.8
-for _ in 1 2 3 4; do xdotool key Down; sleep 0.3; done
+for _ in 1 2 3 4 5; do xdotool key Down; sleep 0.3; done
 xdotool key Escape
 wait "$listener"
-for item in "Vorschau spiegeln" "Aufnahmen und Fotos spiegeln" "Countdown vor dem Foto" "Kamerabild …"; do
+for item in "Vorschau spiegeln" "Aufnahmen und Fotos spiegeln" "Countdown vor dem Foto" "Virtuelle Kamera" \
+    "Kamerabild …"; do
     item="menu item	$item"
     grep -qF "$item" "$scratch/focused.txt" || fail "the menu did not show \"$item\": $(cat "$scratch/focused.txt")"
 done
