@@ -3,6 +3,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace segmentation {
 
@@ -69,7 +70,9 @@ void RefineMask(const cv::Mat& picture, const cv::Mat& mask, cv::Mat& alpha) {
     grey.convertTo(guide, CV_32F, 1.0 / 255);
     cv::resize(guide, guideFit, fit, 0, 0, cv::INTER_AREA);
     cv::resize(mask, p, fit, 0, 0, cv::INTER_LINEAR);
-    const int radius = std::max(1, fit.width / 80);  // 4 at 320 wide: 8 pixels of the working size
+    // Windows three of the mask's cells wide either way: wide enough to reach from where the
+    // coarse mask hesitates to the picture's edge that it stands for.
+    const int radius = std::max(2, static_cast<int>(std::lround(3.0 * fit.width / std::max(mask.cols, 1))));
     const cv::Size window(2 * radius + 1, 2 * radius + 1);
     const double epsilon = 1e-3;
     cv::Mat meanI, meanP, corrII, corrIP;
