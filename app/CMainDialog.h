@@ -31,6 +31,7 @@ class StudioSession;
 
 namespace app {
 
+class BackgroundPanel;
 class CPictureDialog;
 class CSourceDialog;
 class EffectsPanel;
@@ -69,6 +70,7 @@ public:
     studio::StudioSession& Session() const { return *session; }
     RecordingPanel& Recording() const { return *recordingPanel; }
     EffectsPanel& Effects() const { return *effectsPanel; }
+    BackgroundPanel& Background() const { return *backgroundPanel; }
     const ProgramSettings& Settings() const { return *settings; }
 
     // Lets the user choose a camera, the recording size and the microphone.
@@ -198,6 +200,7 @@ private:
     std::unique_ptr<studio::StudioSession> session;
     RecordingPanel* recordingPanel = nullptr;
     EffectsPanel* effectsPanel = nullptr;
+    BackgroundPanel* backgroundPanel = nullptr;
 
     bool initialised = false;
     bool shutdownStarted = false;

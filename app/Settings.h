@@ -10,6 +10,7 @@
 #include "app/PictureOptions.h"
 #include "capture/CameraControls.h"
 #include "capture/RoadConfig.h"
+#include "segmentation/Background.h"
 
 namespace app {
 
@@ -38,6 +39,11 @@ inline constexpr const char* kMicrophoneKey = "Microphone";
 inline constexpr const char* kMirrorPreviewKey = "MirrorPreview";
 inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
 inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
+// The background behind the person: "none", "blur" or "replace"; the blur's strength (1 to 100);
+// the replacing picture's file (a picture, or a Scene's effect file), in the file system's bytes.
+inline constexpr const char* kBackgroundKey = "Background";
+inline constexpr const char* kBackgroundBlurKey = "BackgroundBlur";
+inline constexpr const char* kBackgroundPictureKey = "BackgroundPicture";
 // Each camera's picture controls are kept in a section of their own, "[Camera <identity>]", one
 // key per control in lower case with words joined by underscores ("brightness",
 // "white_balance_temperature"; its value, a whole number in the control's units) and, for a
@@ -79,6 +85,10 @@ public:
     // Flags read "1" or "true" as on; a countdown that is not offered is off.
     const PictureOptions& Picture() const { return picture_; }
     bool SetPicture(const PictureOptions& options);
+    // None unless the file says "blur" or "replace" (in any case); a strength that is not a
+    // whole number is the default, one out of range the nearest end.
+    const segmentation::BackgroundChoice& Background() const { return background_; }
+    bool SetBackground(const segmentation::BackgroundChoice& choice);
     // The picture controls kept for each camera, by identity. Values that are not whole numbers
     // and switches that are not 0/1/true/false are left out, so the camera keeps its own.
     const std::map<std::string, capture::ControlSettings>& CameraControls() const {
@@ -100,6 +110,7 @@ private:
     std::string camera_;
     std::string microphone_;
     PictureOptions picture_;
+    segmentation::BackgroundChoice background_;
     std::map<std::string, capture::ControlSettings> cameraControls_;
 };
 

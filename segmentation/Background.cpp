@@ -7,7 +7,34 @@
 #include <cmath>
 #include <vector>
 
+#include "effects/DecodedPicture.h"
+#include "effects/EffectFile.h"
+#include "effects/PngDecoder.h"
+
 namespace segmentation {
+
+cv::Mat ReadBackgroundPicture(const std::string& path) {
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".eft") == 0) {
+        effects::EffectFile file;
+        if (!file.Open(path, true)) return {};
+        const effects::EffectDescriptor* descriptor = file.ReadDescriptor();
+        if (!descriptor) return {};
+        const auto picture = effects::DecodePng(descriptor->image);
+        if (!picture || picture->Empty()) return {};
+        // A Scene's windows (where the camera picture goes) are transparent: they are filled
+        // with a light grey rather than whatever colour the transparent pixels hold.
+        const cv::Mat colour = effects::PictureToColourImage(*picture);
+        const cv::Mat grey(colour.size(), CV_8UC3, cv::Scalar::all(200));
+        cv::Mat filled;
+        Composite(colour, grey, effects::PictureToMaskImage(*picture), filled);
+        return filled;
+    }
+    try {
+        return cv::imread(path, cv::IMREAD_COLOR);
+    } catch (const cv::Exception&) {
+        return {};
+    }
+}
 
 const char* BackgroundModeWord(BackgroundMode mode) {
     switch (mode) {
@@ -113,7 +140,7 @@ bool BackgroundStage::Choose(const BackgroundChoice& wanted, std::string* error)
     choice.blur = std::clamp(choice.blur, BackgroundChoice::kMinBlur, BackgroundChoice::kMaxBlur);
     cv::Mat replacement;
     if (choice.mode == BackgroundMode::Replace) {
-        replacement = cv::imread(choice.picture, cv::IMREAD_COLOR);
+        replacement = ReadBackgroundPicture(choice.picture);
         if (replacement.empty()) {
             if (error) *error = "cannot read the picture " + choice.picture;
             return false;
@@ -169,7 +196,7 @@ bool BackgroundStage::ApplyToStill(const std::string& modelPath, const Backgroun
     if (!segmenter) return false;
     cv::Mat replacement;
     if (choice.mode == BackgroundMode::Replace) {
-        replacement = cv::imread(choice.picture, cv::IMREAD_COLOR);
+        replacement = ReadBackgroundPicture(choice.picture);
         if (replacement.empty()) {
             error = "cannot read the picture " + choice.picture;
             return false;

@@ -32,6 +32,10 @@ struct BackgroundChoice {
 const char* BackgroundModeWord(BackgroundMode mode);
 BackgroundMode BackgroundModeFromWord(const std::string& word);
 
+// The picture of `path` as a background: the picture of an effect file (".eft", as the Scenes
+// are), or a picture file OpenCV reads (PNG, JPEG, BMP, ...). Empty when it cannot be read.
+cv::Mat ReadBackgroundPicture(const std::string& path);
+
 // The room behind the person, blurred: the picture reduced, blurred with the strength's radius
 // and enlarged again. Where `alpha` (8 bits, the picture's size) is given, the person's own
 // pixels are left out of the blur, so their colours do not bleed into the room as a halo.
