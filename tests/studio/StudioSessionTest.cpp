@@ -389,10 +389,11 @@ TEST(Studio_Session, EndLeavesAFileThatCannotBeMadeAndNothingOfItRemains) {
 
 namespace {
 
-// How much fine detail a region holds: the variance of its Laplacian.
+// How much fine detail a region (BGR or grey) holds: the variance of its Laplacian.
 double Detail(const cv::Mat& picture) {
     cv::Mat grey, laplacian;
-    cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
+    if (picture.channels() == 3) cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
+    else grey = picture;
     cv::Laplacian(grey, laplacian, CV_32F);
     cv::Scalar mean, deviation;
     cv::meanStdDev(laplacian, mean, deviation);
@@ -401,7 +402,7 @@ double Detail(const cv::Mat& picture) {
 
 }  // namespace
 
-TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshots) {
+TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshotsAndRecordings) {
     const std::string model = QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite";
     QUENVALOR_REQUIRE(std::filesystem::exists(model), "no segmentation model (tools/install-deps.sh)");
     const cv::Mat photo = cv::imread(QUENVALOR_BUILD_DIR "/test-data/face.png", cv::IMREAD_COLOR);
@@ -447,6 +448,19 @@ TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshots) {
     };
     EXPECT_TRUE(WaitUntil(softened, kLongWait)) << "the corners are not blurred";
     EXPECT_GT(Detail(blurred(face)), Detail(plain(face)) * 0.7);
+    // A recording carries it too: the last picture of a short one, its brightness plane.
+    const RecordedEvents::Start recording = StartRecording(session, events);
+    ASSERT_TRUE(recording.started) << recording.pathOrMessage;
+    std::this_thread::sleep_for(1500ms);
+    session.StopRecording();
+    ASSERT_TRUE(WaitUntil([&] { return session.FinishingRecorderCount() == 0; }, kLongWait));
+    cv::Mat recorded;
+    recording::testing::DecodeStream(recording.pathOrMessage, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame, double) {
+        cv::Mat(frame.height, frame.width, CV_8U, frame.data[0], frame.linesize[0]).copyTo(recorded);
+    });
+    ASSERT_EQ(recorded.size(), plain.size());
+    for (const cv::Rect& corner : corners) EXPECT_LT(Detail(recorded(corner)), Detail(plain(corner)) / 3);
+    EXPECT_GT(Detail(recorded(face)), Detail(plain(face)) * 0.5);
 
     const std::string scene = folder.File("scene.png");
     ASSERT_TRUE(cv::imwrite(scene, cv::Mat(120, 160, CV_8UC3, cv::Scalar(40, 200, 60))));
