@@ -88,12 +88,15 @@ void BackgroundPanel::Start(ProgramSettings& programSettings, const QString& fol
     ShowChoice();
 }
 
-void BackgroundPanel::SetShown(bool shown) { box->setVisible(shown); }
+void BackgroundPanel::SetShown(bool shown) {
+    box->setVisible(shown);
+}
 
 bool BackgroundPanel::Choose(const BackgroundChoice& choice) {
     std::string error;
     if (!session.SetBackground(choice, &error)) {
-        window.SetStatusText(tr("The background cannot be changed: %1").arg(QString::fromStdString(error)));
+        window.SetStatusText(
+            tr("The background cannot be changed: %1").arg(QString::fromStdString(error)));
         ShowChoice();
         return false;
     }
@@ -112,7 +115,8 @@ void BackgroundPanel::ShowChoice() {
     picture->setVisible(current.mode == BackgroundMode::Replace);
     const QString name = QFileInfo(QString::fromStdString(current.picture)).completeBaseName();
     picture->setText(name.isEmpty() ? tr("Picture...") : name);
-    picture->setToolTip(tr("The picture shown behind you: %1").arg(QString::fromStdString(current.picture)));
+    picture->setToolTip(
+        tr("The picture shown behind you: %1").arg(QString::fromStdString(current.picture)));
 }
 
 void BackgroundPanel::FillPictureMenu() {
@@ -120,12 +124,13 @@ void BackgroundPanel::FillPictureMenu() {
     menu->clear();
     // The Scenes category's pictures, by name, with their thumbnails.
     const QDir scenes(programFolder + QStringLiteral("/Effects/Scenes"));
-    for (const QFileInfo& file : scenes.entryInfoList({QStringLiteral("*.eft")}, QDir::Files, QDir::Name)) {
+    for (const QFileInfo& file :
+         scenes.entryInfoList({QStringLiteral("*.eft")}, QDir::Files, QDir::Name)) {
         QString name = file.completeBaseName();
         name.replace(QLatin1Char('_'), QLatin1Char(' '));
         if (!name.isEmpty()) name[0] = name[0].toUpper();
-        const QIcon icon(programFolder + QStringLiteral("/EffectsBmps/Scenes/") + file.completeBaseName() +
-                         QStringLiteral(".bmp"));
+        const QIcon icon(programFolder + QStringLiteral("/EffectsBmps/Scenes/") +
+                         file.completeBaseName() + QStringLiteral(".bmp"));
         const std::string path = file.absoluteFilePath().toStdString();
         menu->addAction(icon, name, this, [this, path] {
             BackgroundChoice choice = current;

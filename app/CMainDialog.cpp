@@ -94,7 +94,8 @@ void CMainDialog::Initialise() {
     start.outputFolder = OutputFolderBytes().toStdString();
     start.defaultFolder = DefaultOutputFolder().toStdString();
     start.homeFolder = QDir::homePath().toStdString();
-    start.segmentationModel = segmentation::ModelPathIn(QFile::encodeName(programFolder).toStdString());
+    start.segmentationModel =
+        segmentation::ModelPathIn(QFile::encodeName(programFolder).toStdString());
     start.background = settings->Background();
     for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);

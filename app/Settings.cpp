@@ -113,14 +113,16 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
     picture_.mirrorPreview = ReadFlag(ini, kMirrorPreviewKey);
     picture_.mirrorOutput = ReadFlag(ini, kMirrorOutputKey);
     picture_.countdownSeconds = ReadCountdown(ini);
-    background_.mode = segmentation::BackgroundModeFromWord(Read(ini, kBackgroundKey).trimmed().toLower().toStdString());
+    background_.mode = segmentation::BackgroundModeFromWord(
+        Read(ini, kBackgroundKey).trimmed().toLower().toStdString());
     bool number = false;
     const int blur = Read(ini, kBackgroundBlurKey).trimmed().toInt(&number);
     if (number)
         background_.blur = std::clamp(blur, segmentation::BackgroundChoice::kMinBlur,
                                       segmentation::BackgroundChoice::kMaxBlur);
-    background_.picture =
-        ini.ReadBytes(Section(), QString::fromLatin1(kBackgroundPictureKey)).value_or(QByteArray()).toStdString();
+    background_.picture = ini.ReadBytes(Section(), QString::fromLatin1(kBackgroundPictureKey))
+                              .value_or(QByteArray())
+                              .toStdString();
     // A camera's section is found by its name, made from the identity as CameraSectionName makes
     // it; the identity is what follows the prefix.
     for (const QString& section : ini.SectionNames()) {
@@ -192,9 +194,11 @@ bool ProgramSettings::SetBackground(const segmentation::BackgroundChoice& choice
     background_ = choice;
     if (unreadable_) return false;
     const CIniFile ini(file_);
-    return ini.WriteStrings(Section(), {{QString::fromLatin1(kBackgroundKey),
-                                         QString::fromLatin1(segmentation::BackgroundModeWord(choice.mode))},
-                                        {QString::fromLatin1(kBackgroundBlurKey), QString::number(choice.blur)}}) &&
+    return ini.WriteStrings(
+               Section(),
+               {{QString::fromLatin1(kBackgroundKey),
+                 QString::fromLatin1(segmentation::BackgroundModeWord(choice.mode))},
+                {QString::fromLatin1(kBackgroundBlurKey), QString::number(choice.blur)}}) &&
            ini.WriteBytes(Section(), QString::fromLatin1(kBackgroundPictureKey),
                           QByteArray::fromStdString(choice.picture));
 }

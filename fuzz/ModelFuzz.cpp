@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     if (elements > (1u << 16)) return 0;
     const std::vector<float> input(
-        static_cast<std::size_t>(net->InputHeight()) * net->InputWidth() * net->InputChannels(), 0.0f);
+        static_cast<std::size_t>(net->InputHeight()) * net->InputWidth() * net->InputChannels(),
+        0.0f);
     const float* output = net->Run(input.data());
     fuzzing::Require(output != nullptr);
     return 0;

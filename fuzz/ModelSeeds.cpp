@@ -20,9 +20,10 @@ bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> EveryOperator() {
-    const std::vector<mb::Code> codes{{4, ""},  {117, ""}, {40, ""}, {18, ""}, {23, ""}, {1, ""},
-                                      {0, ""},  {19, ""},  {6, ""},  {32, "Convolution2DTransposeBias"},
-                                      {14, ""}, {3, ""}};
+    const std::vector<mb::Code> codes{
+        {4, ""},  {117, ""}, {40, ""}, {18, ""}, {23, ""},
+        {1, ""},  {0, ""},   {19, ""}, {6, ""},  {32, "Convolution2DTransposeBias"},
+        {14, ""}, {3, ""}};
     const std::vector<float> depthwise(3 * 3 * 2, 0.125f);
     const std::vector<mb::Tensor> tensors{
         {{1, 4, 4, 2}},                                   // 0 input
@@ -77,8 +78,8 @@ std::vector<uint8_t> Convolution() {
                                           {{1, 1, 1, 1}},
                                           {{1}, 0, mb::Floats({0.0f})},
                                           {{1, 1, 2, 1}}};
-    const std::vector<mb::Operator> operators{{0, {1}, {2}},
-                                              {1, {0, 2, 3}, {4}, 1, {{0, 1, 1}, {1, 4, 1}, {2, 4, 1}}}};
+    const std::vector<mb::Operator> operators{
+        {0, {1}, {2}}, {1, {0, 2, 3}, {4}, 1, {{0, 1, 1}, {1, 4, 1}, {2, 4, 1}}}};
     return mb::Build({{6, ""}, {3, ""}}, tensors, operators, {0}, {4});
 }
 

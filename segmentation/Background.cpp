@@ -38,9 +38,12 @@ cv::Mat ReadBackgroundPicture(const std::string& path) {
 
 const char* BackgroundModeWord(BackgroundMode mode) {
     switch (mode) {
-        case BackgroundMode::Blur: return "blur";
-        case BackgroundMode::Replace: return "replace";
-        case BackgroundMode::None: break;
+        case BackgroundMode::Blur:
+            return "blur";
+        case BackgroundMode::Replace:
+            return "replace";
+        case BackgroundMode::None:
+            break;
     }
     return "none";
 }
@@ -81,7 +84,8 @@ void BlurBackground(const cv::Mat& picture, const cv::Mat& alpha, int strength, 
         cv::split(small, channels);
         for (cv::Mat& channel : channels) channel = channel.mul(weight);
         cv::merge(channels, 3, weighted);
-        cv::GaussianBlur(weighted, weighted, {0, 0}, reducedSigma, reducedSigma, cv::BORDER_REFLECT);
+        cv::GaussianBlur(weighted, weighted, {0, 0}, reducedSigma, reducedSigma,
+                         cv::BORDER_REFLECT);
         cv::GaussianBlur(weight, spread, {0, 0}, reducedSigma, reducedSigma, cv::BORDER_REFLECT);
         for (int y = 0; y < out.rows; ++y) {
             const float* w = weighted.ptr<float>(y);
@@ -105,7 +109,8 @@ void CoverSize(const cv::Mat& picture, cv::Size size, cv::Mat& covered) {
     cv::resize(picture(middle), covered, size, 0, 0, scale < 1 ? cv::INTER_AREA : cv::INTER_LINEAR);
 }
 
-void Composite(const cv::Mat& person, const cv::Mat& background, const cv::Mat& alpha, cv::Mat& out) {
+void Composite(const cv::Mat& person, const cv::Mat& background, const cv::Mat& alpha,
+               cv::Mat& out) {
     out.create(person.size(), CV_8UC3);
     thread_local cv::Mat weights;  // alpha repeated for the three channels
     cv::cvtColor(alpha, weights, cv::COLOR_GRAY2BGR);
@@ -208,8 +213,10 @@ bool BackgroundStage::ApplyToStill(const std::string& modelPath, const Backgroun
     }
     cv::Mat alpha, background;
     RefineMask(picture, segmenter->Segment(picture), alpha);
-    if (choice.mode == BackgroundMode::Blur) BlurBackground(picture, alpha, choice.blur, background);
-    else CoverSize(replacement, picture.size(), background);
+    if (choice.mode == BackgroundMode::Blur)
+        BlurBackground(picture, alpha, choice.blur, background);
+    else
+        CoverSize(replacement, picture.size(), background);
     Composite(picture, background, alpha, out);
     return true;
 }

@@ -43,7 +43,8 @@ void BlurBackground(const cv::Mat& picture, const cv::Mat& alpha, int strength, 
 // `picture` made to cover `size`: scaled to fill it and cut evenly on the sides that overhang.
 void CoverSize(const cv::Mat& picture, cv::Size size, cv::Mat& covered);
 // out = background + (person - background) * alpha / 255, per pixel (8-bit BGR, alpha 8-bit).
-void Composite(const cv::Mat& person, const cv::Mat& background, const cv::Mat& alpha, cv::Mat& out);
+void Composite(const cv::Mat& person, const cv::Mat& background, const cv::Mat& alpha,
+               cv::Mat& out);
 
 // The background choice on the frame road: a mask worker fed with the camera pictures, and the
 // chosen background drawn behind the person with its latest mask. Available only when the
@@ -68,8 +69,8 @@ public:
 
     // The whole work on one still picture, at once on the caller's thread (for the tool and
     // tests): segment, refine, draw. False with `error` when the model or the picture fails.
-    static bool ApplyToStill(const std::string& modelPath, const BackgroundChoice& choice, const cv::Mat& picture,
-                             cv::Mat& out, std::string& error);
+    static bool ApplyToStill(const std::string& modelPath, const BackgroundChoice& choice,
+                             const cv::Mat& picture, cv::Mat& out, std::string& error);
 
 private:
     std::string unavailable_;

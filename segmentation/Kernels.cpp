@@ -19,10 +19,14 @@ typedef float Float8 __attribute__((vector_size(32)));
 
 [[gnu::always_inline]] inline float Activate(float x, Activation activation) {
     switch (activation) {
-        case Activation::None: return x;
-        case Activation::Relu: return std::max(x, 0.0f);
-        case Activation::ReluN1To1: return std::clamp(x, -1.0f, 1.0f);
-        case Activation::Relu6: return std::clamp(x, 0.0f, 6.0f);
+        case Activation::None:
+            return x;
+        case Activation::Relu:
+            return std::max(x, 0.0f);
+        case Activation::ReluN1To1:
+            return std::clamp(x, -1.0f, 1.0f);
+        case Activation::Relu6:
+            return std::clamp(x, 0.0f, 6.0f);
     }
     return x;
 }
@@ -39,16 +43,16 @@ void ActivationBounds(Activation activation, float& low, float& high) {
 // C (rows x n) = A (rows x k, row stride lda) * B (k x n) + bias, clamped to [low, high]; n is
 // a multiple of 8. Four rows and sixteen columns at a time are kept in registers.
 [[gnu::always_inline]] inline void GemmBody(const float* __restrict a, int rows, int k, int lda,
-                                            const float* __restrict b, const float* __restrict bias, int n,
-                                            float low, float high, float* __restrict c) {
+                                            const float* __restrict b, const float* __restrict bias,
+                                            int n, float low, float high, float* __restrict c) {
     const Float8 lo = {low, low, low, low, low, low, low, low};
     const Float8 hi = {high, high, high, high, high, high, high, high};
 // Clamps v to the activation's bounds and stores it at p.
-#define QUENVALOR_PUT(p, v)            \
-    do {                               \
+#define QUENVALOR_PUT(p, v)               \
+    do {                                  \
         Float8 put = (v) < lo ? lo : (v); \
-        put = put > hi ? hi : put;     \
-        QUENVALOR_STORE8(p, put);      \
+        put = put > hi ? hi : put;        \
+        QUENVALOR_STORE8(p, put);         \
     } while (false)
     int r = 0;
     for (; r + 4 <= rows; r += 4) {
@@ -116,12 +120,13 @@ void ActivationBounds(Activation activation, float& low, float& high) {
 #undef QUENVALOR_PUT
 }
 
-void GemmBaseline(const float* a, int rows, int k, int lda, const float* b, const float* bias, int n, float low,
-                  float high, float* c) {
+void GemmBaseline(const float* a, int rows, int k, int lda, const float* b, const float* bias,
+                  int n, float low, float high, float* c) {
     GemmBody(a, rows, k, lda, b, bias, n, low, high, c);
 }
-__attribute__((target("avx2,fma"))) void GemmAvx2(const float* a, int rows, int k, int lda, const float* b,
-                                                  const float* bias, int n, float low, float high, float* c) {
+__attribute__((target("avx2,fma"))) void GemmAvx2(const float* a, int rows, int k, int lda,
+                                                  const float* b, const float* bias, int n,
+                                                  float low, float high, float* c) {
     GemmBody(a, rows, k, lda, b, bias, n, low, high, c);
 }
 
@@ -130,8 +135,8 @@ bool HasAvx2() {
     return available;
 }
 
-void Gemm(const float* a, int rows, int k, int lda, const float* b, const float* bias, int n, Activation activation,
-          float* c) {
+void Gemm(const float* a, int rows, int k, int lda, const float* b, const float* bias, int n,
+          Activation activation, float* c) {
     float low, high;
     ActivationBounds(activation, low, high);
     (HasAvx2() ? GemmAvx2 : GemmBaseline)(a, rows, k, lda, b, bias, n, low, high, c);
@@ -143,8 +148,10 @@ struct DepthwiseGeometry {
 };
 
 // One output row of a depthwise convolution at a time; the taps outside the input are skipped.
-[[gnu::always_inline]] inline void DepthwiseBody(const float* __restrict in, const float* __restrict filter,
-                                                 const float* __restrict bias, const DepthwiseGeometry& g,
+[[gnu::always_inline]] inline void DepthwiseBody(const float* __restrict in,
+                                                 const float* __restrict filter,
+                                                 const float* __restrict bias,
+                                                 const DepthwiseGeometry& g,
                                                  float* __restrict out) {
     const int inC = g.channels / g.multiplier;
     const int c = g.channels;
@@ -171,11 +178,12 @@ struct DepthwiseGeometry {
     }
 }
 
-void DepthwiseBaseline(const float* in, const float* filter, const float* bias, const DepthwiseGeometry& g,
-                       float* out) {
+void DepthwiseBaseline(const float* in, const float* filter, const float* bias,
+                       const DepthwiseGeometry& g, float* out) {
     DepthwiseBody(in, filter, bias, g, out);
 }
-__attribute__((target("avx2,fma"))) void DepthwiseAvx2(const float* in, const float* filter, const float* bias,
+__attribute__((target("avx2,fma"))) void DepthwiseAvx2(const float* in, const float* filter,
+                                                       const float* bias,
                                                        const DepthwiseGeometry& g, float* out) {
     DepthwiseBody(in, filter, bias, g, out);
 }
@@ -193,12 +201,14 @@ Broadcast StepsOf(const View& v) {
 }
 
 template <typename Operation>
-void Elementwise(const View& a, const View& b, const Output& out, Activation activation, Operation operation) {
+void Elementwise(const View& a, const View& b, const Output& out, Activation activation,
+                 Operation operation) {
     const std::size_t count = static_cast<std::size_t>(out.height) * out.width * out.channels;
     const bool same = a.height == b.height && a.width == b.width && a.channels == b.channels &&
                       a.height == out.height && a.width == out.width && a.channels == out.channels;
     if (same) {
-        for (std::size_t i = 0; i < count; ++i) out.data[i] = Activate(operation(a.data[i], b.data[i]), activation);
+        for (std::size_t i = 0; i < count; ++i)
+            out.data[i] = Activate(operation(a.data[i], b.data[i]), activation);
         return;
     }
     const Broadcast sa = StepsOf(a), sb = StepsOf(b);
@@ -230,8 +240,9 @@ void ApplyActivation(float* data, std::size_t count, Activation activation) {
     for (std::size_t i = 0; i < count; ++i) data[i] = Activate(data[i], activation);
 }
 
-Conv2DKernel::Conv2DKernel(const float* filter, int outChannels, int filterH, int filterW, int inChannels,
-                           const float* bias, int strideW, int strideH, Padding padding, Activation activation)
+Conv2DKernel::Conv2DKernel(const float* filter, int outChannels, int filterH, int filterW,
+                           int inChannels, const float* bias, int strideW, int strideH,
+                           Padding padding, Activation activation)
     : outChannels_(outChannels),
       filterH_(filterH),
       filterW_(filterW),
@@ -247,7 +258,9 @@ Conv2DKernel::Conv2DKernel(const float* filter, int outChannels, int filterH, in
     bias_.assign(columns, 0.0f);
     for (int o = 0; o < outChannels; ++o) {
         bias_[o] = bias ? bias[o] : 0.0f;
-        for (int i = 0; i < depth; ++i) matrix_[static_cast<std::size_t>(i) * columns + o] = filter[static_cast<std::size_t>(o) * depth + i];
+        for (int i = 0; i < depth; ++i)
+            matrix_[static_cast<std::size_t>(i) * columns + o] =
+                filter[static_cast<std::size_t>(o) * depth + i];
     }
 }
 
@@ -270,26 +283,31 @@ void Conv2DKernel::Run(const View& in, const Output& out, std::vector<float>& sc
                     for (int kx = 0; kx < filterW_; ++kx) {
                         const int ix = x * strideW_ - padLeft + kx;
                         if (ix < 0 || ix >= in.width) continue;
-                        std::memcpy(row + (ky * filterW_ + kx) * inChannels_,
-                                    in.data + (static_cast<std::size_t>(iy) * in.width + ix) * inChannels_,
-                                    sizeof(float) * inChannels_);
+                        std::memcpy(
+                            row + (ky * filterW_ + kx) * inChannels_,
+                            in.data + (static_cast<std::size_t>(iy) * in.width + ix) * inChannels_,
+                            sizeof(float) * inChannels_);
                     }
                 }
         rows = scratch.data();
     }
     if (columns == outChannels_) {
-        Gemm(rows, pixels, depth, depth, matrix_.data(), bias_.data(), columns, activation_, out.data);
+        Gemm(rows, pixels, depth, depth, matrix_.data(), bias_.data(), columns, activation_,
+             out.data);
         return;
     }
     std::vector<float> wide(static_cast<std::size_t>(pixels) * columns);
-    Gemm(rows, pixels, depth, depth, matrix_.data(), bias_.data(), columns, activation_, wide.data());
+    Gemm(rows, pixels, depth, depth, matrix_.data(), bias_.data(), columns, activation_,
+         wide.data());
     for (int p = 0; p < pixels; ++p)
-        std::memcpy(out.data + static_cast<std::size_t>(p) * outChannels_, wide.data() + static_cast<std::size_t>(p) * columns,
+        std::memcpy(out.data + static_cast<std::size_t>(p) * outChannels_,
+                    wide.data() + static_cast<std::size_t>(p) * columns,
                     sizeof(float) * outChannels_);
 }
 
-DepthwiseConv2DKernel::DepthwiseConv2DKernel(const float* filter, int filterH, int filterW, int outChannels,
-                                             int depthMultiplier, const float* bias, int strideW, int strideH,
+DepthwiseConv2DKernel::DepthwiseConv2DKernel(const float* filter, int filterH, int filterW,
+                                             int outChannels, int depthMultiplier,
+                                             const float* bias, int strideW, int strideH,
                                              Padding padding, Activation activation)
     : filterH_(filterH),
       filterW_(filterW),
@@ -317,12 +335,15 @@ void DepthwiseConv2DKernel::Run(const View& in, const Output& out) const {
                               strideW_,
                               PaddingBefore(in.height, filterH_, strideH_, padding_),
                               PaddingBefore(in.width, filterW_, strideW_, padding_)};
-    (HasAvx2() ? DepthwiseAvx2 : DepthwiseBaseline)(in.data, filter_.data(), bias_.data(), g, out.data);
-    ApplyActivation(out.data, static_cast<std::size_t>(out.height) * out.width * out.channels, activation_);
+    (HasAvx2() ? DepthwiseAvx2 : DepthwiseBaseline)(in.data, filter_.data(), bias_.data(), g,
+                                                    out.data);
+    ApplyActivation(out.data, static_cast<std::size_t>(out.height) * out.width * out.channels,
+                    activation_);
 }
 
-TransposeConvKernel::TransposeConvKernel(const float* filter, int outChannels, int filterH, int filterW,
-                                         int inChannels, const float* bias, int strideW, int strideH, Padding padding)
+TransposeConvKernel::TransposeConvKernel(const float* filter, int outChannels, int filterH,
+                                         int filterW, int inChannels, const float* bias,
+                                         int strideW, int strideH, Padding padding)
     : outChannels_(outChannels),
       filterH_(filterH),
       filterW_(filterW),
@@ -330,7 +351,8 @@ TransposeConvKernel::TransposeConvKernel(const float* filter, int outChannels, i
       strideW_(strideW),
       strideH_(strideH),
       padding_(padding),
-      filter_(filter, filter + static_cast<std::size_t>(outChannels) * filterH * filterW * inChannels),
+      filter_(filter,
+              filter + static_cast<std::size_t>(outChannels) * filterH * filterW * inChannels),
       bias_(outChannels, 0.0f) {
     if (bias) std::copy(bias, bias + outChannels, bias_.begin());
 }
@@ -340,7 +362,8 @@ void TransposeConvKernel::Run(const View& in, const Output& out) const {
     // convolution's would be.
     const auto before = [](int inLength, int outLength, int filter, int stride, Padding padding) {
         if (padding == Padding::Valid) return 0;
-        return static_cast<int>(std::max<int64_t>(int64_t{inLength - 1} * stride + filter - outLength, 0) / 2);
+        return static_cast<int>(
+            std::max<int64_t>(int64_t{inLength - 1} * stride + filter - outLength, 0) / 2);
     };
     const int padTop = before(in.height, out.height, filterH_, strideH_, padding_);
     const int padLeft = before(in.width, out.width, filterW_, strideW_, padding_);
@@ -356,10 +379,13 @@ void TransposeConvKernel::Run(const View& in, const Output& out) const {
                 for (int kx = 0; kx < filterW_; ++kx) {
                     const int ox = x * strideW_ - padLeft + kx;
                     if (ox < 0 || ox >= out.width) continue;
-                    float* o = out.data + (static_cast<std::size_t>(oy) * out.width + ox) * outChannels_;
+                    float* o =
+                        out.data + (static_cast<std::size_t>(oy) * out.width + ox) * outChannels_;
                     for (int oc = 0; oc < outChannels_; ++oc) {
                         const float* w =
-                            filter_.data() + ((static_cast<std::size_t>(oc) * filterH_ + ky) * filterW_ + kx) * inChannels_;
+                            filter_.data() +
+                            ((static_cast<std::size_t>(oc) * filterH_ + ky) * filterW_ + kx) *
+                                inChannels_;
                         float sum = 0.0f;
                         for (int ic = 0; ic < inChannels_; ++ic) sum += i[ic] * w[ic];
                         o[oc] += sum;
@@ -369,16 +395,18 @@ void TransposeConvKernel::Run(const View& in, const Output& out) const {
         }
 }
 
-void AveragePool2D(const View& in, const Output& out, int filterW, int filterH, int strideW, int strideH,
-                   Padding padding, Activation activation) {
+void AveragePool2D(const View& in, const Output& out, int filterW, int filterH, int strideW,
+                   int strideH, Padding padding, Activation activation) {
     const int padTop = PaddingBefore(in.height, filterH, strideH, padding);
     const int padLeft = PaddingBefore(in.width, filterW, strideW, padding);
     const int c = in.channels;
     std::vector<double> sum(c);
     for (int y = 0; y < out.height; ++y)
         for (int x = 0; x < out.width; ++x) {
-            const int y0 = std::max(y * strideH - padTop, 0), y1 = std::min(y * strideH - padTop + filterH, in.height);
-            const int x0 = std::max(x * strideW - padLeft, 0), x1 = std::min(x * strideW - padLeft + filterW, in.width);
+            const int y0 = std::max(y * strideH - padTop, 0),
+                      y1 = std::min(y * strideH - padTop + filterH, in.height);
+            const int x0 = std::max(x * strideW - padLeft, 0),
+                      x1 = std::min(x * strideW - padLeft + filterW, in.width);
             std::fill(sum.begin(), sum.end(), 0.0);
             for (int iy = y0; iy < y1; ++iy)
                 for (int ix = x0; ix < x1; ++ix) {
@@ -387,7 +415,8 @@ void AveragePool2D(const View& in, const Output& out, int filterW, int filterH, 
                 }
             const int cells = std::max((y1 - y0) * (x1 - x0), 1);
             float* o = out.data + (static_cast<std::size_t>(y) * out.width + x) * c;
-            for (int ch = 0; ch < c; ++ch) o[ch] = Activate(static_cast<float>(sum[ch] / cells), activation);
+            for (int ch = 0; ch < c; ++ch)
+                o[ch] = Activate(static_cast<float>(sum[ch] / cells), activation);
         }
 }
 
@@ -397,11 +426,13 @@ void MeanOverSpace(const View& in, const Output& out) {
 
 void ResizeBilinear(const View& in, const Output& out, bool alignCorners, bool halfPixelCenters) {
     const auto scaleOf = [alignCorners](int inLength, int outLength) {
-        if (alignCorners && outLength > 1) return static_cast<float>(inLength - 1) / (outLength - 1);
+        if (alignCorners && outLength > 1)
+            return static_cast<float>(inLength - 1) / (outLength - 1);
         return static_cast<float>(inLength) / outLength;
     };
     const float scaleY = scaleOf(in.height, out.height), scaleX = scaleOf(in.width, out.width);
-    const auto source = [halfPixelCenters](int at, float scale, int inLength, int& low, int& high, float& weight) {
+    const auto source = [halfPixelCenters](int at, float scale, int inLength, int& low, int& high,
+                                           float& weight) {
         const float position = halfPixelCenters ? (at + 0.5f) * scale - 0.5f : at * scale;
         const float floor = std::floor(position);
         weight = position - floor;
@@ -440,7 +471,8 @@ void Mul(const View& a, const View& b, const Output& out, Activation activation)
 }
 
 void HardSwish(const float* in, float* out, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) out[i] = in[i] * std::clamp(in[i] + 3.0f, 0.0f, 6.0f) * (1.0f / 6.0f);
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = in[i] * std::clamp(in[i] + 3.0f, 0.0f, 6.0f) * (1.0f / 6.0f);
 }
 
 void Relu(const float* in, float* out, std::size_t count) {

@@ -34,7 +34,8 @@ void ApplyActivation(float* data, std::size_t count, Activation activation);
 class Conv2DKernel {
 public:
     Conv2DKernel(const float* filter, int outChannels, int filterH, int filterW, int inChannels,
-                 const float* bias, int strideW, int strideH, Padding padding, Activation activation);
+                 const float* bias, int strideW, int strideH, Padding padding,
+                 Activation activation);
     // `scratch` holds the gathered windows when the filter is larger than one pixel or strided.
     void Run(const View& in, const Output& out, std::vector<float>& scratch) const;
 
@@ -51,8 +52,9 @@ private:
 // depth multiplier): output channel c * multiplier + m takes input channel c.
 class DepthwiseConv2DKernel {
 public:
-    DepthwiseConv2DKernel(const float* filter, int filterH, int filterW, int outChannels, int depthMultiplier,
-                          const float* bias, int strideW, int strideH, Padding padding, Activation activation);
+    DepthwiseConv2DKernel(const float* filter, int filterH, int filterW, int outChannels,
+                          int depthMultiplier, const float* bias, int strideW, int strideH,
+                          Padding padding, Activation activation);
     void Run(const View& in, const Output& out) const;
 
 private:
@@ -69,8 +71,9 @@ private:
 // stride times its position, less the padding; the bias is added to every output value.
 class TransposeConvKernel {
 public:
-    TransposeConvKernel(const float* filter, int outChannels, int filterH, int filterW, int inChannels,
-                        const float* bias, int strideW, int strideH, Padding padding);
+    TransposeConvKernel(const float* filter, int outChannels, int filterH, int filterW,
+                        int inChannels, const float* bias, int strideW, int strideH,
+                        Padding padding);
     void Run(const View& in, const Output& out) const;
 
 private:
@@ -83,8 +86,8 @@ private:
 
 // The mean of each channel over windows of filterH x filterW; windows that overhang the input
 // (SAME padding) average only the cells inside it.
-void AveragePool2D(const View& in, const Output& out, int filterW, int filterH, int strideW, int strideH,
-                   Padding padding, Activation activation);
+void AveragePool2D(const View& in, const Output& out, int filterW, int filterH, int strideW,
+                   int strideH, Padding padding, Activation activation);
 // The mean of each channel over all rows and columns (a MEAN over axes 1 and 2).
 void MeanOverSpace(const View& in, const Output& out);
 // Bilinear resizing to the output's size; with `halfPixelCenters` pixel centres are matched

@@ -11,7 +11,8 @@ std::string ModelPathIn(const std::string& dataFolder) {
     return dataFolder + "/models/selfie_segmentation_landscape.tflite";
 }
 
-std::unique_ptr<PersonSegmenter> PersonSegmenter::Load(const std::string& modelPath, std::string& error) {
+std::unique_ptr<PersonSegmenter> PersonSegmenter::Load(const std::string& modelPath,
+                                                       std::string& error) {
     const auto model = LoadModel(modelPath, error);
     if (!model) return nullptr;
     auto network = Network::Build(*model, error);
@@ -32,7 +33,8 @@ const cv::Mat& PersonSegmenter::Segment(const cv::Mat& picture, OperatorCosts* c
     cv::cvtColor(small_, small_, cv::COLOR_BGR2RGB);
     small_.convertTo(input_, CV_32F, 1.0 / 255);
     const float* out = network_.Run(input_.ptr<float>(), costs);
-    cv::Mat(network_.OutputHeight(), network_.OutputWidth(), CV_32F, const_cast<float*>(out)).copyTo(output_);
+    cv::Mat(network_.OutputHeight(), network_.OutputWidth(), CV_32F, const_cast<float*>(out))
+        .copyTo(output_);
     return output_;
 }
 
@@ -64,15 +66,18 @@ void RefineMask(const cv::Mat& picture, const cv::Mat& mask, cv::Mat& alpha) {
                         std::max(2, static_cast<int>(picture.rows * scale)));
     const cv::Size fit(work.width / 2, work.height / 2);
     cv::Mat reduced, grey, guide, guideFit, p;
-    if (work != picture.size()) cv::resize(picture, reduced, work, 0, 0, cv::INTER_AREA);
-    else reduced = picture;
+    if (work != picture.size())
+        cv::resize(picture, reduced, work, 0, 0, cv::INTER_AREA);
+    else
+        reduced = picture;
     cv::cvtColor(reduced, grey, cv::COLOR_BGR2GRAY);
     grey.convertTo(guide, CV_32F, 1.0 / 255);
     cv::resize(guide, guideFit, fit, 0, 0, cv::INTER_AREA);
     cv::resize(mask, p, fit, 0, 0, cv::INTER_LINEAR);
     // Windows three of the mask's cells wide either way: wide enough to reach from where the
     // coarse mask hesitates to the picture's edge that it stands for.
-    const int radius = std::max(2, static_cast<int>(std::lround(3.0 * fit.width / std::max(mask.cols, 1))));
+    const int radius =
+        std::max(2, static_cast<int>(std::lround(3.0 * fit.width / std::max(mask.cols, 1))));
     const cv::Size window(2 * radius + 1, 2 * radius + 1);
     const double epsilon = 1e-3;
     cv::Mat meanI, meanP, corrII, corrIP;

@@ -27,20 +27,34 @@ enum Builtin : int32_t {
 // Names of some builtin operators this reader does not run, so an error names them.
 const char* UnsupportedName(int32_t code) {
     switch (code) {
-        case 2: return "CONCATENATION";
-        case 5: return "DEPTH_TO_SPACE";
-        case 9: return "FULLY_CONNECTED";
-        case 17: return "MAX_POOL_2D";
-        case 21: return "RELU6";
-        case 22: return "RESHAPE";
-        case 25: return "SOFTMAX";
-        case 28: return "TANH";
-        case 34: return "PAD";
-        case 41: return "SUB";
-        case 42: return "DIV";
-        case 67: return "TRANSPOSE_CONV";
-        case 97: return "RESIZE_NEAREST_NEIGHBOR";
-        default: return nullptr;
+        case 2:
+            return "CONCATENATION";
+        case 5:
+            return "DEPTH_TO_SPACE";
+        case 9:
+            return "FULLY_CONNECTED";
+        case 17:
+            return "MAX_POOL_2D";
+        case 21:
+            return "RELU6";
+        case 22:
+            return "RESHAPE";
+        case 25:
+            return "SOFTMAX";
+        case 28:
+            return "TANH";
+        case 34:
+            return "PAD";
+        case 41:
+            return "SUB";
+        case 42:
+            return "DIV";
+        case 67:
+            return "TRANSPOSE_CONV";
+        case 97:
+            return "RESIZE_NEAREST_NEIGHBOR";
+        default:
+            return nullptr;
     }
 }
 
@@ -78,7 +92,8 @@ public:
         table.at = at;
         table.vtable = static_cast<std::size_t>(vtable);
         table.vtableLength = Scalar<uint16_t>(table.vtable);
-        if (table.vtableLength < 4 || table.vtableLength % 2 || !Has(table.vtable, table.vtableLength))
+        if (table.vtableLength < 4 || table.vtableLength % 2 ||
+            !Has(table.vtable, table.vtableLength))
             return Fail(table);
         table.valid = true;
         return table;
@@ -136,13 +151,15 @@ public:
     std::vector<int> IntVector(const Table& table, int index) {
         const Vector vector = FieldVector(table, index, 4);
         std::vector<int> values(vector.count);
-        for (std::size_t i = 0; i < vector.count; ++i) values[i] = Scalar<int32_t>(vector.first + 4 * i);
+        for (std::size_t i = 0; i < vector.count; ++i)
+            values[i] = Scalar<int32_t>(vector.first + 4 * i);
         return values;
     }
 
     std::string String(const Table& table, int index) {
         const Vector vector = FieldVector(table, index, 1);
-        return std::string(reinterpret_cast<const char*>(bytes_.data()) + vector.first, vector.count);
+        return std::string(reinterpret_cast<const char*>(bytes_.data()) + vector.first,
+                           vector.count);
     }
 
     std::vector<uint8_t> Bytes(const Table& table, int index) {
@@ -156,7 +173,8 @@ public:
         const Vector vector = FieldVector(table, index, 4);
         std::vector<Table> tables;
         tables.reserve(vector.count);
-        for (std::size_t i = 0; i < vector.count && ok_; ++i) tables.push_back(TableAt(Follow(vector.first + 4 * i)));
+        for (std::size_t i = 0; i < vector.count && ok_; ++i)
+            tables.push_back(TableAt(Follow(vector.first + 4 * i)));
         return tables;
     }
 
@@ -178,7 +196,8 @@ private:
 namespace field {
 constexpr int kModelOperatorCodes = 1, kModelSubgraphs = 2, kModelBuffers = 4;
 constexpr int kCodeDeprecatedBuiltin = 0, kCodeCustom = 1, kCodeBuiltin = 3;
-constexpr int kSubgraphTensors = 0, kSubgraphInputs = 1, kSubgraphOutputs = 2, kSubgraphOperators = 3;
+constexpr int kSubgraphTensors = 0, kSubgraphInputs = 1, kSubgraphOutputs = 2,
+              kSubgraphOperators = 3;
 constexpr int kTensorShape = 0, kTensorType = 1, kTensorBuffer = 2, kTensorName = 3;
 constexpr int kBufferData = 0;
 constexpr int kOperatorCode = 0, kOperatorInputs = 1, kOperatorOutputs = 2, kOperatorOptions = 4,
@@ -193,11 +212,16 @@ constexpr int kMaxStride = 1 << 16;
 
 std::optional<Activation> ReadActivation(int8_t code) {
     switch (code) {
-        case 0: return Activation::None;
-        case 1: return Activation::Relu;
-        case 2: return Activation::ReluN1To1;
-        case 3: return Activation::Relu6;
-        default: return std::nullopt;
+        case 0:
+            return Activation::None;
+        case 1:
+            return Activation::Relu;
+        case 2:
+            return Activation::ReluN1To1;
+        case 3:
+            return Activation::Relu6;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -208,30 +232,35 @@ bool ReadOptions(FlatReader& reader, const FlatReader::Table& options, ModelOper
     switch (op.kind) {
         case OpKind::Conv2D:
             // padding, stride_w, stride_h, fused_activation_function, dilation_w, dilation_h
-            op.padding = reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
+            op.padding =
+                reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
             op.strideW = reader.FieldScalar<int32_t>(options, 1, 0);
             op.strideH = reader.FieldScalar<int32_t>(options, 2, 0);
             activationField = 3;
-            if (reader.FieldScalar<int32_t>(options, 4, 1) != 1 || reader.FieldScalar<int32_t>(options, 5, 1) != 1) {
+            if (reader.FieldScalar<int32_t>(options, 4, 1) != 1 ||
+                reader.FieldScalar<int32_t>(options, 5, 1) != 1) {
                 error = "dilated convolutions are not supported";
                 return false;
             }
             break;
         case OpKind::DepthwiseConv2D:
             // padding, stride_w, stride_h, depth_multiplier, fused_activation_function, dilations
-            op.padding = reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
+            op.padding =
+                reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
             op.strideW = reader.FieldScalar<int32_t>(options, 1, 0);
             op.strideH = reader.FieldScalar<int32_t>(options, 2, 0);
             op.depthMultiplier = reader.FieldScalar<int32_t>(options, 3, 0);
             activationField = 4;
-            if (reader.FieldScalar<int32_t>(options, 5, 1) != 1 || reader.FieldScalar<int32_t>(options, 6, 1) != 1) {
+            if (reader.FieldScalar<int32_t>(options, 5, 1) != 1 ||
+                reader.FieldScalar<int32_t>(options, 6, 1) != 1) {
                 error = "dilated convolutions are not supported";
                 return false;
             }
             break;
         case OpKind::AveragePool2D:
             // padding, stride_w, stride_h, filter_width, filter_height, fused_activation_function
-            op.padding = reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
+            op.padding =
+                reader.FieldScalar<int8_t>(options, 0, 0) == 1 ? Padding::Valid : Padding::Same;
             op.strideW = reader.FieldScalar<int32_t>(options, 1, 0);
             op.strideH = reader.FieldScalar<int32_t>(options, 2, 0);
             op.filterW = reader.FieldScalar<int32_t>(options, 3, 0);
@@ -254,7 +283,8 @@ bool ReadOptions(FlatReader& reader, const FlatReader::Table& options, ModelOper
             break;
     }
     if (activationField >= 0) {
-        const auto activation = ReadActivation(reader.FieldScalar<int8_t>(options, activationField, 0));
+        const auto activation =
+            ReadActivation(reader.FieldScalar<int8_t>(options, activationField, 0));
         if (!activation) {
             error = std::string("an activation of ") + OpKindName(op.kind) + " is not supported";
             return false;
@@ -263,7 +293,8 @@ bool ReadOptions(FlatReader& reader, const FlatReader::Table& options, ModelOper
     }
     const bool strided = op.kind == OpKind::Conv2D || op.kind == OpKind::DepthwiseConv2D ||
                          op.kind == OpKind::AveragePool2D;
-    if (strided && (op.strideW < 1 || op.strideH < 1 || op.strideW > kMaxStride || op.strideH > kMaxStride)) {
+    if (strided &&
+        (op.strideW < 1 || op.strideH < 1 || op.strideW > kMaxStride || op.strideH > kMaxStride)) {
         error = std::string("a stride of ") + OpKindName(op.kind) + " is out of range";
         return false;
     }
@@ -276,7 +307,8 @@ bool ReadOptions(FlatReader& reader, const FlatReader::Table& options, ModelOper
 
 // The custom transposed convolution's options: the raw parameters it was written with
 // (padding: 1 same, 2 valid; stride width; stride height), as three little-endian integers.
-bool ReadTransposeConvOptions(const std::vector<uint8_t>& bytes, ModelOperator& op, std::string& error) {
+bool ReadTransposeConvOptions(const std::vector<uint8_t>& bytes, ModelOperator& op,
+                              std::string& error) {
     if (bytes.size() < 12) {
         error = std::string(kTransposeConvBias) + " lacks its options";
         return false;
@@ -307,27 +339,51 @@ OperatorCode ReadOperatorCode(FlatReader& reader, const FlatReader::Table& table
     const int32_t code = reader.FieldScalar<int32_t>(table, field::kCodeBuiltin, deprecated);
     OperatorCode result;
     switch (code) {
-        case kAdd: result.kind = OpKind::Add; break;
-        case kAveragePool2D: result.kind = OpKind::AveragePool2D; break;
-        case kConv2D: result.kind = OpKind::Conv2D; break;
-        case kDepthwiseConv2D: result.kind = OpKind::DepthwiseConv2D; break;
-        case kDequantize: result.kind = OpKind::Dequantize; break;
-        case kLogistic: result.kind = OpKind::Logistic; break;
-        case kMul: result.kind = OpKind::Mul; break;
-        case kRelu: result.kind = OpKind::Relu; break;
-        case kResizeBilinear: result.kind = OpKind::ResizeBilinear; break;
-        case kMean: result.kind = OpKind::Mean; break;
-        case kHardSwish: result.kind = OpKind::HardSwish; break;
+        case kAdd:
+            result.kind = OpKind::Add;
+            break;
+        case kAveragePool2D:
+            result.kind = OpKind::AveragePool2D;
+            break;
+        case kConv2D:
+            result.kind = OpKind::Conv2D;
+            break;
+        case kDepthwiseConv2D:
+            result.kind = OpKind::DepthwiseConv2D;
+            break;
+        case kDequantize:
+            result.kind = OpKind::Dequantize;
+            break;
+        case kLogistic:
+            result.kind = OpKind::Logistic;
+            break;
+        case kMul:
+            result.kind = OpKind::Mul;
+            break;
+        case kRelu:
+            result.kind = OpKind::Relu;
+            break;
+        case kResizeBilinear:
+            result.kind = OpKind::ResizeBilinear;
+            break;
+        case kMean:
+            result.kind = OpKind::Mean;
+            break;
+        case kHardSwish:
+            result.kind = OpKind::HardSwish;
+            break;
         case kCustom: {
             const std::string name = reader.String(table, field::kCodeCustom);
-            if (name == kTransposeConvBias) result.kind = OpKind::TransposeConvBias;
-            else result.description = "custom operator \"" + name + "\"";
+            if (name == kTransposeConvBias)
+                result.kind = OpKind::TransposeConvBias;
+            else
+                result.description = "custom operator \"" + name + "\"";
             break;
         }
         default: {
             const char* name = UnsupportedName(code);
-            result.description = std::string("operator ") + (name ? name : "with builtin code") + " (code " +
-                                 std::to_string(code) + ")";
+            result.description = std::string("operator ") + (name ? name : "with builtin code") +
+                                 " (code " + std::to_string(code) + ")";
         }
     }
     return result;
@@ -335,31 +391,49 @@ OperatorCode ReadOperatorCode(FlatReader& reader, const FlatReader::Table& table
 
 std::optional<TensorType> ReadTensorType(int8_t code) {
     switch (code) {
-        case 0: return TensorType::Float32;
-        case 1: return TensorType::Float16;
-        case 2: return TensorType::Int32;
-        default: return std::nullopt;
+        case 0:
+            return TensorType::Float32;
+        case 1:
+            return TensorType::Float16;
+        case 2:
+            return TensorType::Int32;
+        default:
+            return std::nullopt;
     }
 }
 
-std::size_t ElementSize(TensorType type) { return type == TensorType::Float16 ? 2 : 4; }
+std::size_t ElementSize(TensorType type) {
+    return type == TensorType::Float16 ? 2 : 4;
+}
 
 }  // namespace
 
 const char* OpKindName(OpKind kind) {
     switch (kind) {
-        case OpKind::Add: return "ADD";
-        case OpKind::AveragePool2D: return "AVERAGE_POOL_2D";
-        case OpKind::Conv2D: return "CONV_2D";
-        case OpKind::DepthwiseConv2D: return "DEPTHWISE_CONV_2D";
-        case OpKind::Dequantize: return "DEQUANTIZE";
-        case OpKind::HardSwish: return "HARD_SWISH";
-        case OpKind::Logistic: return "LOGISTIC";
-        case OpKind::Mean: return "MEAN";
-        case OpKind::Mul: return "MUL";
-        case OpKind::Relu: return "RELU";
-        case OpKind::ResizeBilinear: return "RESIZE_BILINEAR";
-        case OpKind::TransposeConvBias: return kTransposeConvBias;
+        case OpKind::Add:
+            return "ADD";
+        case OpKind::AveragePool2D:
+            return "AVERAGE_POOL_2D";
+        case OpKind::Conv2D:
+            return "CONV_2D";
+        case OpKind::DepthwiseConv2D:
+            return "DEPTHWISE_CONV_2D";
+        case OpKind::Dequantize:
+            return "DEQUANTIZE";
+        case OpKind::HardSwish:
+            return "HARD_SWISH";
+        case OpKind::Logistic:
+            return "LOGISTIC";
+        case OpKind::Mean:
+            return "MEAN";
+        case OpKind::Mul:
+            return "MUL";
+        case OpKind::Relu:
+            return "RELU";
+        case OpKind::ResizeBilinear:
+            return "RESIZE_BILINEAR";
+        case OpKind::TransposeConvBias:
+            return kTransposeConvBias;
     }
     return "?";
 }
@@ -375,7 +449,8 @@ std::optional<Model> ReadModel(std::span<const uint8_t> bytes, std::string& erro
         return std::nullopt;
     };
     const FlatReader::Table root = reader.TableAt(reader.Follow(0));
-    const std::vector<FlatReader::Table> codeTables = reader.Tables(root, field::kModelOperatorCodes);
+    const std::vector<FlatReader::Table> codeTables =
+        reader.Tables(root, field::kModelOperatorCodes);
     const std::vector<FlatReader::Table> subgraphs = reader.Tables(root, field::kModelSubgraphs);
     const std::vector<FlatReader::Table> buffers = reader.Tables(root, field::kModelBuffers);
     if (!reader.Ok()) return damaged();
@@ -411,7 +486,8 @@ std::optional<Model> ReadModel(std::span<const uint8_t> bytes, std::string& erro
         if (buffer >= buffers.size()) return damaged();
         tensor.data = reader.Bytes(buffers[buffer], field::kBufferData);
         if (!reader.Ok()) return damaged();
-        if (!tensor.data.empty() && tensor.data.size() != static_cast<std::size_t>(elements) * ElementSize(tensor.type)) {
+        if (!tensor.data.empty() &&
+            tensor.data.size() != static_cast<std::size_t>(elements) * ElementSize(tensor.type)) {
             error = "tensor \"" + tensor.name + "\" has data of the wrong size";
             return std::nullopt;
         }
@@ -419,7 +495,8 @@ std::optional<Model> ReadModel(std::span<const uint8_t> bytes, std::string& erro
     }
     model.inputs = reader.IntVector(graph, field::kSubgraphInputs);
     model.outputs = reader.IntVector(graph, field::kSubgraphOutputs);
-    const std::vector<FlatReader::Table> operators = reader.Tables(graph, field::kSubgraphOperators);
+    const std::vector<FlatReader::Table> operators =
+        reader.Tables(graph, field::kSubgraphOperators);
     if (!reader.Ok()) return damaged();
 
     const auto validTensor = [&model](int index) {
@@ -443,9 +520,11 @@ std::optional<Model> ReadModel(std::span<const uint8_t> bytes, std::string& erro
         for (int index : op.outputs)
             if (!validTensor(index)) return damaged();
         if (op.kind == OpKind::TransposeConvBias) {
-            if (!ReadTransposeConvOptions(reader.Bytes(table, field::kOperatorCustomOptions), op, error))
+            if (!ReadTransposeConvOptions(reader.Bytes(table, field::kOperatorCustomOptions), op,
+                                          error))
                 return std::nullopt;
-        } else if (!ReadOptions(reader, reader.FieldTable(table, field::kOperatorOptions), op, error)) {
+        } else if (!ReadOptions(reader, reader.FieldTable(table, field::kOperatorOptions), op,
+                                error)) {
             return std::nullopt;
         }
         if (!reader.Ok()) return damaged();
@@ -464,7 +543,8 @@ std::optional<Model> LoadModel(const std::string& path, std::string& error) {
         error = "cannot open " + path;
         return std::nullopt;
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
+                                     std::istreambuf_iterator<char>());
     auto model = ReadModel(bytes, error);
     if (!model) error = path + ": " + error;
     return model;

@@ -13,7 +13,8 @@ const cv::Mat& EffectStage::Compose(const cv::Mat& cameraPicture, bool placard) 
                                          std::chrono::steady_clock::now().time_since_epoch())
                                          .count());
     };
-    const cv::Mat& picture = background_ && !placard ? background_->Apply(cameraPicture, pacing()) : cameraPicture;
+    const cv::Mat& picture =
+        background_ && !placard ? background_->Apply(cameraPicture, pacing()) : cameraPicture;
     if (!engine_) return picture;
     if (tracker_ && engine_->HasFollowers()) {
         tracker_->Offer(cameraPicture, platform::Clock::NowMs());

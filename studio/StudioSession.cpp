@@ -79,7 +79,8 @@ void StudioSession::PlaceEngine(const capture::RoadConfig& road,
     tracker_ = std::move(tracker);
 }
 
-bool StudioSession::SetBackground(const segmentation::BackgroundChoice& choice, std::string* error) {
+bool StudioSession::SetBackground(const segmentation::BackgroundChoice& choice,
+                                  std::string* error) {
     if (!background_) {
         if (error) *error = "the session has not started";
         return false;
@@ -92,7 +93,8 @@ segmentation::BackgroundChoice StudioSession::Background() const {
 }
 
 std::string StudioSession::BackgroundUnavailable() const {
-    return background_ ? background_->UnavailableReason() : std::string("the session has not started");
+    return background_ ? background_->UnavailableReason()
+                       : std::string("the session has not started");
 }
 
 void StudioSession::StartRoad() {

@@ -32,7 +32,8 @@ const cv::Mat& Frame() {
         cv::Mat out(720, 1280, CV_8UC3);
         if (photo.empty()) {
             for (int y = 0; y < out.rows; ++y)
-                for (int x = 0; x < out.cols; ++x) out.at<cv::Vec3b>(y, x) = cv::Vec3b(x / 5, y / 3, (x + y) / 8);
+                for (int x = 0; x < out.cols; ++x)
+                    out.at<cv::Vec3b>(y, x) = cv::Vec3b(x / 5, y / 3, (x + y) / 8);
         } else {
             CoverSize(photo, out.size(), out);
         }
@@ -57,8 +58,10 @@ void Mask(benchmark::State& state, const char* name) {
 cv::Mat Alpha() {
     auto segmenter = Segmenter("selfie_segmentation_landscape.tflite");
     cv::Mat alpha;
-    if (segmenter) RefineMask(Frame(), segmenter->Segment(Frame()), alpha);
-    else alpha = cv::Mat(Frame().size(), CV_8U, cv::Scalar(128));
+    if (segmenter)
+        RefineMask(Frame(), segmenter->Segment(Frame()), alpha);
+    else
+        alpha = cv::Mat(Frame().size(), CV_8U, cv::Scalar(128));
     return alpha;
 }
 
@@ -95,12 +98,18 @@ void GaussianReference(benchmark::State& state) {
 int main(int argc, char** argv) {
     cv::setNumThreads(1);
     benchmark::Initialize(&argc, argv);
-    benchmark::RegisterBenchmark("mask_landscape_256x144", Mask, "selfie_segmentation_landscape.tflite")
+    benchmark::RegisterBenchmark("mask_landscape_256x144", Mask,
+                                 "selfie_segmentation_landscape.tflite")
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("mask_square_256x256", Mask, "selfie_segmentation.tflite")->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("mask_square_256x256", Mask, "selfie_segmentation.tflite")
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("refine_1280x720", Refine)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("blur_background_1280x720", Blur)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("composite_1280x720", CompositeFrame)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("blur_background_1280x720", Blur)
+        ->Arg(50)
+        ->Arg(100)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("composite_1280x720", CompositeFrame)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("offer_copy_1280x720", OfferCopy)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(kReference, GaussianReference)->Unit(benchmark::kMicrosecond);
     bench::FastestRunReporter reporter;
@@ -110,30 +119,38 @@ int main(int argc, char** argv) {
     const double reference = ms.count(kReference) ? ms[kReference] : 0.0;
     std::printf("\n| work (one thread) | ms | ratio to %s |\n|---|---:|---:|\n", kReference);
     for (const auto& [name, value] : ms)
-        std::printf("| %s | %.3f | %.2f |\n", name.c_str(), value, reference > 0 ? value / reference : 0.0);
+        std::printf("| %s | %.3f | %.2f |\n", name.c_str(), value,
+                    reference > 0 ? value / reference : 0.0);
 
     // The operators of one landscape mask, averaged over a hundred masks.
     if (auto segmenter = Segmenter("selfie_segmentation_landscape.tflite")) {
         OperatorCosts costs;
         constexpr int kRuns = 100;
         for (int i = 0; i < kRuns; ++i) segmenter->Segment(Frame(), &costs);
-        std::printf("\n| operator of the landscape network | calls per mask | ms per mask |\n|---|---:|---:|\n");
+        std::printf(
+            "\n| operator of the landscape network | calls per mask | ms per mask "
+            "|\n|---|---:|---:|\n");
         for (int k = 0; k < kOpKindCount; ++k)
             if (costs.calls[k])
-                std::printf("| %s | %ld | %.3f |\n", OpKindName(static_cast<OpKind>(k)), costs.calls[k] / kRuns,
-                            1000.0 * costs.seconds[k] / kRuns);
+                std::printf("| %s | %ld | %.3f |\n", OpKindName(static_cast<OpKind>(k)),
+                            costs.calls[k] / kRuns, 1000.0 * costs.seconds[k] / kRuns);
     }
     // Blur on at 1280 x 720, 30 frames and 15 masks a second: each frame is copied to the mask
     // worker every other frame, blurred and composited; each mask is made and refined.
-    const char* keys[] = {"mask_landscape_256x144", "refine_1280x720", "blur_background_1280x720/50",
-                          "composite_1280x720", "offer_copy_1280x720"};
+    const char* keys[] = {"mask_landscape_256x144", "refine_1280x720",
+                          "blur_background_1280x720/50", "composite_1280x720",
+                          "offer_copy_1280x720"};
     bool all = true;
     for (const char* key : keys) all = all && ms.count(key);
     if (all) {
-        const double perSecond = 15 * (ms["mask_landscape_256x144"] + ms["refine_1280x720"] + ms["offer_copy_1280x720"]) +
-                                 30 * (ms["blur_background_1280x720/50"] + ms["composite_1280x720"]);
-        std::printf("\nBlur at 1280 x 720, 30 frames and 15 masks a second: %.1f ms of work a second, %.1f %% of a core\n",
-                    perSecond, perSecond / 10.0);
+        const double perSecond =
+            15 *
+                (ms["mask_landscape_256x144"] + ms["refine_1280x720"] + ms["offer_copy_1280x720"]) +
+            30 * (ms["blur_background_1280x720/50"] + ms["composite_1280x720"]);
+        std::printf(
+            "\nBlur at 1280 x 720, 30 frames and 15 masks a second: %.1f ms of work a second, %.1f "
+            "%% of a core\n",
+            perSecond, perSecond / 10.0);
     }
     benchmark::Shutdown();
     return 0;

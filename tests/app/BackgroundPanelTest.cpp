@@ -19,7 +19,8 @@ using segmentation::BackgroundMode;
 namespace {
 
 QString Setting(const QString& file, const char* key) {
-    return app::CIniFile(file).ReadString(QStringLiteral("General"), QString::fromLatin1(key), QString());
+    return app::CIniFile(file).ReadString(QStringLiteral("General"), QString::fromLatin1(key),
+                                          QString());
 }
 
 }  // namespace
@@ -33,7 +34,8 @@ TEST(App_Background, WithoutTheModelTheChoicesAreDisabledAndSayWhy) {
     const app::BackgroundPanel& panel = dialog.Background();
     EXPECT_TRUE(panel.Box()->isVisibleTo(&dialog));
     EXPECT_FALSE(panel.ModeBox()->isEnabled());
-    EXPECT_TRUE(panel.ModeBox()->toolTip().startsWith("Background blur and replacement are not available: cannot open "))
+    EXPECT_TRUE(panel.ModeBox()->toolTip().startsWith(
+        "Background blur and replacement are not available: cannot open "))
         << panel.ModeBox()->toolTip().toStdString();
     EXPECT_EQ(panel.ModeBox()->currentText(), "None");
     // Classic has no place for them.
@@ -73,7 +75,8 @@ TEST(App_Background, AChoiceGoesToTheSessionAndIsKeptAcrossRestarts) {
         EXPECT_EQ(Setting(folder.SettingsFile(), "Background"), "blur");
         EXPECT_EQ(Setting(folder.SettingsFile(), "BackgroundBlur"), "80");
         // A picture that cannot be read is refused and the status line says so.
-        EXPECT_FALSE(panel.Choose({BackgroundMode::Replace, 80, (folder.Path() + "/missing.png").toStdString()}));
+        EXPECT_FALSE(panel.Choose(
+            {BackgroundMode::Replace, 80, (folder.Path() + "/missing.png").toStdString()}));
         EXPECT_EQ(dialog.Session().Background().mode, BackgroundMode::Blur);
         EXPECT_EQ(panel.ModeBox()->currentText(), "Blur");
         EXPECT_TRUE(panel.Choose({BackgroundMode::Replace, 80, picture.toStdString()}));
@@ -100,11 +103,17 @@ TEST(App_Background, HandWrittenSettingsAreReadLeniently) {
         return app::ProgramSettings(folder.SettingsFile()).Background();
     };
     EXPECT_EQ(read("[General]\n"), segmentation::BackgroundChoice{});  // none, strength 50
-    EXPECT_EQ(read("[General]\nBackground= Blur \nBackgroundBlur=500\n").mode, BackgroundMode::Blur);
+    EXPECT_EQ(read("[General]\nBackground= Blur \nBackgroundBlur=500\n").mode,
+              BackgroundMode::Blur);
     EXPECT_EQ(read("[General]\nBackground=blur\nBackgroundBlur=500\n").blur, 100);
     EXPECT_EQ(read("[General]\nBackgroundBlur=0\n").blur, 1);
-    EXPECT_EQ(read("[General]\nBackground=sepia\nBackgroundBlur=strong\n"), segmentation::BackgroundChoice{});
-    const auto replaced = read("[General]\nBackground=REPLACE\nBackgroundPicture=/pictures/b\xe9" "ach.png\n");
+    EXPECT_EQ(read("[General]\nBackground=sepia\nBackgroundBlur=strong\n"),
+              segmentation::BackgroundChoice{});
+    const auto replaced = read(
+        "[General]\nBackground=REPLACE\nBackgroundPicture=/pictures/b\xe9"
+        "ach.png\n");
     EXPECT_EQ(replaced.mode, BackgroundMode::Replace);
-    EXPECT_EQ(replaced.picture, "/pictures/b\xe9" "ach.png");  // the file system's bytes, as written
+    EXPECT_EQ(replaced.picture,
+              "/pictures/b\xe9"
+              "ach.png");  // the file system's bytes, as written
 }

@@ -28,8 +28,8 @@ Portrait LoadPortrait() {
     const cv::Mat photo = cv::imread(QUENVALOR_BUILD_DIR "/test-data/face.png", cv::IMREAD_COLOR);
     if (photo.empty()) return {};
     Portrait portrait;
-    cv::resize(photo(cv::Rect(0, 0, photo.cols, photo.cols * 9 / 16)), portrait.picture, {640, 360}, 0, 0,
-               cv::INTER_AREA);
+    cv::resize(photo(cv::Rect(0, 0, photo.cols, photo.cols * 9 / 16)), portrait.picture, {640, 360},
+               0, 0, cv::INTER_AREA);
     effects::FaceTracker tracker(effects::FaceTracker::FindCascade(), portrait.picture.size());
     const auto faces = tracker.DetectNow(portrait.picture);
     if (!faces.empty()) portrait.face = faces.front();
@@ -89,7 +89,8 @@ TEST(Segmentation_Mask, RefinementTakesThePicturesEdge) {
     cv::Mat picture(240, 400, CV_8UC3, cv::Scalar(30, 30, 30));
     picture(cv::Rect(200, 0, 200, 240)).setTo(cv::Scalar(220, 220, 220));
     cv::Mat coarse(36, 64, CV_32F);
-    for (int x = 0; x < 64; ++x) coarse.col(x).setTo(std::clamp(((x + 0.5f) * 6.25f - 180.0f) / 40.0f, 0.0f, 1.0f));
+    for (int x = 0; x < 64; ++x)
+        coarse.col(x).setTo(std::clamp(((x + 0.5f) * 6.25f - 180.0f) / 40.0f, 0.0f, 1.0f));
     cv::Mat alpha, stretched;
     RefineMask(picture, coarse, alpha);
     ASSERT_EQ(alpha.size(), picture.size());
@@ -101,7 +102,8 @@ TEST(Segmentation_Mask, RefinementTakesThePicturesEdge) {
     const auto coarseAt = [&](int x) { return 255 * stretched.at<float>(120, x); };
     for (const int x : {190, 195}) EXPECT_LT(alpha.at<uint8_t>(120, x), coarseAt(x) - 10) << x;
     for (const int x : {205, 210}) EXPECT_GT(alpha.at<uint8_t>(120, x), coarseAt(x) + 10) << x;
-    EXPECT_GT(alpha.at<uint8_t>(120, 205) - alpha.at<uint8_t>(120, 195), 2 * (coarseAt(205) - coarseAt(195)));
+    EXPECT_GT(alpha.at<uint8_t>(120, 205) - alpha.at<uint8_t>(120, 195),
+              2 * (coarseAt(205) - coarseAt(195)));
     EXPECT_LT(alpha.at<uint8_t>(120, 60), 3);
     EXPECT_GT(alpha.at<uint8_t>(120, 340), 252);
 }
@@ -129,15 +131,18 @@ TEST(Segmentation_Background, CompositingAndCoveringByHand) {
 }
 
 TEST(Segmentation_Background, StillPortraitBlurredOrReplacedAroundAnUnchangedFace) {
-    QUENVALOR_REQUIRE(std::filesystem::exists(kModel), "no segmentation model (tools/install-deps.sh)");
+    QUENVALOR_REQUIRE(std::filesystem::exists(kModel),
+                      "no segmentation model (tools/install-deps.sh)");
     const Portrait portrait = LoadPortrait();
-    QUENVALOR_REQUIRE(!portrait.picture.empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
+    QUENVALOR_REQUIRE(!portrait.picture.empty(),
+                      "no face photograph (tests/support/fetch_face_photo.sh)");
     ASSERT_FALSE(portrait.face.empty());
     const cv::Rect inner = Inner(portrait.face);
 
     std::string error;
     cv::Mat blurred;
-    ASSERT_TRUE(BackgroundStage::ApplyToStill(kModel, {BackgroundMode::Blur, 60, ""}, portrait.picture, blurred, error))
+    ASSERT_TRUE(BackgroundStage::ApplyToStill(kModel, {BackgroundMode::Blur, 60, ""},
+                                              portrait.picture, blurred, error))
         << error;
     EXPECT_LT(MeanDifference(blurred(inner), portrait.picture(inner)), 2.0);
     for (const cv::Rect& corner : TopCorners(portrait.picture.size()))
@@ -146,22 +151,27 @@ TEST(Segmentation_Background, StillPortraitBlurredOrReplacedAroundAnUnchangedFac
     const std::string scene = testing::TempDir() + "/green_scene.png";
     ASSERT_TRUE(cv::imwrite(scene, cv::Mat(90, 160, CV_8UC3, cv::Scalar(40, 200, 60))));
     cv::Mat replaced;
-    ASSERT_TRUE(BackgroundStage::ApplyToStill(kModel, {BackgroundMode::Replace, 50, scene}, portrait.picture,
-                                              replaced, error))
+    ASSERT_TRUE(BackgroundStage::ApplyToStill(kModel, {BackgroundMode::Replace, 50, scene},
+                                              portrait.picture, replaced, error))
         << error;
     EXPECT_LT(MeanDifference(replaced(inner), portrait.picture(inner)), 2.0);
     for (const cv::Rect& corner : TopCorners(portrait.picture.size()))
-        EXPECT_LT(MeanDifference(replaced(corner), cv::Mat(corner.size(), CV_8UC3, cv::Scalar(40, 200, 60))), 8.0);
+        EXPECT_LT(MeanDifference(replaced(corner),
+                                 cv::Mat(corner.size(), CV_8UC3, cv::Scalar(40, 200, 60))),
+                  8.0);
 
-    EXPECT_FALSE(BackgroundStage::ApplyToStill(kModel, {BackgroundMode::Replace, 50, "/nonexistent.png"},
+    EXPECT_FALSE(BackgroundStage::ApplyToStill(kModel,
+                                               {BackgroundMode::Replace, 50, "/nonexistent.png"},
                                                portrait.picture, replaced, error));
     EXPECT_EQ(error, "cannot read the picture /nonexistent.png");
 }
 
 TEST(Segmentation_Background, LiveStageMasksOnItsWorkerAndPassesPicturesWhileOff) {
-    QUENVALOR_REQUIRE(std::filesystem::exists(kModel), "no segmentation model (tools/install-deps.sh)");
+    QUENVALOR_REQUIRE(std::filesystem::exists(kModel),
+                      "no segmentation model (tools/install-deps.sh)");
     const Portrait portrait = LoadPortrait();
-    QUENVALOR_REQUIRE(!portrait.picture.empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
+    QUENVALOR_REQUIRE(!portrait.picture.empty(),
+                      "no face photograph (tests/support/fetch_face_photo.sh)");
     BackgroundStage stage(kModel);
     ASSERT_TRUE(stage.Available()) << stage.UnavailableReason();
     // Off by default: the very picture passes.
@@ -187,7 +197,8 @@ TEST(Segmentation_Background, LiveStageMasksOnItsWorkerAndPassesPicturesWhileOff
 TEST(Segmentation_Background, WithoutTheModelEverythingPassesAndSaysWhy) {
     BackgroundStage stage("/nonexistent/models/selfie_segmentation_landscape.tflite");
     EXPECT_FALSE(stage.Available());
-    EXPECT_EQ(stage.UnavailableReason(), "cannot open /nonexistent/models/selfie_segmentation_landscape.tflite");
+    EXPECT_EQ(stage.UnavailableReason(),
+              "cannot open /nonexistent/models/selfie_segmentation_landscape.tflite");
     std::string error;
     EXPECT_FALSE(stage.Choose({BackgroundMode::Blur, 50, ""}, &error));
     EXPECT_EQ(error, stage.UnavailableReason());

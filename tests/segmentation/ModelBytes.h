@@ -117,16 +117,19 @@ struct Code {
 };
 
 // A model of one subgraph; each tensor with data gets a buffer of its own (buffer 0 is empty).
-inline std::vector<uint8_t> Build(const std::vector<Code>& codes, const std::vector<Tensor>& tensors,
-                                  const std::vector<Operator>& operators, std::vector<int32_t> inputs,
-                                  std::vector<int32_t> outputs) {
+inline std::vector<uint8_t> Build(const std::vector<Code>& codes,
+                                  const std::vector<Tensor>& tensors,
+                                  const std::vector<Operator>& operators,
+                                  std::vector<int32_t> inputs, std::vector<int32_t> outputs) {
     using F = Writer::Field;
     Writer w;
     w.Append(4);
     w.bytes.insert(w.bytes.end(), {'T', 'F', 'L', '3'});
-    std::vector<std::function<std::size_t(Writer&)>> codeTables, tensorTables, operatorTables, bufferTables;
+    std::vector<std::function<std::size_t(Writer&)>> codeTables, tensorTables, operatorTables,
+        bufferTables;
     for (const Code& c : codes) {
-        std::vector<F> fields{{0, 1, std::min<int32_t>(c.builtin, 127)}, {2, 4, 1}, {3, 4, c.builtin}};
+        std::vector<F> fields{
+            {0, 1, std::min<int32_t>(c.builtin, 127)}, {2, 4, 1}, {3, 4, c.builtin}};
         if (!c.custom.empty()) fields.push_back({1, 0, 0, StringOf(c.custom)});
         codeTables.push_back([fields](Writer& x) { return x.Table(fields); });
     }
@@ -137,7 +140,9 @@ inline std::vector<uint8_t> Build(const std::vector<Code>& codes, const std::vec
         if (!tensor.data.empty()) {
             buffer = static_cast<int>(bufferTables.size());
             const auto data = tensor.data;
-            bufferTables.push_back([data](Writer& x) { return x.Table({{0, 0, 0, BytesOf(data)}}); });
+            bufferTables.push_back([data](Writer& x) {
+                return x.Table({{0, 0, 0, BytesOf(data)}});
+            });
         }
         const std::vector<F> fields{{0, 0, 0, IntsOf(tensor.shape)},
                                     {1, 1, tensor.type},
@@ -146,7 +151,8 @@ inline std::vector<uint8_t> Build(const std::vector<Code>& codes, const std::vec
         tensorTables.push_back([fields](Writer& x) { return x.Table(fields); });
     }
     for (const Operator& op : operators) {
-        std::vector<F> fields{{0, 4, op.code}, {1, 0, 0, IntsOf(op.inputs)}, {2, 0, 0, IntsOf(op.outputs)}};
+        std::vector<F> fields{
+            {0, 4, op.code}, {1, 0, 0, IntsOf(op.inputs)}, {2, 0, 0, IntsOf(op.outputs)}};
         if (op.optionsType) {
             const auto options = op.options;
             fields.push_back({3, 1, op.optionsType});
@@ -161,10 +167,11 @@ inline std::vector<uint8_t> Build(const std::vector<Code>& codes, const std::vec
                         {2, 0, 0, IntsOf(outputs)},
                         {3, 0, 0, [=](Writer& y) { return y.Tables(operatorTables); }}});
     };
-    const std::size_t root = w.Table({{0, 4, 3},
-                                      {1, 0, 0, [=](Writer& x) { return x.Tables(codeTables); }},
-                                      {2, 0, 0, [=](Writer& x) { return x.Tables({subgraph}); }},
-                                      {4, 0, 0, [=](Writer& x) { return x.Tables(bufferTables); }}});
+    const std::size_t root =
+        w.Table({{0, 4, 3},
+                 {1, 0, 0, [=](Writer& x) { return x.Tables(codeTables); }},
+                 {2, 0, 0, [=](Writer& x) { return x.Tables({subgraph}); }},
+                 {4, 0, 0, [=](Writer& x) { return x.Tables(bufferTables); }}});
     w.Put<uint32_t>(0, static_cast<uint32_t>(root));
     return w.bytes;
 }

@@ -21,16 +21,16 @@ const std::string kModels = QUENVALOR_BUILD_DIR "/models/";
 
 // Input (1 x 1 x 2 x 1) -> CONV_2D with a half-precision weight of 2 behind a DEQUANTIZE and a
 // float bias of 0 -> LOGISTIC -> output. `convOutput` is the shape the convolution declares.
-std::vector<uint8_t> TinyModel(std::vector<int32_t> convOutput = {1, 1, 2, 1}, int32_t secondCode = 14,
-                               const std::string& custom = "") {
+std::vector<uint8_t> TinyModel(std::vector<int32_t> convOutput = {1, 1, 2, 1},
+                               int32_t secondCode = 14, const std::string& custom = "") {
     const std::vector<mb::Code> codes{{6, ""}, {3, ""}, {secondCode, custom}};
     const std::vector<mb::Tensor> tensors{
-        {{1, 1, 2, 1}, 0, {}},                        // 0 input
-        {{1, 1, 1, 1}, 1, mb::Halves({0x4000})},      // 1 weight 2.0 in half precision
-        {{1, 1, 1, 1}, 0, {}},                        // 2 weight as floats
-        {{1}, 0, mb::Floats({0.0f})},                 // 3 bias
-        {convOutput, 0, {}},                          // 4 convolved
-        {{1, 1, 2, 1}, 0, {}},                        // 5 output
+        {{1, 1, 2, 1}, 0, {}},                    // 0 input
+        {{1, 1, 1, 1}, 1, mb::Halves({0x4000})},  // 1 weight 2.0 in half precision
+        {{1, 1, 1, 1}, 0, {}},                    // 2 weight as floats
+        {{1}, 0, mb::Floats({0.0f})},             // 3 bias
+        {convOutput, 0, {}},                      // 4 convolved
+        {{1, 1, 2, 1}, 0, {}},                    // 5 output
     };
     const std::vector<mb::Operator> operators{
         {0, {1}, {2}},
@@ -55,7 +55,8 @@ cv::Mat MaskOf(const std::string& file, const cv::Mat& photo) {
     small.convertTo(floats, CV_32F, 1.0 / 255);
     const float* out = net->Run(floats.ptr<float>());
     cv::Mat mask;
-    cv::resize(cv::Mat(net->OutputHeight(), net->OutputWidth(), CV_32F, const_cast<float*>(out)), mask, photo.size());
+    cv::resize(cv::Mat(net->OutputHeight(), net->OutputWidth(), CV_32F, const_cast<float*>(out)),
+               mask, photo.size());
     return mask;
 }
 
@@ -118,7 +119,8 @@ TEST(Segmentation_Model, DamagedFilesGiveErrorsNotCrashes) {
 
 TEST(Segmentation_Model, ReadsTheLandscapeModel) {
     const std::string file = kModels + "selfie_segmentation_landscape.tflite";
-    QUENVALOR_REQUIRE(std::filesystem::exists(file), "no segmentation model (tools/install-deps.sh)");
+    QUENVALOR_REQUIRE(std::filesystem::exists(file),
+                      "no segmentation model (tools/install-deps.sh)");
     std::string error;
     const auto model = LoadModel(file, error);
     ASSERT_TRUE(model) << error;
@@ -145,18 +147,21 @@ TEST(Segmentation_Model, BothNetworksMaskThePersonInAPortrait) {
     const auto faces = tracker.DetectNow(photo);
     ASSERT_FALSE(faces.empty());
     const cv::Rect face = faces.front();
-    for (const char* name : {"selfie_segmentation_landscape.tflite", "selfie_segmentation.tflite"}) {
+    for (const char* name :
+         {"selfie_segmentation_landscape.tflite", "selfie_segmentation.tflite"}) {
         SCOPED_TRACE(name);
         const cv::Mat mask = MaskOf(kModels + name, photo);
         ASSERT_FALSE(mask.empty());
         // The inner half of the face is wholly inside the mask; the top corners, sky and flag,
         // are outside.
-        const cv::Rect inner(face.x + face.width / 4, face.y + face.height / 4, face.width / 2, face.height / 2);
+        const cv::Rect inner(face.x + face.width / 4, face.y + face.height / 4, face.width / 2,
+                             face.height / 2);
         double lowest, highest;
         cv::minMaxLoc(mask(inner), &lowest, nullptr);
         EXPECT_GT(lowest, 0.9);
         const int side = photo.cols / 10;
-        for (const cv::Rect corner : {cv::Rect(0, 0, side, side), cv::Rect(photo.cols - side, 0, side, side)}) {
+        for (const cv::Rect corner :
+             {cv::Rect(0, 0, side, side), cv::Rect(photo.cols - side, 0, side, side)}) {
             cv::minMaxLoc(mask(corner), nullptr, &highest);
             EXPECT_LT(highest, 0.1) << corner;
         }

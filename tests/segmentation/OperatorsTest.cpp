@@ -10,7 +10,9 @@ using namespace segmentation;
 
 namespace {
 
-View In(const std::vector<float>& v, int h, int w, int c) { return {v.data(), h, w, c}; }
+View In(const std::vector<float>& v, int h, int w, int c) {
+    return {v.data(), h, w, c};
+}
 Output Out(std::vector<float>& v, int h, int w, int c) {
     v.assign(static_cast<std::size_t>(h) * w * c, NAN);
     return {v.data(), h, w, c};
@@ -18,7 +20,8 @@ Output Out(std::vector<float>& v, int h, int w, int c) {
 
 void ExpectValues(const std::vector<float>& actual, const std::vector<float>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "at " << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "at " << i;
 }
 
 }  // namespace
@@ -28,7 +31,8 @@ TEST(Segmentation_Operators, PaddingFollowsTheFormat) {
     EXPECT_EQ(WindowedLength(144, 3, 2, Padding::Same), 72);
     EXPECT_EQ(PaddingBefore(144, 3, 2, Padding::Same), 0);  // (71 * 2 + 3 - 144) = 1 -> 0 before
     EXPECT_EQ(WindowedLength(18, 5, 2, Padding::Same), 9);
-    EXPECT_EQ(PaddingBefore(18, 5, 2, Padding::Same), 1);  // 8 * 2 + 5 - 18 = 3 -> 1 before, 2 after
+    EXPECT_EQ(PaddingBefore(18, 5, 2, Padding::Same),
+              1);  // 8 * 2 + 5 - 18 = 3 -> 1 before, 2 after
     EXPECT_EQ(PaddingBefore(9, 5, 1, Padding::Same), 2);
     EXPECT_EQ(WindowedLength(7, 3, 2, Padding::Valid), 3);
     EXPECT_EQ(PaddingBefore(7, 3, 2, Padding::Valid), 0);
@@ -57,10 +61,13 @@ TEST(Segmentation_Operators, PointwiseConv2DOverManyPixelsAndChannels) {
     // eight and a part), Relu6 clamping.
     const int pixels = 5, inC = 3, outC = 9;
     std::vector<float> in(pixels * inC), filter(outC * inC), bias(outC);
-    for (int i = 0; i < pixels * inC; ++i) in[i] = static_cast<float>(i % 4) - 1.0f;  // -1, 0, 1, 2, ...
-    for (int i = 0; i < outC * inC; ++i) filter[i] = static_cast<float>(i % 3) - 0.5f;  // -0.5, 0.5, 1.5
+    for (int i = 0; i < pixels * inC; ++i)
+        in[i] = static_cast<float>(i % 4) - 1.0f;  // -1, 0, 1, 2, ...
+    for (int i = 0; i < outC * inC; ++i)
+        filter[i] = static_cast<float>(i % 3) - 0.5f;  // -0.5, 0.5, 1.5
     for (int o = 0; o < outC; ++o) bias[o] = 0.25f * o;
-    Conv2DKernel conv(filter.data(), outC, 1, 1, inC, bias.data(), 1, 1, Padding::Same, Activation::Relu6);
+    Conv2DKernel conv(filter.data(), outC, 1, 1, inC, bias.data(), 1, 1, Padding::Same,
+                      Activation::Relu6);
     std::vector<float> out, scratch, expected;
     conv.Run(In(in, 1, pixels, inC), Out(out, 1, pixels, outC), scratch);
     for (int p = 0; p < pixels; ++p)
@@ -87,7 +94,8 @@ TEST(Segmentation_Operators, DepthwiseConv2DKeepsChannelsApart) {
     for (int t = 0; t < 9; ++t) filter[2 * t] = 1.0f;
     filter[2 * 4 + 1] = 2.0f;
     const std::vector<float> bias{0.0f, 1.0f};
-    DepthwiseConv2DKernel conv(filter.data(), 3, 3, 2, 1, bias.data(), 1, 1, Padding::Same, Activation::None);
+    DepthwiseConv2DKernel conv(filter.data(), 3, 3, 2, 1, bias.data(), 1, 1, Padding::Same,
+                               Activation::None);
     std::vector<float> out;
     conv.Run(In(in, 3, 3, 2), Out(out, 3, 3, 2));
     // Channel 0: the sum of each 3 x 3 neighbourhood inside the picture; corner (0,0) =
@@ -102,7 +110,8 @@ TEST(Segmentation_Operators, DepthwiseConv2DKeepsChannelsApart) {
     // top-left 2 x 2 window's sum, VALID.
     const std::vector<float> single{1, 2, 3, 4};
     const std::vector<float> pair{1, -1, 1, -1, 1, -1, 1, -1};
-    DepthwiseConv2DKernel doubled(pair.data(), 2, 2, 2, 2, nullptr, 2, 2, Padding::Valid, Activation::Relu);
+    DepthwiseConv2DKernel doubled(pair.data(), 2, 2, 2, 2, nullptr, 2, 2, Padding::Valid,
+                                  Activation::Relu);
     conv = doubled;
     conv.Run(In(single, 2, 2, 1), Out(out, 1, 1, 2));
     ExpectValues(out, {10.0f, 0.0f});  // -10 clamped by the Relu
@@ -119,8 +128,8 @@ TEST(Segmentation_Operators, TransposeConvSpreadsEachPixel) {
     std::vector<float> out;
     conv.Run(In(in, 2, 2, 2), Out(out, 4, 4, 1));
     // Block of pixel (0,0) = 1 * w; (0,1) = 2 * w; (1,0) = 10 * w; (1,1) = 11 * w.
-    ExpectValues(out, {1.5f, 2.5f, 2.5f, 4.5f,  //
-                       3.5f, 4.5f, 6.5f, 8.5f,  //
+    ExpectValues(out, {1.5f, 2.5f, 2.5f, 4.5f,      //
+                       3.5f, 4.5f, 6.5f, 8.5f,      //
                        10.5f, 20.5f, 11.5f, 22.5f,  //
                        30.5f, 40.5f, 33.5f, 44.5f});
 

@@ -392,8 +392,10 @@ namespace {
 // How much fine detail a region (BGR or grey) holds: the variance of its Laplacian.
 double Detail(const cv::Mat& picture) {
     cv::Mat grey, laplacian;
-    if (picture.channels() == 3) cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
-    else grey = picture;
+    if (picture.channels() == 3)
+        cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
+    else
+        grey = picture;
     cv::Laplacian(grey, laplacian, CV_32F);
     cv::Scalar mean, deviation;
     cv::meanStdDev(laplacian, mean, deviation);
@@ -404,7 +406,8 @@ double Detail(const cv::Mat& picture) {
 
 TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshotsAndRecordings) {
     const std::string model = QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite";
-    QUENVALOR_REQUIRE(std::filesystem::exists(model), "no segmentation model (tools/install-deps.sh)");
+    QUENVALOR_REQUIRE(std::filesystem::exists(model),
+                      "no segmentation model (tools/install-deps.sh)");
     const cv::Mat photo = cv::imread(QUENVALOR_BUILD_DIR "/test-data/face.png", cv::IMREAD_COLOR);
     QUENVALOR_REQUIRE(!photo.empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
     ScratchFolder folder;
@@ -455,11 +458,14 @@ TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshotsAndRecor
     session.StopRecording();
     ASSERT_TRUE(WaitUntil([&] { return session.FinishingRecorderCount() == 0; }, kLongWait));
     cv::Mat recorded;
-    recording::testing::DecodeStream(recording.pathOrMessage, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame, double) {
-        cv::Mat(frame.height, frame.width, CV_8U, frame.data[0], frame.linesize[0]).copyTo(recorded);
-    });
+    recording::testing::DecodeStream(
+        recording.pathOrMessage, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame, double) {
+            cv::Mat(frame.height, frame.width, CV_8U, frame.data[0], frame.linesize[0])
+                .copyTo(recorded);
+        });
     ASSERT_EQ(recorded.size(), plain.size());
-    for (const cv::Rect& corner : corners) EXPECT_LT(Detail(recorded(corner)), Detail(plain(corner)) / 3);
+    for (const cv::Rect& corner : corners)
+        EXPECT_LT(Detail(recorded(corner)), Detail(plain(corner)) / 3);
     EXPECT_GT(Detail(recorded(face)), Detail(plain(face)) * 0.5);
 
     const std::string scene = folder.File("scene.png");
@@ -470,14 +476,17 @@ TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshotsAndRecor
         replaced = SnapshotPicture(session, events);
         if (replaced.empty()) return false;
         const cv::Scalar mean = cv::mean(replaced(corners[1]));
-        return std::abs(mean[0] - 40) < 20 && std::abs(mean[1] - 200) < 20 && std::abs(mean[2] - 60) < 20;
+        return std::abs(mean[0] - 40) < 20 && std::abs(mean[1] - 200) < 20 &&
+               std::abs(mean[2] - 60) < 20;
     };
     EXPECT_TRUE(WaitUntil(green, kLongWait)) << "the chosen picture is not in the corner";
     EXPECT_GT(Detail(replaced(face)), Detail(plain(face)) * 0.7);
 
     std::string error;
-    EXPECT_FALSE(session.SetBackground({segmentation::BackgroundMode::Replace, 50, folder.File("none.png")}, &error));
-    EXPECT_EQ(session.Background().picture, scene) << "a picture that cannot be read changes nothing";
+    EXPECT_FALSE(session.SetBackground(
+        {segmentation::BackgroundMode::Replace, 50, folder.File("none.png")}, &error));
+    EXPECT_EQ(session.Background().picture, scene)
+        << "a picture that cannot be read changes nothing";
     EXPECT_TRUE(session.Shutdown().empty());
     unsetenv("QUENVALOR_PATTERN_CAMERA_PICTURE");
 }

@@ -313,9 +313,11 @@ TEST_F(Tools_EftRender, FollowFacePlacesEffectsAroundTheFaceOfThePicture) {
 
 TEST_F(Tools_EftRender, BackgroundIsBlurredOrReplacedBehindThePersonBeforeTheEffects) {
     const std::string photo = QUENVALOR_BUILD_DIR "/test-data/face.png";
-    QUENVALOR_REQUIRE(!cv::imread(photo).empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
-    QUENVALOR_REQUIRE(std::ifstream(QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite").good(),
-                      "no segmentation model (tools/install-deps.sh)");
+    QUENVALOR_REQUIRE(!cv::imread(photo).empty(),
+                      "no face photograph (tests/support/fetch_face_photo.sh)");
+    QUENVALOR_REQUIRE(
+        std::ifstream(QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite").good(),
+        "no segmentation model (tools/install-deps.sh)");
     input = photo;
     // The flag in the top-left corner of the 480 x 360 render, and the face.
     const cv::Rect corner(10, 10, 60, 60), face(210, 60, 40, 40);
@@ -336,8 +338,8 @@ TEST_F(Tools_EftRender, BackgroundIsBlurredOrReplacedBehindThePersonBeforeTheEff
     const std::string scene = folder / "scene.png";
     cv::imwrite(scene, cv::Mat(90, 160, CV_8UC3, cv::Scalar(200, 40, 40)));
     // The red effect in the top-left corner is drawn over the new background.
-    const ToolRun replaced =
-        Render(Effect({.size = {20, 20}, .at = {0, 0}, .png = kRedPng}) + " --background replace:" + scene);
+    const ToolRun replaced = Render(Effect({.size = {20, 20}, .at = {0, 0}, .png = kRedPng}) +
+                                    " --background replace:" + scene);
     ASSERT_EQ(replaced.status, 0) << replaced.err;
     const cv::Mat swapped = cv::imread(output);
     const cv::Scalar room = cv::mean(swapped(corner));
@@ -351,7 +353,8 @@ TEST_F(Tools_EftRender, BackgroundIsBlurredOrReplacedBehindThePersonBeforeTheEff
     EXPECT_NE(bad.err.find("bad value for --background: blur:0"), std::string::npos) << bad.err;
     const ToolRun missing = Render(" --background blur --model /nonexistent/model.tflite");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("the background cannot be drawn: cannot open /nonexistent/model.tflite"),
-              std::string::npos)
+    EXPECT_NE(
+        missing.err.find("the background cannot be drawn: cannot open /nonexistent/model.tflite"),
+        std::string::npos)
         << missing.err;
 }

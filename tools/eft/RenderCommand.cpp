@@ -108,7 +108,8 @@ bool ParseBackground(const std::string& text, segmentation::BackgroundChoice& ch
     }
     if (text.starts_with("blur:")) {
         choice.mode = segmentation::BackgroundMode::Blur;
-        return ParseInRange(std::string_view(text).substr(5), segmentation::BackgroundChoice::kMinBlur,
+        return ParseInRange(std::string_view(text).substr(5),
+                            segmentation::BackgroundChoice::kMinBlur,
                             segmentation::BackgroundChoice::kMaxBlur, choice.blur);
     }
     if (text.starts_with("replace:") && text.size() > 8) {
@@ -123,10 +124,12 @@ bool ParseBackground(const std::string& text, segmentation::BackgroundChoice& ch
 // folder) or in ../share/quenvalor from it (an installed program).
 std::string DefaultModel() {
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
     const std::string beside = segmentation::ModelPathIn(folder.string());
     if (std::filesystem::exists(beside, error)) return beside;
-    return segmentation::ModelPathIn((folder / ".." / "share" / "quenvalor").lexically_normal().string());
+    return segmentation::ModelPathIn(
+        (folder / ".." / "share" / "quenvalor").lexically_normal().string());
 }
 
 // Reads the options; on a bad one, says why in `error`.
@@ -297,8 +300,10 @@ int RunRender(const std::vector<std::string>& arguments) {
     if (options.background) {
         const std::string model = options.model.empty() ? DefaultModel() : options.model;
         cv::Mat replaced;
-        if (!segmentation::BackgroundStage::ApplyToStill(model, *options.background, *frame, replaced, error)) {
-            std::fprintf(stderr, "quenvalor-eft render: the background cannot be drawn: %s\n", error.c_str());
+        if (!segmentation::BackgroundStage::ApplyToStill(model, *options.background, *frame,
+                                                         replaced, error)) {
+            std::fprintf(stderr, "quenvalor-eft render: the background cannot be drawn: %s\n",
+                         error.c_str());
             return kExitFailure;
         }
         *frame = replaced;

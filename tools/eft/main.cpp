@@ -21,7 +21,8 @@ constexpr Command kCommands[] = {
     {"render",
      "--input IN --output OUT [--effect FILE.eft]... [--time-ms T] [--select I] "
      "[--paint-mode 0|1] [--brush-width N] [--brush-colour R,G,B] [--eraser 0|1] "
-     "[--mouse STEPS] [--follow-face] [--background blur[:STRENGTH]|replace:FILE] [--model FILE.tflite]",
+     "[--mouse STEPS] [--follow-face] [--background blur[:STRENGTH]|replace:FILE] [--model "
+     "FILE.tflite]",
      eft::RunRender},
 };
 
