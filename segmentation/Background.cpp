@@ -65,10 +65,19 @@ void BlurBackground(const cv::Mat& picture, const cv::Mat& alpha, int strength, 
     const cv::Size reduced(std::max(2, static_cast<int>(std::lround(picture.cols * factor))),
                            std::max(2, static_cast<int>(std::lround(picture.rows * factor))));
     const double reducedSigma = std::max(sigma * reduced.width / picture.cols, 0.3);
-    // Reduced in two steps: by a whole factor first (the resize's quick path), then the rest.
-    const int whole = std::max(1, static_cast<int>(1.0 / factor) / 2);
+    // Reduced in two steps: by the largest of 8, 4 or 2 that divides the picture's sides and
+    // does not go past the reduced size (the resize's quick path for whole factors), then the
+    // rest.
+    int whole = 1;
+    for (const int step : {8, 4, 2})
+        if (picture.cols % step == 0 && picture.rows % step == 0 && picture.cols / step >= reduced.width &&
+            picture.rows / step >= reduced.height) {
+            whole = step;
+            break;
+        }
+    const cv::Size first(picture.cols / whole, picture.rows / whole);
     cv::Mat small;
-    cv::resize(picture, small, {}, 1.0 / whole, 1.0 / whole, cv::INTER_AREA);
+    cv::resize(picture, small, first, 0, 0, cv::INTER_AREA);
     cv::resize(small, small, reduced, 0, 0, cv::INTER_AREA);
     small.convertTo(small, CV_32F);
     cv::Mat out;
@@ -77,7 +86,7 @@ void BlurBackground(const cv::Mat& picture, const cv::Mat& alpha, int strength, 
         // A blur of the room alone: the room's pixels weighted by (1 - alpha), divided by the
         // blurred weights; where no room is near (deep inside the person) the plain blur stays.
         cv::Mat weight, weighted, spread;
-        cv::resize(alpha, weight, {}, 1.0 / whole, 1.0 / whole, cv::INTER_AREA);
+        cv::resize(alpha, weight, first, 0, 0, cv::INTER_AREA);
         cv::resize(weight, weight, reduced, 0, 0, cv::INTER_AREA);
         weight.convertTo(weight, CV_32F, -1.0 / 255, 1.0);
         cv::Mat channels[3];
@@ -178,19 +187,27 @@ const cv::Mat& BackgroundStage::Apply(const cv::Mat& picture, uint32_t nowMs) {
         return picture;
     }
     wasOn_ = true;
-    worker_->Offer(picture, nowMs);
-    const cv::Mat alpha = worker_->Latest();
-    if (alpha.size() != picture.size()) return picture;
-    if (choice.mode == BackgroundMode::Blur) {
-        BlurBackground(picture, alpha, choice.blur, background_);
-        Composite(picture, background_, alpha, out_);
+    const bool blur = choice.mode == BackgroundMode::Blur;
+    worker_->Offer(picture, nowMs, blur ? choice.blur : 0);
+    const MaskWorker::Mask mask = worker_->Latest();
+    if (mask.alpha.size() != picture.size()) return picture;
+    if (blur) {
+        // The worker's blur of the room, made with its mask; until one of this strength comes
+        // (just after the strength changed), a blur made here.
+        if (mask.blur == choice.blur && mask.blurred.size() == picture.size()) {
+            background_ = mask.blurred;
+        } else {
+            BlurBackground(picture, mask.alpha, choice.blur, own_);
+            background_ = own_;
+        }
+        Composite(picture, background_, mask.alpha, out_);
     } else {
         // The replacing picture is made to cover the frame once for each picture and size.
         if (replacement.data != coverSource_.data || covered_.size() != picture.size()) {
             CoverSize(replacement, picture.size(), covered_);
             coverSource_ = replacement;
         }
-        Composite(picture, covered_, alpha, out_);
+        Composite(picture, covered_, mask.alpha, out_);
     }
     return out_;
 }

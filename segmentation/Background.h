@@ -81,7 +81,8 @@ private:
     // The road thread's own.
     cv::Mat coverSource_;  // the replacing picture that covered_ was made from
     cv::Mat covered_;      // that picture covering the frame
-    cv::Mat background_;   // the blurred room
+    cv::Mat background_;   // the blurred room in use: the worker's, or own_
+    cv::Mat own_;          // the room blurred here, while the worker's is of another strength
     cv::Mat out_;
     bool wasOn_ = false;
 };

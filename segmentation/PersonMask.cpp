@@ -1,5 +1,9 @@
 #include "segmentation/PersonMask.h"
 
+#include "segmentation/Background.h"
+
+#include <pthread.h>
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -110,19 +114,20 @@ MaskWorker::~MaskWorker() {
     thread_.join();
 }
 
-void MaskWorker::Offer(const cv::Mat& picture, uint32_t nowMs) {
+void MaskWorker::Offer(const cv::Mat& picture, uint32_t nowMs, int blur) {
     {
         std::lock_guard lock(mutex_);
         if (busy_ || stopping_ || (offeredOnce_ && nowMs - lastOfferMs_ < kMaskIntervalMs)) return;
         offeredOnce_ = true;
         lastOfferMs_ = nowMs;
         picture.copyTo(pending_);
+        pendingBlur_ = blur;
         busy_ = true;
     }
     wake_.notify_one();
 }
 
-cv::Mat MaskWorker::Latest(uint64_t* serial) const {
+MaskWorker::Mask MaskWorker::Latest(uint64_t* serial) const {
     std::lock_guard lock(mutex_);
     if (serial) *serial = serial_;
     return latest_;
@@ -131,30 +136,38 @@ cv::Mat MaskWorker::Latest(uint64_t* serial) const {
 void MaskWorker::Reset() {
     std::lock_guard lock(mutex_);
     reset_ = true;
-    latest_.release();
+    latest_ = {};
 }
 
 void MaskWorker::Loop() {
-    cv::Mat picture, alpha;
+    // Named, so the program's threads can be told apart in a process list.
+    pthread_setname_np(pthread_self(), "quenvalor-mask");
+    cv::Mat picture;
     for (;;) {
+        int blur = 0;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || (busy_ && !pending_.empty()); });
             if (stopping_) return;
             cv::swap(picture, pending_);
             pending_.release();
+            blur = pendingBlur_;
             if (reset_) {
                 smoother_.Reset();
                 reset_ = false;
             }
         }
-        RefineMask(picture, smoother_.Add(segmenter_->Segment(picture)), alpha);
+        // New pictures each time: the road may still hold the ones it took before.
+        Mask mask;
+        mask.blur = blur;
+        RefineMask(picture, smoother_.Add(segmenter_->Segment(picture)), mask.alpha);
+        if (blur > 0) BlurBackground(picture, mask.alpha, blur, mask.blurred);
         {
             std::lock_guard lock(mutex_);
             busy_ = false;
             // A reset while this mask was made leaves it out: it belongs to the time before.
             if (!reset_) {
-                latest_ = alpha.clone();
+                latest_ = std::move(mask);
                 ++serial_;
             }
         }

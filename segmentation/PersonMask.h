@@ -65,7 +65,8 @@ constexpr int kRefineWidth = 640;
 // Makes person masks of the live picture on a thread of its own. The road offers each picture
 // (never waiting); the thread takes one whenever it is idle and at least kMaskIntervalMs have
 // passed since it took the last, segments, smooths and refines it, and keeps the latest alpha
-// for the road to draw with.
+// for the road to draw with. Asked for a blur, it also blurs the room of that picture, once per
+// mask rather than once per frame: the room changes slowly and is blurred anyway.
 class MaskWorker {
 public:
     static constexpr uint32_t kMaskIntervalMs = 40;  // at most 25 masks a second
@@ -75,11 +76,19 @@ public:
     MaskWorker(const MaskWorker&) = delete;
     MaskWorker& operator=(const MaskWorker&) = delete;
 
+    // What the worker made of one picture: the alpha (8 bits, the picture's size) and, when a
+    // blur was asked for, the room blurred with that strength (BGR, the picture's size).
+    struct Mask {
+        cv::Mat alpha;
+        cv::Mat blurred;
+        int blur = 0;
+    };
+
     // Hands `picture` (BGR) over when the worker is idle and due at `nowMs`; otherwise nothing.
-    void Offer(const cv::Mat& picture, uint32_t nowMs);
-    // The latest alpha (8 bits, the size of the picture it was made from), or an empty picture
-    // before the first; `serial` counts the masks made so far.
-    cv::Mat Latest(uint64_t* serial = nullptr) const;
+    // `blur` (1 to 100) asks for the room blurred too, 0 for none.
+    void Offer(const cv::Mat& picture, uint32_t nowMs, int blur = 0);
+    // The latest mask, with an empty alpha before the first; `serial` counts the masks made.
+    Mask Latest(uint64_t* serial = nullptr) const;
     // Forgets the smoothing history and the latest alpha (a new camera, a new size).
     void Reset();
 
@@ -92,12 +101,13 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     cv::Mat pending_;
+    int pendingBlur_ = 0;
     bool busy_ = false;
     bool stopping_ = false;
     bool reset_ = false;
     bool offeredOnce_ = false;
     uint32_t lastOfferMs_ = 0;
-    cv::Mat latest_;
+    Mask latest_;
     uint64_t serial_ = 0;
     std::thread thread_;
 };
