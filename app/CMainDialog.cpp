@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "app/BackgroundPanel.h"
 #include "app/CPictureDialog.h"
 #include "app/DataFolder.h"
 #include "app/EffectsPanel.h"
@@ -39,6 +40,7 @@ CMainDialog::CMainDialog(QWidget* parent, const QString& programFolder)
     session = std::make_unique<studio::StudioSession>(*bridge, preview);
     recordingPanel = new RecordingPanel(*this, *session);
     effectsPanel = new EffectsPanel(*this, *session);
+    backgroundPanel = new BackgroundPanel(*this, *session);
     ConnectCommands();
     ConnectSession();
 }
@@ -101,9 +103,13 @@ void CMainDialog::Initialise() {
     start.outputFolder = OutputFolderBytes().toStdString();
     start.defaultFolder = DefaultOutputFolder().toStdString();
     start.homeFolder = QDir::homePath().toStdString();
+    start.segmentationModel =
+        segmentation::ModelPathIn(QFile::encodeName(programFolder).toStdString());
+    start.background = settings->Background();
     for (const auto& [id, kept] : settings->CameraControls()) session->KeepCameraControls(id, kept);
     session->Start(start);
     virtualCamera->Start();
+    backgroundPanel->Start(*settings, programFolder);
     cameraNote = tr("Opening camera...");
     if (settings->Unreadable())
         ShowUserMessage(tr("Quenvalor could not read its settings file \"%1\". It runs with "

@@ -31,6 +31,7 @@ class StudioSession;
 
 namespace app {
 
+class BackgroundPanel;
 class CPictureDialog;
 class CSourceDialog;
 class EffectsPanel;
@@ -70,6 +71,7 @@ public:
     studio::StudioSession& Session() const { return *session; }
     RecordingPanel& Recording() const { return *recordingPanel; }
     EffectsPanel& Effects() const { return *effectsPanel; }
+    BackgroundPanel& Background() const { return *backgroundPanel; }
     const ProgramSettings& Settings() const { return *settings; }
 
     // Lets the user choose a camera, the recording size and the microphone.
@@ -206,6 +208,7 @@ private:
     RecordingPanel* recordingPanel = nullptr;
     EffectsPanel* effectsPanel = nullptr;
     VirtualCameraSwitch* virtualCamera = nullptr;  // made with the settings, in Initialise
+    BackgroundPanel* backgroundPanel = nullptr;
 
     bool initialised = false;
     bool shutdownStarted = false;

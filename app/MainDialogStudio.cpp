@@ -4,6 +4,7 @@
 // and the current-effects table, so recording stays at hand while effects are on. The Effects
 // button in the top band and Ctrl+E switch layouts; the choice is kept in the settings file.
 
+#include "app/BackgroundPanel.h"
 #include "app/CMainDialog.h"
 #include "controls/CHoverButton.h"
 
@@ -42,6 +43,7 @@ void CMainDialog::SetLayoutMode(LayoutMode mode) {
         SetButtonPictures(kStudioToggle, "studio_normal.bmp", "studio_hover.bmp",
                           "studio_click.bmp");
     }
+    backgroundPanel->SetShown(studio);
     backgroundPicture = studio ? studioBackground : classicBackground;
     const QSize size(studio ? kStudioWidth : kWidth, kHeight);
     setFixedSize(size);

@@ -114,6 +114,16 @@ ProgramSettings::ProgramSettings(QString file) : file_(std::move(file)) {
     picture_.mirrorOutput = ReadFlag(ini, kMirrorOutputKey);
     virtualCamera_ = ReadFlag(ini, kVirtualCameraKey);
     picture_.countdownSeconds = ReadCountdown(ini);
+    background_.mode = segmentation::BackgroundModeFromWord(
+        Read(ini, kBackgroundKey).trimmed().toLower().toStdString());
+    bool number = false;
+    const int blur = Read(ini, kBackgroundBlurKey).trimmed().toInt(&number);
+    if (number)
+        background_.blur = std::clamp(blur, segmentation::BackgroundChoice::kMinBlur,
+                                      segmentation::BackgroundChoice::kMaxBlur);
+    background_.picture = ini.ReadBytes(Section(), QString::fromLatin1(kBackgroundPictureKey))
+                              .value_or(QByteArray())
+                              .toStdString();
     // A camera's section is found by its name, made from the identity as CameraSectionName makes
     // it; the identity is what follows the prefix.
     for (const QString& section : ini.SectionNames()) {
@@ -179,6 +189,19 @@ bool ProgramSettings::SetCamera(const std::string& id) {
 bool ProgramSettings::SetMicrophone(const std::string& setting) {
     microphone_ = setting;
     return Write(kMicrophoneKey, QString::fromStdString(setting));
+}
+
+bool ProgramSettings::SetBackground(const segmentation::BackgroundChoice& choice) {
+    background_ = choice;
+    if (unreadable_) return false;
+    const CIniFile ini(file_);
+    return ini.WriteStrings(
+               Section(),
+               {{QString::fromLatin1(kBackgroundKey),
+                 QString::fromLatin1(segmentation::BackgroundModeWord(choice.mode))},
+                {QString::fromLatin1(kBackgroundBlurKey), QString::number(choice.blur)}}) &&
+           ini.WriteBytes(Section(), QString::fromLatin1(kBackgroundPictureKey),
+                          QByteArray::fromStdString(choice.picture));
 }
 
 bool ProgramSettings::SetPicture(const PictureOptions& options) {

@@ -10,6 +10,7 @@
 #include "app/PictureOptions.h"
 #include "capture/CameraControls.h"
 #include "capture/RoadConfig.h"
+#include "segmentation/Background.h"
 
 namespace app {
 
@@ -40,6 +41,11 @@ inline constexpr const char* kMirrorOutputKey = "MirrorRecordings";
 inline constexpr const char* kSnapshotCountdownKey = "SnapshotCountdown";
 // 1 while the virtual camera is switched on.
 inline constexpr const char* kVirtualCameraKey = "VirtualCamera";
+// The background behind the person: "none", "blur" or "replace"; the blur's strength (1 to 100);
+// the replacing picture's file (a picture, or a Scene's effect file), in the file system's bytes.
+inline constexpr const char* kBackgroundKey = "Background";
+inline constexpr const char* kBackgroundBlurKey = "BackgroundBlur";
+inline constexpr const char* kBackgroundPictureKey = "BackgroundPicture";
 // Each camera's picture controls are kept in a section of their own, "[Camera <identity>]", one
 // key per control in lower case with words joined by underscores ("brightness",
 // "white_balance_temperature"; its value, a whole number in the control's units) and, for a
@@ -84,6 +90,10 @@ public:
     // Whether the virtual camera is switched on; off unless the file says 1 or true.
     bool VirtualCamera() const { return virtualCamera_; }
     bool SetVirtualCamera(bool on);
+    // None unless the file says "blur" or "replace" (in any case); a strength that is not a
+    // whole number is the default, one out of range the nearest end.
+    const segmentation::BackgroundChoice& Background() const { return background_; }
+    bool SetBackground(const segmentation::BackgroundChoice& choice);
     // The picture controls kept for each camera, by identity. Values that are not whole numbers
     // and switches that are not 0/1/true/false are left out, so the camera keeps its own.
     const std::map<std::string, capture::ControlSettings>& CameraControls() const {
@@ -106,6 +116,7 @@ private:
     std::string microphone_;
     PictureOptions picture_;
     bool virtualCamera_ = false;
+    segmentation::BackgroundChoice background_;
     std::map<std::string, capture::ControlSettings> cameraControls_;
 };
 

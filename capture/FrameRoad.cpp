@@ -85,6 +85,7 @@ void FrameRoad::RunPass() {
     //  6. publish it to the output's consumers, and the studio frame to its own, if any.
     std::lock_guard passLock(passMutex_);
     std::optional<std::chrono::steady_clock::time_point> captured;
+    bool placard = false;
     {
         // The device lock spans the grab and the use of the device's image, so a camera swap on
         // the window's thread waits for it instead of deleting the image under us.
@@ -95,9 +96,9 @@ void FrameRoad::RunPass() {
             adjustment.Apply(cameraPicture_);
             captured = device_->FrameCaptureTime();
         }
-        if (!grabbed) ShowPlacard();
+        if (!grabbed) placard = ShowPlacard();
     }
-    const cv::Mat* picture = stage_ ? &stage_->Compose(cameraPicture_) : &cameraPicture_;
+    const cv::Mat* picture = stage_ ? &stage_->Compose(cameraPicture_, placard) : &cameraPicture_;
     shownPreview_ = &FitPreview(stage_ ? stage_->Decorate(*picture) : *picture);
     if (mirrorPreview) {
         cv::flip(*shownPreview_, mirrored_, 1);
@@ -150,16 +151,17 @@ const cv::Mat& FrameRoad::FitPreview(const cv::Mat& frame) {
     return fitted_;
 }
 
-void FrameRoad::ShowPlacard() {
+bool FrameRoad::ShowPlacard() {
     switch (placard_.load()) {
-        case Placard::None: break;
+        case Placard::None: return false;
         case Placard::Opening:
             cv::resize(openingPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
-            break;
+            return true;
         case Placard::NoCamera:
             cv::resize(noCameraPicture_, cameraPicture_, cameraPicture_.size(), 0, 0, cv::INTER_LINEAR);
-            break;
+            return true;
     }
+    return false;
 }
 
 int CaptureWorker(FrameRoad* frameRoad) {

@@ -31,8 +31,9 @@ class PictureStage {
 public:
     virtual ~PictureStage() = default;
     // The frame the output is made from: `cameraPicture` itself when nothing is drawn, else a
-    // picture the stage keeps until its next call.
-    virtual const cv::Mat& Compose(const cv::Mat& cameraPicture) = 0;
+    // picture the stage keeps until its next call. `placard` when the picture is a placard
+    // ("Opening camera...", no camera) rather than the camera's.
+    virtual const cv::Mat& Compose(const cv::Mat& cameraPicture, bool placard) = 0;
     // The frame the preview shows: `composed` itself, or a copy of it the stage keeps with marks
     // that belong to editing only (the selection border).
     virtual const cv::Mat& Decorate(const cv::Mat& composed) = 0;
@@ -109,7 +110,9 @@ private:
     // Sizes the frames for `road`; the pass lock is held or the worker has not started.
     void Allocate(const RoadConfig& road);
     // Puts the current placard, if any, into the camera picture.
-    void ShowPlacard();
+    // Draws the placard that is set into the camera picture; false when none is (the last
+    // picture stays).
+    bool ShowPlacard();
     // Scales the camera frame into the camera picture: stretched in classic, otherwise cropped
     // to the studio frame's shape, centred, and scaled.
     void PlaceCameraFrame(const cv::Mat& grabbed);

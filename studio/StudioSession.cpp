@@ -56,6 +56,8 @@ void StudioSession::Start(const SessionStart& start) {
     folder_.Post([folder = FileFolder()](const platform::FolderWorker::Outlet&) { MakeFolder(folder); });
     SetMirrors(start.mirrorPreview, start.mirrorOutput);
     recording::InitColourTables();
+    background_ = std::make_unique<segmentation::BackgroundStage>(start.segmentationModel);
+    if (background_->Available()) background_->Choose(start.background);
 
     // The engine works in studio-frame pixels; the cameras are asked for the road's size.
     auto engine = std::make_unique<effects::EffectEngine>(start.road.studio.width,
@@ -70,12 +72,30 @@ void StudioSession::Start(const SessionStart& start) {
 void StudioSession::PlaceEngine(const capture::RoadConfig& road,
                                 std::unique_ptr<effects::EffectEngine> engine) {
     std::unique_ptr<effects::FaceTracker> tracker = MakeFaceTracker(road);
-    auto stage = std::make_unique<EffectStage>(engine.get(), tracker.get());
+    auto stage = std::make_unique<EffectStage>(engine.get(), tracker.get(), background_.get());
     // The road lets go of the old stage before the old engine and tracker go.
     road_.Reconfigure(road, stage.get());
     stage_ = std::move(stage);
     engine_ = std::move(engine);
     tracker_ = std::move(tracker);
+}
+
+bool StudioSession::SetBackground(const segmentation::BackgroundChoice& choice,
+                                  std::string* error) {
+    if (!background_) {
+        if (error) *error = "the session has not started";
+        return false;
+    }
+    return background_->Choose(choice, error);
+}
+
+segmentation::BackgroundChoice StudioSession::Background() const {
+    return background_ ? background_->Choice() : segmentation::BackgroundChoice{};
+}
+
+std::string StudioSession::BackgroundUnavailable() const {
+    return background_ ? background_->UnavailableReason()
+                       : std::string("the session has not started");
 }
 
 void StudioSession::StartRoad() {

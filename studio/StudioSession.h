@@ -20,6 +20,7 @@
 #include "recording/CrashRepair.h"
 #include "recording/MMBoxEncoder.h"
 #include "platform/FolderWorker.h"
+#include "segmentation/Background.h"
 
 namespace capture {
 class AudioCapture;
@@ -88,6 +89,10 @@ struct SessionStart {
     std::string outputFolder;
     std::string defaultFolder;
     std::string homeFolder;
+    // The person segmentation model behind the background choices (segmentation::ModelPathIn
+    // of the data folder), and the background chosen at the start.
+    std::string segmentationModel;
+    segmentation::BackgroundChoice background;
 };
 
 // A run of the program, without any window: the frame road on its own thread and clock, the
@@ -172,6 +177,14 @@ public:
     // VirtualCameraChanged tells how it goes (without PipeWire it stays off and says so).
     void SetVirtualCamera(bool on);
     capture::VirtualCameraStatus VirtualCameraStatus() const;
+    // The background drawn behind the person from the next picture on. False, with `error`
+    // saying why, when the choices are not available (no model: see BackgroundUnavailable) or a
+    // replacing picture cannot be read; the choice before stays.
+    bool SetBackground(const segmentation::BackgroundChoice& choice, std::string* error = nullptr);
+    segmentation::BackgroundChoice Background() const;
+    // Why the background choices cannot be used (the model is missing or damaged); empty when
+    // they can. Known from Start on.
+    std::string BackgroundUnavailable() const;
     // Where recordings and snapshots go from now on.
     void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
     // The output folder as recordings use it (see SessionStart::outputFolder); a name only, the
@@ -241,6 +254,7 @@ private:
     std::thread roadThread_;
     std::unique_ptr<effects::EffectEngine> engine_;
     std::unique_ptr<effects::FaceTracker> tracker_;
+    std::unique_ptr<segmentation::BackgroundStage> background_;  // made at Start, before the stage
     std::unique_ptr<EffectStage> stage_;
     // Follows the road's studio frames; declared after the road, so it lets go of them first.
     capture::VirtualCamera virtualCamera_{road_.studioFrames, *this};

@@ -22,6 +22,16 @@ for file in bin/quenvalor bin/quenvalor-eft share/quenvalor/README.md \
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
+# The person segmentation models and their licence, where the build has them (under CI it must).
+models="share/quenvalor/models"
+if [ -s "$build/models/selfie_segmentation_landscape.tflite" ]; then
+    for file in selfie_segmentation.tflite selfie_segmentation_landscape.tflite LICENSE.segmentation-models; do
+        [ -s "$prefix/$models/$file" ] || fail "$models/$file is not installed"
+    done
+    grep -q "Apache License" "$prefix/$models/LICENSE.segmentation-models" || fail "the models' licence text is missing"
+elif [ -n "${CI:-}" ]; then
+    fail "the build has no segmentation models (tools/install-deps.sh fetches them)"
+fi
 for size in 16 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ -s "$icon" ] || fail "no ${size}x${size} icon"
@@ -82,4 +92,8 @@ done
 dpkg-deb -c "$deb" >"$scratch/contents"
 grep -q "./usr/share/quenvalor/skin/back_ui.bmp" "$scratch/contents" || fail "the package lacks the skin"
 grep -q "./usr/bin/quenvalor$" "$scratch/contents" || fail "the package lacks the program"
+if [ -s "$build/models/selfie_segmentation_landscape.tflite" ]; then
+    grep -q "./usr/share/quenvalor/models/selfie_segmentation_landscape.tflite" "$scratch/contents" ||
+        fail "the package lacks the segmentation model"
+fi
 echo "install and package: files, validators, the installed program and the package's Depends as expected"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <atomic>
@@ -25,6 +26,7 @@
 #include "tests/recording/AviProbe.h"
 #include "tests/recording/EncoderDoubles.h"
 #include "tests/recording/MediaDecode.h"
+#include "tests/support/Prerequisite.h"
 
 using capture::CameraState;
 using capture::MicrophoneState;
@@ -383,4 +385,127 @@ TEST(Studio_Session, EndLeavesAFileThatCannotBeMadeAndNothingOfItRemains) {
     ASSERT_TRUE(WaitUntil([&] { return *made == 1; }, kLongWait));
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::is_empty(folder.path()); }, kLongWait));
     EXPECT_TRUE(events.Starts().empty());
+}
+
+namespace {
+
+// How much fine detail a region (BGR or grey) holds: the variance of its Laplacian.
+double Detail(const cv::Mat& picture) {
+    cv::Mat grey, laplacian;
+    if (picture.channels() == 3)
+        cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
+    else
+        grey = picture;
+    cv::Laplacian(grey, laplacian, CV_32F);
+    cv::Scalar mean, deviation;
+    cv::meanStdDev(laplacian, mean, deviation);
+    return deviation[0] * deviation[0];
+}
+
+}  // namespace
+
+TEST(Studio_Session, BackgroundBlurredOrReplacedBehindTheFaceInSnapshotsAndRecordings) {
+    const std::string model = QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite";
+    QUENVALOR_REQUIRE(std::filesystem::exists(model),
+                      "no segmentation model (tools/install-deps.sh)");
+    const cv::Mat photo = cv::imread(QUENVALOR_BUILD_DIR "/test-data/face.png", cv::IMREAD_COLOR);
+    QUENVALOR_REQUIRE(!photo.empty(), "no face photograph (tests/support/fetch_face_photo.sh)");
+    ScratchFolder folder;
+    // The portrait's top, in the camera's shape, fills the pattern camera's picture: the flag
+    // and the rocket behind the head are its detailed background.
+    const std::string portrait = folder.File("portrait.png");
+    ASSERT_TRUE(cv::imwrite(portrait, photo(cv::Rect(0, 0, photo.cols, photo.cols * 3 / 4))));
+    setenv("QUENVALOR_PATTERN_CAMERA_PICTURE", portrait.c_str(), 1);
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    studio::SessionStart start = StartIn(folder);
+    start.segmentationModel = model;
+    session.Start(start);
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
+    EXPECT_EQ(session.BackgroundUnavailable(), "");
+    EXPECT_EQ(session.Background().mode, segmentation::BackgroundMode::None);  // off by default
+
+    // The face (the middle fifth across, the upper part down) and the two top corners of the
+    // photograph, inside the frame whatever its slow drift; the classic snapshot is 320 x 240.
+    const cv::Rect face(128, 40, 64, 48);
+    const std::vector<cv::Rect> corners{{16, 24, 53, 40}, {240, 24, 53, 40}};
+    // Once the camera's picture has replaced the opening placard, the corners show the flag and
+    // the rocket.
+    cv::Mat plain;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            plain = SnapshotPicture(session, events);
+            return plain.size() == cv::Size(320, 240) && Detail(plain(corners[0])) > 20;
+        },
+        kLongWait));
+
+    ASSERT_TRUE(session.SetBackground({segmentation::BackgroundMode::Blur, 80, ""}));
+    // The first masks take a moment; then the corners lose their detail and the face keeps it.
+    cv::Mat blurred;
+    const auto softened = [&] {
+        blurred = SnapshotPicture(session, events);
+        if (blurred.empty()) return false;
+        for (const cv::Rect& corner : corners)
+            if (Detail(blurred(corner)) > Detail(plain(corner)) / 3) return false;
+        return true;
+    };
+    EXPECT_TRUE(WaitUntil(softened, kLongWait)) << "the corners are not blurred";
+    EXPECT_GT(Detail(blurred(face)), Detail(plain(face)) * 0.7);
+    // A recording carries it too: the last picture of a short one, its brightness plane.
+    const RecordedEvents::Start recording = StartRecording(session, events);
+    ASSERT_TRUE(recording.started) << recording.pathOrMessage;
+    std::this_thread::sleep_for(1500ms);
+    session.StopRecording();
+    ASSERT_TRUE(WaitUntil([&] { return session.FinishingRecorderCount() == 0; }, kLongWait));
+    cv::Mat recorded;
+    recording::testing::DecodeStream(
+        recording.pathOrMessage, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame, double) {
+            cv::Mat(frame.height, frame.width, CV_8U, frame.data[0], frame.linesize[0])
+                .copyTo(recorded);
+        });
+    ASSERT_EQ(recorded.size(), plain.size());
+    for (const cv::Rect& corner : corners)
+        EXPECT_LT(Detail(recorded(corner)), Detail(plain(corner)) / 3);
+    EXPECT_GT(Detail(recorded(face)), Detail(plain(face)) * 0.5);
+
+    const std::string scene = folder.File("scene.png");
+    ASSERT_TRUE(cv::imwrite(scene, cv::Mat(120, 160, CV_8UC3, cv::Scalar(40, 200, 60))));
+    ASSERT_TRUE(session.SetBackground({segmentation::BackgroundMode::Replace, 50, scene}));
+    cv::Mat replaced;
+    const auto green = [&] {
+        replaced = SnapshotPicture(session, events);
+        if (replaced.empty()) return false;
+        const cv::Scalar mean = cv::mean(replaced(corners[1]));
+        return std::abs(mean[0] - 40) < 20 && std::abs(mean[1] - 200) < 20 &&
+               std::abs(mean[2] - 60) < 20;
+    };
+    EXPECT_TRUE(WaitUntil(green, kLongWait)) << "the chosen picture is not in the corner";
+    EXPECT_GT(Detail(replaced(face)), Detail(plain(face)) * 0.7);
+
+    std::string error;
+    EXPECT_FALSE(session.SetBackground(
+        {segmentation::BackgroundMode::Replace, 50, folder.File("none.png")}, &error));
+    EXPECT_EQ(session.Background().picture, scene)
+        << "a picture that cannot be read changes nothing";
+    EXPECT_TRUE(session.Shutdown().empty());
+    unsetenv("QUENVALOR_PATTERN_CAMERA_PICTURE");
+}
+
+TEST(Studio_Session, WithoutTheModelTheBackgroundIsRefusedAndRecordingGoesOn) {
+    ScratchFolder folder;
+    RecordedEvents events;
+    StudioSession session(events, nullptr);
+    studio::SessionStart start = StartIn(folder);
+    start.segmentationModel = folder.File("models/selfie_segmentation_landscape.tflite");
+    start.background = {segmentation::BackgroundMode::Blur, 50, ""};
+    session.Start(start);
+    EXPECT_EQ(session.BackgroundUnavailable(), "cannot open " + start.segmentationModel);
+    EXPECT_EQ(session.Background().mode, segmentation::BackgroundMode::None);
+    EXPECT_FALSE(session.SetBackground({segmentation::BackgroundMode::Blur, 50, ""}));
+    ASSERT_TRUE(WaitUntil([&] { return events.CameraLiveCount() > 0; }, kLongWait));
+    const RecordedEvents::Start recording = StartRecording(session, events);
+    EXPECT_TRUE(recording.started) << recording.pathOrMessage;
+    session.StopRecording();
+    EXPECT_TRUE(session.Shutdown().empty());
+    EXPECT_TRUE(std::filesystem::file_size(recording.pathOrMessage) > 0);
 }

@@ -310,3 +310,51 @@ TEST_F(Tools_EftRender, FollowFacePlacesEffectsAroundTheFaceOfThePicture) {
     EXPECT_EQ(without.status, 1);
     EXPECT_NE(without.err.find("face following is not available"), std::string::npos);
 }
+
+TEST_F(Tools_EftRender, BackgroundIsBlurredOrReplacedBehindThePersonBeforeTheEffects) {
+    const std::string photo = QUENVALOR_BUILD_DIR "/test-data/face.png";
+    QUENVALOR_REQUIRE(!cv::imread(photo).empty(),
+                      "no face photograph (tests/support/fetch_face_photo.sh)");
+    QUENVALOR_REQUIRE(
+        std::ifstream(QUENVALOR_BUILD_DIR "/models/selfie_segmentation_landscape.tflite").good(),
+        "no segmentation model (tools/install-deps.sh)");
+    input = photo;
+    // The flag in the top-left corner of the 480 x 360 render, and the face.
+    const cv::Rect corner(10, 10, 60, 60), face(210, 60, 40, 40);
+    ASSERT_EQ(Render("").status, 0);
+    const cv::Mat plain = cv::imread(output);
+    const auto spread = [](const cv::Mat& region) {
+        cv::Scalar mean, deviation;
+        cv::meanStdDev(region, mean, deviation);
+        return deviation[0] + deviation[1] + deviation[2];
+    };
+
+    const ToolRun blurred = Render(" --background blur:100");
+    ASSERT_EQ(blurred.status, 0) << blurred.err;
+    const cv::Mat soft = cv::imread(output);
+    EXPECT_LT(spread(soft(corner)), spread(plain(corner)) / 2);
+    EXPECT_LT(cv::norm(soft(face), plain(face), cv::NORM_L1) / (40 * 40 * 3), 2.0);
+
+    const std::string scene = folder / "scene.png";
+    cv::imwrite(scene, cv::Mat(90, 160, CV_8UC3, cv::Scalar(200, 40, 40)));
+    // The red effect in the top-left corner is drawn over the new background.
+    const ToolRun replaced = Render(Effect({.size = {20, 20}, .at = {0, 0}, .png = kRedPng}) +
+                                    " --background replace:" + scene);
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+    const cv::Mat swapped = cv::imread(output);
+    const cv::Scalar room = cv::mean(swapped(corner));
+    EXPECT_NEAR(room[0], 200, 25);
+    EXPECT_NEAR(room[2], 40, 25);
+    EXPECT_EQ(swapped.at<cv::Vec3b>(5, 5), cv::Vec3b(0, 0, 255));
+    EXPECT_LT(cv::norm(swapped(face), plain(face), cv::NORM_L1) / (40 * 40 * 3), 2.0);
+
+    const ToolRun bad = Render(" --background blur:0");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("bad value for --background: blur:0"), std::string::npos) << bad.err;
+    const ToolRun missing = Render(" --background blur --model /nonexistent/model.tflite");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(
+        missing.err.find("the background cannot be drawn: cannot open /nonexistent/model.tflite"),
+        std::string::npos)
+        << missing.err;
+}

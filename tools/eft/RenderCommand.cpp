@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <limits>
 #include <optional>
@@ -16,6 +17,8 @@
 #include "effects/FaceTracker.h"
 #include "effects/PaintCanvas.h"
 #include "platform/Clock.h"
+#include "segmentation/Background.h"
+#include "segmentation/PersonMask.h"
 #include "tools/eft/Commands.h"
 
 namespace eft {
@@ -42,6 +45,8 @@ struct RenderOptions {
     std::optional<bool> eraser;
     std::vector<MouseStep> mouse;
     bool followFace = false;
+    std::optional<segmentation::BackgroundChoice> background;
+    std::string model;  // empty: the model of the program's data folder
 };
 
 template <typename Number>
@@ -95,6 +100,38 @@ bool ParseMouse(const std::string& text, std::vector<MouseStep>& steps) {
     return true;
 }
 
+// "blur", "blur:STRENGTH" (1 to 100) or "replace:FILE".
+bool ParseBackground(const std::string& text, segmentation::BackgroundChoice& choice) {
+    if (text == "blur") {
+        choice.mode = segmentation::BackgroundMode::Blur;
+        return true;
+    }
+    if (text.starts_with("blur:")) {
+        choice.mode = segmentation::BackgroundMode::Blur;
+        return ParseInRange(std::string_view(text).substr(5),
+                            segmentation::BackgroundChoice::kMinBlur,
+                            segmentation::BackgroundChoice::kMaxBlur, choice.blur);
+    }
+    if (text.starts_with("replace:") && text.size() > 8) {
+        choice.mode = segmentation::BackgroundMode::Replace;
+        choice.picture = text.substr(8);
+        return true;
+    }
+    return false;
+}
+
+// The person segmentation model of the program's data folder: beside this executable (the build
+// folder) or in ../share/quenvalor from it (an installed program).
+std::string DefaultModel() {
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::string beside = segmentation::ModelPathIn(folder.string());
+    if (std::filesystem::exists(beside, error)) return beside;
+    return segmentation::ModelPathIn(
+        (folder / ".." / "share" / "quenvalor").lexically_normal().string());
+}
+
 // Reads the options; on a bad one, says why in `error`.
 bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& options,
                   std::string& error) {
@@ -139,6 +176,10 @@ bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& opti
             options.eraser = number == 1;
         } else if (name == "--mouse") {
             valid = ParseMouse(value, options.mouse);
+        } else if (name == "--background") {
+            valid = ParseBackground(value, options.background.emplace());
+        } else if (name == "--model") {
+            options.model = value;
         } else {
             error = "unknown option " + name;
             return false;
@@ -253,6 +294,19 @@ int RunRender(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "quenvalor-eft render: cannot read the picture %s\n",
                      options.input.c_str());
         return kExitFailure;
+    }
+
+    // The background goes behind the person first, as on the program's road.
+    if (options.background) {
+        const std::string model = options.model.empty() ? DefaultModel() : options.model;
+        cv::Mat replaced;
+        if (!segmentation::BackgroundStage::ApplyToStill(model, *options.background, *frame,
+                                                         replaced, error)) {
+            std::fprintf(stderr, "quenvalor-eft render: the background cannot be drawn: %s\n",
+                         error.c_str());
+            return kExitFailure;
+        }
+        *frame = replaced;
     }
 
     effects::EffectEngine engine(kFrameWidth, kFrameHeight);

@@ -21,7 +21,8 @@ constexpr Command kCommands[] = {
     {"render",
      "--input IN --output OUT [--effect FILE.eft]... [--time-ms T] [--select I] "
      "[--paint-mode 0|1] [--brush-width N] [--brush-colour R,G,B] [--eraser 0|1] "
-     "[--mouse STEPS] [--follow-face]",
+     "[--mouse STEPS] [--follow-face] [--background blur[:STRENGTH]|replace:FILE] [--model "
+     "FILE.tflite]",
      eft::RunRender},
 };
 
@@ -44,7 +45,12 @@ constexpr const char* kAuthorNotes =
     "offset from the reference face's centre and its size are scaled by the face's width over\n"
     "150 and laid around the face's centre. render --follow-face finds the faces in the input\n"
     "picture (with the frontal-face cascade of the opencv-data package) and places every effect\n"
-    "so.\n";
+    "so.\n"
+    "\n"
+    "Background: render --background finds the person in the input picture with the person\n"
+    "segmentation model of the program's data folder (or --model) and blurs the rest (strength 1\n"
+    "to 100, by default 50) or puts the picture FILE (a picture file or a Scene's .eft) in its\n"
+    "place, before the effects are drawn, as the program does on the camera picture.\n";
 
 }  // namespace
 
