@@ -831,6 +831,65 @@ Strg+E oder der Knopf »Effekte« wechselt zwischen den beiden Ansichten.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Stärke des Weichzeichnens</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>Wie stark der Raum hinter Ihnen weichgezeichnet wird</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Bild …</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>Weichzeichnen und Ersetzen des Hintergrunds sind nicht verfügbar: %1. Das Modell zur Personenerkennung wird von tools/install-deps.sh geladen.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>Was hinter Ihnen zu sehen ist: der Raum, wie er ist, weichgezeichnet oder ein Bild</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>Der Hintergrund kann nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>Das Bild hinter Ihnen: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Anderes Bild …</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

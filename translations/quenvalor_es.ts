@@ -831,6 +831,65 @@ Ctrl+E o el botón «Efectos» cambia entre las dos disposiciones.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Desenfocar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Intensidad del desenfoque</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>Cuánto se desenfoca la habitación detrás de usted</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Imagen…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>El desenfoque y el reemplazo del fondo no están disponibles: %1. El modelo de detección de personas lo descarga tools/install-deps.sh.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>Lo que se ve detrás de usted: la habitación tal cual, desenfocada o una imagen</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>No se puede cambiar el fondo: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>La imagen que se muestra detrás de usted: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Otra imagen…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

@@ -831,6 +831,65 @@ Ctrl+E ou le bouton «&#xa0;Effets&#xa0;» bascule entre les deux dispositions.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Intensité du flou</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>Intensité du flou appliqué à la pièce derrière vous</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Image…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>Le flou et le remplacement de l&apos;arrière-plan ne sont pas disponibles&#xa0;: %1. Le modèle de détection des personnes est téléchargé par tools/install-deps.sh.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>Ce qui apparaît derrière vous&#xa0;: la pièce telle quelle, floutée, ou une image</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>Impossible de changer l&apos;arrière-plan&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>L&apos;image affichée derrière vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Autre image…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

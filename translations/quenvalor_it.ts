@@ -831,6 +831,65 @@ Ctrl+E o il pulsante «Effetti» passa da una disposizione all&apos;altra.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Sfoca</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Intensità della sfocatura</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>Quanto viene sfocata la stanza dietro di te</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Immagine…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>La sfocatura e la sostituzione dello sfondo non sono disponibili: %1. Il modello di riconoscimento delle persone viene scaricato da tools/install-deps.sh.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>Ciò che si vede dietro di te: la stanza così com&apos;è, sfocata o un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>Impossibile cambiare lo sfondo: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>L&apos;immagine mostrata dietro di te: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Altra immagine…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

@@ -831,6 +831,65 @@ Ctrl+E または「エフェクト」ボタンで 2 つのレイアウトを切�
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>ぼかし</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>ぼかしの強さ</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>背後の部屋をぼかす強さ</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>画像...</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>背景のぼかしと置き換えは使用できません: %1。人物セグメンテーションモデルは tools/install-deps.sh で取得されます。</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>背後に表示するもの: そのままの部屋、ぼかした部屋、または画像</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>背景を変更できません: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>背後に表示する画像: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>別の画像...</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>画像 (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

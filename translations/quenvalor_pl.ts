@@ -831,6 +831,65 @@ Ctrl+E lub przycisk „Efekty” przełącza między tymi dwoma układami.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Tło</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Rozmycie</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Siła rozmycia</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>Jak mocno rozmywane jest pomieszczenie za tobą</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Obraz…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>Rozmycie i zastępowanie tła są niedostępne: %1. Model rozpoznawania osób pobiera tools/install-deps.sh.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>Co widać za tobą: pomieszczenie takie, jakie jest, rozmyte lub obraz</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>Nie można zmienić tła: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>Obraz wyświetlany za tobą: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Inny obraz…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Obrazy (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

@@ -831,6 +831,65 @@ Ctrl+E ou o botão Efeitos alterna entre os dois modos.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Desfocar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>Intensidade do desfoque</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>O quanto o ambiente atrás de você fica desfocado</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Imagem…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>O desfoque e a substituição do fundo não estão disponíveis: %1. O modelo de detecção de pessoas é baixado por tools/install-deps.sh.</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>O que aparece atrás de você: o ambiente como está, desfocado ou uma imagem</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>Não é possível mudar o fundo: %1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>A imagem mostrada atrás de você: %1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>Outra imagem…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>

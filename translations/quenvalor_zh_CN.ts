@@ -831,6 +831,65 @@ Ctrl+E or the Effects button switches between the two layouts.
     </message>
 </context>
 <context>
+    <name>app::BackgroundPanel</name>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>模糊</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Blur strength</source>
+        <translation>模糊强度</translation>
+    </message>
+    <message>
+        <source>How strongly the room behind you is blurred</source>
+        <translation>身后房间的模糊程度</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>图片…</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Background blur and replacement are not available: %1. The person segmentation model is fetched by tools/install-deps.sh.</source>
+        <translation>背景模糊和替换不可用：%1。人像分割模型由 tools/install-deps.sh 获取。</translation>
+    </message>
+    <message>
+        <source>What is shown behind you: the room as it is, blurred, or a picture</source>
+        <translation>身后显示的内容：原样的房间、模糊的房间或一张图片</translation>
+    </message>
+    <message>
+        <source>The background cannot be changed: %1</source>
+        <translation>无法更改背景：%1</translation>
+    </message>
+    <message>
+        <source>The picture shown behind you: %1</source>
+        <translation>身后显示的图片：%1</translation>
+    </message>
+    <message>
+        <source>Other picture...</source>
+        <translation>其他图片…</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>图片 (*.png *.jpg *.jpeg *.bmp *.webp *.tif *.tiff);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>app::CAboutDialog</name>
     <message>
         <source>About Brisotel</source>
