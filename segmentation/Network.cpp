@@ -159,7 +159,7 @@ std::optional<Network> Network::Build(const Model& model, std::string& error) {
                 } else if (op.kind == OpKind::DepthwiseConv2D) {
                     const int multiplier = op.depthMultiplier > 0 ? op.depthMultiplier
                                                                   : outChannels / std::max(x[3], 1);
-                    if (f[0] != 1 || x[3] * multiplier != outChannels)
+                    if (f[0] != 1 || int64_t{x[3]} * multiplier != outChannels)
                         return fail("DEPTHWISE_CONV_2D has a filter that does not fit its input");
                     if (!shapeIs({1, WindowedLength(x[1], f[1], op.strideH, op.padding),
                                   WindowedLength(x[2], f[2], op.strideW, op.padding), outChannels}))
